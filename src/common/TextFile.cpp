@@ -1,0 +1,61 @@
+#include "common/TextFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace common {
+
+QStringList TextFile::decode(const QByteArray& bytes) {
+    QString text;
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        text = QString::fromUtf8(bytes.mid(3));
+    } else {
+        text = QString::fromLatin1(bytes);
+    }
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    // A final line end does not start another line.
+    if (!lines.isEmpty() && lines.last().isEmpty()) {
+        lines.removeLast();
+    }
+    for (QString& line : lines) {
+        if (line.endsWith(QLatin1Char('\r'))) {
+            line.chop(1);
+        }
+    }
+    return lines;
+}
+
+QByteArray TextFile::encode(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += line.toLatin1();
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+bool TextFile::readLines(const QString& path, QStringList* lines, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error) {
+            *error = file.errorString();
+        }
+        return false;
+    }
+    *lines = decode(file.readAll());
+    return true;
+}
+
+bool TextFile::writeLines(const QString& path, const QStringList& lines, QString* error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(encode(lines)) < 0 || !file.commit()) {
+        if (error) {
+            *error = file.errorString();
+        }
+        return false;
+    }
+    return true;
+}
+
+} // namespace common

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace common {
+
+// The program's text files: 8-bit text (Latin-1 here, the system code page on
+// Windows) with CR LF line ends. Readers accept LF alone and a UTF-8 byte-order
+// mark, so files edited elsewhere still load.
+class TextFile {
+public:
+    // False with a reason in *error when the file cannot be read.
+    static bool readLines(const QString& path, QStringList* lines, QString* error = nullptr);
+    // Replaces the file whole: nothing is left half-written on failure.
+    static bool writeLines(const QString& path, const QStringList& lines, QString* error = nullptr);
+    static QByteArray encode(const QStringList& lines);
+    static QStringList decode(const QByteArray& bytes);
+};
+
+} // namespace common

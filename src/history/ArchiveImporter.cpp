@@ -1,0 +1,202 @@
+#include "history/ArchiveImporter.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <set>
+
+#include "common/DayNumber.h"
+#include "history/HistoryFile.h"
+
+namespace history {
+
+namespace {
+
+struct Columns {
+    int date = -1;
+    int period = -1;
+    int firstBall = -1; // boule1; boule2..20 are looked up one by one
+    std::array<int, 20> balls{};
+    int multiplier = -1;
+    int jokerPlus = -1;
+};
+
+bool findColumns(const QList<QByteArray>& header, Columns* columns, QString* reason) {
+    auto indexOf = [&](const QByteArray& name) {
+        return static_cast<int>(header.indexOf(name));
+    };
+    columns->date = indexOf("date_de_tirage");
+    columns->period = indexOf("heure_de_tirage");
+    columns->multiplier = indexOf("multiplicateur");
+    columns->jokerPlus = indexOf("numero_jokerplus");
+    for (int i = 0; i < 20; ++i) {
+        columns->balls[static_cast<std::size_t>(i)] = indexOf("boule" + QByteArray::number(i + 1));
+        if (columns->balls[static_cast<std::size_t>(i)] < 0) {
+            *reason = QStringLiteral("column boule%1 missing").arg(i + 1);
+            return false;
+        }
+    }
+    if (columns->date < 0 || columns->period < 0) {
+        *reason = QStringLiteral("column date_de_tirage or heure_de_tirage missing");
+        return false;
+    }
+    return true;
+}
+
+bool parseRow(const QList<QByteArray>& fields, const Columns& columns, TZiehung* record,
+              QString* reason) {
+    auto field = [&](int index) -> QByteArray {
+        return index >= 0 && index < fields.size() ? fields[index].trimmed() : QByteArray();
+    };
+    const QDate date = QDate::fromString(QString::fromLatin1(field(columns.date)),
+                                         QStringLiteral("dd/MM/yyyy"));
+    if (!date.isValid()) {
+        *reason = QStringLiteral("invalid date \"%1\"").arg(QString::fromLatin1(field(columns.date)));
+        return false;
+    }
+    record->datum = common::toDayNumber(date);
+    const QByteArray period = field(columns.period);
+    if (period == "midi") {
+        record->soir = 0;
+    } else if (period == "soir") {
+        record->soir = 1;
+    } else {
+        *reason = QStringLiteral("invalid draw time \"%1\"").arg(QString::fromLatin1(period));
+        return false;
+    }
+    std::set<int> seen;
+    for (std::size_t i = 0; i < 20; ++i) {
+        bool ok = false;
+        const int number = field(columns.balls[i]).toInt(&ok);
+        if (!ok || number < 1 || number > 70 || !seen.insert(number).second) {
+            *reason = QStringLiteral("invalid number \"%1\" in boule%2")
+                          .arg(QString::fromLatin1(field(columns.balls[i])))
+                          .arg(i + 1);
+            return false;
+        }
+        record->zahlen[i] = static_cast<std::uint8_t>(number);
+    }
+    const QByteArray multiplier = field(columns.multiplier);
+    if (!multiplier.isEmpty()) {
+        bool ok = false;
+        const int value = multiplier.toInt(&ok);
+        if (!ok || value < 0 || value > 255) {
+            *reason = QStringLiteral("invalid multiplier \"%1\"").arg(QString::fromLatin1(multiplier));
+            return false;
+        }
+        record->multiplicateur = static_cast<std::uint8_t>(value);
+    }
+    // Joker+ comes as "0 529 407", "6688011", empty or "Jokerplus indisponible";
+    // anything but seven digits leaves the digits at 0.
+    QByteArray digits = field(columns.jokerPlus);
+    digits.replace(' ', QByteArray());
+    const bool allDigits =
+        !digits.isEmpty() && std::all_of(digits.begin(), digits.end(),
+                                         [](char c) { return c >= '0' && c <= '9'; });
+    if (allDigits && digits.size() <= 7) {
+        digits = QByteArray(7 - digits.size(), '0') + digits;
+        for (std::size_t i = 0; i < 7; ++i) {
+            record->jokerPlus[i] = static_cast<std::uint8_t>(digits[static_cast<qsizetype>(i)] - '0');
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool ArchiveImporter::parse(const QByteArray& bytes, std::vector<TZiehung>* records,
+                            int* errorLine, QString* reason) {
+    const QList<QByteArray> lines = bytes.split('\n');
+    Columns columns;
+    bool haveHeader = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QByteArray line = lines[i];
+        if (line.endsWith('\r')) {
+            line.chop(1);
+        }
+        if (i == 0 && line.startsWith("\xEF\xBB\xBF")) {
+            line.remove(0, 3);
+        }
+        if (line.trimmed().isEmpty()) {
+            continue;
+        }
+        const QList<QByteArray> fields = line.split(';');
+        *errorLine = static_cast<int>(i + 1);
+        if (!haveHeader) {
+            if (!findColumns(fields, &columns, reason)) {
+                return false;
+            }
+            haveHeader = true;
+            continue;
+        }
+        TZiehung record;
+        if (!parseRow(fields, columns, &record, reason)) {
+            return false;
+        }
+        records->push_back(record);
+    }
+    if (!haveHeader) {
+        *errorLine = 1;
+        *reason = QStringLiteral("no header line");
+        return false;
+    }
+    return true;
+}
+
+int ArchiveImporter::merge(std::vector<TZiehung>* records, const std::vector<TZiehung>& incoming) {
+    auto key = [](const TZiehung& r) { return std::pair<double, int>(r.datum, r.soir); };
+    std::set<std::pair<double, int>> stored;
+    for (const TZiehung& record : *records) {
+        stored.insert(key(record));
+    }
+    std::vector<TZiehung> added;
+    for (const TZiehung& record : incoming) {
+        if (stored.insert(key(record)).second) {
+            added.push_back(record);
+        }
+    }
+    if (added.empty()) {
+        return 0;
+    }
+    records->insert(records->end(), added.begin(), added.end());
+    std::stable_sort(records->begin(), records->end(),
+                     [](const TZiehung& a, const TZiehung& b) { return a.before(b); });
+    return static_cast<int>(added.size());
+}
+
+ArchiveImporter::Result ArchiveImporter::importFiles(const QStringList& files,
+                                                     const QString& historyPath,
+                                                     const QString& tempPath) {
+    Result result;
+    std::vector<TZiehung> incoming;
+    for (const QString& path : files) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            result.error = QStringLiteral("%1: %2").arg(path, file.errorString());
+            return result;
+        }
+        int line = 0;
+        QString reason;
+        if (!parse(file.readAll(), &incoming, &line, &reason)) {
+            result.error = QStringLiteral("%1, line %2: %3").arg(path).arg(line).arg(reason);
+            return result;
+        }
+    }
+    std::vector<TZiehung> records;
+    QString error;
+    if (HistoryFile::readAll(historyPath, &records, &error) == HistoryFile::Status::Error) {
+        result.error = error;
+        return result;
+    }
+    const int total = static_cast<int>(incoming.size());
+    result.imported = merge(&records, incoming);
+    result.alreadyPresent = total - result.imported;
+    if (result.imported > 0 && !HistoryFile::replace(historyPath, tempPath, records, &error)) {
+        result.error = error;
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+} // namespace history

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <vector>
+
+#include "history/TZiehung.h"
+
+namespace history {
+
+// The draw the user is looking at, in the fields the rest of the program reads.
+struct CurrentDraw {
+    common::DayNumber datum1 = 0;
+    std::array<int, 20> zahl{};
+    std::array<int, 7> joker{};
+    std::array<int, 7> jokerPlus{};
+    std::uint8_t soir = 0;
+    std::uint8_t multiplicateur = 0;
+    int position = 0;
+    // The date last looked up; statistics use it as their working date too.
+    common::DayNumber aktDatum = 0;
+
+    int crossSum() const;
+};
+
+// The three cursor moves over the records of the history, and the text lines
+// that show the current draw. Each move works on the records read for it.
+class DrawCursor {
+public:
+    CurrentDraw& current() { return m_current; }
+    const CurrentDraw& current() const { return m_current; }
+
+    // Makes the draw at pickerDate current: the first on or after that day, on
+    // a day with two draws the soir one (except on the very first record).
+    void loadAtDate(const std::vector<TZiehung>& records, common::DayNumber pickerDate);
+    void stepBack(const std::vector<TZiehung>& records);
+    void stepForward(const std::vector<TZiehung>& records);
+
+    const QString& drawLine() const { return m_drawLine; }
+    const QString& crossSumLine() const { return m_crossSumLine; }
+
+    static QString crossSumText(int crossSum);
+
+private:
+    enum class Move { Load, Step, Forward };
+    void takeRecord(const TZiehung& record, bool withJoker);
+    void buildLines(Move move, bool firstOfMany);
+
+    CurrentDraw m_current;
+    QString m_drawLine;
+    QString m_crossSumLine;
+};
+
+} // namespace history

@@ -1,0 +1,111 @@
+#include "history/HistoryFile.h"
+
+#include <QFile>
+#include <filesystem>
+#include <system_error>
+
+namespace history {
+
+std::vector<TZiehung> HistoryFile::decode(const QByteArray& bytes) {
+    const qsizetype count = bytes.size() / TZiehung::kSize;
+    std::vector<TZiehung> records;
+    records.reserve(static_cast<std::size_t>(count));
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
+    for (qsizetype i = 0; i < count; ++i) {
+        records.push_back(TZiehung::fromBytes(data + i * TZiehung::kSize));
+    }
+    return records;
+}
+
+QByteArray HistoryFile::encode(const std::vector<TZiehung>& records) {
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(records.size()) * TZiehung::kSize);
+    for (const TZiehung& record : records) {
+        const TZiehung::Bytes raw = record.toBytes();
+        bytes.append(reinterpret_cast<const char*>(raw.data()), TZiehung::kSize);
+    }
+    return bytes;
+}
+
+HistoryFile::Status HistoryFile::readAll(const QString& path, std::vector<TZiehung>* records,
+                                         QString* error) {
+    QFile file(path);
+    if (!file.exists()) {
+        if (error) {
+            *error = QStringLiteral("%1: No such file or directory").arg(path);
+        }
+        return Status::Missing;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error) {
+            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        }
+        return Status::Error;
+    }
+    *records = decode(file.readAll());
+    return Status::Ok;
+}
+
+bool HistoryFile::append(const QString& path, const std::vector<TZiehung>& records,
+                         QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite)) {
+        if (error) {
+            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        }
+        return false;
+    }
+    // Appending after a trailing fragment would shift every new record; the
+    // fragment is never read, so new records start on the next whole record.
+    const qint64 whole = (file.size() / TZiehung::kSize) * TZiehung::kSize;
+    const QByteArray bytes = encode(records);
+    if (!file.seek(whole) || file.write(bytes) != bytes.size() || !file.flush()) {
+        if (error) {
+            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        }
+        return false;
+    }
+    return true;
+}
+
+bool HistoryFile::replace(const QString& path, const QString& tempPath,
+                          const std::vector<TZiehung>& records, QString* error) {
+    auto fail = [&](const QString& reason) {
+        QFile::remove(tempPath);
+        if (error) {
+            *error = reason;
+        }
+        return false;
+    };
+    {
+        QFile temp(tempPath);
+        if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            const QString reason = QStringLiteral("%1: %2").arg(tempPath, temp.errorString());
+            // Do not remove what we could not open: it may be someone else's.
+            if (error) {
+                *error = reason;
+            }
+            return false;
+        }
+        const QByteArray bytes = encode(records);
+        if (temp.write(bytes) != bytes.size() || !temp.flush()) {
+            const QString reason = QStringLiteral("%1: %2").arg(tempPath, temp.errorString());
+            temp.close();
+            return fail(reason);
+        }
+        temp.close();
+        if (temp.error() != QFileDevice::NoError) {
+            return fail(QStringLiteral("%1: %2").arg(tempPath, temp.errorString()));
+        }
+    }
+    // std::filesystem::rename replaces the target in one step on every platform.
+    std::error_code code;
+    std::filesystem::rename(std::filesystem::path(tempPath.toStdU16String()),
+                            std::filesystem::path(path.toStdU16String()), code);
+    if (code) {
+        return fail(QStringLiteral("%1: %2").arg(path, QString::fromStdString(code.message())));
+    }
+    return true;
+}
+
+} // namespace history

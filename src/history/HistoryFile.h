@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "history/TZiehung.h"
+
+namespace history {
+
+// The draw history file: a plain sequence of 48-byte records, sorted by date
+// with midi before soir. A trailing fragment shorter than a record is ignored.
+class HistoryFile {
+public:
+    enum class Status { Ok, Missing, Error };
+
+    static constexpr const char* kFileName = "Tirvex.dat";
+
+    // Reads every record. Missing when the file does not exist.
+    static Status readAll(const QString& path, std::vector<TZiehung>* records,
+                          QString* error = nullptr);
+    static std::vector<TZiehung> decode(const QByteArray& bytes);
+    static QByteArray encode(const std::vector<TZiehung>& records);
+
+    // Appends records at the end, creating the file when it does not exist.
+    static bool append(const QString& path, const std::vector<TZiehung>& records,
+                       QString* error = nullptr);
+
+    // Replaces the whole file through the temporary file tempPath: the
+    // temporary file is written and flushed completely, then renamed over the
+    // history in one step. On any failure the history stays as it was and the
+    // temporary file is removed.
+    static bool replace(const QString& path, const QString& tempPath,
+                        const std::vector<TZiehung>& records, QString* error = nullptr);
+};
+
+} // namespace history

@@ -1,0 +1,19 @@
+#include "tips/HitTally.h"
+
+#include "common/Formats.h"
+
+namespace tips {
+
+void HitTally::increment(int hits) {
+    if (hits < 1 || hits > 10) {
+        return;
+    }
+    setText(hits, QString::number(value(hits) + 1));
+}
+
+qint64 HitTally::value(int hits) const {
+    qint64 parsed = 0;
+    return common::parseInteger(text(hits), &parsed) ? parsed : 0;
+}
+
+} // namespace tips
