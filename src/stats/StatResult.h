@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace stats {
+
+// Colours of the chart points as the chart stores them (0x00BBGGRR).
+constexpr std::uint32_t kPrimeColor = 255;    // red
+constexpr std::uint32_t kOtherColor = 32768;  // green
+constexpr std::uint32_t kSeriesDefault = 0x1FFFFFFF; // "use the series' own colour"
+
+struct StatPoint {
+    double x = 0;
+    double y = 0;
+    std::uint32_t color = kSeriesDefault;
+};
+
+// What a statistic publishes: the ordered points of the bar series, the
+// value range of the left axis and the caption of the bottom axis. The
+// generator reads the y values by point index and the range; the chart draws
+// the same table.
+struct StatResult {
+    std::vector<StatPoint> points;
+    bool fixedRange = false; // false: the axis scales itself to the points
+    double minimum = 0;
+    double maximum = 0;
+    QString caption;
+    bool marks = false;
+
+    // The range as the chart reports it back: the fixed one, or the smallest
+    // and largest y when the axis scales itself.
+    double rangeMinimum() const;
+    double rangeMaximum() const;
+    double yAt(int index) const {
+        return index >= 0 && index < static_cast<int>(points.size())
+                   ? points[static_cast<std::size_t>(index)].y
+                   : 0;
+    }
+};
+
+} // namespace stats

@@ -1,0 +1,90 @@
+#include "TestSupport.h"
+
+#include <QDir>
+#include <algorithm>
+#include <QFile>
+#include <stdexcept>
+
+#include "common/DayNumber.h"
+#include "history/ArchiveImporter.h"
+#include "history/HistoryFile.h"
+
+namespace testsupport {
+
+history::TZiehung makeRecord(const QDate& date, int soir, std::vector<int> numbers,
+                             int multiplier) {
+    history::TZiehung record;
+    record.datum = common::toDayNumber(date);
+    record.soir = static_cast<std::uint8_t>(soir);
+    record.multiplicateur = static_cast<std::uint8_t>(multiplier);
+    for (std::size_t i = 0; i < numbers.size() && i < 20; ++i) {
+        record.zahlen[i] = static_cast<std::uint8_t>(numbers[i]);
+    }
+    return record;
+}
+
+std::vector<int> twentyNumbers(int start, int step) {
+    std::vector<int> numbers;
+    int value = start;
+    while (numbers.size() < 20) {
+        const int wrapped = (value - 1) % 70 + 1;
+        if (std::find(numbers.begin(), numbers.end(), wrapped) == numbers.end()) {
+            numbers.push_back(wrapped);
+        } else {
+            ++value;
+            continue;
+        }
+        value += step;
+    }
+    return numbers;
+}
+
+TempHome::TempHome() {
+    if (!m_dir.isValid()) {
+        throw std::runtime_error("no temporary directory");
+    }
+}
+
+void TempHome::writeHistory(const std::vector<history::TZiehung>& records) const {
+    QFile file(historyPath());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        throw std::runtime_error("cannot write history");
+    }
+    file.write(history::HistoryFile::encode(records));
+}
+
+QStringList archiveFiles() {
+    const QDir dir(QStringLiteral(TIRVEX_ARCHIVE_DATA));
+    return {dir.filePath(QStringLiteral("keno.csv")),
+            dir.filePath(QStringLiteral("keno_gagnant_a_vie.csv")),
+            dir.filePath(QStringLiteral("keno_201811.csv")),
+            dir.filePath(QStringLiteral("keno_202010.csv")),
+            dir.filePath(QStringLiteral("2020-10_to_2025-06_keno_df_not_clean.csv"))};
+}
+
+const std::vector<history::TZiehung>& realHistory() {
+    static const std::vector<history::TZiehung> records = [] {
+        std::vector<history::TZiehung> all;
+        for (const QString& path : archiveFiles()) {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly)) {
+                throw std::runtime_error("archive missing");
+            }
+            std::vector<history::TZiehung> parsed;
+            int line = 0;
+            QString reason;
+            if (!history::ArchiveImporter::parse(file.readAll(), &parsed, &line, &reason)) {
+                throw std::runtime_error(reason.toStdString());
+            }
+            history::ArchiveImporter::merge(&all, parsed);
+        }
+        return all;
+    }();
+    return records;
+}
+
+QString dataFile(const QString& name) {
+    return QDir(QStringLiteral(TIRVEX_TEST_DATA)).filePath(name);
+}
+
+} // namespace testsupport

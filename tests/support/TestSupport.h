@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <initializer_list>
+#include <vector>
+
+#include "history/TZiehung.h"
+
+namespace testsupport {
+
+// A record on the given day with the given numbers (the rest zero).
+history::TZiehung makeRecord(const QDate& date, int soir, std::vector<int> numbers,
+                             int multiplier = 2);
+// Twenty numbers start, start+step, ... wrapped into 1..70.
+std::vector<int> twentyNumbers(int start, int step = 3);
+
+// A fresh program directory per test, removed afterwards.
+class TempHome {
+public:
+    TempHome();
+    // Home with a trailing separator, as the program forms paths.
+    QString path() const { return m_dir.path() + QLatin1Char('/'); }
+    QString file(const QString& name) const { return path() + name; }
+    QString historyPath() const { return file(QStringLiteral("Tirvex.dat")); }
+    void writeHistory(const std::vector<history::TZiehung>& records) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The bundled real archive files, oldest first.
+QStringList archiveFiles();
+// The real history imported from the archive once per test program.
+const std::vector<history::TZiehung>& realHistory();
+// A small checked-in slice of the archive (tests/data).
+QString dataFile(const QString& name);
+
+} // namespace testsupport
