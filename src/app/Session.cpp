@@ -1,0 +1,374 @@
+#include "app/Session.h"
+
+#include <QDir>
+#include <QFile>
+
+#include "app/SettingsStore.h"
+#include "common/Formats.h"
+#include "common/TextFile.h"
+#include "history/HistoryFile.h"
+
+namespace app {
+
+namespace {
+const QString kPicker1 = QStringLiteral("DateTimePicker1");
+const QString kPicker2 = QStringLiteral("DateTimePicker2");
+const QString kNoSelection = QStringLiteral("D`abord, sélectionnez une grille");
+const QString kReadFirst = QStringLiteral("Lisez d`abord les données de tirages");
+const QString kTipsFile = QStringLiteral("tipps.txt");
+} // namespace
+
+Session::Session(WindowPort& port) : m_port(port) {
+    m_controls.setListener([this](const QString& name) { m_port.controlChanged(name); });
+    m_random.seedFromClock();
+}
+
+void Session::setHome(const QString& directory) {
+    m_home = QDir::fromNativeSeparators(directory);
+    while (m_home.endsWith(QLatin1Char('/')) && m_home.size() > 1) {
+        m_home.chop(1);
+    }
+    m_home += QLatin1Char('/');
+    m_soundName = m_home + QStringLiteral("yippee.wav");
+}
+
+void Session::setStatusText(int panel, const QString& text) {
+    m_status[static_cast<std::size_t>(panel)] = text;
+    m_port.statusTextChanged(panel, text);
+}
+
+int Session::stake() const {
+    static const int kStakes[] = {1, 2, 3, 5, 10};
+    const int index = m_controls.index(QStringLiteral("ComboBox1"));
+    if (index >= 0 && index < 5) {
+        return kStakes[index];
+    }
+    qint64 value = 0;
+    if (common::parseInteger(m_controls.text(QStringLiteral("ComboBox1")), &value) && value >= 1 &&
+        value <= 10) {
+        return static_cast<int>(value);
+    }
+    return 1;
+}
+
+// ---- life cycle ----------------------------------------------------------
+
+void Session::FormCreate(QSettings* settings, const QString& group) {
+    m_random.seedFromClock();
+    m_laufMax = 100000;
+    m_sortieren = false;
+    m_berechnunglaeuft = false;
+    if (settings) {
+        SettingsStore(*settings, group).restore(m_controls);
+    }
+    m_sortieren = true;
+    m_laufMax = 1000 * m_controls.position(QStringLiteral("UpDown7"));
+    if (m_controls.text(QStringLiteral("ProxyHostEdit")).isEmpty()) {
+        m_controls.setText(QStringLiteral("ProxyPortEdit"), QStringLiteral("80"));
+    }
+    QStringList lines;
+    if (QFile::exists(homeFile(kTipsFile)) &&
+        common::TextFile::readLines(homeFile(kTipsFile), &lines)) {
+        m_tips.clear();
+        m_tips.lines() = lines;
+        m_port.controlChanged(QStringLiteral("ListBox1"));
+    }
+    m_soundName = m_home + QStringLiteral("yippee.wav");
+    m_controls.setDate(kPicker1, m_port.today());
+}
+
+void Session::FormActivate() {
+    // A dialog closed during the sequence re-activates the window; the
+    // sequence must not start again inside itself.
+    if (m_activating) {
+        return;
+    }
+    m_activating = true;
+    if (m_activationSteps.internetUpdate) {
+        m_activationSteps.internetUpdate();
+    }
+    SpeedButton5Click();
+    if (m_activationSteps.numberDistribution) {
+        m_activationSteps.numberDistribution();
+    }
+    m_controls.setIndex(QStringLiteral("ComboBox1"),
+                        m_controls.text(QStringLiteral("System")).toInt());
+    ComboBox1Change();
+    SpeedButton7Click();
+    m_activating = false;
+}
+
+void Session::FormClose(QSettings* settings, const QString& group) {
+    // Errors on the way out are ignored: the window closes in every case.
+    if (settings) {
+        m_controls.setText(QStringLiteral("System"),
+                           QString::number(m_controls.index(QStringLiteral("ComboBox1"))));
+        SettingsStore(*settings, group).save(m_controls, m_port.today());
+    }
+    common::TextFile::writeLines(homeFile(kTipsFile), m_tips.lines());
+}
+
+// ---- current-draw cursor -------------------------------------------------
+
+void Session::showDrawLines() {
+    m_controls.setText(QStringLiteral("Label29"), m_cursor.drawLine());
+    m_controls.setText(QStringLiteral("Label13"), m_cursor.crossSumLine());
+}
+
+bool Session::SpeedButton5Click() {
+    std::vector<history::TZiehung> records;
+    QString error;
+    const auto status = history::HistoryFile::readAll(historyPath(), &records, &error);
+    if (status == history::HistoryFile::Status::Missing) {
+        m_port.showMessage(kReadFirst);
+        return false;
+    }
+    if (status == history::HistoryFile::Status::Error) {
+        m_port.showMessage(error);
+        return false;
+    }
+    m_cursor.loadAtDate(records, common::toDayNumber(m_controls.date(kPicker1)));
+    if (!records.empty()) {
+        showDrawLines();
+    }
+    if (!m_controls.setDate(kPicker1, common::toDate(current().datum1))) {
+        m_controls.setDate(kPicker1, common::parseShortDate(QStringLiteral("29.10.2012")));
+    }
+    m_controls.setText(QStringLiteral("Label35"), m_cursor.drawLine());
+    Komplettcheck();
+    return true;
+}
+
+void Session::setPickerAfterStep() {
+    showDrawLines();
+    m_controls.setText(QStringLiteral("Label35"), m_cursor.drawLine());
+    m_controls.setDate(kPicker1, common::toDate(current().datum1)); // a refusal is ignored
+}
+
+bool Session::SpeedButton6Click() {
+    std::vector<history::TZiehung> records;
+    QString error;
+    if (history::HistoryFile::readAll(historyPath(), &records, &error) !=
+        history::HistoryFile::Status::Ok) {
+        m_port.showMessage(error);
+        return false;
+    }
+    m_cursor.stepBack(records);
+    setPickerAfterStep();
+    Komplettcheck();
+    return true;
+}
+
+bool Session::SpeedButton7Click() {
+    std::vector<history::TZiehung> records;
+    QString error;
+    if (history::HistoryFile::readAll(historyPath(), &records, &error) !=
+        history::HistoryFile::Status::Ok) {
+        m_port.showMessage(error);
+        return false;
+    }
+    if (m_controls.date(kPicker2) > m_controls.date(kPicker1)) {
+        m_controls.setDate(kPicker2, m_controls.date(kPicker1).addDays(-365));
+    }
+    m_cursor.stepForward(records);
+    setPickerAfterStep();
+    Komplettcheck();
+    return true;
+}
+
+void Session::SpeedButton8Click() {
+    setStopButtonVisible(false);
+}
+
+void Session::setStopButtonVisible(bool visible) {
+    m_stopButtonVisible = visible;
+    m_port.controlChanged(QStringLiteral("SpeedButton8"));
+}
+
+// ---- tip list ----------------------------------------------------------------
+
+void Session::selectTip(int index) {
+    m_tips.select(index);
+    m_port.controlChanged(QStringLiteral("ListBox1.selection"));
+    if (m_tips.selected() < 0) {
+        return;
+    }
+    const int g = tipsPerTicket();
+    m_controls.setText(QStringLiteral("Label23"),
+                       QString::number(tips::TipList::ticketOf(m_tips.selected(), g)) +
+                           QStringLiteral(". ticket"));
+    m_controls.setText(QStringLiteral("Label24"),
+                       QString::number(tips::TipList::placeOf(m_tips.selected(), g)) +
+                           QStringLiteral(". Grillen"));
+}
+
+void Session::SpeedButton11Click() {
+    if (!m_tips.removeSelected()) {
+        m_port.showMessage(kNoSelection);
+        return;
+    }
+    m_port.controlChanged(QStringLiteral("ListBox1"));
+    Komplettcheck();
+}
+
+void Session::Edit1Change(const QString& text) {
+    qint64 value = 0;
+    QString normal = QStringLiteral("120");
+    if (common::parseInteger(text, &value) && value > 0 && value <= 120) {
+        normal = QString::number(value);
+    }
+    m_controls.setPosition(QStringLiteral("UpDown9"), normal.toInt());
+    m_port.controlChanged(QStringLiteral("Edit1"));
+}
+
+void Session::Edit1Exit() {
+    if (m_sortieren) {
+        Komplettcheck();
+    }
+}
+
+void Session::ComboBox1Change() {
+    const double preis = static_cast<double>(stake()) * tipsPerTicket() * totalTips();
+    m_controls.setText(QStringLiteral("Preis"), QString::number(preis, 'g', 17));
+}
+
+tips::TipCheck::TipResult Session::Zettelcheck(const QString& tipLine) {
+    return tips::TipCheck::checkTip(tipLine, current().zahl, numbersPerTip(), &m_tally);
+}
+
+int Session::Komplettcheck() {
+    const tips::TipCheck::FullResult result =
+        tips::TipCheck::checkAll(&m_tips, current().zahl, numbersPerTip(), m_sortieren, &m_tally);
+    m_statistik = result.statistik;
+    m_port.controlChanged(QStringLiteral("HitTally"));
+    if (!m_sortieren) {
+        return 0;
+    }
+    m_port.controlChanged(QStringLiteral("ListBox1"));
+    m_port.controlChanged(QStringLiteral("ListBox2"));
+    setStatusText(0, result.status);
+    if (result.playSound && m_sound) {
+        m_sound->play(m_soundName);
+    }
+    return result.max;
+}
+
+// ---- archive import ----------------------------------------------------------
+
+history::ArchiveImporter::Result Session::importArchive(const QStringList& files) {
+    BusyScope busy(m_port);
+    return history::ArchiveImporter::importFiles(files, historyPath(),
+                                                 historyPath() + QLatin1Char('~'));
+}
+
+void Session::importArchiveClick() {
+    const QStringList files = m_port.openFileNames(
+        QStringLiteral("Importer les résultats"), QStringLiteral("Keno (*.csv);;*.*"), true);
+    if (files.isEmpty()) {
+        return;
+    }
+    const history::ArchiveImporter::Result result = importArchive(files);
+    if (!result.ok) {
+        m_port.showMessage(result.error);
+        return;
+    }
+    m_port.showMessage(QStringLiteral("imported %1 draws, %2 already present")
+                           .arg(result.imported)
+                           .arg(result.alreadyPresent));
+    m_controls.setDate(kPicker1, m_port.today());
+    SpeedButton5Click();
+}
+
+} // namespace app
+
+namespace app {
+
+// ---- controls changed by the user -------------------------------------------
+
+void Session::onUserChange(const QString& name, std::function<void()> handler) {
+    m_userChangeHandlers[name].push_back(std::move(handler));
+}
+
+bool Session::setControlByUser(const QString& name, const QString& value) {
+    const ControlSpec* spec = ControlSchema::find(name);
+    const ControlSpec* upDown = ControlSchema::findByBuddy(name);
+    if (upDown) {
+        if (name == QLatin1String("Edit1")) {
+            Edit1Change(value);
+        } else {
+            qint64 position = 0;
+            if (!common::parseInteger(value, &position)) {
+                return false;
+            }
+            m_controls.setPosition(upDown->name, static_cast<int>(position));
+        }
+        spec = upDown;
+    } else if (!spec || spec->kind == ControlKind::Field || spec->kind == ControlKind::Label) {
+        return false;
+    } else {
+        qint64 number = 0;
+        switch (spec->kind) {
+        case ControlKind::UpDown:
+            if (!common::parseInteger(value, &number)) {
+                return false;
+            }
+            m_controls.setPosition(name, static_cast<int>(number));
+            break;
+        case ControlKind::CheckBox:
+            if (value != QLatin1String("0") && value != QLatin1String("1")) {
+                return false;
+            }
+            m_controls.setChecked(name, value == QLatin1String("1"));
+            break;
+        case ControlKind::ComboBox:
+            if (!common::parseInteger(value, &number) || number < -1 || number >= spec->items.size()) {
+                return false;
+            }
+            m_controls.setIndex(name, static_cast<int>(number));
+            break;
+        case ControlKind::DatePicker: {
+            const QDate date = common::parseShortDate(value);
+            if (!date.isValid()) {
+                return false;
+            }
+            // A date before the picker's lowest date is refused, as on screen.
+            m_controls.setDate(name, date);
+            break;
+        }
+        default:
+            m_controls.setText(name, value);
+            break;
+        }
+    }
+    if (spec->name == QLatin1String("ComboBox1")) {
+        ComboBox1Change();
+    }
+    const auto it = m_userChangeHandlers.find(spec->name);
+    if (it != m_userChangeHandlers.end()) {
+        for (const auto& handler : it->second) {
+            handler();
+        }
+    }
+    return true;
+}
+
+QString Session::controlValue(const QString& name) const {
+    const ControlSpec* spec = ControlSchema::find(name);
+    if (!spec) {
+        return m_controls.text(name);
+    }
+    switch (spec->kind) {
+    case ControlKind::UpDown:
+        return QString::number(m_controls.position(name));
+    case ControlKind::CheckBox:
+        return m_controls.checked(name) ? QStringLiteral("1") : QStringLiteral("0");
+    case ControlKind::ComboBox:
+        return QString::number(m_controls.index(name));
+    case ControlKind::DatePicker:
+        return common::formatShortDate(m_controls.date(name));
+    default:
+        return m_controls.text(name);
+    }
+}
+
+} // namespace app

@@ -1,0 +1,140 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <array>
+#include <functional>
+#include <map>
+#include <vector>
+#include <memory>
+
+#include "app/ControlValues.h"
+#include "app/WindowPort.h"
+#include "common/Random.h"
+#include "history/ArchiveImporter.h"
+#include "history/DrawCursor.h"
+#include "tips/HitTally.h"
+#include "tips/TipCheck.h"
+#include "tips/TipList.h"
+
+namespace app {
+
+// The main window's state and commands, without any widget. The handlers keep
+// the names of the window events they serve; the desktop window and the
+// command line call them, and they report through the WindowPort.
+class Session {
+public:
+    explicit Session(WindowPort& port);
+
+    void setSoundPort(SoundPort* sound) { m_sound = sound; }
+    void setShellPort(ShellPort* shell) { m_shell = shell; }
+
+    // Home is the program's directory with exactly one trailing separator.
+    void setHome(const QString& directory);
+    const QString& home() const { return m_home; }
+    QString historyPath() const { return m_home + m_zahlenFile; }
+    QString homeFile(const QString& name) const { return m_home + name; }
+
+    WindowPort& port() { return m_port; }
+    ControlValues& controls() { return m_controls; }
+    const ControlValues& controls() const { return m_controls; }
+    history::DrawCursor& cursor() { return m_cursor; }
+    history::CurrentDraw& current() { return m_cursor.current(); }
+    tips::TipList& tipList() { return m_tips; }
+    tips::HitTally& hitTally() { return m_tally; }
+    common::Random& random() { return m_random; }
+    const std::array<int, 21>& statistik() const { return m_statistik; }
+    const QString& statusText(int panel) const { return m_status[static_cast<std::size_t>(panel)]; }
+    void setStatusText(int panel, const QString& text);
+
+    bool sortieren() const { return m_sortieren; }
+    void setSortieren(bool on) { m_sortieren = on; }
+    bool berechnunglaeuft() const { return m_berechnunglaeuft; }
+    void setBerechnunglaeuft(bool on) { m_berechnunglaeuft = on; }
+    int laufMax() const { return m_laufMax; }
+    void setLaufMax(int value) { m_laufMax = value; }
+    common::DayNumber dfb() const { return m_dfb; }
+    void setDfb(common::DayNumber day) { m_dfb = day; }
+
+    // Numbers per tip N, tips per ticket G, total tips T.
+    int numbersPerTip() const { return m_controls.position(QStringLiteral("UpDown18")); }
+    int tipsPerTicket() const { return m_controls.position(QStringLiteral("UpDown8")); }
+    int totalTips() const { return m_controls.position(QStringLiteral("UpDown9")); }
+    // The stake per tip from ComboBox1; a text that is no item counts with its
+    // value when that is a whole number 1..10, else 1.
+    int stake() const;
+
+    // Window life cycle.
+    void FormCreate(QSettings* settings, const QString& group = QString());
+    void FormActivate();
+    void FormClose(QSettings* settings, const QString& group = QString());
+
+    // Current-draw cursor.
+    // Each returns false when the history could not be read (nothing moved).
+    bool SpeedButton5Click();
+    bool SpeedButton6Click();
+    bool SpeedButton7Click();
+    // Stop the running internet update: hides SpeedButton8.
+    void SpeedButton8Click();
+    bool stopButtonVisible() const { return m_stopButtonVisible; }
+    void setStopButtonVisible(bool visible);
+
+    // Tip list.
+    void selectTip(int index);
+    void SpeedButton11Click();
+    void Edit1Change(const QString& text);
+    void Edit1Exit();
+    void ComboBox1Change();
+    int Komplettcheck();
+    tips::TipCheck::TipResult Zettelcheck(const QString& tipLine);
+
+    // Adds the draws of the operator's archive files to the history.
+    history::ArchiveImporter::Result importArchive(const QStringList& files);
+    void importArchiveClick();
+
+    // The steps of the activation sequence that other parts provide; each is
+    // a no-op until its subsystem plugs it in.
+    struct ActivationSteps {
+        std::function<void()> internetUpdate;
+        std::function<void()> numberDistribution;
+    };
+    ActivationSteps& activationSteps() { return m_activationSteps; }
+
+    // Changes a control as the user would on screen and runs the handlers
+    // that react to it. The value is text: a position, 0/1, an item index, a
+    // date "dd.mm.yyyy" or an edit's text. False when the name or value is
+    // not one the control takes.
+    bool setControlByUser(const QString& name, const QString& value);
+    // The value in the form setControlByUser takes it.
+    QString controlValue(const QString& name) const;
+    // Subsystems register what runs when the user changes a control.
+    void onUserChange(const QString& name, std::function<void()> handler);
+
+private:
+    void showDrawLines();
+    void setPickerAfterStep();
+
+    WindowPort& m_port;
+    SoundPort* m_sound = nullptr;
+    ShellPort* m_shell = nullptr;
+    QString m_home;
+    QString m_zahlenFile = QStringLiteral("Tirvex.dat");
+    QString m_soundName;
+    ControlValues m_controls;
+    history::DrawCursor m_cursor;
+    tips::TipList m_tips;
+    tips::HitTally m_tally;
+    common::Random m_random;
+    std::array<int, 21> m_statistik{};
+    std::array<QString, 2> m_status;
+    bool m_sortieren = true;
+    bool m_berechnunglaeuft = false;
+    bool m_activating = false;
+    int m_laufMax = 100000;
+    common::DayNumber m_dfb = 0;
+    ActivationSteps m_activationSteps;
+    bool m_stopButtonVisible = false;
+    std::map<QString, std::vector<std::function<void()>>> m_userChangeHandlers;
+};
+
+} // namespace app

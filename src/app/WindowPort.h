@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace app {
+
+// Everything the operations need from a person or a screen. The desktop
+// window answers with real dialogs, the command line prints and answers with
+// defaults, tests preset answers and record what was shown.
+class WindowPort {
+public:
+    virtual ~WindowPort() = default;
+
+    // Panel 0 or 1 of the status bar got a new text.
+    virtual void statusTextChanged(int panel, const QString& text) = 0;
+    virtual void showMessage(const QString& text) = 0;
+    virtual bool askYesNo(const QString& text) = 0;
+    // The text entered, or nothing when the box was cancelled.
+    virtual std::optional<QString> inputText(const QString& caption, const QString& prompt,
+                                             const QString& defaultText) = 0;
+    // The chosen file names; empty when the dialog was cancelled.
+    virtual QStringList openFileNames(const QString& title, const QString& filter,
+                                      bool multiple) = 0;
+    virtual QString saveFileName(const QString& title, const QString& proposedName,
+                                 const QString& filter) = 0;
+    virtual void setBusy(bool busy) = 0;
+    // Lets pending input run during a long operation.
+    virtual void processEvents() = 0;
+    // A control, label or list changed its value or range.
+    virtual void controlChanged(const QString& name) = 0;
+    virtual QDate today() = 0;
+};
+
+// Plays a sound file without waiting; the platform's beep when it is missing.
+class SoundPort {
+public:
+    virtual ~SoundPort() = default;
+    virtual void play(const QString& path) = 0;
+};
+
+// Opens a document or web address with the desktop's associated program.
+class ShellPort {
+public:
+    virtual ~ShellPort() = default;
+    virtual void open(const QString& target) = 0;
+};
+
+// The busy cursor for the length of a scope, restored on every way out.
+class BusyScope {
+public:
+    explicit BusyScope(WindowPort& port) : m_port(port) { m_port.setBusy(true); }
+    ~BusyScope() { m_port.setBusy(false); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    WindowPort& m_port;
+};
+
+} // namespace app

@@ -1,0 +1,43 @@
+#include "cli/CliPort.h"
+
+namespace cli {
+
+CliPort::CliPort(QTextStream& out, QTextStream& err) : m_out(out), m_err(err) {}
+
+void CliPort::statusTextChanged(int, const QString& text) {
+    if (m_echoStatus) {
+        m_out << text << Qt::endl;
+    }
+}
+
+void CliPort::showMessage(const QString& text) {
+    ++m_messageCount;
+    m_out << text << Qt::endl;
+}
+
+bool CliPort::askYesNo(const QString& text) {
+    m_out << text << Qt::endl;
+    return m_answerYes;
+}
+
+std::optional<QString> CliPort::inputText(const QString&, const QString&,
+                                          const QString& defaultText) {
+    std::optional<QString> answer = m_nextInput ? m_nextInput : std::optional<QString>(defaultText);
+    m_nextInput.reset();
+    return answer;
+}
+
+QStringList CliPort::openFileNames(const QString&, const QString&, bool) {
+    return std::exchange(m_nextFiles, {});
+}
+
+QString CliPort::saveFileName(const QString&, const QString& proposedName, const QString&) {
+    const QStringList files = std::exchange(m_nextFiles, {});
+    return files.isEmpty() ? proposedName : files.first();
+}
+
+QDate CliPort::today() {
+    return m_today.isValid() ? m_today : QDate::currentDate();
+}
+
+} // namespace cli

@@ -1,0 +1,143 @@
+#include "cli/CliRunner.h"
+
+#include <QSettings>
+
+#include "common/Formats.h"
+
+namespace cli {
+
+namespace {
+const QString kUsage = QStringLiteral(
+    "usage: tirvex-cli [--home DIR] [--settings FILE] [--today DD.MM.YYYY] [--seed N] "
+    "[--service URL] [--no-save] [--yes] COMMAND [ARGS...] [COMMAND [ARGS...]]...");
+} // namespace
+
+CliRunner::CliRunner(QTextStream& out, QTextStream& err) : m_out(out), m_err(err) {
+    addCoreCommands(m_table);
+}
+
+QString CliRunner::parse(const QStringList& arguments, Invocation* inv) const {
+    int i = 0;
+    auto optionValue = [&](const QString& option) -> std::optional<QString> {
+        if (i + 1 >= arguments.size()) {
+            return std::nullopt;
+        }
+        Q_UNUSED(option);
+        i += 2;
+        return arguments[i - 1];
+    };
+    while (i < arguments.size() && arguments[i].startsWith(QLatin1String("--"))) {
+        const QString option = arguments[i];
+        if (option == QLatin1String("--no-save")) {
+            inv->save = false;
+            ++i;
+            continue;
+        }
+        if (option == QLatin1String("--yes")) {
+            inv->yes = true;
+            ++i;
+            continue;
+        }
+        const std::optional<QString> value = optionValue(option);
+        if (!value) {
+            return QStringLiteral("option %1 needs a value").arg(option);
+        }
+        if (option == QLatin1String("--home")) {
+            inv->home = *value;
+        } else if (option == QLatin1String("--settings")) {
+            inv->settingsFile = *value;
+        } else if (option == QLatin1String("--today")) {
+            inv->today = common::parseShortDate(*value);
+            if (!inv->today.isValid()) {
+                return checkDate(*value);
+            }
+        } else if (option == QLatin1String("--seed")) {
+            bool ok = false;
+            const qint64 seed = value->toLongLong(&ok);
+            if (!ok || seed < -2147483648LL || seed > 4294967295LL) {
+                return QStringLiteral("invalid seed \"%1\"").arg(*value);
+            }
+            inv->seed = static_cast<quint32>(seed);
+        } else if (option == QLatin1String("--service")) {
+            inv->service = *value;
+        } else {
+            return QStringLiteral("unknown option %1").arg(option);
+        }
+    }
+    if (i >= arguments.size()) {
+        return kUsage;
+    }
+    while (i < arguments.size()) {
+        const QString name = arguments[i++];
+        const Command* command = m_table.find(name);
+        if (!command) {
+            return QStringLiteral("unknown command \"%1\"").arg(name);
+        }
+        QStringList args;
+        const int max = command->maxArgs < 0 ? INT_MAX : command->maxArgs;
+        while (i < arguments.size() && args.size() < max &&
+               (args.size() < command->minArgs || !m_table.contains(arguments[i]))) {
+            args << arguments[i++];
+        }
+        if (args.size() < command->minArgs) {
+            return QStringLiteral("%1 needs %2 argument(s)").arg(name).arg(command->minArgs);
+        }
+        if (command->check) {
+            const QString error = command->check(args);
+            if (!error.isEmpty()) {
+                return QStringLiteral("%1: %2").arg(name, error);
+            }
+        }
+        inv->commands.emplace_back(name, args);
+    }
+    return QString();
+}
+
+int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
+    Invocation inv;
+    const QString error = parse(arguments, &inv);
+    if (!error.isEmpty()) {
+        m_err << error << Qt::endl;
+        return 2;
+    }
+    CliPort port(m_out, m_err);
+    port.setToday(inv.today);
+    port.setAnswerYes(inv.yes);
+    app::Session session(port);
+    session.setHome(inv.home.isEmpty() ? executableDir : inv.home);
+
+    std::unique_ptr<QSettings> settings;
+    QString group;
+    if (inv.settingsFile.isEmpty()) {
+        settings = std::make_unique<QSettings>(QStringLiteral("Quorvane"), QStringLiteral("Tirvex"));
+    } else {
+        settings = std::make_unique<QSettings>(inv.settingsFile, QSettings::IniFormat);
+        group = QStringLiteral("Tirvex");
+    }
+    session.FormCreate(settings.get(), group);
+    const QString storedService = session.controls().text(QStringLiteral("ServiceURL"));
+    if (inv.service) {
+        session.controls().setText(QStringLiteral("ServiceURL"), *inv.service);
+    }
+    if (inv.seed) {
+        session.random().setSeed(*inv.seed);
+    }
+
+    int status = 0;
+    for (const auto& [name, args] : inv.commands) {
+        CommandContext context{session, port, m_out, m_err, args};
+        if (!m_table.find(name)->run(context)) {
+            status = 1;
+            break;
+        }
+    }
+    if (inv.save) {
+        // --service is for this run only; the stored address stays.
+        session.controls().setText(QStringLiteral("ServiceURL"), storedService);
+        session.FormClose(settings.get(), group);
+    }
+    m_out.flush();
+    return status;
+}
+
+} // namespace cli

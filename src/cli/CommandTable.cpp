@@ -1,0 +1,24 @@
+#include "cli/CommandTable.h"
+
+#include "common/Formats.h"
+
+namespace cli {
+
+const Command* CommandTable::find(const QString& name) const {
+    const auto it = m_commands.find(name);
+    return it == m_commands.end() ? nullptr : &it->second;
+}
+
+QString checkDate(const QString& text) {
+    return common::parseShortDate(text).isValid()
+               ? QString()
+               : QStringLiteral("invalid date \"%1\" (DD.MM.YYYY)").arg(text);
+}
+
+QString checkInteger(const QString& text) {
+    qint64 value = 0;
+    return common::parseInteger(text, &value) ? QString()
+                                              : QStringLiteral("not a number: \"%1\"").arg(text);
+}
+
+} // namespace cli

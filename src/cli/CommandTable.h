@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <functional>
+#include <map>
+
+#include "app/Session.h"
+#include "cli/CliPort.h"
+
+namespace cli {
+
+// What a command sees when it runs.
+struct CommandContext {
+    app::Session& session;
+    CliPort& port;
+    QTextStream& out;
+    QTextStream& err;
+    QStringList args;
+};
+
+// A command returns false when its operation failed (exit status 1).
+using CommandRun = std::function<bool(CommandContext&)>;
+// Checks the arguments before anything runs; an error text when invalid.
+using CommandCheck = std::function<QString(const QStringList& args)>;
+
+struct Command {
+    int minArgs = 0;
+    int maxArgs = 0; // -1: as many as follow, up to the next command name
+    CommandCheck check;
+    CommandRun run;
+};
+
+// The commands of tirvex-cli by name. Each subsystem adds its own.
+class CommandTable {
+public:
+    void add(const QString& name, Command command) { m_commands[name] = std::move(command); }
+    const Command* find(const QString& name) const;
+    bool contains(const QString& name) const { return m_commands.count(name) > 0; }
+
+private:
+    std::map<QString, Command> m_commands;
+};
+
+// Argument checks shared by the commands.
+QString checkDate(const QString& text);
+QString checkInteger(const QString& text);
+
+// The commands of the draw cursor, the tip list, the tip check and import.
+void addCoreCommands(CommandTable& table);
+void printDrawLines(CommandContext& context);
+void printTips(CommandContext& context);
+
+} // namespace cli

@@ -1,0 +1,156 @@
+#include "app/ControlSchema.h"
+#include "cli/CommandTable.h"
+#include "common/Formats.h"
+
+namespace cli {
+
+namespace {
+
+QString checkControlValue(const QStringList& args) {
+    const QString& name = args[0];
+    const QString& value = args.value(1);
+    const app::ControlSpec* spec = app::ControlSchema::find(name);
+    if (const app::ControlSpec* upDown = app::ControlSchema::findByBuddy(name)) {
+        // Edit boxes of up-downs take any text; Edit1 normalises what it gets.
+        return name == QLatin1String("Edit1") ? QString() : checkInteger(value);
+        Q_UNUSED(upDown);
+    }
+    if (!spec || spec->kind == app::ControlKind::Field || spec->kind == app::ControlKind::Label) {
+        return QStringLiteral("unknown control \"%1\"").arg(name);
+    }
+    if (args.size() < 2) {
+        return QString();
+    }
+    switch (spec->kind) {
+    case app::ControlKind::UpDown:
+        return checkInteger(value);
+    case app::ControlKind::CheckBox:
+        return value == QLatin1String("0") || value == QLatin1String("1")
+                   ? QString()
+                   : QStringLiteral("a check box takes 0 or 1, not \"%1\"").arg(value);
+    case app::ControlKind::ComboBox: {
+        qint64 index = 0;
+        if (!common::parseInteger(value, &index) || index < -1 || index >= spec->items.size()) {
+            return QStringLiteral("no item %1 in %2").arg(value, name);
+        }
+        return QString();
+    }
+    case app::ControlKind::DatePicker:
+        return checkDate(value);
+    default:
+        return QString();
+    }
+}
+
+QString checkKnownControl(const QStringList& args) {
+    const QString& name = args[0];
+    if (app::ControlSchema::find(name) || app::ControlSchema::findByBuddy(name) ||
+        name.startsWith(QLatin1String("Label"))) {
+        return QString();
+    }
+    return QStringLiteral("unknown control \"%1\"").arg(name);
+}
+
+QString checkTipIndex(const QStringList& args) {
+    qint64 value = 0;
+    if (!common::parseInteger(args[0], &value) || value < 1) {
+        return QStringLiteral("invalid tip index \"%1\"").arg(args[0]);
+    }
+    return QString();
+}
+
+bool printCheck(CommandContext& c) {
+    c.session.Komplettcheck();
+    printTips(c);
+    c.out << c.session.statusText(0) << Qt::endl;
+    return true;
+}
+
+Command cursorCommand(bool (app::Session::*move)()) {
+    return {0, 0, nullptr, [move](CommandContext& c) {
+                if (!(c.session.*move)()) {
+                    return false;
+                }
+                printDrawLines(c);
+                return true;
+            }};
+}
+
+} // namespace
+
+void printDrawLines(CommandContext& c) {
+    c.out << c.session.controls().text(QStringLiteral("Label29")) << Qt::endl;
+    c.out << c.session.controls().text(QStringLiteral("Label13")) << Qt::endl;
+}
+
+void printTips(CommandContext& c) {
+    const tips::TipList& list = c.session.tipList();
+    for (int i = 0; i < list.count(); ++i) {
+        c.out << list.lines()[i] << '\t' << list.hits().value(i) << Qt::endl;
+    }
+}
+
+void addCoreCommands(CommandTable& table) {
+    table.add(QStringLiteral("date"),
+              {1, 1, [](const QStringList& a) { return checkDate(a[0]); },
+               [](CommandContext& c) {
+                   c.session.setControlByUser(QStringLiteral("DateTimePicker1"), c.args[0]);
+                   return true;
+               }});
+    table.add(QStringLiteral("from"),
+              {1, 1, [](const QStringList& a) { return checkDate(a[0]); },
+               [](CommandContext& c) {
+                   c.session.setControlByUser(QStringLiteral("DateTimePicker2"), c.args[0]);
+                   return true;
+               }});
+    table.add(QStringLiteral("set"), {2, 2, checkControlValue, [](CommandContext& c) {
+                                          c.session.setControlByUser(c.args[0], c.args[1]);
+                                          return true;
+                                      }});
+    table.add(QStringLiteral("get"), {1, 1, checkKnownControl, [](CommandContext& c) {
+                                          c.out << c.session.controlValue(c.args[0]) << Qt::endl;
+                                          return true;
+                                      }});
+    table.add(QStringLiteral("activate"), {0, 0, nullptr, [](CommandContext& c) {
+                                               c.session.FormActivate();
+                                               return true;
+                                           }});
+    table.add(QStringLiteral("load"), cursorCommand(&app::Session::SpeedButton5Click));
+    table.add(QStringLiteral("back"), cursorCommand(&app::Session::SpeedButton6Click));
+    table.add(QStringLiteral("forward"), cursorCommand(&app::Session::SpeedButton7Click));
+    table.add(QStringLiteral("import"),
+              {1, -1, nullptr, [](CommandContext& c) {
+                   const auto result = c.session.importArchive(c.args);
+                   if (!result.ok) {
+                       c.err << result.error << Qt::endl;
+                       return false;
+                   }
+                   c.out << QStringLiteral("imported %1 draws, %2 already present")
+                                .arg(result.imported)
+                                .arg(result.alreadyPresent)
+                         << Qt::endl;
+                   return true;
+               }});
+    table.add(QStringLiteral("tips"), {0, 0, nullptr, [](CommandContext& c) {
+                                           printTips(c);
+                                           return true;
+                                       }});
+    table.add(QStringLiteral("add"), {1, 1, nullptr, [](CommandContext& c) {
+                                          c.session.tipList().append(c.args[0]);
+                                          c.session.port().controlChanged(QStringLiteral("ListBox1"));
+                                          return true;
+                                      }});
+    table.add(QStringLiteral("remove"), {1, 1, checkTipIndex, [](CommandContext& c) {
+                                             c.session.selectTip(c.args[0].toInt() - 1);
+                                             c.session.SpeedButton11Click();
+                                             return printCheck(c);
+                                         }});
+    table.add(QStringLiteral("clear"), {0, 0, nullptr, [](CommandContext& c) {
+                                            c.session.tipList().clear();
+                                            c.session.port().controlChanged(QStringLiteral("ListBox1"));
+                                            return true;
+                                        }});
+    table.add(QStringLiteral("check"), {0, 0, nullptr, printCheck});
+}
+
+} // namespace cli
