@@ -7,9 +7,16 @@
 namespace stats {
 
 // Colours of the chart points as the chart stores them (0x00BBGGRR).
-constexpr std::uint32_t kPrimeColor = 255;    // red
-constexpr std::uint32_t kOtherColor = 32768;  // green
+constexpr std::uint32_t kPrimeColor = 255;           // red
+constexpr std::uint32_t kOtherColor = 32768;         // green
 constexpr std::uint32_t kSeriesDefault = 0x1FFFFFFF; // "use the series' own colour"
+
+// The per-number charts colour the numbers of the program's prime set red
+// (1 counts as one of them) and every other number green.
+bool isPrimeColored(int number);
+inline std::uint32_t numberColor(int number) {
+    return isPrimeColored(number) ? kPrimeColor : kOtherColor;
+}
 
 struct StatPoint {
     double x = 0;
@@ -29,8 +36,8 @@ struct StatResult {
     QString caption;
     bool marks = false;
 
-    // The range as the chart reports it back: the fixed one, or the smallest
-    // and largest y when the axis scales itself.
+    // The range as the chart reports it back: the fixed one, or, when the axis
+    // scales itself, from the bars' origin 0 to the largest y.
     double rangeMinimum() const;
     double rangeMaximum() const;
     double yAt(int index) const {
@@ -38,6 +45,9 @@ struct StatResult {
                    ? points[static_cast<std::size_t>(index)].y
                    : 0;
     }
+
+    // Fixes the range to the smallest and largest y of the points.
+    void fixRangeToPoints();
 };
 
 } // namespace stats
