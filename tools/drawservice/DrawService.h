@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <atomic>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "history/TZiehung.h"
+
+namespace httplib {
+class Server;
+}
+
+namespace drawservice {
+
+// One request for a draw: GET /zahlen/lotto_neu.asp?Programm=..&Datum=yyyymmdd&Ziehung=0|1
+struct DrawRequest {
+    std::string target; // path and query as sent
+    std::string programm;
+    QDate date;       // invalid when Datum is no date
+    int ziehung = -1; // -1 when Ziehung is neither 0 nor 1
+    std::string accept;
+    std::string userAgent;
+    std::string cookie;
+};
+
+struct Reply {
+    int status = 200;
+    std::string body;
+};
+
+// The draw service: answers each draw request with one line
+//   label,n1,...,n20,multiplier,joker(7 digits),joker+(7 digits)
+// for a known draw, 500 for a draw after the newest known one (not yet
+// published), 404 for a draw that never took place, 400 for a malformed
+// request. Files under /scripts/ come from a folder with Last-Modified.
+class DrawService {
+public:
+    // Sees every draw request first; a reply replaces the normal answer.
+    using Interceptor = std::function<std::optional<Reply>(const DrawRequest&)>;
+
+    static constexpr const char* kCookieName = "ASPSESSIONIDTIRVEX";
+
+    DrawService();
+    ~DrawService();
+    DrawService(const DrawService&) = delete;
+    DrawService& operator=(const DrawService&) = delete;
+
+    void setDraws(const std::vector<history::TZiehung>& draws);
+    // A history file of 48-byte records.
+    bool loadHistory(const QString& path, QString* error);
+    // Every *.csv of the operator's results archive in dir.
+    bool loadArchive(const QString& dir, QString* error);
+    void setScriptsDir(const QString& dir);
+    void setInterceptor(Interceptor interceptor);
+
+    // Listens on host:port (0: a port the system chooses) in a thread of its
+    // own; returns the port, or -1 when it cannot listen.
+    int start(const std::string& host = "127.0.0.1", int port = 0);
+    void stop();
+    // Blocks until the service stops.
+    void wait();
+    int port() const { return m_port; }
+    QString baseUrl() const;
+    int drawRequestCount() const;
+
+    // The normal answer to a draw request, without the network.
+    Reply answer(const DrawRequest& request) const;
+    static std::string bodyLine(const history::TZiehung& draw);
+    // An HTTP date (RFC 7231), e.g. "Sun, 06 Nov 1994 08:49:37 GMT".
+    static std::string httpDate(const QDateTime& time);
+
+private:
+    using Key = std::pair<qint64, int>;
+    void installRoutes();
+
+    std::unique_ptr<httplib::Server> m_server;
+    std::thread m_thread;
+    std::atomic<bool> m_listenEnded{false};
+    int m_port = -1;
+    std::string m_host;
+
+    mutable std::mutex m_mutex;
+    std::map<Key, history::TZiehung> m_draws;
+    QString m_scriptsDir;
+    Interceptor m_interceptor;
+    int m_drawRequests = 0;
+    int m_sessions = 0;
+};
+
+} // namespace drawservice
