@@ -1,0 +1,306 @@
+#include "history/InternetUpdate.h"
+
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+#include <QUrl>
+
+#include "common/Formats.h"
+#include "history/HistoryFile.h"
+
+namespace history {
+
+namespace {
+
+const QString kNotYet = QStringLiteral(" pas encore disponible!");
+const QString kNoWarranty = QStringLiteral("Garantit pas l`exactitude des chiffres!");
+
+// The text before the next comma; empty when no comma follows, which no
+// conversion accepts.
+QString fieldBeforeComma(const QString& text) {
+    const qsizetype comma = text.indexOf(QLatin1Char(','));
+    return comma < 0 ? QString() : text.left(comma);
+}
+
+void dropField(QString* text) {
+    text->remove(0, text->indexOf(QLatin1Char(',')) + 1);
+}
+
+// Seven single-character digits from the start of text.
+bool takeDigits(const QString& text, std::array<std::uint8_t, 7>* digits) {
+    if (text.size() < 7) {
+        return false;
+    }
+    for (std::size_t i = 0; i < 7; ++i) {
+        const QChar c = text[static_cast<qsizetype>(i)];
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+            return false;
+        }
+        (*digits)[i] = static_cast<std::uint8_t>(c.unicode() - '0');
+    }
+    return true;
+}
+
+} // namespace
+
+InternetUpdate::InternetUpdate(UpdateHost& host, QString historyPath, UpdateSettings settings)
+    : m_host(host), m_historyPath(std::move(historyPath)), m_settings(std::move(settings)) {
+}
+
+QString InternetUpdate::requestUrl(const QString& base, common::DayNumber day, int soir) {
+    QString root = base.trimmed();
+    while (root.endsWith(QLatin1Char('/'))) {
+        root.chop(1);
+    }
+    return root + QLatin1String(kPath) + QStringLiteral("?Programm=Tirvex&Datum=") +
+           common::toDate(day).toString(QStringLiteral("yyyyMMdd")) + QStringLiteral("&Ziehung=") +
+           QString::number(soir);
+}
+
+QStringList InternetUpdate::bodyLines(const QString& body) {
+    QString text = body;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (text.isEmpty()) {
+        return {};
+    }
+    if (text.endsWith(QLatin1Char('\n'))) {
+        text.chop(1);
+    }
+    return text.split(QLatin1Char('\n'));
+}
+
+bool InternetUpdate::parseLine(const QString& line, common::DayNumber day, int soir,
+                               ParsedLine* parsed, QString* rest) {
+    QString text = line;
+    // The first field is the service's own label of the draw.
+    text.remove(0, text.indexOf(QLatin1Char(',')) + 1);
+    TZiehung& record = parsed->record;
+    record = TZiehung{};
+    record.datum = day;
+    int crossSum = 0;
+    QString drawLine = common::formatDrawLineDate(common::toDate(day)) + QStringLiteral("   ");
+    for (std::size_t i = 0; i < 20; ++i) {
+        qint64 number = 0;
+        // A number outside 1..70 would be stored as a wrong byte: refuse the line.
+        if (!common::parseInteger(fieldBeforeComma(text), &number) || number < 1 || number > 70) {
+            *rest = text;
+            return false;
+        }
+        record.zahlen[i] = static_cast<std::uint8_t>(number);
+        crossSum += static_cast<int>(number);
+        drawLine += QStringLiteral("  ") + QString::number(number);
+        dropField(&text);
+    }
+    qint64 multiplier = 0;
+    if (!common::parseInteger(fieldBeforeComma(text), &multiplier) || multiplier < 0 ||
+        multiplier > 255) {
+        *rest = text;
+        return false;
+    }
+    record.multiplicateur = static_cast<std::uint8_t>(multiplier);
+    dropField(&text);
+    if (!takeDigits(fieldBeforeComma(text), &record.joker)) {
+        *rest = text;
+        return false;
+    }
+    dropField(&text);
+    if (!takeDigits(text, &record.jokerPlus)) {
+        *rest = text;
+        return false;
+    }
+    record.soir = static_cast<std::uint8_t>(soir);
+    parsed->drawLine = drawLine;
+    parsed->crossSumLine = QStringLiteral("QS: ") + QString::number(crossSum);
+    return true;
+}
+
+bool InternetUpdate::configureProxy(QNetworkAccessManager& manager) {
+    if (m_settings.proxyHost.trimmed().isEmpty()) {
+        manager.setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
+        return true;
+    }
+    qint64 port = 0;
+    if (!common::parseInteger(m_settings.proxyPort, &port) || port < 0 || port > 65535) {
+        m_host.showMessage(
+            QStringLiteral("'%1' is not a valid integer value").arg(m_settings.proxyPort));
+        return false;
+    }
+    manager.setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, m_settings.proxyHost.trimmed(),
+                                   static_cast<quint16>(port)));
+    return true;
+}
+
+InternetUpdate::Reply InternetUpdate::fetch(QNetworkAccessManager& manager, common::DayNumber day,
+                                            int soir) {
+    Reply reply;
+    if (m_settings.serviceUrl.trimmed().isEmpty()) {
+        reply.text = QStringLiteral("no draw service address set");
+        return reply;
+    }
+    const QUrl url(requestUrl(m_settings.serviceUrl, day, soir));
+    if (!url.isValid() || url.host().isEmpty() ||
+        (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))) {
+        reply.text =
+            QStringLiteral("invalid draw service address \"%1\"").arg(m_settings.serviceUrl);
+        return reply;
+    }
+    QNetworkRequest request(url);
+    request.setRawHeader("Accept", kAccept);
+    request.setHeader(QNetworkRequest::UserAgentHeader, QString::fromLatin1(kUserAgent));
+    // A redirect is a code above 200 and therefore a failed request.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::ManualRedirectPolicy);
+    QNetworkReply* net = manager.get(request);
+
+    QEventLoop loop;
+    QTimer connectTimer;
+    QTimer requestTimer;
+    connectTimer.setSingleShot(true);
+    requestTimer.setSingleShot(true);
+    QString timeout;
+    QObject::connect(net, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    // Once the request is out, the connection stands.
+    QObject::connect(net, &QNetworkReply::requestSent, &connectTimer, &QTimer::stop);
+    QObject::connect(&connectTimer, &QTimer::timeout, net, [&] {
+        timeout = QStringLiteral("Connection timed out");
+        net->abort();
+    });
+    QObject::connect(&requestTimer, &QTimer::timeout, net, [&] {
+        timeout = QStringLiteral("Request timed out");
+        net->abort();
+    });
+    connectTimer.start(m_settings.connectTimeoutMs);
+    requestTimer.start(m_settings.requestTimeoutMs);
+    if (!net->isFinished()) {
+        loop.exec();
+    }
+
+    const QVariant status = net->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (timeout.isEmpty() && status.isValid()) {
+        reply.code = status.toInt();
+        reply.text = net->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
+        reply.body = net->readAll();
+    } else {
+        reply.text = timeout.isEmpty() ? net->errorString() : timeout;
+    }
+    delete net;
+    return reply;
+}
+
+InternetUpdate::Step InternetUpdate::processBody(const QByteArray& body, common::DayNumber day,
+                                                 int soir, UpdateResult* result) {
+    result->memo = QString::fromLatin1(body);
+    std::vector<TZiehung> received;
+    QString failure;
+    bool failed = false;
+    for (const QString& line : bodyLines(result->memo)) {
+        ParsedLine parsed;
+        QString rest;
+        if (!parseLine(line, day, soir, &parsed, &rest)) {
+            failure = QStringLiteral("erreur: ") + rest;
+            failed = true;
+            break;
+        }
+        m_host.setDrawLine(parsed.drawLine);
+        m_host.setCrossSumLine(parsed.crossSumLine);
+        received.push_back(parsed.record);
+    }
+    // Lines before a bad one are kept.
+    if (!received.empty()) {
+        QString error;
+        if (!HistoryFile::append(m_historyPath, received, &error)) {
+            m_host.showMessage(error);
+            return Step::Abort;
+        }
+        result->appended += static_cast<int>(received.size());
+        result->aktDatum = day;
+    }
+    if (failed) {
+        m_host.showMessage(failure);
+        return Step::Abort;
+    }
+    return Step::Next;
+}
+
+InternetUpdate::Step InternetUpdate::handleReply(const Reply& reply, common::DayNumber day,
+                                                 int soir, UpdateResult* result) {
+    if (reply.code > 0 && reply.code <= 200 && !reply.body.isEmpty()) {
+        return processBody(reply.body, day, soir, result);
+    }
+    if (reply.code == 500) {
+        m_host.setStatusText(0, common::formatShortDate(common::toDate(day)) + kNotYet);
+        return Step::Next;
+    }
+    m_host.setStatusText(0, QStringLiteral("Failed : %1 %2").arg(reply.code).arg(reply.text));
+    // Without any response every later request would fail the same way.
+    return reply.code == 0 ? Step::Finish : Step::Next;
+}
+
+UpdateResult InternetUpdate::run() {
+    UpdateResult result;
+    m_host.setRunning(true);
+    auto finish = [&](bool reload) {
+        result.reload = reload;
+        m_host.setRunning(false);
+        return result;
+    };
+
+    std::vector<TZiehung> records;
+    QString error;
+    const HistoryFile::Status status = HistoryFile::readAll(m_historyPath, &records, &error);
+    if (status == HistoryFile::Status::Error || (status == HistoryFile::Status::Missing &&
+                                                 !HistoryFile::append(m_historyPath, {}, &error))) {
+        m_host.showMessage(error);
+        return finish(false);
+    }
+
+    // The draw after the newest stored one, or the very first draw.
+    common::DayNumber day = common::kFirstDrawDay;
+    int soir = 0;
+    if (!records.empty()) {
+        day = records.back().datum;
+        if (records.back().soir == 1) {
+            day += 1;
+        } else {
+            soir = 1;
+        }
+    }
+    m_host.setPickerDate(day);
+    result.aktDatum = day;
+    result.pickerDate = day;
+
+    QNetworkAccessManager manager;
+    if (!configureProxy(manager)) {
+        return finish(false);
+    }
+    const common::DayNumber today = common::toDayNumber(m_host.today());
+    while (day <= today && !m_host.stopRequested()) {
+        m_host.setStatusText(0, QStringLiteral("Loading"));
+        const Reply reply = fetch(manager, day, soir);
+        m_host.setStatusText(0, QStringLiteral("Received %1 bytes").arg(reply.body.size()));
+        m_host.setStatusText(1, kNoWarranty);
+        const Step step = handleReply(reply, day, soir, &result);
+        if (step == Step::Abort) {
+            break;
+        }
+        if (soir == 1) {
+            soir = 0;
+            day += 1;
+        } else {
+            soir = 1;
+        }
+        m_host.setPickerDate(day);
+        result.pickerDate = day;
+        m_host.processEvents();
+        if (step == Step::Finish) {
+            break;
+        }
+    }
+    return finish(true);
+}
+
+} // namespace history
