@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "generator/HistoryProbe.h"
+#include "history/DrawHistory.h"
+
+namespace generator {
+
+// The history probe that works from memory: the draws of a period are taken
+// from the history once as bit sets and kept while the period stays the same.
+// Two periods are kept, one per history test, so the tests do not evict each
+// other.
+class WindowDraws : public HistoryProbe {
+public:
+    explicit WindowDraws(const history::DrawHistory& history) : m_history(history) {}
+
+    bool passes(const Attempt& attempt, common::DayNumber from, common::DayNumber to,
+                int threshold) override;
+
+private:
+    struct Window {
+        bool valid = false;
+        common::DayNumber from = 0;
+        common::DayNumber to = 0;
+        std::vector<Bits> draws;
+        // Draws holding a number twice: the tip check counts such a number
+        // twice, which a bit set cannot, so they are counted one by one.
+        std::vector<std::array<int, 20>> irregular;
+    };
+    Window& window(common::DayNumber from, common::DayNumber to);
+    void fill(Window& window) const;
+
+    const history::DrawHistory& m_history;
+    std::array<Window, 2> m_windows;
+    int m_nextSlot = 0;
+};
+
+} // namespace generator

@@ -1,0 +1,43 @@
+#include "prefs/NumberGrid.h"
+
+#include "common/Formats.h"
+
+namespace prefs {
+
+NumberGrid::NumberGrid() = default;
+
+void NumberGrid::setChecked(int number, bool checked) {
+    Box& target = box(number);
+    if (target.checked == checked) {
+        return;
+    }
+    target.checked = checked;
+    clickRule(target);
+}
+
+void NumberGrid::clickRule(Box& target) {
+    if (!target.checked) {
+        return;
+    }
+    qint64 weight = 0;
+    // A weight text that is no number starts over at one.
+    target.weight = common::parseInteger(target.weight, &weight) ? QString::number(weight + 1)
+                                                                 : QStringLiteral("1");
+}
+
+void NumberGrid::clearAll() {
+    for (int number = 1; number <= kNumbers; ++number) {
+        setChecked(number, false);
+        setHighlighted(number, false);
+    }
+}
+
+int NumberGrid::checkedCount() const {
+    int count = 0;
+    for (const Box& b : m_boxes) {
+        count += b.checked ? 1 : 0;
+    }
+    return count;
+}
+
+} // namespace prefs
