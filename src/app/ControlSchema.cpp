@@ -55,9 +55,9 @@ const std::vector<ControlSpec> kControls = {
     {"UpDown9", ControlKind::UpDown, 1, 120, "5", "Grille totale", "Wieviele Tipps wollen Sie berechnen?", "TabSheet1", false, "Edit1", "UpDown9", StoredAs::Int, {}},
     {"UpDown10", ControlKind::UpDown, 0, 6, "2", {}, {}, "TabSheet10", false, "Edit83", "UpDown10", StoredAs::Int, {}},
     {"UpDown11", ControlKind::UpDown, 0, 10, "2", {}, {}, "TabSheet8", false, "Edit84", "UpDown11", StoredAs::Int, {}},
-    {"UpDown12", ControlKind::UpDown, 5, 75, "30", {}, {}, "TabSheet8", false, "Edit85", "UpDown12", StoredAs::Int, {}},
-    {"UpDown13", ControlKind::UpDown, 5, 75, "30", {}, {}, "TabSheet8", false, "Edit86", "UpDown13", StoredAs::Int, {}},
-    {"UpDown14", ControlKind::UpDown, 5, 75, "30", {}, {}, "TabSheet8", false, "Edit87", "UpDown14", StoredAs::Int, {}},
+    {"UpDown12", ControlKind::UpDown, 5, 75, "30", {}, "Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen", "TabSheet8", false, "Edit85", "UpDown12", StoredAs::Int, {}},
+    {"UpDown13", ControlKind::UpDown, 5, 75, "30", {}, "Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen", "TabSheet8", false, "Edit86", "UpDown13", StoredAs::Int, {}},
+    {"UpDown14", ControlKind::UpDown, 5, 75, "30", {}, "Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen", "TabSheet8", false, "Edit87", "UpDown14", StoredAs::Int, {}},
     {"UpDown15", ControlKind::UpDown, 750, 1400, "1200", {}, {}, "TabSheet10", false, "Edit38", "UpDown15", StoredAs::Int, {}},
     {"UpDown16", ControlKind::UpDown, 0, 6, "2", {}, {}, "TabSheet10", false, "Edit89", "UpDown16", StoredAs::Int, {}},
     {"UpDown17", ControlKind::UpDown, 0, 6, "2", {}, {}, "TabSheet10", false, "Edit90", "UpDown17", StoredAs::Int, {}},
@@ -75,6 +75,14 @@ const std::vector<ControlSpec> kControls = {
     {"ServiceURL", ControlKind::Edit, 0, 0, "", "Service", {}, "TabSheet3", false, {}, "ServiceURL", StoredAs::String, {}},
     {"ComboBox1", ControlKind::ComboBox, -1, 4, "0", "Coût par Grille", {}, "TabSheet1", false, {}, {}, StoredAs::None, {"1", "2", "3", "5", "10"}},
     {"DateTimePicker1", ControlKind::DatePicker, 0, 0, "", {}, {}, "TabSheet4", false, {}, {}, StoredAs::None, {}},
+    {"DateTimePicker3", ControlKind::DatePicker, 0, 0, "18.06.2010", {}, {}, "TabSheet8", true, {}, {}, StoredAs::None, {}},
+    {"Label61", ControlKind::Label, 0, 0, "Numéros par grille", "Numéros par grille", {}, "TabSheet1", false, {}, {}, StoredAs::None, {}},
+    {"Label22", ControlKind::Label, 0, 0, "Grille totale", "Grille totale", {}, "TabSheet1", false, {}, {}, StoredAs::None, {}},
+    {"Label42", ControlKind::Label, 0, 0, "traverser la somme:                   -                    à la pointe de permettre", "traverser la somme:                   -                    à la pointe de permettre", {}, "TabSheet10", false, {}, {}, StoredAs::None, {}},
+    {"Label57", ControlKind::Label, 0, 0, "Max calcul fonctionne", "Max calcul fonctionne", {}, "TabSheet11", false, {}, {}, StoredAs::None, {}},
+    {"Label58", ControlKind::Label, 0, 0, "mille", "mille", {}, "TabSheet11", false, {}, {}, StoredAs::None, {}},
+    {"Label48", ControlKind::Label, 0, 0, {}, {}, {}, "TabSheet8", true, {}, {}, StoredAs::None, {}},
+    {"Label62", ControlKind::Label, 0, 0, {}, {}, {}, "TabSheet8", true, {}, {}, StoredAs::None, {}},
 };
 
 } // namespace
