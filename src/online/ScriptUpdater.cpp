@@ -1,0 +1,71 @@
+#include "online/ScriptUpdater.h"
+
+#include <QDateTime>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QSaveFile>
+#include <QTimer>
+#include <QUrl>
+#include <memory>
+
+namespace online {
+
+namespace {
+
+ScriptUpdater::Result fail(QString* reason, const QString& why) {
+    if (reason) {
+        *reason = why;
+    }
+    return ScriptUpdater::Result::Failed;
+}
+
+} // namespace
+
+QString ScriptUpdater::requestUrl(const QString& serviceUrl, const QString& templatePath) {
+    QString base = serviceUrl.trimmed();
+    while (base.endsWith(QLatin1Char('/'))) {
+        base.chop(1);
+    }
+    const QString name =
+        QString::fromLatin1(QUrl::toPercentEncoding(QFileInfo(templatePath).fileName()));
+    return base + QStringLiteral("/scripts/") + name + QStringLiteral(".txt");
+}
+
+ScriptUpdater::Result ScriptUpdater::update(const QString& serviceUrl, const QString& templatePath,
+                                            QString* reason) {
+    if (serviceUrl.trimmed().isEmpty()) {
+        return fail(reason, QStringLiteral("no service address"));
+    }
+    const QFileInfo local(templatePath);
+    if (templatePath.isEmpty() || !local.isFile()) {
+        return fail(reason, QStringLiteral("no local template"));
+    }
+    QNetworkAccessManager manager;
+    QNetworkRequest request{QUrl(requestUrl(serviceUrl, templatePath))};
+    request.setTransferTimeout(kTimeoutMs);
+    std::unique_ptr<QNetworkReply> reply(manager.get(request));
+    QEventLoop loop;
+    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    if (!reply->isFinished()) {
+        loop.exec();
+    }
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (reply->error() != QNetworkReply::NoError || status != 200) {
+        return fail(reason, reply->errorString());
+    }
+    const QDateTime lastModified = reply->header(QNetworkRequest::LastModifiedHeader).toDateTime();
+    if (!lastModified.isValid() || local.lastModified() >= lastModified) {
+        return Result::UpToDate;
+    }
+    // Replaced whole, so a failed write never leaves half a template.
+    QSaveFile file(templatePath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(reply->readAll()) < 0 || !file.commit()) {
+        return fail(reason, file.errorString());
+    }
+    return Result::Updated;
+}
+
+} // namespace online

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace online {
+
+// Brings a click-script template up to date from the script service:
+// GET <service>/scripts/<file name>.txt. The body replaces the local file
+// only when the local file exists and is older than the answer's
+// Last-Modified time. Any failure leaves the local file alone.
+class ScriptUpdater {
+public:
+    enum class Result { Updated, UpToDate, Failed };
+
+    static constexpr int kTimeoutMs = 30000;
+
+    // serviceUrl is the service's base address; empty means no service.
+    static Result update(const QString& serviceUrl, const QString& templatePath,
+                         QString* reason = nullptr);
+    static QString requestUrl(const QString& serviceUrl, const QString& templatePath);
+};
+
+} // namespace online
