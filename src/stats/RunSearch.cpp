@@ -125,77 +125,90 @@ void RunSearchOutcome::applyTally(tips::HitTally* tally) const {
     }
 }
 
+namespace {
+
+void probeDraw(const history::NumberSet& set, int counted, int length, const Bits& probed,
+               RunSearchOutcome* outcome, std::array<int, 71>* counters) {
+    const Bits drawn{set.low, set.high};
+    SlicedCount hits;
+    Bits complete = probed;
+    for (int offset = 0; offset < counted; ++offset) {
+        const Bits shifted = drawn.down(offset);
+        hits.add(shifted);
+        complete = complete & shifted;
+    }
+    for (int h = 1; h <= counted; ++h) {
+        outcome->tallyIncrements[static_cast<std::size_t>(h - 1)] +=
+            (hits.equalTo(h) & probed).count();
+    }
+    if (counted < length) {
+        return; // the probe is cut before the run ends: nothing is found
+    }
+    countBits(complete.low, 1, counters);
+    countBits(complete.high, 65, counters);
+}
+
+void takeLastDraw(const history::DrawHistory& history, int position, int last, int counted,
+                  RunSearchOutcome* outcome) {
+    const history::TZiehung& record = history.at(position);
+    std::array<int, 20> zahl{};
+    std::copy(record.zahlen.begin(), record.zahlen.end(), zahl.begin());
+    outcome->zahl = zahl;
+    // The last probe checked is the one of the last first number.
+    int gewinn = 0;
+    for (int offset = 0; offset < counted; ++offset) {
+        gewinn += history.setAt(position).contains(last + offset) ? 1 : 0;
+    }
+    outcome->gewinn = gewinn;
+}
+
+void publish(RunSearch::Kind kind, const std::array<int, 71>& counters, RunSearchOutcome* outcome) {
+    for (int n = 1; n <= RunSearch::lastFirstNumber(kind); ++n) {
+        outcome->found += counters[static_cast<std::size_t>(n)];
+    }
+    outcome->showChartPage = true;
+    for (int n = 1; n <= RunSearch::publishedPoints(kind); ++n) {
+        outcome->result.points.push_back(
+            {double(n), double(counters[static_cast<std::size_t>(n)]), kSeriesDefault});
+    }
+    if (kind == RunSearch::Kind::Quadruples) {
+        // Automatic scaling: the bars' origin 0 up to the largest count.
+        outcome->result.fixedRange = false;
+        outcome->result.minimum = 0;
+        outcome->result.maximum = outcome->result.rangeMaximum();
+    } else {
+        outcome->result.fixRangeToPoints();
+    }
+    outcome->result.caption = RunSearch::caption(kind, outcome->draws, outcome->found);
+}
+
+} // namespace
+
 RunSearchOutcome RunSearch::run(const history::DrawHistory& history, Kind kind,
                                 common::DayNumber start, common::DayNumber end, int numbersPerTip) {
     const EvaluationWindow window(start, end, EvaluationWindow::Start::Excluded,
                                   kind == Kind::Pairs ? EvaluationWindow::StoreEnd::No
                                                       : EvaluationWindow::StoreEnd::Yes);
-    const int length = runLength(kind);
-    const int last = lastFirstNumber(kind);
     // The check reads only the first k entries of a probe: the run numbers
     // among them are the ones that can hit.
-    const int counted = std::clamp(std::min(numbersPerTip, kProbeEntries), 0, length);
-    const Bits probed = firstNumbers(last);
+    const int counted = std::clamp(std::min(numbersPerTip, kProbeEntries), 0, runLength(kind));
+    const Bits probed = firstNumbers(lastFirstNumber(kind));
 
     RunSearchOutcome outcome;
     std::array<int, 71> counters{};
     int lastWindowDraw = -1;
     for (int i = 0; i < history.size(); ++i) {
-        if (!window.contains(history.at(i).datum)) {
-            continue;
+        if (window.contains(history.at(i).datum)) {
+            lastWindowDraw = i;
+            ++outcome.draws;
+            probeDraw(history.setAt(i), counted, runLength(kind), probed, &outcome, &counters);
         }
-        lastWindowDraw = i;
-        ++outcome.draws;
-        const history::NumberSet& set = history.setAt(i);
-        const Bits drawn{set.low, set.high};
-        SlicedCount hits;
-        Bits complete = probed;
-        for (int offset = 0; offset < counted; ++offset) {
-            const Bits shifted = drawn.down(offset);
-            hits.add(shifted);
-            complete = complete & shifted;
-        }
-        for (int h = 1; h <= counted; ++h) {
-            outcome.tallyIncrements[static_cast<std::size_t>(h - 1)] +=
-                (hits.equalTo(h) & probed).count();
-        }
-        if (counted < length) {
-            continue; // the probe is cut before the run ends: nothing is found
-        }
-        countBits(complete.low, 1, &counters);
-        countBits(complete.high, 65, &counters);
-    }
-
-    for (int n = 1; n <= last; ++n) {
-        outcome.found += counters[static_cast<std::size_t>(n)];
     }
     if (lastWindowDraw >= 0) {
-        const history::TZiehung& record = history.at(lastWindowDraw);
-        std::array<int, 20> zahl{};
-        std::copy(record.zahlen.begin(), record.zahlen.end(), zahl.begin());
-        outcome.zahl = zahl;
-        int gewinn = 0;
-        for (int offset = 0; offset < counted; ++offset) {
-            gewinn += history.setAt(lastWindowDraw).contains(last + offset) ? 1 : 0;
-        }
-        outcome.gewinn = gewinn;
+        takeLastDraw(history, lastWindowDraw, lastFirstNumber(kind), counted, &outcome);
     }
-
     outcome.window = window.effects();
-    outcome.showChartPage = true;
-    for (int n = 1; n <= publishedPoints(kind); ++n) {
-        outcome.result.points.push_back(
-            {double(n), double(counters[static_cast<std::size_t>(n)]), kSeriesDefault});
-    }
-    if (kind == Kind::Quadruples) {
-        // Automatic scaling: the bars' origin 0 up to the largest count.
-        outcome.result.fixedRange = false;
-        outcome.result.minimum = 0;
-        outcome.result.maximum = outcome.result.rangeMaximum();
-    } else {
-        outcome.result.fixRangeToPoints();
-    }
-    outcome.result.caption = caption(kind, outcome.draws, outcome.found);
+    publish(kind, counters, &outcome);
     return outcome;
 }
 
