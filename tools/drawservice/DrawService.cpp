@@ -56,6 +56,10 @@ bool safeScriptName(const QString& name) {
 } // namespace
 
 DrawService::DrawService() : m_server(std::make_unique<httplib::Server>()) {
+    // Small answers written in pieces would otherwise wait for delayed ACKs.
+    m_server->set_tcp_nodelay(true);
+    // A client updating a long history sends thousands of requests in a row.
+    m_server->set_keep_alive_max_count(1000);
     installRoutes();
 }
 
