@@ -24,8 +24,10 @@ void ControlValues::resetToDefaults() {
         if (spec.kind == ControlKind::DatePicker) {
             v.lowest = kLowestDate;
             v.date = common::parseShortDate(spec.defaultValue);
-        } else if (spec.kind == ControlKind::ComboBox) {
-            v.text = spec.defaultValue;
+        } else if (spec.kind == ControlKind::ComboBox && !spec.items.isEmpty()) {
+            // A combo box holds the text of its selected item.
+            const int index = spec.defaultValue.toInt();
+            v.text = index >= 0 && index < spec.items.size() ? spec.items[index] : QString();
         } else {
             v.text = spec.defaultValue;
         }

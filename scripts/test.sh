@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Sets up everything and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/build.sh
+ctest --preset default -j2 "$@"

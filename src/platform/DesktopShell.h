@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/WindowPort.h"
+
+namespace platform {
+
+// Opens documents and web addresses with the desktop's associated program.
+class DesktopShell : public app::ShellPort {
+public:
+    void open(const QString& target) override;
+};
+
+} // namespace platform

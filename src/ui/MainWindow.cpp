@@ -1,0 +1,363 @@
+#include "ui/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateEdit>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "ui/ControlBinder.h"
+#include "ui/PageBuilder.h"
+
+namespace ui {
+
+namespace {
+
+// Writes a button's hint into the second status panel when the mouse enters it.
+class HintFilter : public QObject {
+public:
+    HintFilter(app::Session& session, QObject* parent) : QObject(parent), m_session(session) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Enter) {
+            m_session.setStatusText(1, static_cast<QWidget*>(watched)->toolTip());
+        }
+        return false;
+    }
+
+private:
+    app::Session& m_session;
+};
+
+} // namespace
+
+MainWindow::MainWindow(const QString& home, std::unique_ptr<QSettings> settings, QWidget* parent)
+    : QMainWindow(parent), m_session(*this), m_settings(std::move(settings)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quorvane's Tirvex  France  2-10 of 70"));
+    QFont windowFont(QStringLiteral("Arial"));
+    windowFont.setPixelSize(13);
+    setFont(windowFont);
+    m_session.setSoundPort(&m_sound);
+    m_session.setShellPort(&m_shell);
+    m_session.setHome(home);
+    m_binder = std::make_unique<ControlBinder>(m_session);
+    m_builder = std::make_unique<PageBuilder>(*m_binder);
+
+    m_pages = new QTabWidget;
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->addTab(PageBuilder::named(buildTipPage(), QStringLiteral("TabSheet1")),
+                    QStringLiteral("Keno-Grilles"));
+    m_pages->addTab(PageBuilder::named(buildParameterPage(), QStringLiteral("TabSheet6")),
+                    QStringLiteral("paramètre"));
+    m_pages->addTab(PageBuilder::named(buildHiddenDrawPage(), QStringLiteral("TabSheet2")),
+                    QStringLiteral("Zahlen der letzten Ziehung"));
+    m_pages->setTabVisible(2, false);
+    m_pages->addTab(PageBuilder::named(buildChartPage(), QStringLiteral("TabSheet5")),
+                    QStringLiteral("Graphique"));
+    m_pages->addTab(PageBuilder::named(buildAnalysisPage(), QStringLiteral("TabSheet4")),
+                    QStringLiteral("analyse"));
+    m_pages->addTab(PageBuilder::named(buildInternetPage(), QStringLiteral("TabSheet3")),
+                    QStringLiteral("Options Internet"));
+    setCentralWidget(m_pages);
+
+    auto* statusBar = new QStatusBar;
+    statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    for (int panel = 0; panel < 2; ++panel) {
+        m_statusPanels[panel] = new QLabel;
+        m_statusPanels[panel]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(panel));
+        m_statusPanels[panel]->setMinimumWidth(panel == 0 ? 150 : 50);
+        statusBar->addWidget(m_statusPanels[panel], panel == 0 ? 0 : 1);
+    }
+    setStatusBar(statusBar);
+
+    resize(593, 534 + statusBar->sizeHint().height());
+    m_designHeight = height();
+    m_baseFontSize = m_pages->font().pixelSize() > 0 ? m_pages->font().pixelSize() : 13;
+
+    m_session.FormCreate(m_settings.get());
+    m_binder->refreshAll();
+    showTipLists();
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::button(const QString& name, const QString& caption, const QString& hint,
+                            std::function<void()> action) {
+    auto* widget = new QPushButton(caption);
+    PageBuilder::named(widget, name, hint);
+    connect(widget, &QPushButton::clicked, this, [action = std::move(action)] { action(); });
+    widget->installEventFilter(new HintFilter(m_session, widget));
+    return widget;
+}
+
+QWidget* MainWindow::buildTipPage() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+
+    auto* drawRow = new QHBoxLayout;
+    drawRow->addWidget(button(QStringLiteral("SpeedButton6"), QStringLiteral("◀"), QString(),
+                              [this] { m_session.SpeedButton6Click(); }));
+    drawRow->addWidget(m_builder->control(QStringLiteral("Label35")), 1);
+    drawRow->addWidget(button(QStringLiteral("SpeedButton7"), QStringLiteral("▶"), QString(),
+                              [this] { m_session.SpeedButton7Click(); }));
+    layout->addLayout(drawRow);
+    layout->addWidget(m_builder->control(QStringLiteral("Label13")));
+
+    auto* listsRow = new QHBoxLayout;
+    auto* tipsColumn = new QVBoxLayout;
+    tipsColumn->addWidget(new QLabel(QStringLiteral("Grilles")));
+    m_listBox1 = new QListWidget;
+    m_listBox1->setObjectName(QStringLiteral("ListBox1"));
+    tipsColumn->addWidget(m_listBox1);
+    auto* hitsColumn = new QVBoxLayout;
+    hitsColumn->addWidget(new QLabel(QStringLiteral("correctement")));
+    m_listBox2 = new QListWidget;
+    m_listBox2->setObjectName(QStringLiteral("ListBox2"));
+    m_listBox2->setMaximumWidth(90);
+    hitsColumn->addWidget(m_listBox2);
+    listsRow->addLayout(tipsColumn, 3);
+    listsRow->addLayout(hitsColumn, 1);
+    for (QListWidget* list : {m_listBox1, m_listBox2}) {
+        connect(list, &QListWidget::currentRowChanged, this, [this](int row) {
+            if (row != m_session.tipList().selected()) {
+                m_session.selectTip(row);
+            }
+        });
+    }
+
+    auto* ticketPanel = new QVBoxLayout;
+    ticketPanel->addWidget(m_builder->labelled(QStringLiteral("Numéros par grille"), QStringLiteral("UpDown18")));
+    ticketPanel->addWidget(m_builder->labelled(QStringLiteral("Grilles par billet"), QStringLiteral("UpDown8")));
+    ticketPanel->addWidget(m_builder->labelled(QStringLiteral("Grille totale"), QStringLiteral("UpDown9")));
+    ticketPanel->addWidget(m_builder->labelled(QStringLiteral("Coût par Grille"), QStringLiteral("ComboBox1")));
+    ticketPanel->addWidget(m_builder->control(QStringLiteral("CheckBox28")));
+    ticketPanel->addWidget(m_builder->control(QStringLiteral("Label23")));
+    ticketPanel->addWidget(m_builder->control(QStringLiteral("Label24")));
+    ticketPanel->addWidget(button(QStringLiteral("SpeedButton11"), QStringLiteral("supprimer"),
+                                  QStringLiteral("supprime la ligne sélectionnée"),
+                                  [this] { m_session.SpeedButton11Click(); }));
+    ticketPanel->addStretch();
+    ticketPanel->addWidget(button(QStringLiteral("BitBtn5"), QStringLiteral("&Fermer"), QString(),
+                                  [this] { close(); }));
+    listsRow->addLayout(ticketPanel, 2);
+    layout->addLayout(listsRow, 1);
+    return page;
+}
+
+QWidget* MainWindow::buildParameterPage() {
+    auto* inner = new QTabWidget;
+    inner->setObjectName(QStringLiteral("PageControl2"));
+    const std::pair<const char*, const char*> pages[] = {
+        {"TabSheet8", "statistique"},
+        {"TabSheet9", "l'optimisation billet"},
+        {"TabSheet10", "mathématiquement"},
+        {"TabSheet11", "général"}};
+    for (const auto& [name, caption] : pages) {
+        QWidget* page = m_builder->parameterPage(QString::fromLatin1(name));
+        inner->addTab(PageBuilder::named(page, QString::fromLatin1(name)), QString::fromUtf8(caption));
+    }
+    return inner;
+}
+
+QWidget* MainWindow::buildHiddenDrawPage() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    // Never shown: the page's button has no command.
+    layout->addWidget(new QPushButton(QStringLiteral("Lottozahlen aus dem Internet laden")));
+    return page;
+}
+
+QWidget* MainWindow::buildChartPage() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    auto* toolRow = new QHBoxLayout;
+    auto* panel = PageBuilder::named(new QWidget, QStringLiteral("Panel16"));
+    panel->setLayout(toolRow);
+    toolRow->addWidget(m_builder->control(QStringLiteral("DateTimePicker2")));
+    toolRow->addStretch();
+    layout->addWidget(panel);
+    layout->addStretch();
+    return page;
+}
+
+QWidget* MainWindow::buildAnalysisPage() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    auto* loadRow = new QHBoxLayout;
+    loadRow->addWidget(m_builder->control(QStringLiteral("DateTimePicker1")));
+    loadRow->addWidget(button(
+        QStringLiteral("SpeedButton5"), QStringLiteral("charger"),
+        QStringLiteral("Ziehungsdaten afür das gewählte Datu aus der Datenbank heraussuchen"),
+        [this] { m_session.SpeedButton5Click(); }));
+    QWidget* stop = button(QStringLiteral("SpeedButton8"), QStringLiteral("Stop"),
+                           QStringLiteral("Stop reading"), [this] { m_session.SpeedButton8Click(); });
+    stop->hide();
+    loadRow->addWidget(stop);
+    loadRow->addStretch();
+    layout->addLayout(loadRow);
+    layout->addWidget(m_builder->control(QStringLiteral("Label29")));
+    layout->addWidget(button(QStringLiteral("ImportButton"),
+                             QStringLiteral("importer les résultats FDJ (csv)"),
+                             QStringLiteral("Import the operator's results archive"),
+                             [this] { m_session.importArchiveClick(); }));
+    layout->addStretch();
+    return page;
+}
+
+QWidget* MainWindow::buildInternetPage() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(m_builder->labelled(QStringLiteral("Proxy-Server"), QStringLiteral("ProxyHostEdit")));
+    layout->addWidget(m_builder->labelled(QStringLiteral("Porxy-Port"), QStringLiteral("ProxyPortEdit")));
+    layout->addWidget(m_builder->labelled(QStringLiteral("Service"), QStringLiteral("ServiceURL")));
+    QWidget* url = m_builder->control(QStringLiteral("URLEdit"));
+    url->setEnabled(false);
+    url->hide();
+    url->setParent(page);
+    layout->addStretch();
+    return page;
+}
+
+// ---- showing the session --------------------------------------------------------
+
+void MainWindow::showTipLists() {
+    const tips::TipList& list = m_session.tipList();
+    const QSignalBlocker block1(m_listBox1);
+    const QSignalBlocker block2(m_listBox2);
+    m_listBox1->clear();
+    m_listBox1->addItems(list.lines());
+    m_listBox2->clear();
+    m_listBox2->addItems(list.hits());
+    showSelection();
+}
+
+void MainWindow::showSelection() {
+    const QSignalBlocker block1(m_listBox1);
+    const QSignalBlocker block2(m_listBox2);
+    const int row = m_session.tipList().selected();
+    m_listBox1->setCurrentRow(row);
+    m_listBox2->setCurrentRow(row < m_listBox2->count() ? row : -1);
+}
+
+void MainWindow::controlChanged(const QString& name) {
+    if (!m_binder) {
+        return; // still building the window
+    }
+    if (name == QLatin1String("ListBox1") || name == QLatin1String("ListBox2")) {
+        showTipLists();
+    } else if (name == QLatin1String("ListBox1.selection")) {
+        showSelection();
+    } else if (name == QLatin1String("SpeedButton8")) {
+        if (QWidget* stop = findChild<QWidget*>(name)) {
+            stop->setVisible(m_session.stopButtonVisible());
+        }
+    } else {
+        m_binder->refresh(name);
+    }
+}
+
+void MainWindow::statusTextChanged(int panel, const QString& text) {
+    m_statusPanels[panel]->setText(text);
+}
+
+void MainWindow::showMessage(const QString& text) {
+    QMessageBox::information(this, windowTitle(), text);
+}
+
+bool MainWindow::askYesNo(const QString& text) {
+    return QMessageBox::question(this, windowTitle(), text) == QMessageBox::Yes;
+}
+
+std::optional<QString> MainWindow::inputText(const QString& caption, const QString& prompt,
+                                             const QString& defaultText) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(this, caption, prompt, QLineEdit::Normal, defaultText, &ok);
+    return ok ? std::optional<QString>(text) : std::nullopt;
+}
+
+QStringList MainWindow::openFileNames(const QString& title, const QString& filter, bool multiple) {
+    if (multiple) {
+        return QFileDialog::getOpenFileNames(this, title, m_session.home(), filter);
+    }
+    const QString file = QFileDialog::getOpenFileName(this, title, m_session.home(), filter);
+    return file.isEmpty() ? QStringList() : QStringList{file};
+}
+
+QString MainWindow::saveFileName(const QString& title, const QString& proposedName,
+                                 const QString& filter) {
+    return QFileDialog::getSaveFileName(this, title, m_session.homeFile(proposedName), filter);
+}
+
+void MainWindow::setBusy(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void MainWindow::processEvents() {
+    QApplication::processEvents();
+}
+
+QDate MainWindow::today() {
+    return m_today.isValid() ? m_today : QDate::currentDate();
+}
+
+// ---- window events -------------------------------------------------------------
+
+bool MainWindow::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate && !m_closed) {
+        m_session.FormActivate();
+    }
+    return handled;
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The window counts as activated when first shown, even where no window
+    // manager hands it the focus.
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        QTimer::singleShot(0, this, [this] {
+            if (!m_closed) {
+                m_session.FormActivate();
+            }
+        });
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (m_designHeight <= 0 || !m_pages) {
+        return;
+    }
+    // The pages grow with the window's height; the layouts do the rest.
+    QFont font = m_pages->font();
+    font.setPixelSize(std::max(8, static_cast<int>(m_baseFontSize * height() / m_designHeight + 0.5)));
+    m_pages->setFont(font);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_closed) {
+        m_closed = true;
+        m_session.FormClose(m_settings.get());
+    }
+    event->accept();
+}
+
+} // namespace ui

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QSettings>
+#include <memory>
+
+#include "app/Session.h"
+#include "app/WindowPort.h"
+#include "platform/DesktopShell.h"
+#include "platform/SoundPlayer.h"
+
+class QLabel;
+class QListWidget;
+class QTabWidget;
+
+namespace ui {
+
+class ControlBinder;
+class PageBuilder;
+
+// The desktop window: six pages bound to the session. It answers the
+// session's port with real dialogs and shows every change it announces.
+class MainWindow : public QMainWindow, public app::WindowPort {
+    Q_OBJECT
+public:
+    MainWindow(const QString& home, std::unique_ptr<QSettings> settings, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    app::Session& session() { return m_session; }
+    // Fixes "today" for tests; the clock otherwise.
+    void setToday(const QDate& date) { m_today = date; }
+
+    // WindowPort
+    void statusTextChanged(int panel, const QString& text) override;
+    void showMessage(const QString& text) override;
+    bool askYesNo(const QString& text) override;
+    std::optional<QString> inputText(const QString& caption, const QString& prompt,
+                                     const QString& defaultText) override;
+    QStringList openFileNames(const QString& title, const QString& filter, bool multiple) override;
+    QString saveFileName(const QString& title, const QString& proposedName,
+                         const QString& filter) override;
+    void setBusy(bool busy) override;
+    void processEvents() override;
+    void controlChanged(const QString& name) override;
+    QDate today() override;
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* buildTipPage();
+    QWidget* buildParameterPage();
+    QWidget* buildHiddenDrawPage();
+    QWidget* buildChartPage();
+    QWidget* buildAnalysisPage();
+    QWidget* buildInternetPage();
+    QWidget* button(const QString& name, const QString& caption, const QString& hint,
+                    std::function<void()> action);
+    void showTipLists();
+    void showSelection();
+
+    app::Session m_session;
+    std::unique_ptr<QSettings> m_settings;
+    platform::SoundPlayer m_sound;
+    platform::DesktopShell m_shell;
+    std::unique_ptr<ControlBinder> m_binder;
+    std::unique_ptr<PageBuilder> m_builder;
+    QTabWidget* m_pages = nullptr;
+    QLabel* m_statusPanels[2] = {nullptr, nullptr};
+    QListWidget* m_listBox1 = nullptr;
+    QListWidget* m_listBox2 = nullptr;
+    QDate m_today;
+    int m_designHeight = 0;
+    double m_baseFontSize = 0;
+    bool m_closed = false;
+    bool m_shownOnce = false;
+};
+
+} // namespace ui

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QBoxLayout;
+
+namespace ui {
+
+class ControlBinder;
+
+// Small factory for the window's widgets: each carries its control name as
+// object name, and controls of the schema are bound to the session.
+class PageBuilder {
+public:
+    explicit PageBuilder(ControlBinder& binder) : m_binder(binder) {}
+
+    // A page listing every visible schema control of the given page.
+    QWidget* parameterPage(const QString& pageName);
+    // A widget for one schema control (check box, spin box, combo, date, edit).
+    QWidget* control(const QString& name);
+    // A labelled control: caption on the left, the control on the right.
+    QWidget* labelled(const QString& caption, const QString& controlName);
+    static QWidget* named(QWidget* widget, const QString& name, const QString& hint = QString());
+
+private:
+    ControlBinder& m_binder;
+};
+
+} // namespace ui

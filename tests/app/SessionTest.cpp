@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QSettings>
+
+#include "RecordingPort.h"
+#include "TestSupport.h"
+#include "app/Session.h"
+#include "app/SettingsStore.h"
+#include "common/TextFile.h"
+
+using testsupport::makeRecord;
+
+namespace {
+
+class SessionTest : public ::testing::Test {
+protected:
+    SessionTest() : session(port) {
+        session.setHome(home.path());
+        session.setSoundPort(&sound);
+        home.writeHistory({makeRecord(QDate(2022, 11, 23), 0, testsupport::twentyNumbers(1), 2),
+                           makeRecord(QDate(2022, 11, 23), 1, testsupport::twentyNumbers(2), 3),
+                           makeRecord(QDate(2022, 11, 24), 0, testsupport::twentyNumbers(3), 5),
+                           makeRecord(QDate(2022, 11, 24), 1, testsupport::twentyNumbers(4), 2)});
+    }
+    QSettings* settings() {
+        if (!m_settings) {
+            m_settings = std::make_unique<QSettings>(home.file("settings.ini"), QSettings::IniFormat);
+        }
+        return m_settings.get();
+    }
+
+    testsupport::TempHome home;
+    testsupport::RecordingPort port;
+    testsupport::RecordingSound sound;
+    app::Session session;
+    std::unique_ptr<QSettings> m_settings;
+};
+
+TEST_F(SessionTest, HomeHasExactlyOneTrailingSeparator) {
+    session.setHome(QStringLiteral("/opt/tirvex"));
+    EXPECT_EQ(session.home(), QStringLiteral("/opt/tirvex/"));
+    session.setHome(QStringLiteral("/opt/tirvex//"));
+    EXPECT_EQ(session.historyPath(), QStringLiteral("/opt/tirvex/Tirvex.dat"));
+}
+
+TEST_F(SessionTest, FirstStartHasTheDesignedDefaults) {
+    session.FormCreate(settings());
+    EXPECT_EQ(session.numbersPerTip(), 10);
+    EXPECT_EQ(session.tipsPerTicket(), 5);
+    EXPECT_EQ(session.totalTips(), 5);
+    EXPECT_EQ(session.controls().index(QStringLiteral("ComboBox1")), 0);
+    EXPECT_EQ(session.controls().index(QStringLiteral("ComboBox2")), -1);
+    EXPECT_EQ(session.controls().index(QStringLiteral("ComboBox3")), 2);
+    EXPECT_TRUE(session.controls().checked(QStringLiteral("CheckBox28")));
+    EXPECT_EQ(session.laufMax(), 10000);
+    EXPECT_EQ(session.controls().text(QStringLiteral("ProxyPortEdit")), QStringLiteral("80"));
+    EXPECT_EQ(session.controls().date(QStringLiteral("DateTimePicker1")), port.todayDate);
+    EXPECT_EQ(session.controls().date(QStringLiteral("DateTimePicker2")), QDate(1993, 9, 16));
+    EXPECT_EQ(session.tipList().count(), 0);
+}
+
+TEST_F(SessionTest, ActivationShowsTheNewestDrawAndChecksTheTips) {
+    common::TextFile::writeLines(home.file("tipps.txt"),
+                                 {QStringLiteral("04,07,10,13"), QStringLiteral("69,70")});
+    session.FormCreate(settings());
+    session.FormActivate();
+    EXPECT_EQ(session.current().position, 3);
+    EXPECT_TRUE(session.controls().text(QStringLiteral("Label35")).contains(QStringLiteral("(soir )")));
+    EXPECT_EQ(session.controls().text(QStringLiteral("Label13")),
+              QStringLiteral("traverser la somme: %1").arg(session.current().crossSum()));
+    EXPECT_EQ(session.tipList().hits(), (QStringList{QStringLiteral("4"), QStringLiteral("0")}));
+    EXPECT_EQ(session.statusText(0), QStringLiteral("Max Win:  4x"));
+    EXPECT_FALSE(sound.played.isEmpty());
+    EXPECT_EQ(sound.played.last(), home.file("yippee.wav"));
+}
+
+TEST_F(SessionTest, LoadWithoutHistoryChangesNothing) {
+    QFile::remove(session.historyPath());
+    session.FormCreate(settings());
+    EXPECT_FALSE(session.SpeedButton5Click());
+    EXPECT_EQ(port.messages, QStringList{QStringLiteral("Lisez d`abord les données de tirages")});
+    EXPECT_TRUE(session.controls().text(QStringLiteral("Label29")).isEmpty());
+    EXPECT_FALSE(session.SpeedButton6Click()); // the file error is reported, nothing else
+    EXPECT_EQ(port.messages.size(), 2);
+}
+
+TEST_F(SessionTest, PickerFollowsTheDrawOrFallsBack) {
+    session.FormCreate(settings());
+    // The first day of the history has both draws: its first record is current.
+    session.controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2022, 11, 23));
+    session.SpeedButton5Click();
+    EXPECT_EQ(session.current().position, 0);
+    session.controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2022, 11, 24));
+    session.SpeedButton5Click();
+    EXPECT_EQ(session.current().position, 3);
+    session.controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2030, 1, 1));
+    session.SpeedButton5Click();
+    EXPECT_EQ(session.controls().date(QStringLiteral("DateTimePicker1")), QDate(2022, 11, 24));
+
+    // An empty history makes nothing current: Datum1 is still 0, which the
+    // picker refuses, so it shows the fallback date.
+    home.writeHistory({});
+    app::Session fresh(port);
+    fresh.setHome(home.path());
+    fresh.FormCreate(settings());
+    fresh.SpeedButton5Click();
+    EXPECT_EQ(fresh.controls().date(QStringLiteral("DateTimePicker1")), QDate(2012, 10, 29));
+}
+
+TEST_F(SessionTest, StepForwardPullsTheStatisticsStartBackAYear) {
+    session.FormCreate(settings());
+    session.controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2022, 11, 23));
+    session.controls().setDate(QStringLiteral("DateTimePicker2"), QDate(2024, 1, 1));
+    session.SpeedButton7Click();
+    EXPECT_EQ(session.controls().date(QStringLiteral("DateTimePicker2")), QDate(2021, 11, 23));
+}
+
+TEST_F(SessionTest, TipListCommands) {
+    session.FormCreate(settings());
+    session.SpeedButton11Click();
+    EXPECT_EQ(port.messages.last(), QStringLiteral("D`abord, sélectionnez une grille"));
+    for (int i = 0; i < 9; ++i) {
+        session.tipList().append(QStringLiteral("0%1").arg(i + 1));
+    }
+    session.selectTip(7);
+    EXPECT_EQ(session.controls().text(QStringLiteral("Label23")), QStringLiteral("2. ticket"));
+    EXPECT_EQ(session.controls().text(QStringLiteral("Label24")), QStringLiteral("3. Grillen"));
+    session.SpeedButton11Click();
+    EXPECT_EQ(session.tipList().count(), 8);
+    EXPECT_EQ(session.tipList().hits().size(), 8);
+}
+
+TEST_F(SessionTest, TotalFieldNormalisesEveryText) {
+    session.FormCreate(settings());
+    const std::pair<const char*, int> cases[] = {
+        {"007", 7}, {"0", 120}, {"", 120}, {"121", 120}, {"-3", 120}, {"abc", 120}, {"120", 120}, {"1", 1}};
+    for (const auto& [text, expected] : cases) {
+        session.Edit1Change(QString::fromLatin1(text));
+        EXPECT_EQ(session.totalTips(), expected) << text;
+        EXPECT_EQ(session.controls().text(QStringLiteral("Edit1")), QString::number(expected));
+    }
+}
+
+TEST_F(SessionTest, StakeAndPrice) {
+    session.FormCreate(settings());
+    session.setControlByUser(QStringLiteral("UpDown9"), QStringLiteral("7"));
+    session.setControlByUser(QStringLiteral("ComboBox1"), QStringLiteral("2")); // item "3"
+    EXPECT_EQ(session.stake(), 3);
+    EXPECT_EQ(session.controls().text(QStringLiteral("Preis")).toDouble(), 3.0 * 5 * 7);
+    session.controls().setText(QStringLiteral("ComboBox1"), QStringLiteral("7"));
+    EXPECT_EQ(session.stake(), 7);
+    session.controls().setText(QStringLiteral("ComboBox1"), QStringLiteral("12"));
+    EXPECT_EQ(session.stake(), 1);
+}
+
+TEST_F(SessionTest, CloseAndRestartKeepsTipsAndSettings) {
+    session.FormCreate(settings());
+    session.tipList().append(QStringLiteral("03,07,70"));
+    session.setControlByUser(QStringLiteral("UpDown18"), QStringLiteral("6"));
+    session.setControlByUser(QStringLiteral("ComboBox1"), QStringLiteral("3"));
+    session.setControlByUser(QStringLiteral("CheckBox28"), QStringLiteral("0"));
+    session.controls().setDate(QStringLiteral("DateTimePicker2"), QDate(2021, 1, 1));
+    session.FormClose(settings());
+
+    QFile tipsFile(home.file("tipps.txt"));
+    ASSERT_TRUE(tipsFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(tipsFile.readAll(), QByteArray("03,07,70\r\n"));
+
+    app::Session restarted(port);
+    restarted.setHome(home.path());
+    restarted.FormCreate(settings());
+    restarted.FormActivate();
+    EXPECT_EQ(restarted.tipList().lines(), QStringList{QStringLiteral("03,07,70")});
+    EXPECT_EQ(restarted.numbersPerTip(), 6);
+    EXPECT_EQ(restarted.controls().index(QStringLiteral("ComboBox1")), 3);
+    EXPECT_FALSE(restarted.controls().checked(QStringLiteral("CheckBox28")));
+    EXPECT_EQ(restarted.controls().date(QStringLiteral("DateTimePicker2")), QDate(2021, 1, 1));
+}
+
+TEST_F(SessionTest, SettingsCorrectionsOnRestoreAndSave) {
+    QSettings* s = settings();
+    s->setValue("UpDown1", 5);
+    s->setValue("UpDown3", 2);
+    s->setValue("UpDown18", 99);        // out of range: held within 2..10
+    s->setValue("UpDown8", "five");     // wrong type: the default
+    s->setValue("DateTimePicker2", 32874.0); // 01.01.1990, before the lowest date
+    s->setValue("System", 3);
+    app::ControlValues values;
+    app::SettingsStore(*s, QString()).restore(values);
+    EXPECT_EQ(values.position("UpDown3"), 5);
+    EXPECT_EQ(values.position("UpDown18"), 10);
+    EXPECT_EQ(values.position("UpDown8"), 5);
+    EXPECT_EQ(values.date("DateTimePicker2"), QDate(1993, 9, 16));
+
+    const QDate today(2025, 6, 10);
+    values.setDate("DateTimePicker2", today.addDays(-1));
+    app::SettingsStore(*s, QString()).save(values, today);
+    EXPECT_EQ(s->value("DateTimePicker2").toDouble(), 34228.0);
+    values.setDate("DateTimePicker2", today.addDays(-10));
+    app::SettingsStore(*s, QString()).save(values, today);
+    EXPECT_EQ(s->value("DateTimePicker2").toDouble(), common::toDayNumber(today.addDays(-10)));
+    EXPECT_EQ(s->value("Chekcbox28").toInt(), 1);
+    EXPECT_FALSE(s->contains("Chekcbox16"));
+}
+
+TEST_F(SessionTest, ActivationDoesNotStartAgainWhileItRuns) {
+    session.FormCreate(settings());
+    int updates = 0;
+    session.activationSteps().internetUpdate = [&] {
+        ++updates;
+        session.FormActivate(); // a dialog closing inside the sequence
+    };
+    session.FormActivate();
+    EXPECT_EQ(updates, 1);
+    session.FormActivate();
+    EXPECT_EQ(updates, 2);
+}
+
+} // namespace

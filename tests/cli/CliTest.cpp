@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "TestSupport.h"
+#include "cli/CliRunner.h"
+#include "common/DayNumber.h"
+#include "common/Formats.h"
+#include "history/HistoryFile.h"
+
+namespace {
+
+struct RunResult {
+    int status = 0;
+    QString out;
+    QString err;
+};
+
+class CliTest : public ::testing::Test {
+protected:
+    RunResult run(QStringList arguments) {
+        RunResult result;
+        QTextStream out(&result.out);
+        QTextStream err(&result.err);
+        cli::CliRunner runner(out, err);
+        arguments = QStringList{QStringLiteral("--home"), home.path(), QStringLiteral("--settings"),
+                                home.file(QStringLiteral("s.ini"))} +
+                    arguments;
+        result.status = runner.run(arguments, home.path());
+        return result;
+    }
+    testsupport::TempHome home;
+};
+
+TEST_F(CliTest, UsageErrorsStopBeforeAnyCommandRuns) {
+    EXPECT_EQ(run({"add", "01,02", "frobnicate"}).status, 2);
+    EXPECT_EQ(run({"date", "32.13.2020"}).status, 2);
+    EXPECT_EQ(run({"set", "UpDown18", "x"}).status, 2);
+    EXPECT_EQ(run({"set", "NoSuchControl", "1"}).status, 2);
+    EXPECT_EQ(run({"remove", "0"}).status, 2);
+    EXPECT_EQ(run({"--bogus", "tips"}).status, 2);
+    EXPECT_EQ(run({}).status, 2);
+    // Nothing ran, so nothing was saved.
+    EXPECT_FALSE(QFile::exists(home.file("tipps.txt")));
+}
+
+TEST_F(CliTest, AFailedOperationExitsWithOne) {
+    const RunResult result = run({"--no-save", "load", "tips"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.out.contains(QStringLiteral("Lisez d`abord les données de tirages")));
+}
+
+TEST_F(CliTest, ImportsTheArchiveAndWalksTheDraws) {
+    RunResult result = run({"--no-save", "import", testsupport::dataFile("keno_202010_slice.csv")});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_EQ(result.out, QStringLiteral("imported 40 draws, 0 already present\n"));
+
+    result = run({"--no-save", "date", "04.11.2022", "load", "back", "forward"});
+    ASSERT_EQ(result.status, 0);
+    const QStringList lines = result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 6);
+    const QString day = common::formatDrawLineDate(QDate(2022, 11, 4));
+    EXPECT_EQ(lines[0], day + QStringLiteral("   (soir)   1  3  6  7  9  13  17  18  21  23  31  34  40  44  45  47  48  54  61  67  x2"));
+    EXPECT_EQ(lines[2], day + QStringLiteral("   (midi)   1  18  19  23  27  28  29  31  32  33  36  42  44  46  49  53  61  63  66  67   x2"));
+    EXPECT_EQ(lines[4], day + QStringLiteral("   (soir )   1  3  6  7  9  13  17  18  21  23  31  34  40  44  45  47  48  54  61  67   x2"));
+    EXPECT_EQ(lines[1], QStringLiteral("traverser la somme: 589"));
+}
+
+TEST_F(CliTest, TipsAreCheckedAndKeptBetweenRuns) {
+    ASSERT_EQ(run({"--no-save", "import", testsupport::dataFile("keno_202010_slice.csv")}).status, 0);
+    RunResult result = run({"date", "04.11.2022", "load", "add", "03,07,70", "add", "05, 12", "add",
+                      "01,03,06,07", "check"});
+    ASSERT_EQ(result.status, 0);
+    EXPECT_TRUE(result.out.endsWith(QStringLiteral("03,07,70\t2\n05, 12\t0\n01,03,06,07\t4\nMax Win:  4x\n")))
+        << result.out.toStdString();
+
+    result = run({"--no-save", "remove", "2", "set", "UpDown18", "3", "get", "UpDown18"});
+    ASSERT_EQ(result.status, 0);
+    EXPECT_TRUE(result.out.endsWith(QStringLiteral("3\n")));
+    // Without a loaded draw every tip has zero hits: an empty status line.
+    EXPECT_TRUE(result.out.startsWith(QStringLiteral("03,07,70\t0\n01,03,06,07\t0\n\n")))
+        << result.out.toStdString();
+}
+
+} // namespace

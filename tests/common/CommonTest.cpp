@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "common/DayNumber.h"
+#include "common/Formats.h"
+#include "common/Random.h"
+#include "common/Rounding.h"
+#include "common/TextFile.h"
+
+namespace {
+
+TEST(Rounding, HalvesGoToTheEvenNeighbour) {
+    const std::pair<double, std::int64_t> cases[] = {
+        {122.5, 122}, {123.5, 124}, {700.5, 700}, {0.5, 0}, {1.5, 2}, {2.4999, 2},
+        {2.5001, 3},  {-0.5, 0},    {-1.5, -2},   {-2.5, -2}, {7.0, 7}};
+    for (const auto& [value, expected] : cases) {
+        EXPECT_EQ(common::roundHalfEven(value), expected) << value;
+    }
+}
+
+TEST(DayNumber, CountsDaysSinceTheEndOf1899) {
+    EXPECT_EQ(common::toDayNumber(QDate(1899, 12, 30)), 0);
+    EXPECT_EQ(common::toDayNumber(QDate(1993, 9, 16)), common::kFirstDrawDay);
+    EXPECT_EQ(common::toDate(34228), QDate(1993, 9, 16));
+    EXPECT_EQ(common::toDate(44889), QDate(2022, 11, 24));
+    // A fraction (time of day) rounds to the nearest whole day.
+    EXPECT_EQ(common::toDate(34228.4), QDate(1993, 9, 16));
+}
+
+TEST(Formats, FixedDateAndNumberFormats) {
+    EXPECT_EQ(common::formatShortDate(QDate(2012, 10, 29)), QStringLiteral("29.10.2012"));
+    EXPECT_EQ(common::parseShortDate(QStringLiteral("29.10.2012")), QDate(2012, 10, 29));
+    EXPECT_FALSE(common::parseShortDate(QStringLiteral("31.02.2012")).isValid());
+    EXPECT_EQ(common::formatThousands(1200), QStringLiteral("1.200"));
+    EXPECT_EQ(common::formatThousands(1234567), QStringLiteral("1.234.567"));
+    EXPECT_EQ(common::formatThousands(999), QStringLiteral("999"));
+    EXPECT_EQ(common::formatDecimal(2.5, 2), QStringLiteral("2,50"));
+    EXPECT_TRUE(common::formatDrawLineDate(QDate(2022, 11, 24)).endsWith(QStringLiteral(" 24.11.22")));
+}
+
+TEST(Formats, IntegerConversionRejectsAnythingButDigits) {
+    qint64 value = 0;
+    EXPECT_TRUE(common::parseInteger(QStringLiteral(" 007 "), &value));
+    EXPECT_EQ(value, 7);
+    EXPECT_TRUE(common::parseInteger(QStringLiteral("-3"), &value));
+    EXPECT_EQ(value, -3);
+    for (const char* bad : {"", " ", "1a", "+", "1.5", "1 2"}) {
+        EXPECT_FALSE(common::parseInteger(QString::fromLatin1(bad), &value)) << bad;
+    }
+}
+
+TEST(Random, FollowsTheLinearCongruentialSequence) {
+    common::Random random(12345);
+    // Values worked out by hand from seed * 134775813 + 1 mod 2^32.
+    EXPECT_EQ(random.next(10), 3);
+    EXPECT_EQ(random.next(70), 20);
+    EXPECT_EQ(random.next(70), 5);
+    EXPECT_EQ(random.next(1000), 553);
+    EXPECT_EQ(random.next(2), 1);
+    EXPECT_EQ(random.seed(), 2721613530u);
+}
+
+TEST(Random, SameSeedSameSequenceAndAlwaysInRange) {
+    common::Random a(77);
+    common::Random b(77);
+    for (int i = 0; i < 10000; ++i) {
+        const int n = 1 + i % 70;
+        const int value = a.next(n);
+        ASSERT_EQ(value, b.next(n));
+        ASSERT_GE(value, 0);
+        ASSERT_LT(value, n);
+    }
+    const std::uint32_t before = a.seed();
+    EXPECT_EQ(a.next(0), 0);
+    EXPECT_EQ(a.seed(), before);
+}
+
+TEST(TextFile, WritesCrLfAndReadsLfCrLfAndByteOrderMark) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("t.txt"));
+    ASSERT_TRUE(common::TextFile::writeLines(path, {QStringLiteral("03,07"), QStringLiteral("é")}));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("03,07\r\n\xE9\r\n"));
+
+    EXPECT_EQ(common::TextFile::decode("a\nb\r\nc"),
+              (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+    EXPECT_EQ(common::TextFile::decode("\xEF\xBB\xBF\xC3\xA9\n"), QStringList{QStringLiteral("é")});
+    EXPECT_EQ(common::TextFile::decode("a\r\n\r\n"), (QStringList{QStringLiteral("a"), QString()}));
+}
+
+TEST(TextFile, ReadingAMissingFileFailsWithAReason) {
+    QStringList lines;
+    QString error;
+    EXPECT_FALSE(common::TextFile::readLines(QStringLiteral("/nonexistent/x.txt"), &lines, &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+} // namespace

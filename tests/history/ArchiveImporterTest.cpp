@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <map>
+
+#include "TestSupport.h"
+#include "common/DayNumber.h"
+#include "history/ArchiveImporter.h"
+#include "history/HistoryFile.h"
+
+using history::ArchiveImporter;
+using history::HistoryFile;
+using history::TZiehung;
+
+namespace {
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+std::vector<TZiehung> parseBytes(const QByteArray& bytes) {
+    std::vector<TZiehung> records;
+    int line = 0;
+    QString reason;
+    EXPECT_TRUE(ArchiveImporter::parse(bytes, &records, &line, &reason)) << reason.toStdString();
+    return records;
+}
+
+const QByteArray kHeader =
+    "annee_numero_de_tirage;date_de_tirage;heure_de_tirage;date_de_forclusion;boule1;boule2;boule3;"
+    "boule4;boule5;boule6;boule7;boule8;boule9;boule10;boule11;boule12;boule13;boule14;boule15;"
+    "boule16;boule17;boule18;boule19;boule20;multiplicateur;numero_jokerplus;devise;\n";
+
+QByteArray row(const char* date, const char* period, const char* multiplier, const char* joker) {
+    return QByteArray("1;") + date + ";" + period + ";x;" +
+           "1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;18;19;70;" + multiplier + ";" + joker + ";eur;\n";
+}
+
+TEST(ArchiveImporter, ReadsColumnsByNameAndTheArchiveOddities) {
+    const auto records = parseBytes(kHeader + row("04/11/2022", "soir", "2", "0 529 407") +
+                                    row("04/11/2022", "midi", "", "Jokerplus indisponible") +
+                                    row("03/11/2022", "soir", "10", "6688011") +
+                                    row("03/11/2022", "midi", "3", ""));
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[0].datum, common::toDayNumber(QDate(2022, 11, 4)));
+    EXPECT_EQ(records[0].soir, 1);
+    EXPECT_EQ(records[0].multiplicateur, 2);
+    EXPECT_EQ(records[0].jokerPlus, (std::array<std::uint8_t, 7>{0, 5, 2, 9, 4, 0, 7}));
+    EXPECT_EQ(records[0].joker, (std::array<std::uint8_t, 7>{}));
+    EXPECT_EQ(records[0].zahlen[19], 70);
+    EXPECT_EQ(records[1].soir, 0);
+    EXPECT_EQ(records[1].multiplicateur, 0);
+    EXPECT_EQ(records[1].jokerPlus, (std::array<std::uint8_t, 7>{}));
+    EXPECT_EQ(records[2].jokerPlus, (std::array<std::uint8_t, 7>{6, 6, 8, 8, 0, 1, 1}));
+    EXPECT_EQ(records[3].jokerPlus, (std::array<std::uint8_t, 7>{}));
+}
+
+TEST(ArchiveImporter, MalformedRowsNameTheirLine) {
+    const std::pair<QByteArray, int> cases[] = {
+        {kHeader + row("04/11/2022", "soir", "2", "") + row("31/02/2022", "midi", "2", ""), 3},
+        {kHeader + row("04/11/2022", "matin", "2", ""), 2},
+        {kHeader + QByteArray("1;04/11/2022;soir;x;1;2;3\n"), 2},
+        {kHeader + row("04/11/2022", "soir", "x", ""), 2},
+        {QByteArray("a;b;c\n"), 1},
+    };
+    for (const auto& [bytes, line] : cases) {
+        std::vector<TZiehung> records;
+        int errorLine = 0;
+        QString reason;
+        EXPECT_FALSE(ArchiveImporter::parse(bytes, &records, &errorLine, &reason));
+        EXPECT_EQ(errorLine, line) << reason.toStdString();
+    }
+    // Duplicate numbers in one draw are no draw.
+    QByteArray duplicate = row("04/11/2022", "soir", "2", "");
+    duplicate.replace(";70;", ";19;");
+    std::vector<TZiehung> records;
+    int errorLine = 0;
+    QString reason;
+    EXPECT_FALSE(ArchiveImporter::parse(kHeader + duplicate, &records, &errorLine, &reason));
+}
+
+TEST(ArchiveImporter, MergesInOrderAndSkipsStoredDraws) {
+    testsupport::TempHome home;
+    const QString slice = testsupport::dataFile(QStringLiteral("keno_202010_slice.csv"));
+    const QString older = testsupport::dataFile(QStringLiteral("keno_gagnant_slice.csv"));
+    auto result = ArchiveImporter::importFiles({slice}, home.historyPath(), home.historyPath() + "~");
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_EQ(result.imported, 40);
+    EXPECT_EQ(result.alreadyPresent, 0);
+
+    result = ArchiveImporter::importFiles({older, slice}, home.historyPath(), home.historyPath() + "~");
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.imported, 10);
+    EXPECT_EQ(result.alreadyPresent, 40);
+
+    std::vector<TZiehung> records;
+    ASSERT_EQ(HistoryFile::readAll(home.historyPath(), &records), HistoryFile::Status::Ok);
+    ASSERT_EQ(records.size(), 50u);
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        EXPECT_TRUE(records[i - 1].before(records[i])) << i;
+    }
+    EXPECT_FALSE(QFile::exists(home.historyPath() + "~"));
+}
+
+TEST(ArchiveImporter, AMalformedFileLeavesTheHistoryAsItWas) {
+    testsupport::TempHome home;
+    const QString slice = testsupport::dataFile(QStringLiteral("keno_202010_slice.csv"));
+    ASSERT_TRUE(ArchiveImporter::importFiles({slice}, home.historyPath(), home.historyPath() + "~").ok);
+    const QByteArray before = readBytes(home.historyPath());
+
+    const QString bad = home.file(QStringLiteral("bad.csv"));
+    QFile file(bad);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(kHeader + row("01/01/2023", "soir", "2", "") + row("02/01/2023", "nuit", "2", ""));
+    file.close();
+    const auto result = ArchiveImporter::importFiles({bad}, home.historyPath(), home.historyPath() + "~");
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.error.contains(QStringLiteral("bad.csv")));
+    EXPECT_TRUE(result.error.contains(QStringLiteral("line 3")));
+    EXPECT_EQ(readBytes(home.historyPath()), before);
+}
+
+// The whole bundled archive: 48 bytes per draw, and each record read back
+// equals the archive row as read here, independently of the importer.
+TEST(ArchiveImporter, RealArchiveImportsDrawForDraw) {
+    testsupport::TempHome home;
+    const auto result = ArchiveImporter::importFiles(testsupport::archiveFiles(), home.historyPath(),
+                                                     home.historyPath() + "~");
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_EQ(result.imported, 18832);
+    EXPECT_EQ(QFile(home.historyPath()).size(), 18832 * 48);
+
+    std::vector<TZiehung> records;
+    ASSERT_EQ(HistoryFile::readAll(home.historyPath(), &records), HistoryFile::Status::Ok);
+    std::map<std::pair<double, int>, const TZiehung*> byDraw;
+    for (const TZiehung& record : records) {
+        byDraw[{record.datum, record.soir}] = &record;
+    }
+    EXPECT_EQ(records.front().datum, common::kFirstDrawDay);
+    int checked = 0;
+    for (const QString& path : testsupport::archiveFiles()) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> header = file.readLine().trimmed().split(';');
+        const int dateColumn = static_cast<int>(header.indexOf("date_de_tirage"));
+        const int periodColumn = static_cast<int>(header.indexOf("heure_de_tirage"));
+        const int firstBall = static_cast<int>(header.indexOf("boule1"));
+        while (!file.atEnd()) {
+            const QList<QByteArray> fields = file.readLine().trimmed().split(';');
+            if (fields.size() < 24) {
+                continue;
+            }
+            const QDate date = QDate::fromString(QString::fromLatin1(fields[dateColumn]), "dd/MM/yyyy");
+            const TZiehung* record =
+                byDraw.at({double(QDate(1899, 12, 30).daysTo(date)), fields[periodColumn] == "soir"});
+            for (int i = 0; i < 20; ++i) {
+                ASSERT_EQ(record->zahlen[static_cast<std::size_t>(i)], fields[firstBall + i].toInt());
+            }
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 9865 + 4174 + 1414 + 1494 + 3377); // every row of every file
+}
+
+} // namespace

@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "TestSupport.h"
+#include "history/DrawHistory.h"
+#include "history/HistoryFile.h"
+
+using history::HistoryFile;
+using history::TZiehung;
+using testsupport::makeRecord;
+
+namespace {
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(TZiehung, IsFortyEightLittleEndianBytes) {
+    TZiehung record = makeRecord(QDate(2022, 11, 24), 1, testsupport::twentyNumbers(1), 5);
+    record.joker = {1, 2, 3, 4, 5, 6, 7};
+    record.jokerPlus = {9, 8, 7, 6, 5, 4, 3};
+    const TZiehung::Bytes bytes = record.toBytes();
+    ASSERT_EQ(bytes.size(), 48u);
+    // 44889.0 as an IEEE double is 0x40E5EB2000000000, stored low byte first.
+    const std::uint8_t date[8] = {0, 0, 0, 0, 0x20, 0xEB, 0xE5, 0x40};
+    EXPECT_TRUE(std::equal(date, date + 8, bytes.begin()));
+    EXPECT_EQ(bytes[8], 1);
+    EXPECT_EQ(bytes[27], record.zahlen[19]);
+    EXPECT_EQ(bytes[28], 1);
+    EXPECT_EQ(bytes[34], 7);
+    EXPECT_EQ(bytes[35], 9);
+    EXPECT_EQ(bytes[41], 3);
+    EXPECT_EQ(bytes[42], 1);
+    EXPECT_EQ(bytes[43], 5);
+    EXPECT_EQ(bytes[44] | bytes[45] | bytes[46] | bytes[47], 0);
+    EXPECT_EQ(TZiehung::fromBytes(bytes.data()), record);
+}
+
+TEST(TZiehung, KeepsOutOfRangeValuesAndReservedBytesAsRead) {
+    TZiehung::Bytes raw{};
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        raw[i] = static_cast<std::uint8_t>(200 + i);
+    }
+    EXPECT_EQ(TZiehung::fromBytes(raw.data()).toBytes(), raw);
+}
+
+TEST(HistoryFile, TrailingFragmentIsNeverRead) {
+    testsupport::TempHome home;
+    std::vector<TZiehung> records = {makeRecord(QDate(2020, 1, 1), 0, testsupport::twentyNumbers(1)),
+                                     makeRecord(QDate(2020, 1, 1), 1, testsupport::twentyNumbers(2))};
+    QFile file(home.historyPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(HistoryFile::encode(records) + QByteArray(4, 'x')); // 100 bytes
+    file.close();
+    std::vector<TZiehung> read;
+    ASSERT_EQ(HistoryFile::readAll(home.historyPath(), &read), HistoryFile::Status::Ok);
+    EXPECT_EQ(read, records);
+
+    // Appending starts on the next whole record, after the fragment's place.
+    const TZiehung third = makeRecord(QDate(2020, 1, 2), 0, testsupport::twentyNumbers(3));
+    ASSERT_TRUE(HistoryFile::append(home.historyPath(), {third}));
+    ASSERT_EQ(HistoryFile::readAll(home.historyPath(), &read), HistoryFile::Status::Ok);
+    ASSERT_EQ(read.size(), 3u);
+    EXPECT_EQ(read[2], third);
+}
+
+TEST(HistoryFile, MissingAndEmptyFiles) {
+    testsupport::TempHome home;
+    std::vector<TZiehung> read;
+    EXPECT_EQ(HistoryFile::readAll(home.historyPath(), &read), HistoryFile::Status::Missing);
+    home.writeHistory({});
+    EXPECT_EQ(HistoryFile::readAll(home.historyPath(), &read), HistoryFile::Status::Ok);
+    EXPECT_TRUE(read.empty());
+    // Appending to a missing file creates it.
+    const QString other = home.file(QStringLiteral("new.dat"));
+    ASSERT_TRUE(HistoryFile::append(other, {makeRecord(QDate(2020, 1, 1), 0, {1})}));
+    EXPECT_EQ(QFile(other).size(), 48);
+}
+
+TEST(HistoryFile, ReplaceLeavesNoTemporaryFileBehind) {
+    testsupport::TempHome home;
+    home.writeHistory({makeRecord(QDate(2020, 1, 1), 0, {1})});
+    const std::vector<TZiehung> replacement = {makeRecord(QDate(2020, 1, 2), 0, {2}),
+                                               makeRecord(QDate(2020, 1, 2), 1, {3})};
+    const QString temp = home.historyPath() + QLatin1Char('~');
+    ASSERT_TRUE(HistoryFile::replace(home.historyPath(), temp, replacement));
+    EXPECT_FALSE(QFile::exists(temp));
+    EXPECT_EQ(readBytes(home.historyPath()), HistoryFile::encode(replacement));
+}
+
+TEST(HistoryFile, FailedReplacementLeavesHistoryByteForByte) {
+    testsupport::TempHome home;
+    home.writeHistory({makeRecord(QDate(2020, 1, 1), 0, testsupport::twentyNumbers(5))});
+    const QByteArray before = readBytes(home.historyPath());
+
+    // The temporary file cannot be written: a directory stands in its place.
+    const QString temp = home.file(QStringLiteral("Keno.da~"));
+    ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("Keno.da~")));
+    QString error;
+    EXPECT_FALSE(HistoryFile::replace(home.historyPath(), temp, {}, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(readBytes(home.historyPath()), before);
+
+    // The rename cannot happen: the history's name is taken by a directory
+    // in another home; the temporary file is cleaned up.
+    testsupport::TempHome other;
+    ASSERT_TRUE(QDir(other.path()).mkpath(QStringLiteral("Tirvex.dat/inner")));
+    const QString otherTemp = other.file(QStringLiteral("Tirvex.dat~"));
+    EXPECT_FALSE(HistoryFile::replace(other.historyPath(), otherTemp, {}, &error));
+    EXPECT_FALSE(QFile::exists(otherTemp));
+}
+
+TEST(DrawHistory, HoldsEachDrawAsABitSet) {
+    const history::DrawHistory draws({makeRecord(QDate(2020, 1, 1), 0, {1, 64, 65, 70}),
+                                      makeRecord(QDate(2020, 1, 3), 0, {2, 3})});
+    EXPECT_EQ(draws.setAt(0).size(), 4);
+    EXPECT_TRUE(draws.setAt(0).contains(64));
+    EXPECT_TRUE(draws.setAt(0).contains(65));
+    EXPECT_FALSE(draws.setAt(0).contains(0));
+    history::NumberSet tip;
+    for (int n : {1, 2, 70, 71}) {
+        tip.add(n);
+    }
+    EXPECT_EQ(draws.setAt(0).common(tip), 2);
+    EXPECT_EQ(draws.firstOnOrAfter(common::toDayNumber(QDate(2020, 1, 2))), 1);
+    EXPECT_EQ(draws.firstOnOrAfter(common::toDayNumber(QDate(2021, 1, 1))), 2);
+}
+
+} // namespace

@@ -1,0 +1,101 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "TestSupport.h"
+#include "common/TextFile.h"
+#include "ui/MainWindow.h"
+
+using testsupport::makeRecord;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<testsupport::TempHome> m_home;
+    std::unique_ptr<ui::MainWindow> m_window;
+
+    template <typename T>
+    T* child(const char* name) {
+        T* widget = m_window->findChild<T*>(QString::fromLatin1(name));
+        if (!widget) {
+            qFatal("no widget %s", name);
+        }
+        return widget;
+    }
+
+private Q_SLOTS:
+    void init() {
+        m_home = std::make_unique<testsupport::TempHome>();
+        m_home->writeHistory({makeRecord(QDate(2022, 11, 23), 0, testsupport::twentyNumbers(1), 2),
+                              makeRecord(QDate(2022, 11, 23), 1, testsupport::twentyNumbers(2), 3),
+                              makeRecord(QDate(2022, 11, 24), 0, testsupport::twentyNumbers(3), 5)});
+        common::TextFile::writeLines(m_home->file("tipps.txt"),
+                                     {QStringLiteral("03,06,09,12"), QStringLiteral("69,70")});
+        auto settings = std::make_unique<QSettings>(m_home->file("s.ini"), QSettings::IniFormat);
+        m_window = std::make_unique<ui::MainWindow>(m_home->path(), std::move(settings));
+        m_window->show();
+        QTRY_VERIFY(!child<QLabel>("Label35")->text().isEmpty());
+    }
+
+    void cleanup() {
+        m_window.reset();
+        m_home.reset();
+    }
+
+    void pagesInTheirOrder() {
+        auto* pages = child<QTabWidget>("PageControl1");
+        QCOMPARE(pages->count(), 6);
+        const QStringList captions = {"Keno-Grilles", "paramètre", "Zahlen der letzten Ziehung",
+                                      "Graphique", "analyse", "Options Internet"};
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(pages->tabText(i), captions[i]);
+        }
+        QVERIFY(!pages->isTabVisible(2));
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Quorvane's Tirvex  France  2-10 of 70"));
+    }
+
+    void opensOnTheNewestDrawWithTheTipsChecked() {
+        QVERIFY(child<QLabel>("Label35")->text().contains(QStringLiteral("(midi )")));
+        QCOMPARE(child<QLabel>("Label13")->text(), QStringLiteral("traverser la somme: 630"));
+        auto* hits = child<QListWidget>("ListBox2");
+        QCOMPARE(hits->count(), 2);
+        QCOMPARE(hits->item(0)->text(), QStringLiteral("4"));
+        QCOMPARE(child<QLabel>("StatusBar1Panel0")->text(), QStringLiteral("Max Win:  4x"));
+    }
+
+    void stepButtonsMoveTheDraw() {
+        QTest::mouseClick(child<QPushButton>("SpeedButton6"), Qt::LeftButton);
+        QVERIFY(child<QLabel>("Label35")->text().contains(QStringLiteral("(soir)")));
+        QCOMPARE(child<QLabel>("Label29")->text(), child<QLabel>("Label35")->text());
+        QTest::mouseClick(child<QPushButton>("SpeedButton7"), Qt::LeftButton);
+        QVERIFY(child<QLabel>("Label35")->text().contains(QStringLiteral("(midi )")));
+    }
+
+    void selectionsMoveTogether() {
+        auto* tipsList = child<QListWidget>("ListBox1");
+        auto* hits = child<QListWidget>("ListBox2");
+        hits->setCurrentRow(1);
+        QCOMPARE(tipsList->currentRow(), 1);
+        QCOMPARE(child<QLabel>("Label24")->text(), QStringLiteral("2. Grillen"));
+        QTest::mouseClick(child<QPushButton>("SpeedButton11"), Qt::LeftButton);
+        QCOMPARE(tipsList->count(), 1);
+        QCOMPARE(hits->count(), 1);
+    }
+
+    void totalFieldNormalises() {
+        auto* total = child<QSpinBox>("UpDown9");
+        total->findChild<QLineEdit*>()->selectAll();
+        QTest::keyClicks(total, QStringLiteral("0"));
+        QCOMPARE(m_window->session().totalTips(), 120);
+        QCOMPARE(total->value(), 120);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
