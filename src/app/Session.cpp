@@ -53,7 +53,14 @@ int Session::stake() const {
 
 // ---- life cycle ----------------------------------------------------------
 
+void Session::publishChart(const stats::StatResult& result) {
+    m_chart = result;
+    m_port.controlChanged(QStringLiteral("Chart1"));
+}
+
 void Session::FormCreate(QSettings* settings, const QString& group) {
+    m_settings = settings;
+    m_settingsGroup = group;
     m_random.seedFromClock();
     m_laufMax = 100000;
     m_sortieren = false;
@@ -233,7 +240,10 @@ void Session::ComboBox1Change() {
 }
 
 tips::TipCheck::TipResult Session::Zettelcheck(const QString& tipLine) {
-    return tips::TipCheck::checkTip(tipLine, current().zahl, numbersPerTip(), &m_tally);
+    tips::TipCheck::TipResult result =
+        tips::TipCheck::checkTip(tipLine, current().zahl, numbersPerTip(), &m_tally);
+    m_gewinn = result.gewinn;
+    return result;
 }
 
 int Session::Komplettcheck() {

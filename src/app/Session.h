@@ -13,6 +13,7 @@
 #include "common/Random.h"
 #include "history/ArchiveImporter.h"
 #include "history/DrawCursor.h"
+#include "stats/StatResult.h"
 #include "tips/HitTally.h"
 #include "tips/TipCheck.h"
 #include "tips/TipList.h"
@@ -64,6 +65,22 @@ public:
     // value when that is a whole number 1..10, else 1.
     int stake() const;
 
+    // The statistic result on the chart (Series2) that the generator reads
+    // back; the view is told "Chart1" when it changes.
+    stats::StatResult& chart() { return m_chart; }
+    void publishChart(const stats::StatResult& result);
+    // The hit count of the tip last checked by Zettelcheck.
+    int gewinn() const { return m_gewinn; }
+    void setGewinn(int gewinn) { m_gewinn = gewinn; }
+    // The two hidden text buffers of the window.
+    QStringList& memo1() { return m_memo1; }
+    QStringList& memo2() { return m_memo2; }
+
+    // The settings store handed to FormCreate (and its group), kept for the
+    // parts that keep settings of their own, such as the hand-off.
+    QSettings* settings() const { return m_settings; }
+    const QString& settingsGroup() const { return m_settingsGroup; }
+
     // Window life cycle.
     void FormCreate(QSettings* settings, const QString& group = QString());
     void FormActivate();
@@ -112,6 +129,12 @@ public:
 
 private:
     void showDrawLines();
+    QSettings* m_settings = nullptr;
+    QString m_settingsGroup;
+    stats::StatResult m_chart;
+    int m_gewinn = 0;
+    QStringList m_memo1;
+    QStringList m_memo2;
     void setPickerAfterStep();
 
     WindowPort& m_port;
