@@ -3,7 +3,14 @@
 #include <QDir>
 #include <QFile>
 
+#include "app/ParameterRules.h"
+#include "app/HistoryCommands.h"
 #include "app/SettingsStore.h"
+#include "app/StatisticsCommands.h"
+#include "app/EvaluationCommands.h"
+#include "app/HandoffCommands.h"
+#include "app/TipFileCommands.h"
+#include "app/TipSearchCommands.h"
 #include "common/Formats.h"
 #include "common/TextFile.h"
 #include "history/HistoryFile.h"
@@ -21,6 +28,19 @@ const QString kTipsFile = QStringLiteral("tipps.txt");
 Session::Session(WindowPort& port) : m_port(port) {
     m_controls.setListener([this](const QString& name) { m_port.controlChanged(name); });
     m_random.seedFromClock();
+    m_statistics = std::make_unique<StatisticsCommands>(*this);
+    m_history = std::make_unique<HistoryCommands>(*this);
+    m_evaluation = std::make_unique<EvaluationCommands>(*this);
+    m_tipFiles = std::make_unique<TipFileCommands>(*this);
+    m_tipSearch = std::make_unique<TipSearchCommands>(*this);
+    m_handoff = std::make_unique<HandoffCommands>(*this);
+}
+
+Session::~Session() = default;
+
+void Session::showPage(const QString& page) {
+    m_requestedPage = page;
+    m_port.controlChanged(QStringLiteral("PageControl1"));
 }
 
 void Session::setHome(const QString& directory) {
@@ -310,7 +330,9 @@ bool Session::setControlByUser(const QString& name, const QString& value) {
             if (!common::parseInteger(value, &position)) {
                 return false;
             }
-            m_controls.setPosition(upDown->name, static_cast<int>(position));
+            // The coupling rules hold for typed values too.
+            ParameterRules::userSetPosition(m_controls, upDown->name, static_cast<int>(position),
+                                            &m_laufMax);
         }
         spec = upDown;
     } else if (!spec || spec->kind == ControlKind::Field || spec->kind == ControlKind::Label) {
@@ -322,7 +344,8 @@ bool Session::setControlByUser(const QString& name, const QString& value) {
             if (!common::parseInteger(value, &number)) {
                 return false;
             }
-            m_controls.setPosition(name, static_cast<int>(number));
+            ParameterRules::userSetPosition(m_controls, name, static_cast<int>(number),
+                                            &m_laufMax);
             break;
         case ControlKind::CheckBox:
             if (value != QLatin1String("0") && value != QLatin1String("1")) {

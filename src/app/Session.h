@@ -20,15 +20,24 @@
 
 namespace app {
 
+class StatisticsCommands;
+class HistoryCommands;
+class EvaluationCommands;
+class TipFileCommands;
+class TipSearchCommands;
+class HandoffCommands;
+
 // The main window's state and commands, without any widget. The handlers keep
 // the names of the window events they serve; the desktop window and the
 // command line call them, and they report through the WindowPort.
 class Session {
 public:
     explicit Session(WindowPort& port);
+    ~Session();
 
     void setSoundPort(SoundPort* sound) { m_sound = sound; }
     void setShellPort(ShellPort* shell) { m_shell = shell; }
+    ShellPort* shellPort() const { return m_shell; }
 
     // Home is the program's directory with exactly one trailing separator.
     void setHome(const QString& directory);
@@ -69,6 +78,19 @@ public:
     // back; the view is told "Chart1" when it changes.
     stats::StatResult& chart() { return m_chart; }
     void publishChart(const stats::StatResult& result);
+    // The statistics of the history and the tip list (the chart's content).
+    StatisticsCommands& statistics() { return *m_statistics; }
+    // The internet update, manual entry and deletion of draws.
+    HistoryCommands& historyCommands() { return *m_history; }
+    // Evaluation, tip files and printing, the tip search, online play.
+    EvaluationCommands& evaluation() { return *m_evaluation; }
+    TipFileCommands& tipFiles() { return *m_tipFiles; }
+    TipSearchCommands& tipSearch() { return *m_tipSearch; }
+    HandoffCommands& handoff() { return *m_handoff; }
+    // Brings a page of the window to the front (by its object name); the view
+    // is told "PageControl1".
+    void showPage(const QString& page);
+    const QString& requestedPage() const { return m_requestedPage; }
     // The hit count of the tip last checked by Zettelcheck.
     int gewinn() const { return m_gewinn; }
     void setGewinn(int gewinn) { m_gewinn = gewinn; }
@@ -158,6 +180,13 @@ private:
     ActivationSteps m_activationSteps;
     bool m_stopButtonVisible = false;
     std::map<QString, std::vector<std::function<void()>>> m_userChangeHandlers;
+    QString m_requestedPage;
+    std::unique_ptr<StatisticsCommands> m_statistics;
+    std::unique_ptr<HistoryCommands> m_history;
+    std::unique_ptr<EvaluationCommands> m_evaluation;
+    std::unique_ptr<TipFileCommands> m_tipFiles;
+    std::unique_ptr<TipSearchCommands> m_tipSearch;
+    std::unique_ptr<HandoffCommands> m_handoff;
 };
 
 } // namespace app

@@ -1,0 +1,172 @@
+#include "app/StatisticsCommands.h"
+
+#include "app/Session.h"
+#include "common/DayNumber.h"
+#include "stats/CrossSumDistribution.h"
+#include "stats/NumberDistribution.h"
+#include "stats/OverdueNumbers.h"
+#include "stats/RunSearch.h"
+#include "stats/TipDistribution.h"
+
+namespace app {
+
+namespace {
+
+const QString kPicker1 = QStringLiteral("DateTimePicker1");
+const QString kPicker2 = QStringLiteral("DateTimePicker2");
+const QString kChartPage = QStringLiteral("TabSheet5");
+
+stats::RunSearch::Kind runKind(StatisticsCommands::Kind kind) {
+    switch (kind) {
+    case StatisticsCommands::Kind::Pairs:
+        return stats::RunSearch::Kind::Pairs;
+    case StatisticsCommands::Kind::Triples:
+        return stats::RunSearch::Kind::Triples;
+    default:
+        return stats::RunSearch::Kind::Quadruples;
+    }
+}
+
+} // namespace
+
+StatisticsCommands::StatisticsCommands(Session& session) : m_session(session) {
+    // The activation sequence shows the number distribution after loading
+    // the newest draw.
+    m_session.activationSteps().numberDistribution = [this] { SpeedButton2Click(); };
+}
+
+std::optional<StatisticsCommands::Kind> StatisticsCommands::kindFromName(const QString& name) {
+    static const std::pair<const char*, Kind> kNames[] = {
+        {"numbers", Kind::Numbers}, {"overdue", Kind::Overdue}, {"crosssum", Kind::CrossSums},
+        {"tips", Kind::Tips},       {"pairs", Kind::Pairs},     {"triples", Kind::Triples},
+        {"quads", Kind::Quadruples}};
+    for (const auto& [text, kind] : kNames) {
+        if (name == QLatin1String(text)) {
+            return kind;
+        }
+    }
+    return std::nullopt;
+}
+
+bool StatisticsCommands::SpeedButton2Click() {
+    return run(Kind::Numbers);
+}
+
+bool StatisticsCommands::Button5Click() {
+    return run(Kind::Overdue);
+}
+
+bool StatisticsCommands::SpeedButton9Click() {
+    return run(Kind::CrossSums);
+}
+
+bool StatisticsCommands::Button6Click() {
+    return run(Kind::Tips);
+}
+
+bool StatisticsCommands::Button2Click() {
+    return run(Kind::Pairs);
+}
+
+bool StatisticsCommands::Button3Click() {
+    return run(Kind::Triples);
+}
+
+bool StatisticsCommands::Button4Click() {
+    return run(Kind::Quadruples);
+}
+
+bool StatisticsCommands::run(Kind kind, stats::StatResult* result) {
+    BusyScope busy(m_session.port());
+    history::DrawHistory history;
+    if (readsHistory(kind)) {
+        // One read per run; a missing or unreadable file ends the run before
+        // anything is published.
+        QString error;
+        if (history::DrawHistory::load(m_session.historyPath(), &history, &error) !=
+            history::HistoryFile::Status::Ok) {
+            m_session.port().showMessage(error);
+            return false;
+        }
+    }
+    run(kind, history, result);
+    return true;
+}
+
+void StatisticsCommands::run(Kind kind, const history::DrawHistory& history,
+                             stats::StatResult* result) {
+    apply(compute(kind, history), result);
+}
+
+stats::StatOutcome StatisticsCommands::compute(Kind kind, const history::DrawHistory& history) {
+    const ControlValues& controls = m_session.controls();
+    const common::DayNumber start = common::toDayNumber(controls.date(kPicker2));
+    // The end picker is set at start-up; until then the window ends today.
+    const QDate endDate =
+        controls.date(kPicker1).isValid() ? controls.date(kPicker1) : m_session.port().today();
+    const common::DayNumber end = common::toDayNumber(endDate);
+    switch (kind) {
+    case Kind::Numbers:
+        return stats::NumberDistribution::run(history, start, end);
+    case Kind::Overdue:
+        return stats::OverdueNumbers::run(history, start, end);
+    case Kind::CrossSums:
+        return stats::CrossSumDistribution::run(history, start, end);
+    case Kind::Tips:
+        return stats::TipDistribution::run(m_session.tipList().lines());
+    default:
+        break;
+    }
+    const stats::RunSearchOutcome search =
+        stats::RunSearch::run(history, runKind(kind), start, end, m_session.numbersPerTip());
+    // The searches leave Zahl on the last window draw, Gewinn on the last
+    // probe and every probe with hits in the tally, as the tip check would.
+    if (search.zahl) {
+        m_session.current().zahl = *search.zahl;
+    }
+    if (search.gewinn) {
+        m_session.setGewinn(*search.gewinn);
+    }
+    search.applyTally(&m_session.hitTally());
+    m_session.port().controlChanged(QStringLiteral("HitTally"));
+    return search;
+}
+
+void StatisticsCommands::applyWindow(const stats::WindowEffects& effects) {
+    if (effects.startCorrected) {
+        m_session.controls().setDate(kPicker2, common::toDate(effects.start));
+    }
+    m_session.current().aktDatum = effects.aktDatum;
+    if (effects.dfb) {
+        m_session.setDfb(*effects.dfb);
+    }
+}
+
+void StatisticsCommands::apply(const stats::StatOutcome& outcome, stats::StatResult* result) {
+    if (outcome.window) {
+        applyWindow(*outcome.window);
+    }
+    stats::StatResult published = outcome.result;
+    if (outcome.keepCaption) {
+        published.caption = m_session.chart().caption;
+    }
+    if (outcome.marksOff) {
+        m_marksOn = false;
+    }
+    published.marks = m_marksOn;
+    if (!published.fixedRange) {
+        // The automatic range is resolved now, so whoever reads the result
+        // sees 0 to the largest count whether or not the chart was drawn.
+        published.minimum = published.rangeMinimum();
+        published.maximum = published.rangeMaximum();
+    }
+    m_session.publishChart(published);
+    if (outcome.showChartPage) {
+        m_session.showPage(kChartPage);
+    }
+    if (result) {
+        *result = published;
+    }
+}
+
+} // namespace app

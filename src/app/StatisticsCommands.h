@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "history/DrawHistory.h"
+#include "stats/StatOutcome.h"
+#include "stats/StatResult.h"
+
+namespace app {
+
+class Session;
+
+// The statistics of the history and of the tip list, under the names of the
+// window events that start them. Each run publishes its result on the chart
+// (the table the generator reads back), and applies what the run changes in
+// the main window: the start picker, aktDatum, dfb, Zahl, Gewinn, the hit
+// tally and the page shown.
+class StatisticsCommands {
+public:
+    enum class Kind { Numbers, Overdue, CrossSums, Tips, Pairs, Triples, Quadruples };
+
+    explicit StatisticsCommands(Session& session);
+
+    // Each returns false when the history could not be read; the message has
+    // been shown and the chart keeps its content.
+    bool SpeedButton2Click(); // number distribution
+    bool Button5Click();      // overdue numbers
+    bool SpeedButton19Click() { return Button5Click(); }
+    bool SpeedButton9Click(); // cross-sum distribution
+    bool Button6Click();      // how the tips use the numbers
+    bool Button2Click();      // pairs
+    bool Button3Click();      // triples
+    bool Button4Click();      // quadruples
+    bool SpeedButton1Click() { return Button2Click(); }
+    bool SpeedButton3Click() { return Button3Click(); }
+    bool SpeedButton17Click() { return Button4Click(); }
+
+    // Runs a statistic exactly as its button does and hands back the result
+    // the chart shows, with the range already resolved (rangeMinimum and
+    // rangeMaximum hold without the chart having been drawn). The overload
+    // with a history spares a caller that holds one already a second read.
+    bool run(Kind kind, stats::StatResult* result = nullptr);
+    void run(Kind kind, const history::DrawHistory& history, stats::StatResult* result = nullptr);
+
+    // "numbers", "overdue", "crosssum", "tips", "pairs", "triples", "quads".
+    static std::optional<Kind> kindFromName(const QString& name);
+    static bool readsHistory(Kind kind) { return kind != Kind::Tips; }
+
+    // Value labels above the bars: on at start, off for good after the
+    // first number distribution.
+    bool marksOn() const { return m_marksOn; }
+
+private:
+    stats::StatOutcome compute(Kind kind, const history::DrawHistory& history);
+    void apply(const stats::StatOutcome& outcome, stats::StatResult* result);
+    void applyWindow(const stats::WindowEffects& effects);
+
+    Session& m_session;
+    bool m_marksOn = true;
+};
+
+} // namespace app
