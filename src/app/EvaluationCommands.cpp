@@ -1,0 +1,29 @@
+#include "app/EvaluationCommands.h"
+
+#include "app/EvaluationDialogPort.h"
+#include "app/Session.h"
+#include "tips/Evaluation.h"
+
+namespace app {
+
+EvaluationCommands::EvaluationCommands(Session& session)
+    : m_session(session), m_sheet(&session.hitTally()) {
+}
+
+QString EvaluationCommands::auswertungClick() {
+    // The hit column belongs to the last check; the table is that of the tip
+    // size set now, which is what the user asks about.
+    const QString text = tips::Evaluation::message(m_session.tipList().hits(),
+                                                   m_session.numbersPerTip(), m_session.stake());
+    m_session.port().showMessage(text);
+    return text;
+}
+
+void EvaluationCommands::Form8Show() {
+    m_sheet.recalculate();
+    if (m_dialog) {
+        m_dialog->showEvaluationSheet(m_sheet);
+    }
+}
+
+} // namespace app

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace tips {
+class EvaluationSheet;
+}
+
+namespace app {
+
+// The evaluation dialog: shows the sheet whose count fields are the hit tally
+// and lets the user type the real quotas.
+class EvaluationDialogPort {
+public:
+    virtual ~EvaluationDialogPort() = default;
+    virtual void showEvaluationSheet(tips::EvaluationSheet& sheet) = 0;
+};
+
+} // namespace app

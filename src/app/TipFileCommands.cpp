@@ -1,0 +1,94 @@
+#include "app/TipFileCommands.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/Session.h"
+#include "common/DayNumber.h"
+#include "common/TextFile.h"
+#include "tips/LuckyNumber.h"
+#include "tips/TicketSheet.h"
+#include "tips/TipFile.h"
+
+namespace app {
+
+namespace {
+
+QString fileError(const QString& path, const QString& reason) {
+    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+} // namespace
+
+bool TipFileCommands::SpeedButton15Click() {
+    const QDate picked = m_session.controls().date(QStringLiteral("DateTimePicker1"));
+    const QString proposed = tips::TipFile::proposedName(common::toDayNumber(picked));
+    QString path = m_session.port().saveFileName(QStringLiteral("Saving Tips calculated in a file"),
+                                                 proposed, fileFilter());
+    if (path.isEmpty()) {
+        return false;
+    }
+    // The dialog's default extension: a name typed without one gets ".hlt".
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QLatin1Char('.') + QLatin1String(tips::TipFile::kSuffix);
+    }
+    QString error;
+    if (!tips::TipFile::save(path, m_session.tipList().lines(), &error)) {
+        m_session.port().showMessage(fileError(path, error));
+        return false;
+    }
+    return true;
+}
+
+bool TipFileCommands::SpeedButton16Click() {
+    const QStringList chosen = m_session.port().openFileNames(
+        QStringLiteral("Load the file of a Tips"), fileFilter(), false);
+    if (!chosen.isEmpty()) {
+        int total = m_session.totalTips();
+        QString error;
+        const bool loaded =
+            tips::TipFile::load(chosen.first(), &m_session.tipList(), &total, &error);
+        m_session.port().controlChanged(QStringLiteral("ListBox1"));
+        if (!loaded) {
+            m_session.port().showMessage(fileError(chosen.first(), error));
+            return false;
+        }
+        m_session.controls().setPosition(QStringLiteral("UpDown9"), total);
+    }
+    // Loaded or not, the draw is reloaded, whose check refills the hit column.
+    m_session.SpeedButton5Click();
+    return true;
+}
+
+bool TipFileCommands::BitBtn7Click() {
+    const QStringList sheet =
+        tips::TicketSheet::lines(m_session.tipList().lines(), m_session.totalTips(),
+                                 m_session.tipsPerTicket(), m_session.port().today());
+    // The sheet is built in the hidden memo, as the window keeps it, then saved.
+    m_session.memo1() = sheet;
+    const QString path = m_session.homeFile(QLatin1String(tips::TicketSheet::kFileName));
+    QString error;
+    if (!common::TextFile::writeLines(path, sheet, &error)) {
+        m_session.port().showMessage(fileError(path, error));
+        return false;
+    }
+    if (ShellPort* shell = m_session.shellPort()) {
+        shell->open(path);
+    }
+    return true;
+}
+
+void TipFileCommands::SpeedButton13Click() {
+    common::Random& random = m_session.random();
+    const QString current = tips::LuckyNumber::defaultText(random);
+    const std::optional<QString> answer = m_session.port().inputText(
+        tips::LuckyNumber::caption(), tips::LuckyNumber::prompt(), current);
+    // A cancelled box gives its default text: the seed is set to itself again.
+    const std::optional<QString> status =
+        tips::LuckyNumber::apply(answer.value_or(current), &random);
+    if (status) {
+        m_session.setStatusText(1, *status);
+    }
+}
+
+} // namespace app

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+namespace app {
+
+class Session;
+
+// Moving the tip list in and out of the program and fixing its random
+// sequence: tip files, the ticket sheet and the lucky number.
+class TipFileCommands {
+public:
+    explicit TipFileCommands(Session& session) : m_session(session) {}
+
+    // Saves the tip list to a tip file the user chooses; false when cancelled
+    // or not written.
+    bool SpeedButton15Click();
+    // Replaces the tip list by a tip file and reloads the current draw;
+    // false when a chosen file could not be read.
+    bool SpeedButton16Click();
+    // Writes the ticket sheet "Tipp.txt" in Home and has the desktop open it.
+    bool BitBtn7Click();
+    // Asks for the lucky number and seeds the random generator with it.
+    void SpeedButton13Click();
+
+    // The file dialogs' filter in the toolkit's notation.
+    static QString fileFilter() { return QStringLiteral("Tipfile (*.hlt)"); }
+
+private:
+    Session& m_session;
+};
+
+} // namespace app

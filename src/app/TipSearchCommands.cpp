@@ -1,0 +1,111 @@
+#include "app/TipSearchCommands.h"
+
+#include <QDir>
+#include <algorithm>
+
+#include "app/Session.h"
+#include "common/DayNumber.h"
+#include "history/DrawHistory.h"
+
+namespace app {
+
+namespace {
+const QString kPicker1 = QStringLiteral("DateTimePicker1");
+const QString kPicker2 = QStringLiteral("DateTimePicker2");
+} // namespace
+
+bool TipSearchCommands::SpeedButton4Click() {
+    WindowPort& port = m_session.port();
+    const QString defaultText = tips::TipSearch::inputDefault(m_session.numbersPerTip());
+    const QString answer =
+        port.inputText(tips::TipSearch::inputCaption(), tips::TipSearch::inputPrompt(), defaultText)
+            .value_or(defaultText);
+    const std::optional<int> threshold = tips::TipSearch::parseThreshold(answer);
+    if (!threshold) {
+        port.showMessage(tips::TipSearch::conversionError(answer));
+        return false;
+    }
+
+    BusyScope busy(port);
+    history::DrawHistory history;
+    QString error;
+    const auto status = history::DrawHistory::load(m_session.historyPath(), &history, &error);
+    if (status != history::HistoryFile::Status::Ok) {
+        port.showMessage(QStringLiteral("%1: %2").arg(
+            QDir::toNativeSeparators(m_session.historyPath()),
+            error.isEmpty() ? QStringLiteral("file not found") : error));
+        return false;
+    }
+
+    ControlValues& controls = m_session.controls();
+    const tips::TipSearch::Range range = tips::TipSearch::range(
+        common::toDayNumber(controls.date(kPicker2)), common::toDayNumber(controls.date(kPicker1)));
+    if (range.fromMoved) {
+        controls.setDate(kPicker2, common::toDate(range.from));
+    }
+    m_session.current().aktDatum = range.from;
+    m_session.setDfb(range.to);
+
+    tips::TipSearch::Callbacks callbacks;
+    callbacks.onHit = [this](const tips::TipSearch::Hit& hit) { return askGoOn(hit); };
+    callbacks.onProgress = [this](const tips::TipSearch::Progress& p) { showProgress(p); };
+    m_outcome =
+        tips::TipSearch::run(history, &m_session.tipList(), m_session.numbersPerTip(), *threshold,
+                             range, &m_session.current(), &m_session.hitTally(), callbacks);
+    if (m_outcome.lastPosition >= 0) {
+        controls.setText(QStringLiteral("Label29"), m_outcome.drawLine);
+        controls.setText(QStringLiteral("Label35"), m_outcome.drawLine);
+        controls.setText(QStringLiteral("Label13"), m_outcome.crossSumLine);
+        // The session's own check of the last draw sets the histogram, the
+        // status text and the sound as any check does.
+        m_session.Komplettcheck();
+    }
+    publishDistribution();
+    return true;
+}
+
+bool TipSearchCommands::askGoOn(const tips::TipSearch::Hit& hit) {
+    m_session.controls().setText(QStringLiteral("Label29"), hit.drawLine);
+    m_session.controls().setText(QStringLiteral("Label35"), hit.drawLine);
+    m_session.controls().setText(QStringLiteral("Label13"), hit.crossSumLine);
+    if (m_hitHandler) {
+        return m_hitHandler(hit.message);
+    }
+    // The question waits for the user; the busy cursor would hide that.
+    WindowPort& port = m_session.port();
+    port.setBusy(false);
+    const bool stop = port.askYesNo(hit.message + QStringLiteral("\n\n") + stopQuestion());
+    port.setBusy(true);
+    return !stop;
+}
+
+void TipSearchCommands::showProgress(const tips::TipSearch::Progress& progress) {
+    m_session.controls().setText(QStringLiteral("Label29"), progress.drawLine);
+    m_session.controls().setText(QStringLiteral("Label35"), progress.drawLine);
+    m_session.controls().setText(QStringLiteral("Label13"), progress.crossSumLine);
+    m_session.port().processEvents();
+}
+
+void TipSearchCommands::publishDistribution() {
+    // One bar per best hit count 0..N (further when repeated numbers in a
+    // tip let a count pass N): on how many draws of the range the list's best
+    // tip reached exactly that count.
+    const auto& counts = m_outcome.bestHitDraws;
+    int last = std::max(m_session.numbersPerTip(), 0);
+    for (int k = static_cast<int>(counts.size()) - 1; k > last; --k) {
+        if (counts[static_cast<std::size_t>(k)] > 0) {
+            last = k;
+            break;
+        }
+    }
+    stats::StatResult result;
+    result.caption = chartCaption();
+    for (int k = 0; k <= last; ++k) {
+        result.points.push_back({static_cast<double>(k),
+                                 static_cast<double>(counts[static_cast<std::size_t>(k)]),
+                                 stats::kSeriesDefault});
+    }
+    m_session.publishChart(result);
+}
+
+} // namespace app

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "tips/TipSearch.h"
+
+namespace app {
+
+class Session;
+
+// The search of the history for the draws on which the tip list would have
+// reached a chosen number of hits.
+class TipSearchCommands {
+public:
+    // Shown for each reported draw; returning false stops the search.
+    using HitHandler = std::function<bool(const QString& message)>;
+
+    explicit TipSearchCommands(Session& session) : m_session(session) {}
+
+    // Without a handler each hit is a question that offers to stop.
+    void setHitHandler(HitHandler handler) { m_hitHandler = std::move(handler); }
+
+    // Asks for the threshold and walks the range DateTimePicker2 ..
+    // DateTimePicker1. False when the answer is no number or the history
+    // cannot be read (nothing changed then).
+    bool SpeedButton4Click();
+    const tips::TipSearch::Outcome& lastOutcome() const { return m_outcome; }
+
+    static QString stopQuestion() { return QStringLiteral("Arrêter la recherche?"); }
+    static QString chartCaption() {
+        return QStringLiteral("tirages par meilleur nombre de numéros corrects");
+    }
+
+private:
+    bool askGoOn(const tips::TipSearch::Hit& hit);
+    void showProgress(const tips::TipSearch::Progress& progress);
+    void publishDistribution();
+
+    Session& m_session;
+    HitHandler m_hitHandler;
+    tips::TipSearch::Outcome m_outcome;
+};
+
+} // namespace app
