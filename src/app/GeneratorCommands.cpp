@@ -1,0 +1,183 @@
+#include "app/GeneratorCommands.h"
+
+#include "app/GeneratorParameters.h"
+#include "app/GeneratorRunHost.h"
+#include "app/GeneratorStatistics.h"
+#include "app/Session.h"
+#include "common/DayNumber.h"
+#include "tips/TipLine.h"
+
+namespace app {
+
+const QString GeneratorCommands::kIdleCaption = QStringLiteral("calculer les grilles");
+const QString GeneratorCommands::kStopCaption = QStringLiteral("Stop");
+
+namespace {
+const QString kButton = QStringLiteral("BitBtn4");
+const QString kPicker1 = QStringLiteral("DateTimePicker1");
+const QString kReadFirst = QStringLiteral("Lisez d`abord les données de tirages");
+const QString kNoSelection = QStringLiteral("D`abord, sélectionnez une grille");
+const QString kEditedCaption = QStringLiteral("Sélectionnez les numéros de calcul");
+} // namespace
+
+GeneratorCommands::GeneratorCommands(Session& session) : m_session(session) {
+    m_session.controls().setText(kButton, kIdleCaption);
+}
+
+QString GeneratorCommands::caption() const {
+    return m_session.controls().text(kButton);
+}
+
+void GeneratorCommands::setCaption(const QString& caption) {
+    m_session.controls().setText(kButton, caption);
+}
+
+generator::RunResult GeneratorCommands::BitBtn19Click() {
+    if (running()) {
+        // The run sees the caption change when it next lets input run.
+        setCaption(kIdleCaption);
+        generator::RunResult stopped;
+        stopped.outcome = generator::RunResult::Outcome::Stopped;
+        return stopped;
+    }
+    setCaption(kStopCaption);
+    m_lastResult = run();
+    return m_lastResult;
+}
+
+bool GeneratorCommands::readHistory(history::DrawHistory* history) {
+    QString error;
+    switch (history::DrawHistory::load(m_session.historyPath(), history, &error)) {
+    case history::HistoryFile::Status::Ok:
+        return true;
+    case history::HistoryFile::Status::Missing:
+        m_session.port().showMessage(kReadFirst);
+        return false;
+    default:
+        m_session.port().showMessage(error);
+        return false;
+    }
+}
+
+generator::ReferenceDraws GeneratorCommands::referenceDraws(const history::DrawHistory& history) {
+    // The current draw, and the two before it as two steps back from it show
+    // them; a copy of the cursor steps, so the window's draw never moves.
+    generator::ReferenceDraws references{};
+    history::DrawCursor steps = m_session.cursor();
+    references[0] = steps.current().zahl;
+    steps.stepBack(history.records());
+    references[1] = steps.current().zahl;
+    steps.stepBack(history.records());
+    references[2] = steps.current().zahl;
+    // Coming back ends on the draw at the picker's date, loaded anew.
+    m_session.SpeedButton5Click();
+    return references;
+}
+
+generator::RunResult GeneratorCommands::run() {
+    m_session.setSortieren(false);
+    generator::Parameters parameters = GeneratorParameters::read(m_session.controls());
+    m_session.setLaufMax(parameters.upDown7 * 1000);
+    BusyScope busy(m_session.port());
+
+    history::DrawHistory history;
+    if (!readHistory(&history)) {
+        generator::RunResult failed;
+        failed.outcome = generator::RunResult::Outcome::Failed;
+        m_session.setSortieren(true);
+        setCaption(kIdleCaption);
+        return failed;
+    }
+    generator::RunInput input;
+    input.history = &history;
+    input.references = referenceDraws(history);
+    input.tipLines = m_session.tipList().lines();
+    // Loading the draw again may have moved the picker onto the draw's day.
+    parameters.dateTimePicker1 = m_session.controls().date(kPicker1);
+
+    GeneratorRunHost host(m_session, parameters, m_dialogState, m_dialog);
+    GeneratorStatistics statistics(m_session, history, parameters);
+    generator::TipGenerator tipGenerator(host, statistics, m_session.random());
+    m_session.setBerechnunglaeuft(true);
+    const generator::RunResult result = tipGenerator.run(parameters, input);
+    if (result.laufMax > 0) {
+        m_session.setLaufMax(result.laufMax);
+    }
+    endRun(result);
+    return result;
+}
+
+void GeneratorCommands::endRun(const generator::RunResult& result) {
+    m_session.setSortieren(true);
+    if (result.outcome != generator::RunResult::Outcome::Cancelled) {
+        // The history tests and the calendar-date section worked on other
+        // draws; the draw at the picker is loaded again and the list checked.
+        if (!m_session.SpeedButton5Click()) {
+            m_session.Komplettcheck();
+        }
+    }
+    setCaption(kIdleCaption);
+    m_session.setBerechnunglaeuft(false);
+}
+
+// ---- tip editor --------------------------------------------------------------
+
+void GeneratorCommands::prepareEditor(const QString& line, int numbersPerTip) {
+    m_dialogState.randomVisible = true;
+    m_dialogState.calculateVisible = false;
+    m_dialogState.maxtipp = numbersPerTip;
+    prefs::NumberGrid& grid = m_dialogState.grid;
+    grid.clearAll();
+    for (const QString& field : tips::TipLine::fields(line)) {
+        qint64 value = 0;
+        if (!tips::TipLine::fieldValue(field, &value)) {
+            break;
+        }
+        // A number outside the game has no box to check; it is passed over.
+        if (value >= 1 && value <= prefs::NumberGrid::kNumbers) {
+            grid.setChecked(static_cast<int>(value), true);
+            grid.setHighlighted(static_cast<int>(value), true);
+        }
+    }
+}
+
+void GeneratorCommands::SpeedEditClick() {
+    tips::TipList& list = m_session.tipList();
+    if (list.count() == 0) {
+        list.append(QString());
+        m_session.port().controlChanged(QStringLiteral("ListBox1"));
+        m_session.selectTip(0);
+    }
+    const int index = list.selected();
+    if (index < 0 || index >= list.count()) {
+        m_session.port().showMessage(kNoSelection);
+        return;
+    }
+    const int n = m_session.numbersPerTip();
+    prepareEditor(list.lines().at(index), n);
+    NumberDialogPort::Answer answer = NumberDialogPort::Answer::Ok;
+    if (m_dialog) {
+        answer = m_dialog->showNumberDialog(m_dialogState, m_session.random());
+    }
+    if (answer == NumberDialogPort::Answer::Ok) {
+        std::vector<int> taken;
+        for (int number = 1;
+             number <= prefs::NumberGrid::kNumbers && static_cast<int>(taken.size()) < n;
+             ++number) {
+            if (m_dialogState.grid.checked(number)) {
+                taken.push_back(number);
+            }
+        }
+        list.lines()[index] = tips::TipLine::write(taken);
+        m_session.port().controlChanged(QStringLiteral("ListBox1"));
+    }
+    m_dialogState.randomVisible = false;
+    m_dialogState.calculateVisible = true;
+    for (int number = 1; number <= prefs::NumberGrid::kNumbers; ++number) {
+        m_dialogState.grid.setHighlighted(number, false);
+    }
+    m_dialogState.caption = kEditedCaption;
+    m_session.Komplettcheck();
+}
+
+} // namespace app

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+#include "app/NumberDialogPort.h"
+#include "generator/TipGenerator.h"
+
+namespace app {
+
+class Session;
+
+// Tip generation ("calculer les grilles") and the tip editor, both working
+// with the number choice dialog. The start button's caption is the run
+// state: "Stop" while a run goes, and a click on it then stops the run.
+class GeneratorCommands {
+public:
+    static const QString kIdleCaption; // "calculer les grilles"
+    static const QString kStopCaption; // "Stop"
+
+    explicit GeneratorCommands(Session& session);
+
+    void setNumberDialog(NumberDialogPort* dialog) { m_dialog = dialog; }
+    NumberDialogPort* numberDialog() const { return m_dialog; }
+
+    // BitBtn4: starts a run and returns when it has ended, with its result;
+    // clicked while a run goes, it only asks that run to stop (and returns
+    // an empty result with the outcome Stopped).
+    generator::RunResult BitBtn19Click();
+    QString caption() const;
+    bool running() const { return caption() == kStopCaption; }
+    const generator::RunResult& lastResult() const { return m_lastResult; }
+
+    // SpeedEdit: edits the selected tip in the number choice dialog.
+    void SpeedEditClick();
+
+    // The newest number choice dialog: its boxes keep their weights from one
+    // showing to the next.
+    NumberDialogState& numberDialogState() { return m_dialogState; }
+
+private:
+    void setCaption(const QString& caption);
+    generator::RunResult run();
+    bool readHistory(history::DrawHistory* history);
+    generator::ReferenceDraws referenceDraws(const history::DrawHistory& history);
+    void endRun(const generator::RunResult& result);
+    void prepareEditor(const QString& line, int numbersPerTip);
+
+    Session& m_session;
+    NumberDialogPort* m_dialog = nullptr;
+    NumberDialogState m_dialogState;
+    generator::RunResult m_lastResult;
+};
+
+} // namespace app

@@ -1,0 +1,69 @@
+#include "app/GeneratorStatistics.h"
+
+#include "app/Session.h"
+#include "common/DayNumber.h"
+#include "stats/NumberDistribution.h"
+#include "stats/OverdueNumbers.h"
+#include "stats/RunSearch.h"
+
+namespace app {
+
+namespace {
+
+stats::StatOutcome computeOutcome(generator::Statistic statistic,
+                                  const history::DrawHistory& history, common::DayNumber start,
+                                  common::DayNumber end, int numbersPerTip) {
+    switch (statistic) {
+    case generator::Statistic::NumberDistribution:
+        return stats::NumberDistribution::run(history, start, end);
+    case generator::Statistic::OverdueNumbers:
+        return stats::OverdueNumbers::run(history, start, end);
+    case generator::Statistic::Pairs:
+        return stats::RunSearch::run(history, stats::RunSearch::Kind::Pairs, start, end,
+                                     numbersPerTip);
+    case generator::Statistic::Triples:
+        return stats::RunSearch::run(history, stats::RunSearch::Kind::Triples, start, end,
+                                     numbersPerTip);
+    case generator::Statistic::Quadruples:
+        break;
+    }
+    return stats::RunSearch::run(history, stats::RunSearch::Kind::Quadruples, start, end,
+                                 numbersPerTip);
+}
+
+} // namespace
+
+bool GeneratorStatistics::compute(generator::Statistic statistic,
+                                  const generator::Parameters& parameters,
+                                  stats::StatResult* result, QString*) {
+    const common::DayNumber start = common::toDayNumber(parameters.dateTimePicker2);
+    const common::DayNumber end = common::toDayNumber(parameters.dateTimePicker1);
+    const stats::StatOutcome outcome =
+        computeOutcome(statistic, m_history, start, end, parameters.upDown18);
+    if (outcome.window) {
+        const stats::WindowEffects& effects = *outcome.window;
+        if (effects.startCorrected) {
+            m_parameters.dateTimePicker2 = common::toDate(effects.start);
+            m_session.controls().setDate(QStringLiteral("DateTimePicker2"),
+                                         m_parameters.dateTimePicker2);
+        }
+        m_session.current().aktDatum = effects.aktDatum;
+        if (effects.dfb) {
+            m_session.setDfb(*effects.dfb);
+        }
+    }
+    stats::StatResult published = outcome.result;
+    if (outcome.keepCaption) {
+        published.caption = m_session.chart().caption;
+    }
+    if (!published.fixedRange) {
+        // Resolved now, so the run and the chart read the same range.
+        published.minimum = published.rangeMinimum();
+        published.maximum = published.rangeMaximum();
+    }
+    m_session.publishChart(published);
+    *result = published;
+    return true;
+}
+
+} // namespace app

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "generator/StatisticsProvider.h"
+#include "history/DrawHistory.h"
+
+namespace app {
+
+class Session;
+
+// The statistics a generator run takes its pool from, computed over the
+// history the run read once, over the evaluation window of the run's
+// pickers. Each result is put on the chart as its button would put it, and
+// a start picker that lay after the end is moved back as the button does.
+class GeneratorStatistics : public generator::StatisticsProvider {
+public:
+    GeneratorStatistics(Session& session, const history::DrawHistory& history,
+                        generator::Parameters& parameters)
+        : m_session(session), m_history(history), m_parameters(parameters) {}
+
+    bool compute(generator::Statistic statistic, const generator::Parameters& parameters,
+                 stats::StatResult* result, QString* error) override;
+
+private:
+    Session& m_session;
+    const history::DrawHistory& m_history;
+    generator::Parameters& m_parameters;
+};
+
+} // namespace app

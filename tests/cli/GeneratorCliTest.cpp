@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "cli/CliRunner.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+struct Output {
+    int status = 0;
+    QString out;
+    QString err;
+};
+
+class GeneratorCliTest : public ::testing::Test {
+protected:
+    GeneratorCliTest() { home.writeHistory(testsupport::realHistory()); }
+    Output run(QStringList arguments) {
+        Output result;
+        QTextStream out(&result.out);
+        QTextStream err(&result.err);
+        cli::CliRunner runner(out, err);
+        arguments =
+            QStringList{"--home", home.path(), "--settings", home.file("s.ini"), "--no-save"} +
+            arguments;
+        result.status = runner.run(arguments, home.path());
+        return result;
+    }
+    testsupport::TempHome home;
+};
+
+TEST_F(GeneratorCliTest, TheSameSeedGeneratesTheSameTips) {
+    const QStringList arguments = {"--seed", "7",          "date", "24.11.2022",
+                                   "from",   "01.06.2022", "load", "generate"};
+    const Output first = run(arguments);
+    ASSERT_EQ(first.status, 0) << first.err.toStdString();
+    const QStringList lines = first.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    // The draw lines of "load", the closing status, then five tips with hits.
+    ASSERT_EQ(lines.size(), 2 + 1 + 5) << first.out.toStdString();
+    EXPECT_EQ(lines[2], QStringLiteral("Trucs ont été recalculés"));
+    for (int i = 3; i < lines.size(); ++i) {
+        EXPECT_TRUE(
+            lines[i].contains(QRegularExpression(QStringLiteral("^(\\d\\d,){9}\\d\\d\\t0$"))))
+            << lines[i].toStdString();
+    }
+    EXPECT_EQ(run(arguments).out, first.out);
+    EXPECT_NE(
+        run({"--seed", "8", "date", "24.11.2022", "from", "01.06.2022", "load", "generate"}).out,
+        first.out);
+}
+
+TEST_F(GeneratorCliTest, AnImpossibleSetPrintsTheLimitMessage) {
+    const Output result =
+        run({"--seed", "1", "date", "24.11.2022", "set", "UpDown7", "1", "set", "UpDown1", "4",
+             "add", "01,02", "set", "CheckBox28", "0", "generate"});
+    EXPECT_EQ(result.status, 0);
+    const QStringList lines = result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << result.out.toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("Modifiez les paramètres pour calculer 5  Trucs "));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("01,02\t")));
+}
+
+TEST_F(GeneratorCliTest, EditChecksExactlyTheGivenNumbers) {
+    Output result = run({"date", "24.11.2022", "load", "add", "01,02,03", "add", "04,05", "set",
+                         "UpDown18", "4", "edit", "2", "70,9,33,12,1", "tips"});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    QStringList lines = result.out.split(QLatin1Char('\n'));
+    // After "load": the check's lines, its status, then "tips".
+    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("01,09,12,33\t"))) << result.out.toStdString();
+    EXPECT_TRUE(lines[6].startsWith(QStringLiteral("01,09,12,33\t")));
+
+    result = run({"add", "01,02", "edit", "3", "5,6"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out.split(QLatin1Char('\n')).first(),
+              QStringLiteral("D`abord, sélectionnez une grille"));
+
+    EXPECT_EQ(run({"edit", "1", "0,5"}).status, 2);
+    EXPECT_EQ(run({"edit", "1", "71"}).status, 2);
+    EXPECT_EQ(run({"edit", "x", "5"}).status, 2);
+}
+
+} // namespace
