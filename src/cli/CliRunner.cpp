@@ -14,6 +14,8 @@ const QString kUsage = QStringLiteral(
 
 CliRunner::CliRunner(QTextStream& out, QTextStream& err) : m_out(out), m_err(err) {
     addCoreCommands(m_table);
+    addTipCommands(m_table);
+    addOnlineCommands(m_table);
 }
 
 QString CliRunner::parse(const QStringList& arguments, Invocation* inv) const {

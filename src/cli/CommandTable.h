@@ -49,6 +49,10 @@ QString checkInteger(const QString& text);
 
 // The commands of the draw cursor, the tip list, the tip check and import.
 void addCoreCommands(CommandTable& table);
+// lucky, evaluate, save, open, print, search: the tip list's tools.
+void addTipCommands(CommandTable& table);
+// handoff: online play.
+void addOnlineCommands(CommandTable& table);
 void printDrawLines(CommandContext& context);
 void printTips(CommandContext& context);
 
