@@ -11,6 +11,8 @@
 #include "app/HandoffCommands.h"
 #include "app/TipFileCommands.h"
 #include "app/TipSearchCommands.h"
+#include "app/BacktestCommands.h"
+#include "app/GeneratorCommands.h"
 #include "common/Formats.h"
 #include "common/TextFile.h"
 #include "history/HistoryFile.h"
@@ -34,6 +36,8 @@ Session::Session(WindowPort& port) : m_port(port) {
     m_tipFiles = std::make_unique<TipFileCommands>(*this);
     m_tipSearch = std::make_unique<TipSearchCommands>(*this);
     m_handoff = std::make_unique<HandoffCommands>(*this);
+    m_backtests = std::make_unique<BacktestCommands>(*this);
+    m_generator = std::make_unique<GeneratorCommands>(*this);
 }
 
 Session::~Session() = default;
@@ -180,10 +184,14 @@ bool Session::SpeedButton6Click() {
         m_port.showMessage(error);
         return false;
     }
+    stepBack(records);
+    return true;
+}
+
+void Session::stepBack(const std::vector<history::TZiehung>& records) {
     m_cursor.stepBack(records);
     setPickerAfterStep();
     Komplettcheck();
-    return true;
 }
 
 bool Session::SpeedButton7Click() {
@@ -194,13 +202,17 @@ bool Session::SpeedButton7Click() {
         m_port.showMessage(error);
         return false;
     }
+    stepForward(records);
+    return true;
+}
+
+void Session::stepForward(const std::vector<history::TZiehung>& records) {
     if (m_controls.date(kPicker2) > m_controls.date(kPicker1)) {
         m_controls.setDate(kPicker2, m_controls.date(kPicker1).addDays(-365));
     }
     m_cursor.stepForward(records);
     setPickerAfterStep();
     Komplettcheck();
-    return true;
 }
 
 void Session::SpeedButton8Click() {
@@ -277,7 +289,7 @@ int Session::Komplettcheck() {
     m_port.controlChanged(QStringLiteral("ListBox1"));
     m_port.controlChanged(QStringLiteral("ListBox2"));
     setStatusText(0, result.status);
-    if (result.playSound && m_sound) {
+    if (result.playSound && m_sound && !m_soundMuted) {
         m_sound->play(m_soundName);
     }
     return result.max;

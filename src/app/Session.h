@@ -26,6 +26,8 @@ class EvaluationCommands;
 class TipFileCommands;
 class TipSearchCommands;
 class HandoffCommands;
+class BacktestCommands;
+class GeneratorCommands;
 
 // The main window's state and commands, without any widget. The handlers keep
 // the names of the window events they serve; the desktop window and the
@@ -82,11 +84,15 @@ public:
     StatisticsCommands& statistics() { return *m_statistics; }
     // The internet update, manual entry and deletion of draws.
     HistoryCommands& historyCommands() { return *m_history; }
+    // Tip generation and the tip editor.
+    GeneratorCommands& generator() { return *m_generator; }
     // Evaluation, tip files and printing, the tip search, online play.
     EvaluationCommands& evaluation() { return *m_evaluation; }
     TipFileCommands& tipFiles() { return *m_tipFiles; }
     TipSearchCommands& tipSearch() { return *m_tipSearch; }
     HandoffCommands& handoff() { return *m_handoff; }
+    // The backtests of the analyse page and their analysis log.
+    BacktestCommands& backtests() { return *m_backtests; }
     // Brings a page of the window to the front (by its object name); the view
     // is told "PageControl1".
     void showPage(const QString& page);
@@ -113,6 +119,14 @@ public:
     bool SpeedButton5Click();
     bool SpeedButton6Click();
     bool SpeedButton7Click();
+    // The two steps on records already in memory (a backtest's loop): the
+    // same moves, picker changes and check as the buttons on a file holding
+    // these records.
+    void stepBack(const std::vector<history::TZiehung>& records);
+    void stepForward(const std::vector<history::TZiehung>& records);
+    // While muted the full check plays no hit sound (a backtest's steps).
+    void setSoundMuted(bool muted) { m_soundMuted = muted; }
+    bool soundMuted() const { return m_soundMuted; }
     // Stop the running internet update: hides SpeedButton8.
     void SpeedButton8Click();
     bool stopButtonVisible() const { return m_stopButtonVisible; }
@@ -187,6 +201,9 @@ private:
     std::unique_ptr<TipFileCommands> m_tipFiles;
     std::unique_ptr<TipSearchCommands> m_tipSearch;
     std::unique_ptr<HandoffCommands> m_handoff;
+    std::unique_ptr<BacktestCommands> m_backtests;
+    std::unique_ptr<GeneratorCommands> m_generator;
+    bool m_soundMuted = false;
 };
 
 } // namespace app

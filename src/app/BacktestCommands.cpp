@@ -1,0 +1,353 @@
+#include "app/BacktestCommands.h"
+
+#include "app/GeneratorCommands.h"
+#include "app/Session.h"
+#include "backtest/AnalysisLog.h"
+#include "backtest/DrawAsTipRun.h"
+#include "backtest/TipListRun.h"
+#include "common/Formats.h"
+#include "common/TextFile.h"
+#include "history/DrawHistory.h"
+
+namespace app {
+
+using backtest::BacktestKind;
+
+namespace {
+
+const QString kPicker1 = QStringLiteral("DateTimePicker1");
+const QString kPicker2 = QStringLiteral("DateTimePicker2");
+const QString kNumbersPerTip = QStringLiteral("UpDown18");
+const QString kNumberDialogOption = QStringLiteral("CheckBox20");
+// Cycles run between two looks at the clock; a few microseconds of work.
+constexpr int kChunk = 256;
+// How often the status bar shows the progress and pending input runs.
+constexpr qint64 kProgressIntervalMs = 100;
+// The largest tip the draw-as-tip tests check: all 20 numbers of a draw.
+constexpr int kAllNumbers = 20;
+constexpr int kUsualNumbers = 10;
+
+struct LuckyTexts {
+    QString caption;
+    QString prompt;
+    QString status;
+};
+
+LuckyTexts luckyTexts(BacktestKind kind) {
+    if (kind == BacktestKind::GeneratedTips) {
+        return {QStringLiteral("Votre numéro chanceux (1-99999999)?"),
+                QStringLiteral("Entrez votre numéro porte-bonheur pour l`aléatoire!"),
+                QStringLiteral("réglez le numéro de la chance ")};
+    }
+    return {
+        QStringLiteral("Votre nombre chanceux (1-99999999)?"),
+        QStringLiteral("Entrez votre numéro de chance pour le générateur de nombres aléatoires!"),
+        QStringLiteral("ont ensemble nombre chanceux ")};
+}
+
+common::DayNumber lowestDay(const ControlValues& controls, const QString& picker) {
+    const QDate lowest = controls.lowestDate(picker);
+    return lowest.isValid() ? common::toDayNumber(lowest) : backtest::CursorWalk::kNoLowest;
+}
+
+// What a run changes for its length and puts back on every way out: the
+// number dialog option, the numbers per tip of the draw-as-tip tests, the
+// hit sound and the running state the window shows.
+class RunFrame {
+public:
+    RunFrame(Session& session, BacktestKind kind)
+        : m_session(session), m_kind(kind),
+          m_checkBox20(session.controls().checked(kNumberDialogOption)) {
+        session.controls().setChecked(kNumberDialogOption, false);
+        if (backtest::BacktestInfo::usesDrawAsTip(kind)) {
+            setNumbersPerTip(kAllNumbers);
+        }
+        session.setSoundMuted(true);
+    }
+    ~RunFrame() {
+        m_session.setSoundMuted(false);
+        m_session.controls().setChecked(kNumberDialogOption, m_checkBox20);
+        if (backtest::BacktestInfo::usesDrawAsTip(m_kind)) {
+            // Back to the usual ten, whatever it was before the run.
+            setNumbersPerTip(kUsualNumbers);
+        }
+    }
+    RunFrame(const RunFrame&) = delete;
+    RunFrame& operator=(const RunFrame&) = delete;
+
+private:
+    void setNumbersPerTip(int value) {
+        ControlValues& controls = m_session.controls();
+        controls.setRange(kNumbersPerTip, controls.minimum(kNumbersPerTip), value);
+        controls.setPosition(kNumbersPerTip, value);
+    }
+    Session& m_session;
+    BacktestKind m_kind;
+    bool m_checkBox20;
+};
+
+} // namespace
+
+BacktestCommands::BacktestCommands(Session& session) : m_session(session) {
+}
+
+BacktestCommands::Report BacktestCommands::BitBtn9Click() {
+    return run(BacktestKind::GeneratedTips);
+}
+BacktestCommands::Report BacktestCommands::ErfolgstestClick() {
+    return run(BacktestKind::WalkForward);
+}
+BacktestCommands::Report BacktestCommands::Button7Click() {
+    return run(BacktestKind::NextDraw);
+}
+BacktestCommands::Report BacktestCommands::Button8Click() {
+    return run(BacktestKind::SecondNextDraw);
+}
+BacktestCommands::Report BacktestCommands::Button9Click() {
+    return run(BacktestKind::ThirdNextDraw);
+}
+BacktestCommands::Report BacktestCommands::Button10Click() {
+    return run(BacktestKind::NextThreeDraws);
+}
+BacktestCommands::Report BacktestCommands::Button11Click() {
+    return run(BacktestKind::LastThreeDraws);
+}
+
+QString BacktestCommands::progressText(int cycles, common::DayNumber date) {
+    return QStringLiteral("analyse: %1 tirages, %2")
+        .arg(cycles)
+        .arg(common::formatShortDate(common::toDate(date)));
+}
+
+void BacktestCommands::setRunning(bool running) {
+    m_running = running;
+    m_session.port().controlChanged(QStringLiteral("BacktestStop"));
+}
+
+BacktestCommands::Report BacktestCommands::run(BacktestKind kind) {
+    Report report;
+    if (m_running) {
+        return report; // a second start from the event loop of a running test
+    }
+    BusyScope busy(m_session.port());
+    m_session.memo1().clear();
+    RunFrame frame(m_session, kind);
+    const QDate startDate = m_session.controls().date(kPicker1);
+    // A failed load has shown its message; the run ends there.
+    if (!m_session.SpeedButton5Click()) {
+        return report;
+    }
+    m_stopRequested = false;
+    setRunning(true);
+    report.outcome = guardedRun(kind, startDate, &report);
+    setRunning(false);
+    if (report.outcome == Outcome::Failed) {
+        m_session.port().showMessage(backtest::BacktestInfo::errorMessage(kind));
+    }
+    return report;
+}
+
+BacktestCommands::Outcome BacktestCommands::guardedRun(BacktestKind kind, const QDate& startDate,
+                                                       Report* report) {
+    std::optional<qint32> seed;
+    if (!backtest::BacktestInfo::usesDrawAsTip(kind)) {
+        seed = askLuckyNumber(kind);
+        if (!seed) {
+            return Outcome::Failed;
+        }
+    }
+    history::DrawHistory history;
+    if (history::DrawHistory::load(m_session.historyPath(), &history) !=
+        history::HistoryFile::Status::Ok) {
+        return Outcome::Failed;
+    }
+    // A run that starts on today's date has nothing after it to score.
+    const bool performs = startDate != m_session.port().today();
+    m_sinceProgress.start();
+    Outcome outcome = Outcome::Completed;
+    switch (kind) {
+    case BacktestKind::GeneratedTips:
+        outcome = runGeneratedTips(*seed, history, performs, &report->result);
+        break;
+    case BacktestKind::WalkForward:
+        outcome = runWalkForward(*seed, history, performs, &report->result);
+        break;
+    default:
+        outcome = runDrawAsTip(kind, history, performs, &report->result);
+        break;
+    }
+    if (outcome == Outcome::Failed) {
+        return outcome;
+    }
+    const QStringList log =
+        backtest::AnalysisLog::lines(kind, report->result, m_session.numbersPerTip());
+    m_session.memo1() = log;
+    if (!saveAndOpen(log)) {
+        return Outcome::Failed;
+    }
+    report->log = log;
+    return outcome;
+}
+
+std::optional<qint32> BacktestCommands::askLuckyNumber(BacktestKind kind) {
+    const LuckyTexts texts = luckyTexts(kind);
+    const QString proposal = QString::number(m_session.random().next(99999));
+    const QString answer =
+        m_session.port().inputText(texts.caption, texts.prompt, proposal).value_or(proposal);
+    qint64 value = 0;
+    if (!common::parseInteger(answer, &value) || value < std::numeric_limits<qint32>::min() ||
+        value > std::numeric_limits<qint32>::max()) {
+        return std::nullopt;
+    }
+    const auto seed = static_cast<qint32>(value);
+    m_session.setStatusText(1, texts.status + QString::number(seed));
+    return seed;
+}
+
+backtest::CursorWalk BacktestCommands::startWalk(const history::DrawHistory& history) const {
+    const ControlValues& controls = m_session.controls();
+    backtest::CursorWalk::State state;
+    state.position = m_session.current().position;
+    state.picker1 = common::toDayNumber(controls.date(kPicker1));
+    state.picker2 = common::toDayNumber(controls.date(kPicker2));
+    return backtest::CursorWalk(history, state, lowestDay(controls, kPicker1),
+                                lowestDay(controls, kPicker2));
+}
+
+bool BacktestCommands::reportProgress(int cycles, common::DayNumber date) {
+    if (m_sinceProgress.elapsed() >= kProgressIntervalMs) {
+        m_sinceProgress.restart();
+        m_session.setStatusText(1, progressText(cycles, date));
+        m_session.port().processEvents();
+    }
+    return !m_stopRequested;
+}
+
+BacktestCommands::Outcome BacktestCommands::runDrawAsTip(BacktestKind kind,
+                                                         const history::DrawHistory& history,
+                                                         bool performs,
+                                                         backtest::BacktestResult* result) {
+    backtest::DrawAsTipRun run(kind, startWalk(history));
+    Outcome outcome = Outcome::Completed;
+    while (performs && run.run(kChunk)) {
+        if (!reportProgress(run.result().cycles, run.walk().picker1())) {
+            outcome = Outcome::Stopped;
+            break;
+        }
+    }
+    if (run.lastCycleStart()) {
+        replayCycle(kind, history, *run.lastCycleStart());
+    }
+    *result = run.result();
+    return outcome;
+}
+
+BacktestCommands::Outcome BacktestCommands::runGeneratedTips(qint32 seed,
+                                                             const history::DrawHistory& history,
+                                                             bool performs,
+                                                             backtest::BacktestResult* result) {
+    bool cancelled = false;
+    if (!generate(seed, &cancelled)) {
+        return Outcome::Failed;
+    }
+    const int limit = m_session.numbersPerTip();
+    // An inactive check scores nothing, as the full check does then.
+    const QStringList lines = m_session.sortieren() ? m_session.tipList().lines() : QStringList();
+    backtest::TipListRun run(startWalk(history), backtest::TipScorer(lines, limit), limit);
+    Outcome outcome = cancelled ? Outcome::Stopped : Outcome::Completed;
+    while (performs && !cancelled && run.run(kChunk)) {
+        if (!reportProgress(run.result().cycles, run.walk().picker1())) {
+            outcome = Outcome::Stopped;
+            break;
+        }
+    }
+    if (run.lastCycleStart()) {
+        replayCycle(BacktestKind::GeneratedTips, history, *run.lastCycleStart());
+    }
+    *result = run.result();
+    return outcome;
+}
+
+BacktestCommands::Outcome BacktestCommands::runWalkForward(qint32 seed,
+                                                           const history::DrawHistory& history,
+                                                           bool performs,
+                                                           backtest::BacktestResult* result) {
+    const int last = std::max(0, history.size() - 1);
+    while (performs) {
+        // A step from the newest draw would not advance: the run is over, and
+        // a generation there would be scored against nothing.
+        const int before = m_session.current().position;
+        if (before >= last) {
+            return Outcome::Completed;
+        }
+        bool cancelled = false;
+        if (!generate(seed, &cancelled)) {
+            return Outcome::Failed;
+        }
+        if (cancelled) {
+            return Outcome::Stopped;
+        }
+        m_session.stepForward(history.records());
+        result->addCheck(m_session.statistik(), m_session.numbersPerTip());
+        ++result->cycles;
+        m_session.setStatusText(1, progressText(result->cycles, m_session.current().datum1));
+        m_session.port().processEvents();
+        if (m_stopRequested) {
+            return Outcome::Stopped;
+        }
+    }
+    return Outcome::Completed;
+}
+
+bool BacktestCommands::generate(qint32 seed, bool* cancelled) {
+    m_session.random().setSeed(static_cast<std::uint32_t>(seed));
+    // Returns when the run has ended; pending input runs inside it, so the
+    // generator's own stop button cuts it short and the test goes on with
+    // the tips found so far.
+    const generator::RunResult run = m_session.generator().BitBtn19Click();
+    switch (run.outcome) {
+    case generator::RunResult::Outcome::Failed:
+        return false;
+    case generator::RunResult::Outcome::Cancelled:
+        *cancelled = true;
+        return true;
+    default:
+        return true;
+    }
+}
+
+void BacktestCommands::replayCycle(BacktestKind kind, const history::DrawHistory& history,
+                                   const backtest::CursorWalk::State& start) {
+    // The last counted cycle once more on the session itself, from where it
+    // began, so that cursor, draw lines, pickers, tip list and check end as
+    // the cycle leaves them.
+    ControlValues& controls = m_session.controls();
+    controls.setDate(kPicker1, common::toDate(start.picker1));
+    controls.setDate(kPicker2, common::toDate(start.picker2));
+    m_session.current().position = start.position;
+    if (backtest::BacktestInfo::usesDrawAsTip(kind)) {
+        m_session.tipList().clear();
+        m_session.tipList().append(
+            backtest::DrawAsTipRun::probeLine(backtest::CursorWalk(history, start).draw()));
+    }
+    for (const backtest::Move& move : backtest::BacktestInfo::moves(kind)) {
+        if (move.forward) {
+            m_session.stepForward(history.records());
+        } else {
+            m_session.stepBack(history.records());
+        }
+    }
+}
+
+bool BacktestCommands::saveAndOpen(const QStringList& log) {
+    const QString path = m_session.homeFile(backtest::AnalysisLog::fileName());
+    if (!common::TextFile::writeLines(path, log)) {
+        return false;
+    }
+    if (ShellPort* shell = m_session.shellPort()) {
+        shell->open(path);
+    }
+    return true;
+}
+
+} // namespace app

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "backtest/BacktestKind.h"
+#include "backtest/BacktestResult.h"
+#include "backtest/CursorWalk.h"
+
+namespace history {
+class DrawHistory;
+}
+
+namespace app {
+
+class Session;
+
+// The seven backtests of the analyse page. Each replays the history from the
+// date of DateTimePicker1 on, tallies the hits of the checked tips and ends
+// with the analysis log, saved as "Analyse.txt" in Home and opened with the
+// desktop's program for text. The history is read once per run and the
+// cursor stepped in memory; the session is brought to the state the last
+// cycle leaves (cursor, pickers, tip list, check).
+class BacktestCommands {
+public:
+    enum class Outcome {
+        Completed, // the run reached the end of the history (or had nothing to do)
+        Stopped,   // stopped by the user; the log holds the cycles done
+        Failed     // a message said why; no log was saved
+    };
+    struct Report {
+        Outcome outcome = Outcome::Failed;
+        backtest::BacktestResult result;
+        QStringList log; // the analysis log; empty when the run failed
+    };
+
+    explicit BacktestCommands(Session& session);
+
+    Report BitBtn9Click();     // tips generated once, against every later draw
+    Report ErfolgstestClick(); // a fresh generation against each next draw
+    Report Button7Click();     // a draw's numbers against the next draw
+    Report Button8Click();     // ... against the draw two ahead
+    Report Button9Click();     // ... against the draw three ahead
+    Report Button10Click();    // ... against each of the next three draws
+    Report Button11Click();    // ... against each of the three previous draws
+    Report run(backtest::BacktestKind kind);
+
+    // The window's stop button (or Escape): the run ends after its current cycle.
+    void requestStop() { m_stopRequested = true; }
+    bool running() const { return m_running; }
+
+    // The status text of the progress (panel 1): the cycles done and the date.
+    static QString progressText(int cycles, common::DayNumber date);
+
+private:
+    Outcome guardedRun(backtest::BacktestKind kind, const QDate& startDate, Report* report);
+    std::optional<qint32> askLuckyNumber(backtest::BacktestKind kind);
+    backtest::CursorWalk startWalk(const history::DrawHistory& history) const;
+    bool reportProgress(int cycles, common::DayNumber date);
+    Outcome runDrawAsTip(backtest::BacktestKind kind, const history::DrawHistory& history,
+                         bool performs, backtest::BacktestResult* result);
+    Outcome runGeneratedTips(qint32 seed, const history::DrawHistory& history, bool performs,
+                             backtest::BacktestResult* result);
+    Outcome runWalkForward(qint32 seed, const history::DrawHistory& history, bool performs,
+                           backtest::BacktestResult* result);
+    bool generate(qint32 seed, bool* cancelled);
+    void replayCycle(backtest::BacktestKind kind, const history::DrawHistory& history,
+                     const backtest::CursorWalk::State& start);
+    bool saveAndOpen(const QStringList& log);
+    void setRunning(bool running);
+
+    Session& m_session;
+    bool m_running = false;
+    bool m_stopRequested = false;
+    QElapsedTimer m_sinceProgress;
+};
+
+} // namespace app

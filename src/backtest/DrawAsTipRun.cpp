@@ -1,0 +1,79 @@
+#include "backtest/DrawAsTipRun.h"
+
+#include <QStringList>
+
+#include "backtest/TipScorer.h"
+
+namespace backtest {
+
+namespace {
+
+std::vector<qint64> probeValues(const history::TZiehung& draw) {
+    return std::vector<qint64>(draw.zahlen.begin(), draw.zahlen.end());
+}
+
+} // namespace
+
+DrawAsTipRun::DrawAsTipRun(BacktestKind kind, CursorWalk start)
+    : m_kind(kind), m_moves(BacktestInfo::moves(kind)), m_walk(start) {
+}
+
+QString DrawAsTipRun::probeLine(const history::TZiehung& draw) {
+    QStringList parts;
+    for (std::uint8_t number : draw.zahlen) {
+        parts << QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+    }
+    return parts.join(QLatin1Char(','));
+}
+
+bool DrawAsTipRun::cycle() {
+    if (m_ended) {
+        return false;
+    }
+    CursorWalk walk = m_walk;
+    const history::TZiehung& probe = walk.draw();
+    const history::NumberSet& probeSet = walk.drawSet();
+    const bool plainProbe = TipScorer::isPlainDraw(probeSet);
+    std::array<int, 21> counted{};
+    int matchSum = 0;
+    for (const Move& move : m_moves) {
+        if (move.forward) {
+            walk.stepForward();
+        } else {
+            walk.stepBack();
+        }
+        if (!move.scored) {
+            continue;
+        }
+        const int hits = plainProbe && TipScorer::isPlainDraw(walk.drawSet())
+                             ? probeSet.common(walk.drawSet())
+                             : TipScorer::countHits(probeValues(probe), walk.draw());
+        if (hits <= 20) {
+            ++counted[static_cast<std::size_t>(hits)];
+        }
+        matchSum += hits;
+    }
+    if (walk.position() <= m_walk.position()) {
+        m_ended = true;
+        return false;
+    }
+    m_lastStart = m_walk.state();
+    m_walk = walk;
+    m_result.addCheck(counted, 20);
+    ++m_result.cycles;
+    if (BacktestInfo::keepsExtremes(m_kind)) {
+        m_result.noteMatchSum(matchSum, m_walk.picker1());
+    }
+    return true;
+}
+
+bool DrawAsTipRun::run(int maxCycles) {
+    for (int i = 0; i < maxCycles; ++i) {
+        if (!cycle()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace backtest
