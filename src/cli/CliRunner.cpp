@@ -14,8 +14,12 @@ const QString kUsage = QStringLiteral(
 
 CliRunner::CliRunner(QTextStream& out, QTextStream& err) : m_out(out), m_err(err) {
     addCoreCommands(m_table);
+    addHistoryCommands(m_table);
     addTipCommands(m_table);
     addOnlineCommands(m_table);
+    addStatisticsCommands(m_table);
+    addGeneratorCommands(m_table);
+    addBacktestCommands(m_table);
 }
 
 QString CliRunner::parse(const QStringList& arguments, Invocation* inv) const {

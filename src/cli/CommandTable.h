@@ -49,10 +49,18 @@ QString checkInteger(const QString& text);
 
 // The commands of the draw cursor, the tip list, the tip check and import.
 void addCoreCommands(CommandTable& table);
+// update, enter and delete: keeping the draw history.
+void addHistoryCommands(CommandTable& table);
 // lucky, evaluate, save, open, print, search: the tip list's tools.
 void addTipCommands(CommandTable& table);
 // handoff: online play.
 void addOnlineCommands(CommandTable& table);
+// stats KIND: the chart statistics.
+void addStatisticsCommands(CommandTable& table);
+// generate, edit
+void addGeneratorCommands(CommandTable& table);
+// The backtests of the analyse page.
+void addBacktestCommands(CommandTable& table);
 void printDrawLines(CommandContext& context);
 void printTips(CommandContext& context);
 
