@@ -1,5 +1,9 @@
 #include "app/SettingsStore.h"
 
+#include <cmath>
+#include <limits>
+#include <optional>
+
 #include "common/DayNumber.h"
 #include "common/Formats.h"
 
@@ -7,33 +11,67 @@ namespace app {
 
 namespace {
 
-// A stored value of another type than expected reads as "absent".
+// The registry keeps integers as 32-bit DWORDs, an INI file as text. A value
+// of another type (a text that is no whole number, a list, a number beyond
+// 32 bits) reads as absent, so its control keeps the default.
 std::optional<qint64> readInteger(const QVariant& value) {
+    if (value.typeId() == QMetaType::Bool) {
+        return value.toBool() ? 1 : 0;
+    }
+    if (value.typeId() == QMetaType::QStringList) {
+        return std::nullopt;
+    }
     bool ok = false;
     const qint64 parsed = value.toLongLong(&ok);
-    if (!ok) {
+    if (!ok || parsed < std::numeric_limits<qint32>::min() ||
+        parsed > std::numeric_limits<qint32>::max()) {
         return std::nullopt;
     }
     return parsed;
 }
 
 std::optional<double> readDouble(const QVariant& value) {
+    if (value.typeId() == QMetaType::QStringList) {
+        return std::nullopt;
+    }
     bool ok = false;
     const double parsed = value.toDouble(&ok);
-    if (!ok) {
+    if (!ok || !std::isfinite(parsed)) {
         return std::nullopt;
     }
     return parsed;
+}
+
+// A day number a date picker can show: from 01.01.0001 to 31.12.9999.
+bool isDayOfCalendar(double day) {
+    return day >= -693593.0 && day <= 2958465.0;
+}
+
+std::optional<QString> readString(const QVariant& value) {
+    if (value.typeId() != QMetaType::QString && value.typeId() != QMetaType::QByteArray) {
+        return std::nullopt;
+    }
+    return value.toString();
 }
 
 QString storedNumberText(double value) {
     return QString::number(value, 'g', 17);
 }
 
+// How many items the selection stored under this value may point at: the
+// combo box's own, and ComboBox1's for the stake field "System".
+int selectableItems(const ControlSpec& spec) {
+    if (spec.name == QLatin1String("System")) {
+        return static_cast<int>(ControlSchema::find(QStringLiteral("ComboBox1"))->items.size());
+    }
+    return spec.kind == ControlKind::ComboBox ? static_cast<int>(spec.items.size()) : -1;
+}
+
 } // namespace
 
 SettingsStore::SettingsStore(QSettings& settings, QString group)
-    : m_settings(settings), m_group(std::move(group)) {}
+    : m_settings(settings), m_group(std::move(group)) {
+}
 
 QString SettingsStore::key(const QString& name) const {
     return m_group.isEmpty() ? name : m_group + QLatin1Char('/') + name;
@@ -70,20 +108,12 @@ void SettingsStore::restoreOne(const ControlSpec& spec, ControlValues& values) c
         }
         break;
     case StoredAs::Int:
-        if (const auto v = readInteger(stored)) {
-            if (spec.kind == ControlKind::UpDown) {
-                values.setPosition(spec.name, static_cast<int>(*v));
-            } else if (spec.kind == ControlKind::ComboBox) {
-                values.setIndex(spec.name, static_cast<int>(*v));
-            } else {
-                values.setText(spec.name, QString::number(*v));
-            }
-        }
+        restoreInteger(spec, readInteger(stored), values);
         break;
     case StoredAs::Double:
         if (spec.kind == ControlKind::DatePicker) {
             const auto v = readDouble(stored);
-            if (!v || !values.setDate(spec.name, common::toDate(*v))) {
+            if (!v || !isDayOfCalendar(*v) || !values.setDate(spec.name, common::toDate(*v))) {
                 values.setDate(spec.name, values.lowestDate(spec.name));
             }
         } else if (const auto v = readDouble(stored)) {
@@ -91,10 +121,33 @@ void SettingsStore::restoreOne(const ControlSpec& spec, ControlValues& values) c
         }
         break;
     case StoredAs::String:
-        values.setText(spec.name, stored.toString());
+        if (const auto v = readString(stored)) {
+            values.setText(spec.name, *v);
+        }
         break;
     case StoredAs::None:
         break;
+    }
+}
+
+void SettingsStore::restoreInteger(const ControlSpec& spec, std::optional<qint64> stored,
+                                   ControlValues& values) const {
+    if (!stored) {
+        return;
+    }
+    const int value = static_cast<int>(*stored);
+    const int items = selectableItems(spec);
+    // A selection beyond the items (other than "none" where the box allows
+    // it) is not one the user could have made: the default stays.
+    if (items >= 0 && (value >= items || value < spec.minimum)) {
+        return;
+    }
+    if (spec.kind == ControlKind::UpDown) {
+        values.setPosition(spec.name, value); // held within the up-down's range
+    } else if (spec.kind == ControlKind::ComboBox) {
+        values.setIndex(spec.name, value);
+    } else {
+        values.setText(spec.name, QString::number(value));
     }
 }
 
@@ -106,8 +159,10 @@ void SettingsStore::restore(ControlValues& values) const {
         restoreOne(spec, values);
         // The lower bound of shared numbers may not exceed the upper bound.
         if (spec.name == QLatin1String("UpDown3") &&
-            values.position(QStringLiteral("UpDown3")) < values.position(QStringLiteral("UpDown1"))) {
-            values.setPosition(QStringLiteral("UpDown3"), values.position(QStringLiteral("UpDown1")));
+            values.position(QStringLiteral("UpDown3")) <
+                values.position(QStringLiteral("UpDown1"))) {
+            values.setPosition(QStringLiteral("UpDown3"),
+                               values.position(QStringLiteral("UpDown1")));
         }
     }
 }

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QSettings>
 #include <QString>
+#include <optional>
 
 #include "app/ControlValues.h"
 
@@ -26,6 +27,8 @@ public:
 private:
     QString key(const QString& name) const;
     void restoreOne(const ControlSpec& spec, ControlValues& values) const;
+    void restoreInteger(const ControlSpec& spec, std::optional<qint64> stored,
+                        ControlValues& values) const;
     void saveOne(const ControlSpec& spec, const ControlValues& values) const;
 
     QSettings& m_settings;

@@ -19,7 +19,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/HistoryCommands.h"
+#include "app/WebAddresses.h"
+#include "app/WebLinks.h"
+#include "ui/AddressLabel.h"
 #include "ui/ControlBinder.h"
+#include "ui/DrawEntryDialog.h"
 #include "ui/PageBuilder.h"
 
 namespace ui {
@@ -88,6 +93,7 @@ MainWindow::MainWindow(const QString& home, std::unique_ptr<QSettings> settings,
     m_baseFontSize = m_pages->font().pixelSize() > 0 ? m_pages->font().pixelSize() : 13;
 
     m_session.FormCreate(m_settings.get());
+    m_session.historyCommands().setDrawEntryPort(new DrawEntryDialog(this));
     m_binder->refreshAll();
     showTipLists();
 }
@@ -113,8 +119,20 @@ QWidget* MainWindow::buildTipPage() {
     drawRow->addWidget(m_builder->control(QStringLiteral("Label35")), 1);
     drawRow->addWidget(button(QStringLiteral("SpeedButton7"), QStringLiteral("▶"), QString(),
                               [this] { m_session.SpeedButton7Click(); }));
+    drawRow->addWidget(button(QStringLiteral("SpeedButton10"), QStringLiteral("⟳"),
+                              QStringLiteral("Updating the lottery numbers from the Internet"),
+                              [this] { m_session.historyCommands().VellumatClick(); }));
     layout->addLayout(drawRow);
     layout->addWidget(m_builder->control(QStringLiteral("Label13")));
+    auto* productRow = new QHBoxLayout;
+    auto* product = new AddressLabel(QStringLiteral("Label43"), app::web::kProductPage);
+    connect(product, &AddressLabel::clicked, this,
+            [this] { app::WebLinks(m_session.shellPort()).Label43Click(); });
+    productRow->addWidget(product);
+    productRow->addWidget(PageBuilder::named(new QLabel(QStringLiteral("Quorvanes Tirvex FRANCE")),
+                                             QStringLiteral("Label44")));
+    productRow->addStretch();
+    layout->addLayout(productRow);
 
     auto* listsRow = new QHBoxLayout;
     auto* tipsColumn = new QVBoxLayout;
@@ -213,6 +231,17 @@ QWidget* MainWindow::buildAnalysisPage() {
                              QStringLiteral("importer les résultats FDJ (csv)"),
                              QStringLiteral("Import the operator's results archive"),
                              [this] { m_session.importArchiveClick(); }));
+    app::HistoryCommands& history = m_session.historyCommands();
+    auto* historyRow = new QHBoxLayout;
+    historyRow->addWidget(button(QStringLiteral("BitBtn1"),
+                                 QStringLiteral("base de données mise à jour"), QString(),
+                                 [&history] { history.VellumatClick(); }));
+    historyRow->addWidget(button(QStringLiteral("BitBtn8"), QStringLiteral("insert/edit"),
+                                 QString(), [&history] { history.BitBtn8Click(); }));
+    historyRow->addWidget(button(QStringLiteral("BitBtn6"), QStringLiteral("effacer"), QString(),
+                                 [&history] { history.BitBtn4Click(); }));
+    historyRow->addStretch();
+    layout->addLayout(historyRow);
     layout->addStretch();
     return page;
 }
@@ -227,6 +256,14 @@ QWidget* MainWindow::buildInternetPage() {
     url->setEnabled(false);
     url->hide();
     url->setParent(page);
+    for (const app::web::AddressLabel& link : app::web::kInternetPageLabels) {
+        auto* label = new AddressLabel(link.name, link.address);
+        // One handler for every address label: it opens what the label shows.
+        connect(label, &AddressLabel::clicked, this, [this, label] {
+            app::WebLinks(m_session.shellPort()).Label52Click(label->text());
+        });
+        layout->addWidget(label);
+    }
     layout->addStretch();
     return page;
 }
@@ -260,6 +297,11 @@ void MainWindow::controlChanged(const QString& name) {
         showTipLists();
     } else if (name == QLatin1String("ListBox1.selection")) {
         showSelection();
+    } else if (name == QLatin1String("BitBtn1") || name == QLatin1String("SpeedButton10") ||
+               name == QLatin1String("BitBtn8") || name == QLatin1String("BitBtn6")) {
+        if (QWidget* widget = findChild<QWidget*>(name)) {
+            widget->setEnabled(!m_session.historyCommands().updateRunning());
+        }
     } else if (name == QLatin1String("SpeedButton8")) {
         if (QWidget* stop = findChild<QWidget*>(name)) {
             stop->setVisible(m_session.stopButtonVisible());
@@ -355,6 +397,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!m_closed) {
         m_closed = true;
+        m_session.SpeedButton8Click(); // a running update stops after its request
         m_session.FormClose(m_settings.get());
     }
     event->accept();

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/DrawEntryPort.h"
+#include "history/InternetUpdate.h"
+
+namespace app {
+
+class Session;
+
+// Keeping the history: the internet update, manual entry and deletion of a
+// draw. Every command ends by loading the draw at DateTimePicker1, which
+// reruns the tip check.
+class HistoryCommands : public history::UpdateHost {
+public:
+    explicit HistoryCommands(Session& session);
+
+    // The dialog of the manual entry; without one an entry counts as cancelled.
+    void setDrawEntryPort(DrawEntryPort* port) { m_entryPort = port; }
+    // Time-outs of each request of the update, in milliseconds.
+    void setTimeouts(int connectMs, int requestMs);
+
+    // The internet update (BitBtn1, SpeedButton10 and the activation).
+    // False when it ended with a message (bad proxy port, unreadable
+    // history, a body line it could not process).
+    bool VellumatClick();
+    // Manual entry "insert/edit" (BitBtn8). False when the file could not be
+    // changed or while the update runs.
+    bool BitBtn8Click();
+    // Deletes the current draw ("effacer", BitBtn6). False when the file
+    // could not be changed or while the update runs.
+    bool BitBtn4Click();
+
+    // While the update runs its buttons and the history edits are disabled.
+    bool updateRunning() const { return m_running; }
+
+    // The entry dialog's contents for the current draw.
+    history::DrawEntry currentEntry() const;
+
+    // history::UpdateHost
+    void setRunning(bool running) override;
+    bool stopRequested() override;
+    void processEvents() override;
+    void setStatusText(int panel, const QString& text) override;
+    void setDrawLine(const QString& text) override;
+    void setCrossSumLine(const QString& text) override;
+    void setPickerDate(common::DayNumber day) override;
+    void showMessage(const QString& text) override;
+    QDate today() override;
+
+private:
+    history::UpdateSettings updateSettings() const;
+    void announceButtons();
+
+    Session& m_session;
+    DrawEntryPort* m_entryPort = nullptr;
+    int m_connectTimeoutMs = 10000;
+    int m_requestTimeoutMs = 30000;
+    bool m_running = false;
+    bool m_messageShown = false;
+};
+
+} // namespace app

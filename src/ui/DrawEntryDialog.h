@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "app/DrawEntryPort.h"
+#include "prefs/DrawEntryGrid.h"
+
+class QCheckBox;
+class QDateEdit;
+class QLabel;
+class QRadioButton;
+class QSpinBox;
+
+namespace ui {
+
+// The draw entry dialog: the date, the 70 number boxes with their signed
+// weighting rule, the seven Joker+ digits, "Soir" and the multiplier. It
+// closes with OK only when exactly 20 numbers are checked.
+class DrawEntryDialog : public QDialog, public app::DrawEntryPort {
+    Q_OBJECT
+public:
+    static constexpr int kDrawSize = 20;
+
+    explicit DrawEntryDialog(QWidget* parent = nullptr);
+
+    // app::DrawEntryPort: shows the draw modally.
+    std::optional<history::DrawEntry> editDraw(const history::DrawEntry& shown) override;
+
+    // Fills the dialog with a draw: its numbers checked and highlighted, the
+    // highlight of any earlier draw removed.
+    void showDraw(const history::DrawEntry& draw);
+    // The draw as the dialog holds it now.
+    history::DrawEntry entry() const;
+    int checkedCount() const;
+    QString statusText() const;
+
+    // OK: refused with a message in the status line unless 20 are checked.
+    void accept() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildNumberBoxes();
+    QWidget* buildDrawFields();
+    void boxToggled(int number, bool checked);
+    void showBox(int number);
+    void highlight(int number, bool on);
+    int numberOf(QObject* box) const;
+
+    prefs::DrawEntryGrid m_grid;
+    std::array<QCheckBox*, prefs::DrawEntryGrid::kNumbers> m_boxes{};
+    std::array<QSpinBox*, 7> m_digits{};
+    std::array<QRadioButton*, 3> m_multipliers{};
+    QDateEdit* m_date = nullptr;
+    QCheckBox* m_soir = nullptr;
+    QLabel* m_status = nullptr;
+};
+
+} // namespace ui
