@@ -163,7 +163,7 @@ BacktestCommands::Outcome BacktestCommands::guardedRun(BacktestKind kind, const 
     }
     // A run that starts on today's date has nothing after it to score.
     const bool performs = startDate != m_session.port().today();
-    m_sinceProgress.start();
+    m_sinceProgress.invalidate(); // the first look shows the progress at once
     Outcome outcome = Outcome::Completed;
     switch (kind) {
     case BacktestKind::GeneratedTips:
@@ -215,7 +215,7 @@ backtest::CursorWalk BacktestCommands::startWalk(const history::DrawHistory& his
 }
 
 bool BacktestCommands::reportProgress(int cycles, common::DayNumber date) {
-    if (m_sinceProgress.elapsed() >= kProgressIntervalMs) {
+    if (!m_sinceProgress.isValid() || m_sinceProgress.elapsed() >= kProgressIntervalMs) {
         m_sinceProgress.restart();
         m_session.setStatusText(1, progressText(cycles, date));
         m_session.port().processEvents();

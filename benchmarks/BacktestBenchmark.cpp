@@ -1,0 +1,101 @@
+// Backtests over the real history: the next-draw test over all draws (the
+// cycles alone and the whole command with load, log and file), and the
+// walk-forward test over one year with the default parameters.
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "app/BacktestCommands.h"
+#include "app/Session.h"
+#include "backtest/DrawAsTipRun.h"
+#include "history/ArchiveImporter.h"
+
+namespace {
+
+const QString& homePath() {
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QDir data(QStringLiteral(TIRVEX_ARCHIVE_DATA));
+        QStringList files;
+        for (const char* name : {"keno.csv", "keno_gagnant_a_vie.csv", "keno_201811.csv",
+                                 "keno_202010.csv", "2020-10_to_2025-06_keno_df_not_clean.csv"}) {
+            files << data.filePath(QString::fromLatin1(name));
+        }
+        const QString target = dir.filePath(QStringLiteral("Tirvex.dat"));
+        history::ArchiveImporter::importFiles(files, target, target + QLatin1Char('~'));
+        return dir.path();
+    }();
+    return path;
+}
+
+// Answers every dialog with its default and shows nothing.
+class QuietPort : public app::WindowPort {
+public:
+    QString luckyNumber = QStringLiteral("1");
+    void statusTextChanged(int, const QString&) override {}
+    void showMessage(const QString& text) override { qWarning("%s", qPrintable(text)); }
+    bool askYesNo(const QString&) override { return false; }
+    std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
+        return luckyNumber;
+    }
+    QStringList openFileNames(const QString&, const QString&, bool) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    void setBusy(bool) override {}
+    void processEvents() override {}
+    void controlChanged(const QString&) override {}
+    QDate today() override { return QDate(2025, 6, 10); }
+};
+
+void BM_NextDrawCycles(benchmark::State& state) {
+    history::DrawHistory history;
+    history::DrawHistory::load(homePath() + QStringLiteral("/Tirvex.dat"), &history);
+    int cycles = 0;
+    for (auto _ : state) {
+        backtest::DrawAsTipRun run(backtest::BacktestKind::NextDraw,
+                                   backtest::CursorWalk(history, {0, history.at(0).datum, 0}));
+        while (run.run(256)) {
+        }
+        cycles = run.result().cycles;
+        benchmark::DoNotOptimize(run.result().tally);
+    }
+    state.counters["cycles"] = cycles;
+    state.counters["draws/s"] = benchmark::Counter(static_cast<double>(cycles),
+                                                   benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_NextDrawCycles)->Unit(benchmark::kMillisecond);
+
+void runCommand(benchmark::State& state, backtest::BacktestKind kind, const QDate& start) {
+    QuietPort port;
+    app::Session session(port);
+    session.setHome(homePath());
+    session.FormCreate(nullptr);
+    int cycles = 0;
+    for (auto _ : state) {
+        session.controls().setDate(QStringLiteral("DateTimePicker1"), start);
+        const auto report = session.backtests().run(kind);
+        cycles = report.result.cycles;
+    }
+    state.counters["cycles"] = cycles;
+    state.counters["draws/s"] = benchmark::Counter(static_cast<double>(cycles),
+                                                   benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void BM_NextDrawCommandWholeHistory(benchmark::State& state) {
+    runCommand(state, backtest::BacktestKind::NextDraw, QDate(1993, 9, 16));
+}
+BENCHMARK(BM_NextDrawCommandWholeHistory)->Unit(benchmark::kMillisecond);
+
+void BM_LastThreeDrawsCommandWholeHistory(benchmark::State& state) {
+    runCommand(state, backtest::BacktestKind::LastThreeDraws, QDate(1993, 9, 16));
+}
+BENCHMARK(BM_LastThreeDrawsCommandWholeHistory)->Unit(benchmark::kMillisecond);
+
+void BM_WalkForwardOneYear(benchmark::State& state) {
+    runCommand(state, backtest::BacktestKind::WalkForward, QDate(2024, 6, 4));
+}
+BENCHMARK(BM_WalkForwardOneYear)->Unit(benchmark::kSecond)->Iterations(1);
+
+} // namespace
+
+BENCHMARK_MAIN();

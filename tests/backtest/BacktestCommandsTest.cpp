@@ -1,0 +1,459 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <random>
+#include <set>
+
+#include "RecordingPort.h"
+#include "TestSupport.h"
+#include "app/BacktestCommands.h"
+#include "app/Session.h"
+#include "backtest/AnalysisLog.h"
+#include "backtest/DrawAsTipRun.h"
+#include "common/Formats.h"
+#include "common/TextFile.h"
+
+using app::BacktestCommands;
+using backtest::BacktestKind;
+using testsupport::makeRecord;
+
+namespace {
+
+const QString kPicker1 = QStringLiteral("DateTimePicker1");
+const QString kPicker2 = QStringLiteral("DateTimePicker2");
+
+class RecordingShell : public app::ShellPort {
+public:
+    QStringList opened;
+    void open(const QString& target) override { opened << target; }
+};
+
+std::vector<int> range(int from, int to) {
+    std::vector<int> numbers;
+    for (int n = from; n <= to; ++n) {
+        numbers.push_back(n);
+    }
+    return numbers;
+}
+
+// The five draws of the core tests: d0 1..20, d1 11..30, d2 21..40,
+// d3 1..10 + 31..40, d4 5..24; d0 and d1 share a day.
+std::vector<history::TZiehung> fiveDraws() {
+    std::vector<int> d3 = range(1, 10);
+    for (int n : range(31, 40)) {
+        d3.push_back(n);
+    }
+    return {makeRecord(QDate(2023, 3, 1), 0, range(1, 20)),
+            makeRecord(QDate(2023, 3, 1), 1, range(11, 30)),
+            makeRecord(QDate(2023, 3, 2), 0, range(21, 40)), makeRecord(QDate(2023, 3, 3), 1, d3),
+            makeRecord(QDate(2023, 3, 4), 0, range(5, 24))};
+}
+
+// A history with days of one and two draws, shuffled numbers and a few
+// damaged records (a number twice, a number out of range).
+std::vector<history::TZiehung> mixedDraws(int count, unsigned seed) {
+    std::mt19937 random(seed);
+    std::vector<history::TZiehung> records;
+    QDate date(2021, 5, 1);
+    int soir = 0;
+    for (int i = 0; i < count; ++i) {
+        std::vector<int> numbers = range(1, 70);
+        std::shuffle(numbers.begin(), numbers.end(), random);
+        numbers.resize(20);
+        if (i % 17 == 5) {
+            numbers[3] = numbers[4];
+        }
+        if (i % 23 == 7) {
+            numbers[0] = 75;
+        }
+        records.push_back(makeRecord(date, soir, numbers));
+        if (soir == 1 || i % 3 == 0) {
+            date = date.addDays(1);
+            soir = 0;
+        } else {
+            soir = 1;
+        }
+    }
+    return records;
+}
+
+class Fixture {
+public:
+    explicit Fixture(const testsupport::TempHome& home) : session(port) {
+        session.setHome(home.path());
+        session.setSoundPort(&sound);
+        session.setShellPort(&shell);
+        QSettings settings(home.file(QStringLiteral("s.ini")), QSettings::IniFormat);
+        session.FormCreate(&settings);
+    }
+    void startAt(const QDate& date) { session.controls().setDate(kPicker1, date); }
+
+    testsupport::RecordingPort port;
+    testsupport::RecordingSound sound;
+    RecordingShell shell;
+    app::Session session;
+};
+
+class BacktestCommandsTest : public ::testing::Test {
+protected:
+    BacktestCommandsTest() {
+        home.writeHistory(fiveDraws());
+        fixture = std::make_unique<Fixture>(home);
+        fixture->startAt(QDate(2023, 3, 1));
+    }
+    app::Session& session() { return fixture->session; }
+    QStringList savedLog() const {
+        QStringList lines;
+        common::TextFile::readLines(home.file(QStringLiteral("Analyse.txt")), &lines);
+        return lines;
+    }
+
+    testsupport::TempHome home;
+    std::unique_ptr<Fixture> fixture;
+};
+
+QStringList tallyLines(std::initializer_list<std::pair<int, int>> counts) {
+    QStringList lines;
+    for (int h = 0; h <= 20; ++h) {
+        int value = 0;
+        for (const auto& [hits, count] : counts) {
+            if (hits == h) {
+                value = count;
+            }
+        }
+        lines << QStringLiteral("%1x         => \t%2").arg(h, 2, 10, QLatin1Char('0')).arg(value);
+    }
+    return lines;
+}
+
+TEST_F(BacktestCommandsTest, EachDrawAsTipTestWritesItsPinnedLog) {
+    const QString header = QStringLiteral("Le réglage actuel a");
+    const std::map<int, QStringList> expected = {
+        {3, QStringList{QStringLiteral("Résultat avec les paramètres actuels")} +
+                tallyLines({{10, 3}, {6, 1}}) + QStringList{QStringLiteral("á 4 tirer")}},
+        {4, QStringList{header} + tallyLines({{0, 2}, {4, 1}}) +
+                QStringList{QStringLiteral("à 3 tirer")}},
+        {5, QStringList{header} + tallyLines({{10, 1}, {14, 1}}) +
+                QStringList{QStringLiteral("à 2 tirer")}},
+        {6, QStringList{header} + tallyLines({{10, 3}, {0, 2}, {14, 1}}) +
+                QStringList{QStringLiteral("à 2 tirer"),
+                            QStringLiteral("au 01.03.2023 de 20 matchs qu`il"),
+                            QStringLiteral("au 02.03.2023 de 24 matchs qu`il")}},
+        {7, QStringList{header} + tallyLines({{20, 3}}) +
+                QStringList{QStringLiteral("à1 tirer"),
+                            QStringLiteral("au 04.03.2023 de 60 matches qu`il"),
+                            QStringLiteral("au 04.03.2023 de 60 matches qu`il")}},
+    };
+    for (const auto& [k, lines] : expected) {
+        fixture->startAt(QDate(2023, 3, 1));
+        const auto report = session().backtests().run(*backtest::BacktestInfo::fromNumber(k));
+        EXPECT_EQ(report.outcome, BacktestCommands::Outcome::Completed) << k;
+        EXPECT_EQ(report.log, lines) << k;
+        EXPECT_EQ(savedLog(), lines) << k;
+        EXPECT_EQ(session().memo1(), lines) << k;
+        EXPECT_EQ(fixture->shell.opened.last(), home.file(QStringLiteral("Analyse.txt")));
+    }
+    EXPECT_EQ(fixture->shell.opened.size(), 5);
+    EXPECT_TRUE(fixture->port.messages.isEmpty());
+    EXPECT_EQ(fixture->port.busyDepth, 0);
+}
+
+TEST_F(BacktestCommandsTest, TheLogFileIsEightBitTextWithCrLf) {
+    session().backtests().Button7Click();
+    QFile file(home.file(QStringLiteral("Analyse.txt")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(
+        bytes.startsWith("R\xE9sultat avec les param\xE8tres actuels\r\n00x         => \t0\r\n"));
+    EXPECT_TRUE(bytes.endsWith("\xE1 4 tirer\r\n"));
+    EXPECT_EQ(bytes.count("\r\n"), 23);
+    EXPECT_EQ(bytes.count('\n'), 23);
+}
+
+TEST_F(BacktestCommandsTest, ARunStartedOnTodayPerformsNoCycle) {
+    fixture->startAt(fixture->port.todayDate);
+    const auto report = session().backtests().Button10Click();
+    EXPECT_EQ(report.outcome, BacktestCommands::Outcome::Completed);
+    EXPECT_EQ(report.result.cycles, 0);
+    const QStringList log = savedLog();
+    ASSERT_EQ(log.size(), 25);
+    EXPECT_EQ(log.mid(1, 21), tallyLines({}));
+    EXPECT_EQ(log[22], QStringLiteral("à 0 tirer"));
+    EXPECT_EQ(log[23], QStringLiteral("au 30.12.1899 de 1000 matchs qu`il"));
+    EXPECT_EQ(log[24], QStringLiteral("au 30.12.1899 de 0 matchs qu`il"));
+    // The load at the date made the newest draw current; nothing moved after.
+    EXPECT_EQ(session().current().position, 4);
+}
+
+TEST_F(BacktestCommandsTest, TheFrameRestoresItsSettingsAndLeavesTheLastProbe) {
+    session().controls().setPosition(QStringLiteral("UpDown18"), 6);
+    session().controls().setChecked(QStringLiteral("CheckBox20"), true);
+    session().backtests().Button8Click();
+    EXPECT_EQ(session().numbersPerTip(), 10);
+    EXPECT_EQ(session().controls().maximum(QStringLiteral("UpDown18")), 10);
+    EXPECT_TRUE(session().controls().checked(QStringLiteral("CheckBox20")));
+    // Last counted cycle: probe d2, two steps on to d4, one back to d3.
+    EXPECT_EQ(session().current().position, 3);
+    EXPECT_EQ(session().controls().date(kPicker1), QDate(2023, 3, 3));
+    EXPECT_EQ(session().tipList().lines(),
+              QStringList{backtest::DrawAsTipRun::probeLine(fiveDraws()[2])});
+    // The list is checked with the usual ten fields after the run; the
+    // last check inside it scored all twenty (d2 against d3: 10 hits).
+    EXPECT_EQ(session().tipList().hits(), QStringList{QStringLiteral("10")});
+    // No hit sound for the steps of a run, but the check itself is back.
+    EXPECT_TRUE(fixture->sound.played.isEmpty());
+    EXPECT_FALSE(session().soundMuted());
+}
+
+TEST_F(BacktestCommandsTest, ALuckyNumberThatIsNoIntegerFailsWithoutLog) {
+    common::TextFile::writeLines(home.file(QStringLiteral("Analyse.txt")), {QStringLiteral("old")});
+    session().controls().setChecked(QStringLiteral("CheckBox20"), true);
+    session().tipList().lines() = QStringList{QStringLiteral("01,02,03")};
+    fixture->port.inputAnswers.push_back(QStringLiteral("abc"));
+    const auto report = session().backtests().BitBtn9Click();
+    EXPECT_EQ(report.outcome, BacktestCommands::Outcome::Failed);
+    EXPECT_EQ(fixture->port.messages,
+              QStringList{QStringLiteral("Erreur - chiffre porte-bonheur")});
+    EXPECT_EQ(savedLog(), QStringList{QStringLiteral("old")});
+    EXPECT_TRUE(fixture->shell.opened.isEmpty());
+    EXPECT_TRUE(session().controls().checked(QStringLiteral("CheckBox20")));
+    EXPECT_EQ(session().tipList().lines(), QStringList{QStringLiteral("01,02,03")});
+    EXPECT_EQ(fixture->port.busyDepth, 0);
+    EXPECT_FALSE(session().backtests().running());
+}
+
+TEST_F(BacktestCommandsTest, ALogThatCannotBeSavedIsReportedWithTheTestsMessage) {
+    ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("Analyse.txt")));
+    const auto report = session().backtests().Button9Click();
+    EXPECT_EQ(report.outcome, BacktestCommands::Outcome::Failed);
+    EXPECT_EQ(fixture->port.messages,
+              QStringList{QStringLiteral("Erreur lors de l´ajout du nombre aléatoire")});
+    EXPECT_TRUE(fixture->shell.opened.isEmpty());
+    EXPECT_EQ(session().numbersPerTip(), 10);
+}
+
+// Stops the run the first time the loop lets pending input run.
+class StoppingPort : public testsupport::RecordingPort {
+public:
+    app::Session* session = nullptr;
+    void processEvents() override {
+        RecordingPort::processEvents();
+        session->backtests().requestStop();
+    }
+};
+
+TEST(BacktestStopTest, AStopEndsTheRunWithTheLogOfTheCyclesDone) {
+    testsupport::TempHome home;
+    home.writeHistory(mixedDraws(700, 3));
+    StoppingPort port;
+    app::Session session(port);
+    port.session = &session;
+    session.setHome(home.path());
+    QSettings settings(home.file(QStringLiteral("s.ini")), QSettings::IniFormat);
+    session.FormCreate(&settings);
+    session.controls().setDate(kPicker1, QDate(2021, 5, 1));
+    const auto report = session.backtests().Button7Click();
+    EXPECT_EQ(report.outcome, BacktestCommands::Outcome::Stopped);
+    EXPECT_GT(report.result.cycles, 0);
+    EXPECT_LT(report.result.cycles, 699);
+    EXPECT_EQ(report.log.last(), QStringLiteral("á %1 tirer").arg(report.result.cycles));
+    EXPECT_EQ(session.current().position, report.result.cycles);
+    EXPECT_TRUE(port.statusTexts[1].last().startsWith(QStringLiteral("analyse: ")));
+    QStringList saved;
+    ASSERT_TRUE(common::TextFile::readLines(home.file(QStringLiteral("Analyse.txt")), &saved));
+    EXPECT_EQ(saved, report.log);
+}
+
+// What the window's state looks like after a run.
+struct Snapshot {
+    int position;
+    QDate picker1;
+    QDate picker2;
+    QString drawLine;
+    QString label35;
+    QStringList tips;
+    QStringList hits;
+    std::array<int, 21> statistik;
+    QString status;
+    bool operator==(const Snapshot&) const = default;
+};
+
+Snapshot snapshot(app::Session& session) {
+    return {session.current().position,
+            session.controls().date(kPicker1),
+            session.controls().date(kPicker2),
+            session.controls().text(QStringLiteral("Label29")),
+            session.controls().text(QStringLiteral("Label35")),
+            session.tipList().lines(),
+            session.tipList().hits(),
+            session.statistik(),
+            session.statusText(0)};
+}
+
+// The run as the window's buttons would do it, reading the history file at
+// every step; maxCycles counted cycles at most (-1: until one does not advance).
+struct Literal {
+    backtest::BacktestResult result;
+};
+
+Literal literalRun(app::Session& session, BacktestKind kind, int maxCycles) {
+    Literal literal;
+    session.controls().setRange(QStringLiteral("UpDown18"), 2, 20);
+    session.controls().setPosition(QStringLiteral("UpDown18"), 20);
+    session.SpeedButton5Click();
+    while (maxCycles < 0 || literal.result.cycles < maxCycles) {
+        const int before = session.current().position;
+        QStringList probe;
+        for (int number : session.current().zahl) {
+            probe << QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+        }
+        session.tipList().clear();
+        session.tipList().append(probe.join(QLatin1Char(',')));
+        std::array<int, 21> counted{};
+        int sum = 0;
+        for (const backtest::Move& move : backtest::BacktestInfo::moves(kind)) {
+            move.forward ? session.SpeedButton7Click() : session.SpeedButton6Click();
+            if (move.scored) {
+                const int hits = session.tipList().hits().value(0).toInt();
+                sum += hits;
+                for (int h = 0; h <= 20; ++h) {
+                    counted[static_cast<std::size_t>(h)] +=
+                        session.statistik()[static_cast<std::size_t>(h)];
+                }
+            }
+        }
+        if (session.current().position <= before) {
+            break;
+        }
+        literal.result.addCheck(counted, 20);
+        ++literal.result.cycles;
+        if (backtest::BacktestInfo::keepsExtremes(kind)) {
+            literal.result.noteMatchSum(sum,
+                                        common::toDayNumber(session.controls().date(kPicker1)));
+        }
+    }
+    session.controls().setRange(QStringLiteral("UpDown18"), 2, 10);
+    session.controls().setPosition(QStringLiteral("UpDown18"), 10);
+    return literal;
+}
+
+// The in-memory run must end exactly where stepping through the file ends:
+// same counts, same cursor, pickers, draw lines, tip list and check.
+TEST(BacktestReferenceTest, TheRunInMemoryEqualsSteppingThroughTheFile) {
+    testsupport::TempHome home;
+    home.writeHistory(mixedDraws(90, 11));
+    for (int k = 3; k <= 7; ++k) {
+        const BacktestKind kind = *backtest::BacktestInfo::fromNumber(k);
+        for (const QDate& start : {QDate(2021, 5, 1), QDate(2021, 5, 20), QDate(2021, 6, 30)}) {
+            Fixture fast(home);
+            fast.startAt(start);
+            fast.session.controls().setDate(kPicker2, QDate(2021, 6, 15));
+            const auto report = fast.session.backtests().run(kind);
+
+            Fixture counting(home);
+            counting.startAt(start);
+            const Literal all = literalRun(counting.session, kind, -1);
+            EXPECT_EQ(report.result.tally, all.result.tally) << k;
+            if (start < QDate(2021, 6, 1)) {
+                EXPECT_GT(report.result.cycles, 10) << k;
+            }
+            EXPECT_EQ(report.result.cycles, all.result.cycles) << k;
+            EXPECT_EQ(report.result.smallestSum, all.result.smallestSum) << k;
+            EXPECT_EQ(report.result.smallestDate, all.result.smallestDate) << k;
+            EXPECT_EQ(report.result.largestSum, all.result.largestSum) << k;
+            EXPECT_EQ(report.result.largestDate, all.result.largestDate) << k;
+
+            Fixture literal(home);
+            literal.startAt(start);
+            literal.session.controls().setDate(kPicker2, QDate(2021, 6, 15));
+            literalRun(literal.session, kind, all.result.cycles);
+            EXPECT_TRUE(snapshot(fast.session) == snapshot(literal.session))
+                << k << " " << start.toString().toStdString();
+        }
+    }
+}
+
+TEST(SessionStepTest, StepsInMemoryEqualTheButtonsOnTheFile) {
+    testsupport::TempHome home;
+    const std::vector<history::TZiehung> records = mixedDraws(12, 5);
+    home.writeHistory(records);
+    Fixture byFile(home);
+    Fixture inMemory(home);
+    for (Fixture* f : {&byFile, &inMemory}) {
+        f->startAt(QDate(2021, 5, 2));
+        f->session.controls().setDate(kPicker2, QDate(2021, 6, 1));
+        f->session.tipList().lines() = {QStringLiteral("01,02,03,04,05,06,07,08,09,10")};
+        f->session.SpeedButton5Click();
+    }
+    for (char move : std::string("ffbbbbffffffffffffbf")) {
+        if (move == 'f') {
+            byFile.session.SpeedButton7Click();
+            inMemory.session.stepForward(records);
+        } else {
+            byFile.session.SpeedButton6Click();
+            inMemory.session.stepBack(records);
+        }
+        ASSERT_TRUE(snapshot(byFile.session) == snapshot(inMemory.session));
+        EXPECT_EQ(byFile.session.current().aktDatum, inMemory.session.current().aktDatum);
+    }
+}
+
+// Command 3 over the real history from 01.01.2024 against a recount straight
+// from the operator's archive rows: the hits of each draw's numbers on the
+// next draw, up to the newest draw.
+TEST(BacktestRealHistoryTest, NextDrawFrom2024MatchesARecountFromTheArchive) {
+    struct Row {
+        QDate date;
+        bool soir;
+        std::set<int> numbers;
+    };
+    std::vector<Row> rows;
+    QFile file(QStringLiteral(TIRVEX_ARCHIVE_DATA) +
+               QStringLiteral("/2020-10_to_2025-06_keno_df_not_clean.csv"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList header = QString::fromLatin1(file.readLine()).trimmed().split(';');
+    const int dateColumn = header.indexOf(QStringLiteral("date_de_tirage"));
+    const int timeColumn = header.indexOf(QStringLiteral("heure_de_tirage"));
+    const int firstBall = header.indexOf(QStringLiteral("boule1"));
+    while (!file.atEnd()) {
+        const QStringList fields = QString::fromLatin1(file.readLine()).trimmed().split(';');
+        Row row{QDate::fromString(fields[dateColumn], QStringLiteral("dd/MM/yyyy")),
+                fields[timeColumn] == QLatin1String("soir"),
+                {}};
+        for (int i = 0; i < 20; ++i) {
+            row.numbers.insert(fields[firstBall + i].toInt());
+        }
+        if (row.date >= QDate(2024, 1, 1)) {
+            rows.push_back(row);
+        }
+    }
+    // Rows run newest first, soir before midi; the run starts on the soir
+    // draw of 01.01.2024 (on a day with two draws the evening one is loaded).
+    std::reverse(rows.begin(), rows.end());
+    ASSERT_EQ(rows[1].date, QDate(2024, 1, 1));
+    ASSERT_TRUE(rows[1].soir);
+    std::array<std::uint32_t, 21> recount{};
+    for (std::size_t i = 1; i + 1 < rows.size(); ++i) {
+        int hits = 0;
+        for (int n : rows[i].numbers) {
+            hits += static_cast<int>(rows[i + 1].numbers.count(n));
+        }
+        ++recount[static_cast<std::size_t>(hits)];
+    }
+
+    testsupport::TempHome home;
+    home.writeHistory(testsupport::realHistory());
+    Fixture fixture(home);
+    fixture.startAt(QDate(2024, 1, 1));
+    const auto report = fixture.session.backtests().Button7Click();
+    ASSERT_EQ(report.outcome, BacktestCommands::Outcome::Completed);
+    EXPECT_EQ(report.result.cycles, static_cast<int>(rows.size()) - 2);
+    EXPECT_GT(report.result.cycles, 1000);
+    EXPECT_EQ(report.result.tally, recount);
+    EXPECT_EQ(report.log.last(), QStringLiteral("á %1 tirer").arg(rows.size() - 2));
+    EXPECT_EQ(fixture.session.controls().date(kPicker1), rows.back().date);
+}
+
+} // namespace
