@@ -13,8 +13,8 @@ std::int32_t Random::next(std::int32_t n) {
         return 0;
     }
     m_seed = m_seed * 134775813u + 1u;
-    const std::uint64_t product =
-        static_cast<std::uint64_t>(m_seed) * static_cast<std::uint64_t>(static_cast<std::uint32_t>(n));
+    const std::uint64_t product = static_cast<std::uint64_t>(m_seed) *
+                                  static_cast<std::uint64_t>(static_cast<std::uint32_t>(n));
     return static_cast<std::int32_t>(product >> 32);
 }
 

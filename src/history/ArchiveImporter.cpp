@@ -22,9 +22,7 @@ struct Columns {
 };
 
 bool findColumns(const QList<QByteArray>& header, Columns* columns, QString* reason) {
-    auto indexOf = [&](const QByteArray& name) {
-        return static_cast<int>(header.indexOf(name));
-    };
+    auto indexOf = [&](const QByteArray& name) { return static_cast<int>(header.indexOf(name)); };
     columns->date = indexOf("date_de_tirage");
     columns->period = indexOf("heure_de_tirage");
     columns->multiplier = indexOf("multiplicateur");
@@ -48,10 +46,11 @@ bool parseRow(const QList<QByteArray>& fields, const Columns& columns, TZiehung*
     auto field = [&](int index) -> QByteArray {
         return index >= 0 && index < fields.size() ? fields[index].trimmed() : QByteArray();
     };
-    const QDate date = QDate::fromString(QString::fromLatin1(field(columns.date)),
-                                         QStringLiteral("dd/MM/yyyy"));
+    const QDate date =
+        QDate::fromString(QString::fromLatin1(field(columns.date)), QStringLiteral("dd/MM/yyyy"));
     if (!date.isValid()) {
-        *reason = QStringLiteral("invalid date \"%1\"").arg(QString::fromLatin1(field(columns.date)));
+        *reason =
+            QStringLiteral("invalid date \"%1\"").arg(QString::fromLatin1(field(columns.date)));
         return false;
     }
     record->datum = common::toDayNumber(date);
@@ -81,7 +80,8 @@ bool parseRow(const QList<QByteArray>& fields, const Columns& columns, TZiehung*
         bool ok = false;
         const int value = multiplier.toInt(&ok);
         if (!ok || value < 0 || value > 255) {
-            *reason = QStringLiteral("invalid multiplier \"%1\"").arg(QString::fromLatin1(multiplier));
+            *reason =
+                QStringLiteral("invalid multiplier \"%1\"").arg(QString::fromLatin1(multiplier));
             return false;
         }
         record->multiplicateur = static_cast<std::uint8_t>(value);
@@ -91,12 +91,13 @@ bool parseRow(const QList<QByteArray>& fields, const Columns& columns, TZiehung*
     QByteArray digits = field(columns.jokerPlus);
     digits.replace(' ', QByteArray());
     const bool allDigits =
-        !digits.isEmpty() && std::all_of(digits.begin(), digits.end(),
-                                         [](char c) { return c >= '0' && c <= '9'; });
+        !digits.isEmpty() &&
+        std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (allDigits && digits.size() <= 7) {
         digits = QByteArray(7 - digits.size(), '0') + digits;
         for (std::size_t i = 0; i < 7; ++i) {
-            record->jokerPlus[i] = static_cast<std::uint8_t>(digits[static_cast<qsizetype>(i)] - '0');
+            record->jokerPlus[i] =
+                static_cast<std::uint8_t>(digits[static_cast<qsizetype>(i)] - '0');
         }
     }
     return true;
@@ -104,8 +105,8 @@ bool parseRow(const QList<QByteArray>& fields, const Columns& columns, TZiehung*
 
 } // namespace
 
-bool ArchiveImporter::parse(const QByteArray& bytes, std::vector<TZiehung>* records,
-                            int* errorLine, QString* reason) {
+bool ArchiveImporter::parse(const QByteArray& bytes, std::vector<TZiehung>* records, int* errorLine,
+                            QString* reason) {
     const QList<QByteArray> lines = bytes.split('\n');
     Columns columns;
     bool haveHeader = false;

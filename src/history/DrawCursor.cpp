@@ -64,7 +64,8 @@ void DrawCursor::loadAtDate(const std::vector<TZiehung>& records, common::DayNum
         if (records[static_cast<std::size_t>(i)].datum >= m_current.aktDatum) {
             position = i;
             if (i > 0 && i + 1 < count &&
-                records[static_cast<std::size_t>(i + 1)].datum == records[static_cast<std::size_t>(i)].datum) {
+                records[static_cast<std::size_t>(i + 1)].datum ==
+                    records[static_cast<std::size_t>(i)].datum) {
                 position = i + 1;
             }
             break;
@@ -90,7 +91,8 @@ void DrawCursor::stepForward(const std::vector<TZiehung>& records) {
     if (m_current.position > count - 1) {
         m_current.position = std::max(0, count - 1);
     }
-    takeRecord(count > 0 ? records[static_cast<std::size_t>(m_current.position)] : TZiehung{}, false);
+    takeRecord(count > 0 ? records[static_cast<std::size_t>(m_current.position)] : TZiehung{},
+               false);
     m_current.aktDatum = m_current.datum1;
     buildLines(Move::Forward, false);
 }

@@ -23,7 +23,9 @@ public:
     int size() const { return static_cast<int>(m_records.size()); }
     bool empty() const { return m_records.empty(); }
     const TZiehung& at(int position) const { return m_records[static_cast<std::size_t>(position)]; }
-    const NumberSet& setAt(int position) const { return m_sets[static_cast<std::size_t>(position)]; }
+    const NumberSet& setAt(int position) const {
+        return m_sets[static_cast<std::size_t>(position)];
+    }
 
     // Position of the first record whose date is on or after day; size() when none.
     int firstOnOrAfter(common::DayNumber day) const;

@@ -16,7 +16,9 @@ public:
     // Counts one tip with the given hits; hits outside 1..10 are not tallied.
     void increment(int hits);
     const QString& text(int hits) const { return m_counters[static_cast<std::size_t>(hits - 1)]; }
-    void setText(int hits, const QString& text) { m_counters[static_cast<std::size_t>(hits - 1)] = text; }
+    void setText(int hits, const QString& text) {
+        m_counters[static_cast<std::size_t>(hits - 1)] = text;
+    }
     // The counter's value; 0 when its text is not a number.
     qint64 value(int hits) const;
 

@@ -13,7 +13,8 @@
 namespace ui {
 
 ControlBinder::ControlBinder(app::Session& session, QObject* parent)
-    : QObject(parent), m_session(session) {}
+    : QObject(parent), m_session(session) {
+}
 
 void ControlBinder::bind(QWidget* widget) {
     const QString name = widget->objectName();
@@ -59,9 +60,8 @@ void ControlBinder::connectUserChanges(QWidget* widget, const QString& name) {
             userChanged(name, QString::number(combo->currentIndex()));
         });
     } else if (auto* date = qobject_cast<QDateEdit*>(widget)) {
-        connect(date, &QDateEdit::dateChanged, this, [this, name](const QDate& d) {
-            userChanged(name, common::formatShortDate(d));
-        });
+        connect(date, &QDateEdit::dateChanged, this,
+                [this, name](const QDate& d) { userChanged(name, common::formatShortDate(d)); });
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         connect(edit, &QLineEdit::textEdited, this,
                 [this, name](const QString& text) { userChanged(name, text); });

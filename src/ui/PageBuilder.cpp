@@ -27,9 +27,10 @@ QWidget* PageBuilder::named(QWidget* widget, const QString& name, const QString&
 QWidget* PageBuilder::control(const QString& name) {
     const app::ControlSpec* spec = app::ControlSchema::find(name);
     QWidget* widget = nullptr;
-    const app::ControlKind kind = spec ? spec->kind
-                                       : (name.startsWith(QLatin1String("Label")) ? app::ControlKind::Label
-                                                                                  : app::ControlKind::Edit);
+    const app::ControlKind kind =
+        spec ? spec->kind
+             : (name.startsWith(QLatin1String("Label")) ? app::ControlKind::Label
+                                                        : app::ControlKind::Edit);
     switch (kind) {
     case app::ControlKind::CheckBox:
         widget = new QCheckBox(spec->caption.trimmed().isEmpty() ? spec->caption : spec->caption);

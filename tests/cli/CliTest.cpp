@@ -60,18 +60,23 @@ TEST_F(CliTest, ImportsTheArchiveAndWalksTheDraws) {
     const QStringList lines = result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 6);
     const QString day = common::formatDrawLineDate(QDate(2022, 11, 4));
-    EXPECT_EQ(lines[0], day + QStringLiteral("   (soir)   1  3  6  7  9  13  17  18  21  23  31  34  40  44  45  47  48  54  61  67  x2"));
-    EXPECT_EQ(lines[2], day + QStringLiteral("   (midi)   1  18  19  23  27  28  29  31  32  33  36  42  44  46  49  53  61  63  66  67   x2"));
-    EXPECT_EQ(lines[4], day + QStringLiteral("   (soir )   1  3  6  7  9  13  17  18  21  23  31  34  40  44  45  47  48  54  61  67   x2"));
+    EXPECT_EQ(lines[0], day + QStringLiteral("   (soir)   1  3  6  7  9  13  17  18  21  23  31  "
+                                             "34  40  44  45  47  48  54  61  67  x2"));
+    EXPECT_EQ(lines[2], day + QStringLiteral("   (midi)   1  18  19  23  27  28  29  31  32  33  "
+                                             "36  42  44  46  49  53  61  63  66  67   x2"));
+    EXPECT_EQ(lines[4], day + QStringLiteral("   (soir )   1  3  6  7  9  13  17  18  21  23  31  "
+                                             "34  40  44  45  47  48  54  61  67   x2"));
     EXPECT_EQ(lines[1], QStringLiteral("traverser la somme: 589"));
 }
 
 TEST_F(CliTest, TipsAreCheckedAndKeptBetweenRuns) {
-    ASSERT_EQ(run({"--no-save", "import", testsupport::dataFile("keno_202010_slice.csv")}).status, 0);
+    ASSERT_EQ(run({"--no-save", "import", testsupport::dataFile("keno_202010_slice.csv")}).status,
+              0);
     RunResult result = run({"date", "04.11.2022", "load", "add", "03,07,70", "add", "05, 12", "add",
-                      "01,03,06,07", "check"});
+                            "01,03,06,07", "check"});
     ASSERT_EQ(result.status, 0);
-    EXPECT_TRUE(result.out.endsWith(QStringLiteral("03,07,70\t2\n05, 12\t0\n01,03,06,07\t4\nMax Win:  4x\n")))
+    EXPECT_TRUE(result.out.endsWith(
+        QStringLiteral("03,07,70\t2\n05, 12\t0\n01,03,06,07\t4\nMax Win:  4x\n")))
         << result.out.toStdString();
 
     result = run({"--no-save", "remove", "2", "set", "UpDown18", "3", "get", "UpDown18"});

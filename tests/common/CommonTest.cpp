@@ -13,7 +13,7 @@ namespace {
 
 TEST(Rounding, HalvesGoToTheEvenNeighbour) {
     const std::pair<double, std::int64_t> cases[] = {
-        {122.5, 122}, {123.5, 124}, {700.5, 700}, {0.5, 0}, {1.5, 2}, {2.4999, 2},
+        {122.5, 122}, {123.5, 124}, {700.5, 700}, {0.5, 0},   {1.5, 2}, {2.4999, 2},
         {2.5001, 3},  {-0.5, 0},    {-1.5, -2},   {-2.5, -2}, {7.0, 7}};
     for (const auto& [value, expected] : cases) {
         EXPECT_EQ(common::roundHalfEven(value), expected) << value;
@@ -37,7 +37,8 @@ TEST(Formats, FixedDateAndNumberFormats) {
     EXPECT_EQ(common::formatThousands(1234567), QStringLiteral("1.234.567"));
     EXPECT_EQ(common::formatThousands(999), QStringLiteral("999"));
     EXPECT_EQ(common::formatDecimal(2.5, 2), QStringLiteral("2,50"));
-    EXPECT_TRUE(common::formatDrawLineDate(QDate(2022, 11, 24)).endsWith(QStringLiteral(" 24.11.22")));
+    EXPECT_TRUE(
+        common::formatDrawLineDate(QDate(2022, 11, 24)).endsWith(QStringLiteral(" 24.11.22")));
 }
 
 TEST(Formats, IntegerConversionRejectsAnythingButDigits) {

@@ -35,14 +35,15 @@ const QByteArray kHeader =
 
 QByteArray row(const char* date, const char* period, const char* multiplier, const char* joker) {
     return QByteArray("1;") + date + ";" + period + ";x;" +
-           "1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;18;19;70;" + multiplier + ";" + joker + ";eur;\n";
+           "1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;18;19;70;" + multiplier + ";" + joker +
+           ";eur;\n";
 }
 
 TEST(ArchiveImporter, ReadsColumnsByNameAndTheArchiveOddities) {
-    const auto records = parseBytes(kHeader + row("04/11/2022", "soir", "2", "0 529 407") +
-                                    row("04/11/2022", "midi", "", "Jokerplus indisponible") +
-                                    row("03/11/2022", "soir", "10", "6688011") +
-                                    row("03/11/2022", "midi", "3", ""));
+    const auto records =
+        parseBytes(kHeader + row("04/11/2022", "soir", "2", "0 529 407") +
+                   row("04/11/2022", "midi", "", "Jokerplus indisponible") +
+                   row("03/11/2022", "soir", "10", "6688011") + row("03/11/2022", "midi", "3", ""));
     ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ(records[0].datum, common::toDayNumber(QDate(2022, 11, 4)));
     EXPECT_EQ(records[0].soir, 1);
@@ -85,12 +86,14 @@ TEST(ArchiveImporter, MergesInOrderAndSkipsStoredDraws) {
     testsupport::TempHome home;
     const QString slice = testsupport::dataFile(QStringLiteral("keno_202010_slice.csv"));
     const QString older = testsupport::dataFile(QStringLiteral("keno_gagnant_slice.csv"));
-    auto result = ArchiveImporter::importFiles({slice}, home.historyPath(), home.historyPath() + "~");
+    auto result =
+        ArchiveImporter::importFiles({slice}, home.historyPath(), home.historyPath() + "~");
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     EXPECT_EQ(result.imported, 40);
     EXPECT_EQ(result.alreadyPresent, 0);
 
-    result = ArchiveImporter::importFiles({older, slice}, home.historyPath(), home.historyPath() + "~");
+    result =
+        ArchiveImporter::importFiles({older, slice}, home.historyPath(), home.historyPath() + "~");
     ASSERT_TRUE(result.ok);
     EXPECT_EQ(result.imported, 10);
     EXPECT_EQ(result.alreadyPresent, 40);
@@ -107,7 +110,8 @@ TEST(ArchiveImporter, MergesInOrderAndSkipsStoredDraws) {
 TEST(ArchiveImporter, AMalformedFileLeavesTheHistoryAsItWas) {
     testsupport::TempHome home;
     const QString slice = testsupport::dataFile(QStringLiteral("keno_202010_slice.csv"));
-    ASSERT_TRUE(ArchiveImporter::importFiles({slice}, home.historyPath(), home.historyPath() + "~").ok);
+    ASSERT_TRUE(
+        ArchiveImporter::importFiles({slice}, home.historyPath(), home.historyPath() + "~").ok);
     const QByteArray before = readBytes(home.historyPath());
 
     const QString bad = home.file(QStringLiteral("bad.csv"));
@@ -115,7 +119,8 @@ TEST(ArchiveImporter, AMalformedFileLeavesTheHistoryAsItWas) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(kHeader + row("01/01/2023", "soir", "2", "") + row("02/01/2023", "nuit", "2", ""));
     file.close();
-    const auto result = ArchiveImporter::importFiles({bad}, home.historyPath(), home.historyPath() + "~");
+    const auto result =
+        ArchiveImporter::importFiles({bad}, home.historyPath(), home.historyPath() + "~");
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains(QStringLiteral("bad.csv")));
     EXPECT_TRUE(result.error.contains(QStringLiteral("line 3")));
@@ -126,8 +131,8 @@ TEST(ArchiveImporter, AMalformedFileLeavesTheHistoryAsItWas) {
 // equals the archive row as read here, independently of the importer.
 TEST(ArchiveImporter, RealArchiveImportsDrawForDraw) {
     testsupport::TempHome home;
-    const auto result = ArchiveImporter::importFiles(testsupport::archiveFiles(), home.historyPath(),
-                                                     home.historyPath() + "~");
+    const auto result = ArchiveImporter::importFiles(testsupport::archiveFiles(),
+                                                     home.historyPath(), home.historyPath() + "~");
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     EXPECT_EQ(result.imported, 18832);
     EXPECT_EQ(QFile(home.historyPath()).size(), 18832 * 48);
@@ -152,11 +157,13 @@ TEST(ArchiveImporter, RealArchiveImportsDrawForDraw) {
             if (fields.size() < 24) {
                 continue;
             }
-            const QDate date = QDate::fromString(QString::fromLatin1(fields[dateColumn]), "dd/MM/yyyy");
-            const TZiehung* record =
-                byDraw.at({double(QDate(1899, 12, 30).daysTo(date)), fields[periodColumn] == "soir"});
+            const QDate date =
+                QDate::fromString(QString::fromLatin1(fields[dateColumn]), "dd/MM/yyyy");
+            const TZiehung* record = byDraw.at(
+                {double(QDate(1899, 12, 30).daysTo(date)), fields[periodColumn] == "soir"});
             for (int i = 0; i < 20; ++i) {
-                ASSERT_EQ(record->zahlen[static_cast<std::size_t>(i)], fields[firstBall + i].toInt());
+                ASSERT_EQ(record->zahlen[static_cast<std::size_t>(i)],
+                          fields[firstBall + i].toInt());
             }
             ++checked;
         }

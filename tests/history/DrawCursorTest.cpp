@@ -49,10 +49,11 @@ TEST(DrawCursor, DrawLinesOfTheThreeMoves) {
     const auto records = sample();
     DrawCursor cursor;
     cursor.loadAtDate(records, day(2020, 3, 4));
-    const QString numbers = QStringLiteral("  3  6  9  12  15  18  21  24  27  30  33  36  39  42  45  48  51  54  57  60");
+    const QString numbers = QStringLiteral(
+        "  3  6  9  12  15  18  21  24  27  30  33  36  39  42  45  48  51  54  57  60");
     const QString date = common::formatDrawLineDate(QDate(2020, 3, 4));
-    EXPECT_EQ(cursor.drawLine(), date + QStringLiteral("  ") +
-                                     QStringLiteral(" (midi) ") + numbers + QStringLiteral("  x5"));
+    EXPECT_EQ(cursor.drawLine(), date + QStringLiteral("  ") + QStringLiteral(" (midi) ") +
+                                     numbers + QStringLiteral("  x5"));
     EXPECT_EQ(cursor.crossSumLine(), QStringLiteral("traverser la somme: 630"));
 
     cursor.stepForward(records);

@@ -49,8 +49,9 @@ TEST(TZiehung, KeepsOutOfRangeValuesAndReservedBytesAsRead) {
 
 TEST(HistoryFile, TrailingFragmentIsNeverRead) {
     testsupport::TempHome home;
-    std::vector<TZiehung> records = {makeRecord(QDate(2020, 1, 1), 0, testsupport::twentyNumbers(1)),
-                                     makeRecord(QDate(2020, 1, 1), 1, testsupport::twentyNumbers(2))};
+    std::vector<TZiehung> records = {
+        makeRecord(QDate(2020, 1, 1), 0, testsupport::twentyNumbers(1)),
+        makeRecord(QDate(2020, 1, 1), 1, testsupport::twentyNumbers(2))};
     QFile file(home.historyPath());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(HistoryFile::encode(records) + QByteArray(4, 'x')); // 100 bytes

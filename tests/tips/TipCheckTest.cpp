@@ -30,7 +30,8 @@ TEST(TipLine, ReadFormCutsAtCommasAndStopsAtTheFirstNonNumber) {
     EXPECT_EQ(TipLine::numbers(QStringLiteral("05,07,")), (std::vector<qint64>{5, 7}));
     EXPECT_EQ(TipLine::numbers(QStringLiteral(",05")), (std::vector<qint64>{}));
     // A field longer than 20 characters is no number.
-    EXPECT_EQ(TipLine::numbers(QStringLiteral("1,000000000000000000001")), (std::vector<qint64>{1}));
+    EXPECT_EQ(TipLine::numbers(QStringLiteral("1,000000000000000000001")),
+              (std::vector<qint64>{1}));
     QStringList many;
     for (int i = 1; i <= 30; ++i) {
         many << QString::number(i);
@@ -41,17 +42,18 @@ TEST(TipLine, ReadFormCutsAtCommasAndStopsAtTheFirstNonNumber) {
 TEST(TipCheck, CountsHitsOfTheFirstNFields) {
     const auto zahl = draw();
     const std::pair<const char*, int> cases[] = {
-        {"07,07", 2},        // a doubled number counts twice
-        {"05,ab,07", 1},     // counting stops at ab
-        {",05,07", 0},       // the first field is empty
-        {"05,07,", 2},       // a trailing comma does no harm
-        {"05 ,07", 0},       // a blank before the comma spoils the field
-        {"05, 07", 2},       // blanks after the comma are skipped
-        {"0,71,-5,20", 0},   // numbers outside the draw never match
+        {"07,07", 2},      // a doubled number counts twice
+        {"05,ab,07", 1},   // counting stops at ab
+        {",05,07", 0},     // the first field is empty
+        {"05,07,", 2},     // a trailing comma does no harm
+        {"05 ,07", 0},     // a blank before the comma spoils the field
+        {"05, 07", 2},     // blanks after the comma are skipped
+        {"0,71,-5,20", 0}, // numbers outside the draw never match
         {"70,69,68", 1},
     };
     for (const auto& [line, hits] : cases) {
-        EXPECT_EQ(TipCheck::checkTip(QString::fromLatin1(line), zahl, 10, nullptr).gewinn, hits) << line;
+        EXPECT_EQ(TipCheck::checkTip(QString::fromLatin1(line), zahl, 10, nullptr).gewinn, hits)
+            << line;
     }
     // Twelve numbers with N = 10: the last two do not count.
     const QString twelve = QStringLiteral("30,31,32,33,34,35,36,37,38,39,01,02");
@@ -81,7 +83,8 @@ TEST(TipCheck, FullCheckRemovesBlankLinesAndRebuildsTheHitColumn) {
     const auto result = TipCheck::checkAll(&list, draw(), 10, true, &tally);
     EXPECT_EQ(list.lines(), (QStringList{QStringLiteral("01,02,03,04"), QStringLiteral("40,41"),
                                          QStringLiteral("05,06,07")}));
-    EXPECT_EQ(list.hits(), (QStringList{QStringLiteral("4"), QStringLiteral("0"), QStringLiteral("3")}));
+    EXPECT_EQ(list.hits(),
+              (QStringList{QStringLiteral("4"), QStringLiteral("0"), QStringLiteral("3")}));
     EXPECT_EQ(result.max, 4);
     EXPECT_EQ(result.status, QStringLiteral("Max Win:  4x"));
     EXPECT_TRUE(result.playSound);

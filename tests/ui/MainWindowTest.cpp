@@ -20,8 +20,7 @@ private:
     std::unique_ptr<testsupport::TempHome> m_home;
     std::unique_ptr<ui::MainWindow> m_window;
 
-    template <typename T>
-    T* child(const char* name) {
+    template <typename T> T* child(const char* name) {
         T* widget = m_window->findChild<T*>(QString::fromLatin1(name));
         if (!widget) {
             qFatal("no widget %s", name);
@@ -32,9 +31,10 @@ private:
 private Q_SLOTS:
     void init() {
         m_home = std::make_unique<testsupport::TempHome>();
-        m_home->writeHistory({makeRecord(QDate(2022, 11, 23), 0, testsupport::twentyNumbers(1), 2),
-                              makeRecord(QDate(2022, 11, 23), 1, testsupport::twentyNumbers(2), 3),
-                              makeRecord(QDate(2022, 11, 24), 0, testsupport::twentyNumbers(3), 5)});
+        m_home->writeHistory(
+            {makeRecord(QDate(2022, 11, 23), 0, testsupport::twentyNumbers(1), 2),
+             makeRecord(QDate(2022, 11, 23), 1, testsupport::twentyNumbers(2), 3),
+             makeRecord(QDate(2022, 11, 24), 0, testsupport::twentyNumbers(3), 5)});
         common::TextFile::writeLines(m_home->file("tipps.txt"),
                                      {QStringLiteral("03,06,09,12"), QStringLiteral("69,70")});
         auto settings = std::make_unique<QSettings>(m_home->file("s.ini"), QSettings::IniFormat);
@@ -52,7 +52,7 @@ private Q_SLOTS:
         auto* pages = child<QTabWidget>("PageControl1");
         QCOMPARE(pages->count(), 6);
         const QStringList captions = {"Keno-Grilles", "paramètre", "Zahlen der letzten Ziehung",
-                                      "Graphique", "analyse", "Options Internet"};
+                                      "Graphique",    "analyse",   "Options Internet"};
         for (int i = 0; i < 6; ++i) {
             QCOMPARE(pages->tabText(i), captions[i]);
         }
