@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QThread>
+
+#include "TestSupport.h"
+#include "cli/CliRunner.h"
+#include "online/AutoWebScript.h"
+
+namespace {
+
+struct RunResult {
+    int status = 0;
+    QString out;
+    QString err;
+};
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The commands of the tip list's tools on the checked-in archive slice
+// (40 draws up to 04.11.2022 soir: 1 3 6 7 9 13 17 ...).
+class TipCommandsTest : public ::testing::Test {
+protected:
+    TipCommandsTest() {
+        EXPECT_EQ(
+            run({"--no-save", "import", testsupport::dataFile("keno_202010_slice.csv")}).status, 0);
+    }
+    RunResult run(QStringList arguments) {
+        RunResult result;
+        QTextStream out(&result.out);
+        QTextStream err(&result.err);
+        cli::CliRunner runner(out, err);
+        arguments = QStringList{"--home",           home.path(), "--settings",
+                                home.file("s.ini"), "--today",   "05.11.2022"} +
+                    arguments;
+        result.status = runner.run(arguments, home.path());
+        return result;
+    }
+    QStringList lines(const RunResult& result) {
+        return result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    testsupport::TempHome home;
+};
+
+TEST_F(TipCommandsTest, EvaluateLuckySavePrint) {
+    const QString file = home.file("mine.hlt");
+    const RunResult result =
+        run({"date",     "04.11.2022", "load", "add",   "01,03,06,07", "add", "05,12",
+             "set",      "UpDown18",   "4",    "set",   "ComboBox1",   "4",   "check",
+             "evaluate", "lucky",      "777",  "lucky", "save",        file,  "print"});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_TRUE(result.out.endsWith(QStringLiteral("Max Win:  4x\n"
+                                                   "you have \n1 x  4er \t220\n\nsans garantie\n"
+                                                   "réglez le numéro de la chance 777\n"
+                                                   "réglez le numéro de la chance 777\n")))
+        << result.out.toStdString();
+    EXPECT_EQ(readBytes(file), QByteArray("01,03,06,07\r\n05,12\r\n"));
+    const QByteArray sheet = readBytes(home.file("Tipp.txt"));
+    EXPECT_TRUE(sheet.endsWith("\r\n\r\n 1. Tip:  01,03,06,07\r\n 2. Tip:  05,12\r\n \r\n"))
+        << sheet.toStdString();
+
+    // A bad lucky number or threshold is refused before anything runs.
+    EXPECT_EQ(run({"--no-save", "lucky", "seven"}).status, 2);
+    EXPECT_EQ(run({"--no-save", "search", "x"}).status, 2);
+}
+
+TEST_F(TipCommandsTest, OpenLoadsTheFileAndShowsTheDraw) {
+    QFile tipFile(home.file("in.hlt"));
+    ASSERT_TRUE(tipFile.open(QIODevice::WriteOnly));
+    tipFile.write("01,03,06,07\n\n05,12\n");
+    tipFile.close();
+    RunResult result = run({"--no-save", "date", "04.11.2022", "add", "09,09", "open",
+                            home.file("in.hlt"), "get", "UpDown9", "tips"});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    const QStringList out = lines(result);
+    ASSERT_EQ(out.size(), 5);
+    EXPECT_TRUE(out[0].contains(QStringLiteral("(soir)")));
+    EXPECT_EQ(out[1], QStringLiteral("traverser la somme: 589"));
+    // Three lines read, the blank one then dropped by the check.
+    EXPECT_EQ(out[2], QStringLiteral("3"));
+    EXPECT_EQ(out[3], QStringLiteral("01,03,06,07\t4"));
+    EXPECT_EQ(out[4], QStringLiteral("05,12\t0"));
+
+    result = run({"--no-save", "open", home.file("absent.hlt")});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.out.contains(QStringLiteral("absent.hlt")));
+}
+
+TEST_F(TipCommandsTest, SearchPrintsEveryHitAndGoesOn) {
+    RunResult result = run({"--no-save", "--yes", "date", "04.11.2022", "from", "03.11.2022", "add",
+                            "01,03,06,07", "search", "1"});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    // 0, 1, 1 and 4 hits on the four draws; answering yes everywhere does
+    // not stop it: each hit is one line.
+    EXPECT_EQ(lines(result), (QStringList{"A hit on: 03.11.2022", "A hit on: 04.11.2022",
+                                          "A hit on: 04.11.2022"}));
+
+    // The same range with a threshold no tip reaches prints nothing.
+    result = run({"--no-save", "date", "04.11.2022", "from", "03.11.2022", "add", "01,03,06,07",
+                  "search", "5", "get", "DateTimePicker2"});
+    EXPECT_EQ(result.out, QStringLiteral("03.11.2022\n"));
+}
+
+// A stand-in form filler: a script that writes its arguments to a file.
+TEST_F(TipCommandsTest, HandoffStartsTheFormFillerPerTicket) {
+    QDir(home.path()).mkpath(QStringLiteral("Script"));
+    QDir(home.path()).mkpath(QStringLiteral("filler dir"));
+    const QString templatePath = home.file("Script/keno.qks");
+    QFile templ(templatePath);
+    ASSERT_TRUE(templ.open(QIODevice::WriteOnly));
+    templ.write("[Z1_1] [Z2_1] [Z1_2] [PREIS]\r\n[MELDUNGFERTIG]\r\n");
+    templ.close();
+    const QString program = home.file(QStringLiteral("filler dir/") +
+                                      QLatin1String(online::AutoWebScript::kExecutable));
+    const QString argsFile = home.file("filler dir/args.txt");
+    QFile exe(program);
+    ASSERT_TRUE(exe.open(QIODevice::WriteOnly));
+    exe.write(
+        QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"%1.tmp\"\nmv \"%1.tmp\" \"%1\"\n")
+            .arg(argsFile)
+            .toUtf8());
+    exe.close();
+    exe.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    {
+        QSettings ini(home.file("s.ini"), QSettings::IniFormat);
+        ini.setValue(QStringLiteral("Skrivano/Settings/Path"), home.file("filler dir"));
+        ini.setValue(QStringLiteral("Skrivano/Settings/TirvexText1"), QStringLiteral("me \"x\""));
+    }
+
+    const RunResult result =
+        run({"add", "01,02", "add", "03,04", "set", "UpDown8", "2", "handoff"});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    const QString script = QDir::toNativeSeparators(home.file("Tipps/20221105.qks"));
+    EXPECT_EQ(result.out, QDir::toNativeSeparators(program) + QStringLiteral(" START \"") + script +
+                              QStringLiteral("\" \"0\" \"me \"x\"\" \"0\" \"\"\n"));
+    EXPECT_EQ(readBytes(home.file("Tipps/20221105.qks")),
+              QByteArray("01 02 03 1\r\nBitte \xFC"
+                         "berpr\xFC"
+                         "fen Sie jetzt den Tipp und dann k\xF6nnen Sie ihn abgeben!\r\n"));
+
+    // The form filler runs on its own; wait for what it wrote.
+    for (int i = 0; i < 200 && !QFile::exists(argsFile); ++i) {
+        QThread::msleep(50);
+    }
+    EXPECT_EQ(
+        readBytes(argsFile),
+        (QStringLiteral("START\n") + script + QStringLiteral("\n0\nme \"x\"\n0\n\n")).toUtf8());
+
+    // The values of the dialog are kept beside the program's own settings.
+    QSettings ini(home.file("s.ini"), QSettings::IniFormat);
+    EXPECT_EQ(ini.value(QStringLiteral("Skrivano/Settings/TirvexScript")).toString(), templatePath);
+    EXPECT_EQ(ini.value(QStringLiteral("Skrivano/Settings/TirvexZahl2")).toString(),
+              QStringLiteral("0"));
+    EXPECT_TRUE(ini.contains(QStringLiteral("Tirvex/UpDown8")));
+}
+
+TEST_F(TipCommandsTest, HandoffWithoutTheFormFillerAsksToInstall) {
+    const RunResult result = run({"--no-save", "add", "01,02", "handoff"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, QStringLiteral("Quorvanes Skrivano installieren?\n"));
+}
+
+} // namespace
