@@ -19,13 +19,19 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/EvaluationCommands.h"
+#include "app/HandoffCommands.h"
 #include "app/HistoryCommands.h"
+#include "app/TipFileCommands.h"
+#include "app/TipSearchCommands.h"
 #include "app/WebAddresses.h"
 #include "app/WebLinks.h"
 #include "ui/AddressLabel.h"
 #include "ui/ControlBinder.h"
 #include "ui/DrawEntryDialog.h"
+#include "ui/EvaluationDialog.h"
 #include "ui/PageBuilder.h"
+#include "ui/ScriptChoiceDialog.h"
 
 namespace ui {
 
@@ -172,6 +178,43 @@ QWidget* MainWindow::buildTipPage() {
                                   [this] { close(); }));
     listsRow->addLayout(ticketPanel, 2);
     layout->addLayout(listsRow, 1);
+
+    // Tip files, printing, lucky number, search, evaluation and online play.
+    auto* tools = new QGridLayout;
+    tools->addWidget(button(QStringLiteral("SpeedButton15"), QStringLiteral("enregistrer"),
+                            QStringLiteral("Saving Tips calculated in a file"),
+                            [this] { m_session.tipFiles().SpeedButton15Click(); }),
+                     0, 0);
+    tools->addWidget(button(QStringLiteral("SpeedButton16"), QStringLiteral("ouvrir"),
+                            QStringLiteral("Load the file of a Tips"),
+                            [this] { m_session.tipFiles().SpeedButton16Click(); }),
+                     0, 1);
+    tools->addWidget(button(QStringLiteral("BitBtn7"), QStringLiteral("Grilles"), QString(),
+                            [this] { m_session.tipFiles().BitBtn7Click(); }),
+                     0, 2);
+    tools->addWidget(button(QStringLiteral("SpeedButton13"), QStringLiteral("numéro chanceux"),
+                            QStringLiteral("set lucky number"),
+                            [this] { m_session.tipFiles().SpeedButton13Click(); }),
+                     0, 3);
+    tools->addWidget(button(QStringLiteral("SpeedButton4"), QStringLiteral("grilles de recherche"),
+                            QStringLiteral("DB search tips"),
+                            [this] { m_session.tipSearch().SpeedButton4Click(); }),
+                     1, 0);
+    tools->addWidget(button(QStringLiteral("auswertung"), QStringLiteral("Auswertung"),
+                            QStringLiteral("Auswertung und Ermittlung der Gewinnsumme"),
+                            [this] { m_session.evaluation().auswertungClick(); }),
+                     1, 1);
+    tools->addWidget(button(QStringLiteral("Form8Button"), QStringLiteral("Gewinnberechnung"),
+                            QStringLiteral("Auswertung und Gewinnberechnung"),
+                            [this] { m_session.evaluation().Form8Show(); }),
+                     1, 2);
+    tools->addWidget(button(QStringLiteral("SpeedButton12"), QStringLiteral("&Jouez en ligne"),
+                            QStringLiteral("Hier können Sie den Tipp Online abgeben"),
+                            [this] { m_session.handoff().SpeedButton12Click(); }),
+                     1, 3);
+    layout->addLayout(tools);
+    m_session.evaluation().setDialog(new EvaluationDialog(this));
+    m_session.handoff().setDialogs(new ScriptChoiceDialog(this));
     return page;
 }
 
@@ -295,6 +338,11 @@ void MainWindow::controlChanged(const QString& name) {
     }
     if (name == QLatin1String("ListBox1") || name == QLatin1String("ListBox2")) {
         showTipLists();
+    } else if (name == QLatin1String("HitTally")) {
+        if (auto* form8 = findChild<EvaluationDialog*>(QStringLiteral("Form8"));
+            form8 && form8->isVisible()) {
+            form8->tallyChanged();
+        }
     } else if (name == QLatin1String("ListBox1.selection")) {
         showSelection();
     } else if (name == QLatin1String("BitBtn1") || name == QLatin1String("SpeedButton10") ||

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "app/EvaluationDialogPort.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace tips {
+class EvaluationSheet;
+}
+
+namespace ui {
+
+// "Auswertung und Gewinnberechnung": per hit count 1..10 the count (the hit
+// tally the check keeps), the quota the user types and the row sum, with the
+// grand total below. It stays open beside the main window, so a new check
+// shows up in its counts at once.
+class EvaluationDialog : public QDialog, public app::EvaluationDialogPort {
+    Q_OBJECT
+public:
+    explicit EvaluationDialog(QWidget* parent = nullptr);
+
+    void showEvaluationSheet(tips::EvaluationSheet& sheet) override;
+    // The counts changed outside (a check ran): recalculate and show again.
+    void tallyChanged();
+
+    // Field names per hit count, as the dialog has always named them.
+    static QString countName(int hits);
+    static QString quotaName(int hits);
+    static QString sumName(int hits);
+
+private:
+    void fieldEdited(int hits, bool count, const QString& text);
+    void averageQuotas();
+    void showAll();
+    void showComputed();
+
+    tips::EvaluationSheet* m_sheet = nullptr;
+    std::array<QLineEdit*, 10> m_counts{};
+    std::array<QLineEdit*, 10> m_quotas{};
+    std::array<QLabel*, 10> m_sums{};
+    QLabel* m_total = nullptr;
+    QLabel* m_status = nullptr;
+};
+
+} // namespace ui

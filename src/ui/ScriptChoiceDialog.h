@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+
+#include "app/HandoffDialogPort.h"
+
+class QComboBox;
+class QLineEdit;
+
+namespace ui {
+
+// "Script für Zahlenübergabe auswählen!": the click-script template and the
+// four parameters handed to the form filler.
+class ScriptChoiceDialog : public QDialog, public app::HandoffDialogPort {
+    Q_OBJECT
+public:
+    explicit ScriptChoiceDialog(QWidget* parent = nullptr);
+
+    bool chooseScript(online::QKSForm* form, const QString& home) override;
+    bool askYesNo(const QString& caption, const QString& text) override;
+
+    // Fills the widgets from the form's values and takes them back.
+    void showForm(const online::QKSForm& form, const QString& home);
+    void takeInto(online::QKSForm* form) const;
+
+private:
+    void browse();
+    QLineEdit* parameter(const QString& name, const QString& label, QLayout* layout);
+
+    QComboBox* m_script = nullptr;
+    QLineEdit* m_zahl1 = nullptr;
+    QLineEdit* m_text1 = nullptr;
+    QLineEdit* m_zahl2 = nullptr;
+    QLineEdit* m_text2 = nullptr;
+    QString m_home;
+};
+
+} // namespace ui
