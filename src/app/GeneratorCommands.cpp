@@ -20,12 +20,13 @@ const QString kNoSelection = QStringLiteral("D`abord, sélectionnez une grille")
 const QString kEditedCaption = QStringLiteral("Sélectionnez les numéros de calcul");
 } // namespace
 
-GeneratorCommands::GeneratorCommands(Session& session) : m_session(session) {
-    m_session.controls().setText(kButton, kIdleCaption);
-}
+// The session is still being made here, and so is the window around it: the
+// caption is not written (and announced) until a run changes it.
+GeneratorCommands::GeneratorCommands(Session& session) : m_session(session) {}
 
 QString GeneratorCommands::caption() const {
-    return m_session.controls().text(kButton);
+    const QString text = m_session.controls().text(kButton);
+    return text.isEmpty() ? kIdleCaption : text;
 }
 
 void GeneratorCommands::setCaption(const QString& caption) {

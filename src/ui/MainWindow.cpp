@@ -1,5 +1,7 @@
 #include "ui/MainWindow.h"
 
+#include "app/GeneratorCommands.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateEdit>
@@ -29,6 +31,7 @@
 #include "ui/AddressLabel.h"
 #include "ui/ControlBinder.h"
 #include "ui/DrawEntryDialog.h"
+#include "ui/NumberDialogWindow.h"
 #include "ui/EvaluationDialog.h"
 #include "ui/PageBuilder.h"
 #include "ui/ScriptChoiceDialog.h"
@@ -173,6 +176,13 @@ QWidget* MainWindow::buildTipPage() {
     ticketPanel->addWidget(button(QStringLiteral("SpeedButton11"), QStringLiteral("supprimer"),
                                   QStringLiteral("supprime la ligne sélectionnée"),
                                   [this] { m_session.SpeedButton11Click(); }));
+    ticketPanel->addWidget(button(QStringLiteral("SpeedEdit"), QStringLiteral("éditer"),
+                                  QStringLiteral("Editez la ligne sélectionnée"),
+                                  [this] { m_session.generator().SpeedEditClick(); }));
+    ticketPanel->addWidget(button(QStringLiteral("BitBtn4"), app::GeneratorCommands::kIdleCaption,
+                                  QStringLiteral("start Tips calculate"),
+                                  [this] { m_session.generator().BitBtn19Click(); }));
+    m_session.generator().setNumberDialog(new NumberDialogWindow(this, [this] { return today(); }));
     ticketPanel->addStretch();
     ticketPanel->addWidget(button(QStringLiteral("BitBtn5"), QStringLiteral("&Fermer"), QString(),
                                   [this] { close(); }));
@@ -349,6 +359,11 @@ void MainWindow::controlChanged(const QString& name) {
                name == QLatin1String("BitBtn8") || name == QLatin1String("BitBtn6")) {
         if (QWidget* widget = findChild<QWidget*>(name)) {
             widget->setEnabled(!m_session.historyCommands().updateRunning());
+        }
+    } else if (name == QLatin1String("BitBtn4")) {
+        // The start button's caption is the generator's run state.
+        if (auto* start = m_pages->findChild<QPushButton*>(name)) {
+            start->setText(m_session.generator().caption());
         }
     } else if (name == QLatin1String("SpeedButton8")) {
         if (QWidget* stop = findChild<QWidget*>(name)) {
