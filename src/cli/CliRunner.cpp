@@ -138,8 +138,11 @@ int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
         }
     }
     if (inv.save) {
-        // --service is for this run only; the stored address stays.
-        session.controls().setText(QStringLiteral("ServiceURL"), storedService);
+        // --service is for this run only: the stored address stays, unless a
+        // command set another one.
+        if (inv.service && session.controls().text(QStringLiteral("ServiceURL")) == *inv.service) {
+            session.controls().setText(QStringLiteral("ServiceURL"), storedService);
+        }
         session.FormClose(settings.get(), group);
     }
     m_out.flush();

@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "TestSupport.h"
+#include "UpdateTestSupport.h"
+#include "cli/CliRunner.h"
+#include "common/DayNumber.h"
+#include "history/HistoryFile.h"
+
+using history::TZiehung;
+using testsupport::makeRecord;
+using testsupport::twentyNumbers;
+
+namespace {
+
+struct RunResult {
+    int status = 0;
+    QString out;
+    QString err;
+    QStringList lines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
+};
+
+class HistoryCliTest : public ::testing::Test {
+protected:
+    HistoryCliTest() { updatetest::ensureApp(); }
+    RunResult run(QStringList arguments) {
+        RunResult result;
+        QTextStream out(&result.out);
+        QTextStream err(&result.err);
+        cli::CliRunner runner(out, err);
+        arguments = QStringList{QStringLiteral("--home"), home.path(), QStringLiteral("--settings"),
+                                home.file(QStringLiteral("s.ini"))} +
+                    arguments;
+        result.status = runner.run(arguments, home.path());
+        return result;
+    }
+    std::vector<TZiehung> stored() const {
+        std::vector<TZiehung> records;
+        history::HistoryFile::readAll(home.historyPath(), &records);
+        return records;
+    }
+    testsupport::TempHome home;
+};
+
+TEST_F(HistoryCliTest, UpdatePrintsItsStatusTextsAndTheNewestDraw) {
+    const QDate day(2022, 11, 27);
+    const std::vector<TZiehung> all = {makeRecord(day.addDays(-1), 1, twentyNumbers(5), 2),
+                                       makeRecord(day, 0, twentyNumbers(1), 3),
+                                       makeRecord(day, 1, twentyNumbers(2), 5)};
+    home.writeHistory({all[0]});
+    drawservice::DrawService service;
+    service.setDraws(all);
+    ASSERT_GT(service.start(), 0);
+
+    const RunResult result =
+        run({"--today", "28.11.2022", "--service", service.baseUrl(), "update"});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_EQ(stored(), all);
+    const QStringList lines = result.out.split(QLatin1Char('\n'));
+    // Four requests: two draws, then both draws of the 28th are not out yet.
+    EXPECT_EQ(lines.count(QStringLiteral("Loading")), 4);
+    EXPECT_EQ(lines.count(QStringLiteral("Garantit pas l`exactitude des chiffres!")), 4);
+    EXPECT_EQ(lines.count(QStringLiteral("28.11.2022 pas encore disponible!")), 2);
+    ASSERT_GE(lines.size(), 3);
+    // The draw lines as load prints them, the newest draw current.
+    EXPECT_TRUE(lines[lines.size() - 3].contains(QStringLiteral("27.11.22")))
+        << result.out.toStdString();
+    EXPECT_TRUE(lines[lines.size() - 3].contains(QStringLiteral("(soir)")));
+    EXPECT_TRUE(lines[lines.size() - 2].startsWith(QStringLiteral("traverser la somme: ")));
+
+    // --service is for that run only: the stored address stays empty.
+    QSettings settings(home.file("s.ini"), QSettings::IniFormat);
+    EXPECT_EQ(settings.value(QStringLiteral("Tirvex/ServiceURL")).toString(), QString());
+}
+
+TEST_F(HistoryCliTest, UpdateWithoutAServiceSaysWhyAndStillLoads) {
+    home.writeHistory({makeRecord(QDate(2022, 11, 26), 0, twentyNumbers(1))});
+    const RunResult result = run({"--no-save", "--today", "28.11.2022", "update"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_TRUE(result.lines().contains(QStringLiteral("Failed : 0 no draw service address set")));
+    EXPECT_TRUE(result.out.contains(QStringLiteral("26.11.22")));
+    EXPECT_EQ(stored().size(), 1u);
+
+    // A stored address is used; one that refuses the connection ends the
+    // update after its first request.
+    QSettings settings(home.file("s.ini"), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Tirvex/ServiceURL"), QStringLiteral("http://127.0.0.1:1"));
+    settings.sync();
+    const RunResult refused = run({"--no-save", "--today", "28.11.2022", "update"});
+    EXPECT_EQ(refused.lines().filter(QStringLiteral("Failed : 0 ")).size(), 1);
+    EXPECT_EQ(refused.lines().count(QStringLiteral("Loading")), 1);
+}
+
+TEST_F(HistoryCliTest, EnterAndDeleteKeepTheHistoryInOrder) {
+    const std::vector<TZiehung> records = {makeRecord(QDate(2022, 11, 23), 0, twentyNumbers(1)),
+                                           makeRecord(QDate(2022, 11, 25), 1, twentyNumbers(2))};
+    home.writeHistory(records);
+    QStringList numbers;
+    for (int n = 51; n <= 70; ++n) {
+        numbers << QString::number(n);
+    }
+    RunResult result = run({"--no-save", "enter", "24.11.2022", "soir", "3", "0123456",
+                            numbers.join(QLatin1Char(','))});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString() << result.out.toStdString();
+    ASSERT_EQ(stored().size(), 3u);
+    const TZiehung entered = stored()[1];
+    EXPECT_EQ(entered.datum, common::toDayNumber(QDate(2022, 11, 24)));
+    EXPECT_EQ(entered.soir, 1);
+    EXPECT_EQ(entered.multiplicateur, 3);
+    EXPECT_EQ(entered.jokerPlus, (std::array<std::uint8_t, 7>{0, 1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(entered.zahlen[0], 51);
+    EXPECT_EQ(entered.zahlen[19], 70);
+    ASSERT_EQ(result.lines().size(), 2);
+    EXPECT_TRUE(result.lines()[0].contains(QStringLiteral("24.11.22")));
+    EXPECT_TRUE(result.lines()[0].contains(QStringLiteral("51  52")));
+
+    // The entered draw is current after load at its date; delete removes it.
+    result = run({"--no-save", "date", "24.11.2022", "load", "delete"});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_EQ(stored(), records);
+    EXPECT_TRUE(result.lines().last().startsWith(QStringLiteral("traverser la somme: ")));
+    EXPECT_TRUE(result.lines()[result.lines().size() - 2].contains(QStringLiteral("25.11.22")));
+}
+
+TEST_F(HistoryCliTest, AnEntryTheDialogWouldRefuseStopsBeforeAnythingRuns) {
+    home.writeHistory({makeRecord(QDate(2022, 11, 23), 0, twentyNumbers(1))});
+    const QString twenty = QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20");
+    const QStringList refused[] = {
+        {"enter", "24.11.2022", "soir", "3", "0123456",
+         "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19"},
+        {"enter", "24.11.2022", "soir", "3", "0123456", twenty + ",21"},
+        {"enter", "24.11.2022", "soir", "3", "0123456",
+         "1,1,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20"},
+        {"enter", "24.11.2022", "soir", "3", "0123456",
+         "71,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20"},
+        {"enter", "24.11.2022", "nuit", "3", "0123456", twenty},
+        {"enter", "24.11.2022", "midi", "4", "0123456", twenty},
+        {"enter", "24.11.2022", "midi", "2", "012345", twenty},
+        {"enter", "24.11.2022", "midi", "2", "01234x6", twenty},
+        {"enter", "01.01.1990", "midi", "2", "0123456", twenty},
+        {"enter", "31.02.2022", "midi", "2", "0123456", twenty},
+    };
+    for (const QStringList& args : refused) {
+        const RunResult result = run(QStringList{"--no-save"} + args);
+        EXPECT_EQ(result.status, 2) << args.join(' ').toStdString();
+        EXPECT_FALSE(result.err.isEmpty());
+    }
+    EXPECT_EQ(stored().size(), 1u);
+    EXPECT_EQ(run({"--no-save", "enter", "24.11.2022", "midi", "2", "0123456", twenty}).status, 0);
+    EXPECT_EQ(stored().size(), 2u);
+}
+
+TEST_F(HistoryCliTest, DeleteWithoutHistoryFailsAndCreatesNothing) {
+    const RunResult result = run({"--no-save", "delete"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_FALSE(QFile::exists(home.historyPath()));
+}
+
+TEST_F(HistoryCliTest, SettingsPersistThroughTheSettingsFile) {
+    ASSERT_EQ(run({"set",           "UpDown2",     "300",        "set",
+                   "ProxyHostEdit", "proxy.local", "set",        "ProxyPortEdit",
+                   "3128",          "set",         "ServiceURL", "http://127.0.0.1:8080",
+                   "set",           "CheckBox28",  "0",          "from",
+                   "01.02.2010",    "set",         "ComboBox1",  "3"})
+                  .status,
+              0);
+    const RunResult result =
+        run({"--no-save", "get", "UpDown2", "get", "ProxyHostEdit", "get", "ProxyPortEdit", "get",
+             "ServiceURL", "get", "CheckBox28", "get", "DateTimePicker2", "get", "System"});
+    EXPECT_EQ(result.lines(), (QStringList{"300", "proxy.local", "3128", "http://127.0.0.1:8080",
+                                           "0", "01.02.2010", "3"}));
+}
+
+} // namespace
