@@ -26,4 +26,10 @@ void EvaluationCommands::Form8Show() {
     }
 }
 
+void EvaluationCommands::tallyChanged() {
+    if (m_dialog) {
+        m_dialog->tallyChanged();
+    }
+}
+
 } // namespace app

@@ -21,6 +21,8 @@ public:
     QString auswertungClick();
     // Opens the evaluation dialog (nothing happens without a window).
     void Form8Show();
+    // Passes a new hit tally on to the dialog.
+    void tallyChanged();
 
     // The dialog's table; it lives as long as the session so the quotas typed
     // in stay for the whole run.

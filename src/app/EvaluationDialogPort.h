@@ -12,6 +12,8 @@ class EvaluationDialogPort {
 public:
     virtual ~EvaluationDialogPort() = default;
     virtual void showEvaluationSheet(tips::EvaluationSheet& sheet) = 0;
+    // A check rewrote the counts; an open dialog shows them.
+    virtual void tallyChanged() = 0;
 };
 
 } // namespace app

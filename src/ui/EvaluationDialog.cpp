@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "tips/EvaluationSheet.h"
 
@@ -48,7 +49,7 @@ QString EvaluationDialog::sumName(int hits) {
     return QLatin1String(names[hits - 1]);
 }
 
-EvaluationDialog::EvaluationDialog(QWidget* parent) : QDialog(parent) {
+EvaluationDialog::EvaluationDialog(QWidget* owner) : m_owner(owner) {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Auswertung und Gewinnberechnung"));
     auto* layout = new QVBoxLayout(this);
@@ -105,13 +106,17 @@ EvaluationDialog::EvaluationDialog(QWidget* parent) : QDialog(parent) {
 void EvaluationDialog::showEvaluationSheet(tips::EvaluationSheet& sheet) {
     m_sheet = &sheet;
     showAll();
+    if (m_owner && m_owner->windowHandle()) {
+        winId();
+        windowHandle()->setTransientParent(m_owner->windowHandle());
+    }
     show();
     raise();
     activateWindow();
 }
 
 void EvaluationDialog::tallyChanged() {
-    if (m_sheet) {
+    if (m_sheet && isVisible()) {
         m_sheet->recalculate();
         showAll();
     }

@@ -21,11 +21,14 @@ namespace ui {
 class EvaluationDialog : public QDialog, public app::EvaluationDialogPort {
     Q_OBJECT
 public:
-    explicit EvaluationDialog(QWidget* parent = nullptr);
+    // A window of its own: its field names repeat names of the main window,
+    // so it must not be found among the main window's children. The owner
+    // only keeps it in front of the main window.
+    explicit EvaluationDialog(QWidget* owner = nullptr);
 
     void showEvaluationSheet(tips::EvaluationSheet& sheet) override;
     // The counts changed outside (a check ran): recalculate and show again.
-    void tallyChanged();
+    void tallyChanged() override;
 
     // Field names per hit count, as the dialog has always named them.
     static QString countName(int hits);
@@ -38,6 +41,7 @@ private:
     void showAll();
     void showComputed();
 
+    QWidget* m_owner;
     tips::EvaluationSheet* m_sheet = nullptr;
     std::array<QLineEdit*, 10> m_counts{};
     std::array<QLineEdit*, 10> m_quotas{};

@@ -223,8 +223,16 @@ QWidget* MainWindow::buildTipPage() {
                             [this] { m_session.handoff().SpeedButton12Click(); }),
                      1, 3);
     layout->addLayout(tools);
-    m_session.evaluation().setDialog(new EvaluationDialog(this));
-    m_session.handoff().setDialogs(new ScriptChoiceDialog(this));
+    // Both dialogs are windows of their own (their control names repeat the
+    // main window's) and end with it.
+    auto* form8 = new EvaluationDialog(this);
+    auto* qksForm = new ScriptChoiceDialog(this);
+    connect(this, &QObject::destroyed, form8, [form8, qksForm] {
+        delete form8;
+        delete qksForm;
+    });
+    m_session.evaluation().setDialog(form8);
+    m_session.handoff().setDialogs(qksForm);
     return page;
 }
 
@@ -349,10 +357,7 @@ void MainWindow::controlChanged(const QString& name) {
     if (name == QLatin1String("ListBox1") || name == QLatin1String("ListBox2")) {
         showTipLists();
     } else if (name == QLatin1String("HitTally")) {
-        if (auto* form8 = findChild<EvaluationDialog*>(QStringLiteral("Form8"));
-            form8 && form8->isVisible()) {
-            form8->tallyChanged();
-        }
+        m_session.evaluation().tallyChanged();
     } else if (name == QLatin1String("ListBox1.selection")) {
         showSelection();
     } else if (name == QLatin1String("BitBtn1") || name == QLatin1String("SpeedButton10") ||

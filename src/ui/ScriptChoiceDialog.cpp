@@ -10,12 +10,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "online/QKSForm.h"
 
 namespace ui {
 
-ScriptChoiceDialog::ScriptChoiceDialog(QWidget* parent) : QDialog(parent) {
+ScriptChoiceDialog::ScriptChoiceDialog(QWidget* owner) : m_owner(owner) {
     setObjectName(QStringLiteral("QKSForm"));
     setWindowTitle(online::QKSForm::caption());
     auto* layout = new QVBoxLayout(this);
@@ -88,6 +89,10 @@ void ScriptChoiceDialog::takeInto(online::QKSForm* form) const {
 
 bool ScriptChoiceDialog::chooseScript(online::QKSForm* form, const QString& home) {
     showForm(*form, home);
+    if (m_owner && m_owner->windowHandle()) {
+        winId();
+        windowHandle()->setTransientParent(m_owner->windowHandle());
+    }
     const bool accepted = exec() == QDialog::Accepted;
     // The texts stay with the form either way, as the dialog keeps them.
     takeInto(form);
@@ -95,7 +100,7 @@ bool ScriptChoiceDialog::chooseScript(online::QKSForm* form, const QString& home
 }
 
 bool ScriptChoiceDialog::askYesNo(const QString& caption, const QString& text) {
-    return QMessageBox::question(parentWidget(), caption, text) == QMessageBox::Yes;
+    return QMessageBox::question(m_owner, caption, text) == QMessageBox::Yes;
 }
 
 void ScriptChoiceDialog::browse() {

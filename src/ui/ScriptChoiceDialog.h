@@ -14,7 +14,9 @@ namespace ui {
 class ScriptChoiceDialog : public QDialog, public app::HandoffDialogPort {
     Q_OBJECT
 public:
-    explicit ScriptChoiceDialog(QWidget* parent = nullptr);
+    // A window of its own, like the evaluation dialog: its control names
+    // repeat names of the main window. The owner keeps it in front.
+    explicit ScriptChoiceDialog(QWidget* owner = nullptr);
 
     bool chooseScript(online::QKSForm* form, const QString& home) override;
     bool askYesNo(const QString& caption, const QString& text) override;
@@ -33,6 +35,7 @@ private:
     QLineEdit* m_zahl2 = nullptr;
     QLineEdit* m_text2 = nullptr;
     QString m_home;
+    QWidget* m_owner;
 };
 
 } // namespace ui

@@ -130,6 +130,8 @@ public:
         ++shown;
         total = sheet.total();
     }
+    void tallyChanged() override { ++tallies; }
+    int tallies = 0;
 };
 
 TEST_F(TipToolsTest, EvaluationDialogCountsAreTheHitTally) {
@@ -162,6 +164,8 @@ TEST_F(TipToolsTest, EvaluationDialogCountsAreTheHitTally) {
     session.evaluation().Form8Show();
     EXPECT_EQ(dialog.shown, 1);
     EXPECT_EQ(dialog.total, QStringLiteral("2500,00"));
+    session.evaluation().tallyChanged();
+    EXPECT_EQ(dialog.tallies, 1);
 }
 
 // ---- tip files, ticket sheet, lucky number -------------------------------------

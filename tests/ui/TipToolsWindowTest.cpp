@@ -1,0 +1,154 @@
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "TestSupport.h"
+#include "common/TextFile.h"
+#include "ui/EvaluationDialog.h"
+#include "ui/MainWindow.h"
+
+using testsupport::makeRecord;
+
+// The tip page's tools and the evaluation dialog, driven through the widgets.
+class TipToolsWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<testsupport::TempHome> m_home;
+    std::unique_ptr<ui::MainWindow> m_window;
+
+    template <typename T> static T* child(QObject* parent, const QString& name) {
+        T* widget = parent->findChild<T*>(name);
+        if (!widget) {
+            qFatal("no widget %s", qPrintable(name));
+        }
+        return widget;
+    }
+    QDialog* openForm8() {
+        QTest::mouseClick(child<QPushButton>(m_window.get(), QStringLiteral("Form8Button")),
+                          Qt::LeftButton);
+        // A window of its own, not a child of the main window.
+        if (m_window->findChild<QDialog*>(QStringLiteral("Form8"))) {
+            return nullptr;
+        }
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == QLatin1String("Form8") && window->isVisible()) {
+                return qobject_cast<QDialog*>(window);
+            }
+        }
+        return nullptr;
+    }
+    static void type(QDialog* dialog, const QString& field, const QString& text) {
+        auto* edit = child<QLineEdit>(dialog, field);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+    static QString text(QDialog* dialog, const QString& name) {
+        return child<QLabel>(dialog, name)->text();
+    }
+    // Saves a picture of the widget when TIRVEX_SCREENSHOTS names a folder.
+    static void snapshot(QWidget* widget, const QString& name) {
+        const QString folder = qEnvironmentVariable("TIRVEX_SCREENSHOTS");
+        if (!folder.isEmpty()) {
+            widget->grab().save(folder + QLatin1Char('/') + name);
+        }
+    }
+
+private Q_SLOTS:
+    void init() {
+        m_home = std::make_unique<testsupport::TempHome>();
+        // The 24th midi: 1..20; the 23rd soir: 21..40.
+        std::vector<int> low, high;
+        for (int n = 1; n <= 20; ++n) {
+            low.push_back(n);
+            high.push_back(n + 20);
+        }
+        m_home->writeHistory({makeRecord(QDate(2022, 11, 23), 1, high, 3),
+                              makeRecord(QDate(2022, 11, 24), 0, low, 5)});
+        common::TextFile::writeLines(m_home->file("tipps.txt"),
+                                     {QStringLiteral("01,02,03,04,30,31,32,33,34,35"),
+                                      QStringLiteral("05,06,07,08,09,10,50,51,52,53"),
+                                      QStringLiteral("21,22,23,60,61,62,63,64,65,66")});
+        auto settings = std::make_unique<QSettings>(m_home->file("s.ini"), QSettings::IniFormat);
+        m_window = std::make_unique<ui::MainWindow>(m_home->path(), std::move(settings));
+        m_window->show();
+        QTRY_VERIFY(!child<QLabel>(m_window.get(), QStringLiteral("Label35"))->text().isEmpty());
+    }
+
+    void cleanup() {
+        m_window.reset();
+        m_home.reset();
+    }
+
+    void toolButtonsShowTheirHints() {
+        const std::pair<const char*, const char*> buttons[] = {
+            {"SpeedButton13", "set lucky number"},
+            {"SpeedButton12", "Hier können Sie den Tipp Online abgeben"},
+            {"SpeedButton15", "Saving Tips calculated in a file"},
+            {"SpeedButton16", "Load the file of a Tips"},
+            {"SpeedButton4", "DB search tips"},
+            {"auswertung", "Auswertung und Ermittlung der Gewinnsumme"},
+            {"BitBtn7", ""}};
+        auto* panel = child<QLabel>(m_window.get(), QStringLiteral("StatusBar1Panel1"));
+        for (const auto& [name, hint] : buttons) {
+            auto* button = child<QPushButton>(m_window.get(), QString::fromLatin1(name));
+            QVERIFY(button->isVisible());
+            panel->setText(QStringLiteral("x"));
+            QEvent enter(QEvent::Enter);
+            QApplication::sendEvent(button, &enter);
+            QCOMPARE(panel->text(), QString::fromUtf8(hint));
+        }
+        QCOMPARE(child<QPushButton>(m_window.get(), QStringLiteral("SpeedButton4"))->text(),
+                 QStringLiteral("grilles de recherche"));
+        QCOMPARE(child<QPushButton>(m_window.get(), QStringLiteral("BitBtn7"))->text(),
+                 QStringLiteral("Grilles"));
+        snapshot(m_window.get(), QStringLiteral("tip-page.png"));
+    }
+
+    void evaluationDialogRecalculatesAsTheUserTypes() {
+        QDialog* form8 = openForm8();
+        QVERIFY(form8);
+        QCOMPARE(form8->windowTitle(), QStringLiteral("Auswertung und Gewinnberechnung"));
+        // The 24th midi is current: 4, 6 and 0 hits.
+        QCOMPARE(child<QLineEdit>(form8, QStringLiteral("Edit4"))->text(), QStringLiteral("1"));
+        QCOMPARE(child<QLineEdit>(form8, QStringLiteral("Edit6"))->text(), QStringLiteral("1"));
+        QVERIFY(!child<QLineEdit>(form8, QStringLiteral("Edit9"))->isEnabled());
+        QVERIFY(child<QLineEdit>(form8, QStringLiteral("Edit14"))->isEnabled());
+
+        type(form8, QStringLiteral("Edit14"), QStringLiteral("12,5"));
+        QCOMPARE(text(form8, QStringLiteral("Label17")), QStringLiteral("12,50"));
+        type(form8, QStringLiteral("Edit20"), QStringLiteral("2"));
+        type(form8, QStringLiteral("Edit18"), QStringLiteral("1000"));
+        QCOMPARE(text(form8, QStringLiteral("Label22")), QStringLiteral("2000,00"));
+        QCOMPARE(text(form8, QStringLiteral("Label20")), QStringLiteral("2012,50"));
+        // The typed count is the session's tally.
+        QCOMPARE(m_window->session().hitTally().text(10), QStringLiteral("2"));
+
+        // A quota that is no number: its row has no sum, the rest stands.
+        type(form8, QStringLiteral("Edit12"), QStringLiteral("2x"));
+        QCOMPARE(text(form8, QStringLiteral("Label15")), QString());
+        QCOMPARE(text(form8, QStringLiteral("Label17")), QStringLiteral("12,50"));
+        QCOMPARE(text(form8, QStringLiteral("Label20")), QStringLiteral("2012,50"));
+        QVERIFY(text(form8, QStringLiteral("StatusBar1Panel0")).contains(QStringLiteral("2x")));
+        snapshot(form8, QStringLiteral("form8.png"));
+
+        // A step of the draw rechecks the tips (now 6, 0 and 3 hits); the
+        // open dialog follows.
+        QTest::mouseClick(child<QPushButton>(m_window.get(), QStringLiteral("SpeedButton6")),
+                          Qt::LeftButton);
+        QCOMPARE(child<QLineEdit>(form8, QStringLiteral("Edit3"))->text(), QStringLiteral("1"));
+        QCOMPARE(child<QLineEdit>(form8, QStringLiteral("Edit4"))->text(), QStringLiteral("0"));
+        QCOMPARE(child<QLineEdit>(form8, QStringLiteral("Edit6"))->text(), QStringLiteral("1"));
+        QCOMPARE(child<QLineEdit>(form8, QStringLiteral("Edit20"))->text(), QStringLiteral("0"));
+        QCOMPARE(text(form8, QStringLiteral("Label22")), QStringLiteral("0,00"));
+        QCOMPARE(text(form8, QStringLiteral("Label20")), QStringLiteral("12,50"));
+        QVERIFY(!child<QLineEdit>(form8, QStringLiteral("Edit12"))->isEnabled());
+        // The quotas stay for the whole run.
+        QCOMPARE(child<QLineEdit>(form8, QStringLiteral("Edit14"))->text(), QStringLiteral("12,5"));
+    }
+};
+
+QTEST_MAIN(TipToolsWindowTest)
+#include "TipToolsWindowTest.moc"
