@@ -21,19 +21,23 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/BacktestCommands.h"
 #include "app/EvaluationCommands.h"
 #include "app/HandoffCommands.h"
 #include "app/HistoryCommands.h"
+#include "app/StatisticsCommands.h"
 #include "app/TipFileCommands.h"
 #include "app/TipSearchCommands.h"
 #include "app/WebAddresses.h"
 #include "app/WebLinks.h"
 #include "ui/AddressLabel.h"
+#include "ui/ChartPage.h"
 #include "ui/ControlBinder.h"
 #include "ui/DrawEntryDialog.h"
-#include "ui/NumberDialogWindow.h"
 #include "ui/EvaluationDialog.h"
+#include "ui/NumberDialogWindow.h"
 #include "ui/PageBuilder.h"
+#include "ui/ParameterPages.h"
 #include "ui/ScriptChoiceDialog.h"
 
 namespace ui {
@@ -166,10 +170,14 @@ QWidget* MainWindow::buildTipPage() {
     }
 
     auto* ticketPanel = new QVBoxLayout;
-    ticketPanel->addWidget(m_builder->labelled(QStringLiteral("Numéros par grille"), QStringLiteral("UpDown18")));
-    ticketPanel->addWidget(m_builder->labelled(QStringLiteral("Grilles par billet"), QStringLiteral("UpDown8")));
-    ticketPanel->addWidget(m_builder->labelled(QStringLiteral("Grille totale"), QStringLiteral("UpDown9")));
-    ticketPanel->addWidget(m_builder->labelled(QStringLiteral("Coût par Grille"), QStringLiteral("ComboBox1")));
+    ticketPanel->addWidget(
+        m_builder->labelled(QStringLiteral("Numéros par grille"), QStringLiteral("UpDown18")));
+    ticketPanel->addWidget(
+        m_builder->labelled(QStringLiteral("Grilles par billet"), QStringLiteral("UpDown8")));
+    ticketPanel->addWidget(
+        m_builder->labelled(QStringLiteral("Grille totale"), QStringLiteral("UpDown9")));
+    ticketPanel->addWidget(
+        m_builder->labelled(QStringLiteral("Coût par Grille"), QStringLiteral("ComboBox1")));
     ticketPanel->addWidget(m_builder->control(QStringLiteral("CheckBox28")));
     ticketPanel->addWidget(m_builder->control(QStringLiteral("Label23")));
     ticketPanel->addWidget(m_builder->control(QStringLiteral("Label24")));
@@ -183,6 +191,9 @@ QWidget* MainWindow::buildTipPage() {
                                   QStringLiteral("start Tips calculate"),
                                   [this] { m_session.generator().BitBtn19Click(); }));
     m_session.generator().setNumberDialog(new NumberDialogWindow(this, [this] { return today(); }));
+    ticketPanel->addWidget(button(
+        QStringLiteral("Button6"), QStringLiteral("la distribution numéros"),
+        QStringLiteral("Tip distribution"), [this] { m_session.statistics().Button6Click(); }));
     ticketPanel->addStretch();
     ticketPanel->addWidget(button(QStringLiteral("BitBtn5"), QStringLiteral("&Fermer"), QString(),
                                   [this] { close(); }));
@@ -237,18 +248,7 @@ QWidget* MainWindow::buildTipPage() {
 }
 
 QWidget* MainWindow::buildParameterPage() {
-    auto* inner = new QTabWidget;
-    inner->setObjectName(QStringLiteral("PageControl2"));
-    const std::pair<const char*, const char*> pages[] = {
-        {"TabSheet8", "statistique"},
-        {"TabSheet9", "l'optimisation billet"},
-        {"TabSheet10", "mathématiquement"},
-        {"TabSheet11", "général"}};
-    for (const auto& [name, caption] : pages) {
-        QWidget* page = m_builder->parameterPage(QString::fromLatin1(name));
-        inner->addTab(PageBuilder::named(page, QString::fromLatin1(name)), QString::fromUtf8(caption));
-    }
-    return inner;
+    return ParameterPages(*m_builder).build();
 }
 
 QWidget* MainWindow::buildHiddenDrawPage() {
@@ -260,16 +260,14 @@ QWidget* MainWindow::buildHiddenDrawPage() {
 }
 
 QWidget* MainWindow::buildChartPage() {
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    auto* toolRow = new QHBoxLayout;
-    auto* panel = PageBuilder::named(new QWidget, QStringLiteral("Panel16"));
-    panel->setLayout(toolRow);
-    toolRow->addWidget(m_builder->control(QStringLiteral("DateTimePicker2")));
-    toolRow->addStretch();
-    layout->addWidget(panel);
-    layout->addStretch();
-    return page;
+    m_chartPage = new ChartPage(
+        m_session, *m_builder,
+        [this](const QString& name, const QString& caption, const QString& hint,
+               std::function<void()> action) {
+            return button(name, caption, hint, std::move(action));
+        },
+        [this](QWidget* widget) { widget->installEventFilter(new HintFilter(m_session, widget)); });
+    return m_chartPage;
 }
 
 QWidget* MainWindow::buildAnalysisPage() {
@@ -281,8 +279,9 @@ QWidget* MainWindow::buildAnalysisPage() {
         QStringLiteral("SpeedButton5"), QStringLiteral("charger"),
         QStringLiteral("Ziehungsdaten afür das gewählte Datu aus der Datenbank heraussuchen"),
         [this] { m_session.SpeedButton5Click(); }));
-    QWidget* stop = button(QStringLiteral("SpeedButton8"), QStringLiteral("Stop"),
-                           QStringLiteral("Stop reading"), [this] { m_session.SpeedButton8Click(); });
+    QWidget* stop =
+        button(QStringLiteral("SpeedButton8"), QStringLiteral("Stop"),
+               QStringLiteral("Stop reading"), [this] { m_session.SpeedButton8Click(); });
     stop->hide();
     loadRow->addWidget(stop);
     loadRow->addStretch();
@@ -303,15 +302,81 @@ QWidget* MainWindow::buildAnalysisPage() {
                                  [&history] { history.BitBtn4Click(); }));
     historyRow->addStretch();
     layout->addLayout(historyRow);
+    auto* searchRow = new QHBoxLayout;
+    app::StatisticsCommands& statistics = m_session.statistics();
+    searchRow->addWidget(button(QStringLiteral("Button2"), QStringLiteral("rechercher paires"),
+                                QString(), [&statistics] { statistics.Button2Click(); }));
+    searchRow->addWidget(button(QStringLiteral("Button3"), QStringLiteral("rechercher trois"),
+                                QString(), [&statistics] { statistics.Button3Click(); }));
+    searchRow->addWidget(button(QStringLiteral("Button4"), QStringLiteral("rechercher quatre"),
+                                QString(), [&statistics] { statistics.Button4Click(); }));
+    searchRow->addWidget(button(QStringLiteral("Button5"), QStringLiteral("en attendant"),
+                                QString(), [&statistics] { statistics.Button5Click(); }));
+    searchRow->addStretch();
+    layout->addLayout(searchRow);
+    layout->addWidget(buildBacktestBox());
     layout->addStretch();
     return page;
+}
+
+QWidget* MainWindow::buildBacktestBox() {
+    auto* box = new QWidget;
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    app::BacktestCommands& tests = m_session.backtests();
+    layout->addWidget(new QLabel(QStringLiteral(
+        "L'analyse historique des paramètres à partir de la date sélectionnée ci-dessus")));
+    layout->addWidget(
+        button(QStringLiteral("BitBtn9"),
+               QStringLiteral(
+                   "trié calculer et tester la façon dont cela aurait réussi jusqu'à aujourd'hui"),
+               QString(), [&tests] { tests.BitBtn9Click(); }));
+    layout->addWidget(button(
+        QStringLiteral("Erfolgstest"),
+        QStringLiteral("trié calculer et tester le succès de chacun dans le prochain tirage"),
+        QString(), [&tests] { tests.ErfolgstestClick(); }));
+    layout->addWidget(new QLabel(QStringLiteral("Historique date de début analyse ci-dessus")));
+    layout->addWidget(button(QStringLiteral("Button7"),
+                             QStringLiteral("Tester se produisent souvent que les numéros tirés à "
+                                            "chaque tirer de la prochaine"),
+                             QString(), [&tests] { tests.Button7Click(); }));
+    layout->addWidget(
+        button(QStringLiteral("Button8"),
+               QStringLiteral(
+                   "Testez souvent les numéros apparaissent dans chacune des le prochain tirage"),
+               QString(), [&tests] { tests.Button8Click(); }));
+    layout->addWidget(
+        button(QStringLiteral("Button9"),
+               QStringLiteral(
+                   "Essai se produisent souvent dans le nombre de chaque côté de la contraction"),
+               QString(), [&tests] { tests.Button9Click(); }));
+    layout->addWidget(button(QStringLiteral("Button10"),
+                             QStringLiteral("Testez les numéros apparaissent souvent dans les 3 "
+                                            "prochains dessins"),
+                             QString(), [&tests] { tests.Button10Click(); }));
+    layout->addWidget(button(QStringLiteral("Button11"),
+                             QStringLiteral("Testez les numéros apparaissent souvent dans les 3 "
+                                            "derniers dessins"),
+                             QString(), [&tests] { tests.Button11Click(); }));
+    // Stops a running backtest after its current cycle; Escape does the same.
+    auto* stop = new QPushButton(QStringLiteral("Stop"));
+    PageBuilder::named(stop, QStringLiteral("BacktestStop"),
+                       QStringLiteral("Arrêter l'analyse en cours"));
+    stop->setShortcut(QKeySequence(Qt::Key_Escape));
+    stop->setEnabled(false);
+    connect(stop, &QPushButton::clicked, this, [&tests] { tests.requestStop(); });
+    layout->addWidget(stop, 0, Qt::AlignLeft);
+    return box;
 }
 
 QWidget* MainWindow::buildInternetPage() {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(m_builder->labelled(QStringLiteral("Proxy-Server"), QStringLiteral("ProxyHostEdit")));
-    layout->addWidget(m_builder->labelled(QStringLiteral("Porxy-Port"), QStringLiteral("ProxyPortEdit")));
+    layout->addWidget(
+        m_builder->labelled(QStringLiteral("Proxy-Server"), QStringLiteral("ProxyHostEdit")));
+    layout->addWidget(
+        m_builder->labelled(QStringLiteral("Porxy-Port"), QStringLiteral("ProxyPortEdit")));
     layout->addWidget(m_builder->labelled(QStringLiteral("Service"), QStringLiteral("ServiceURL")));
     QWidget* url = m_builder->control(QStringLiteral("URLEdit"));
     url->setEnabled(false);
@@ -365,10 +430,20 @@ void MainWindow::controlChanged(const QString& name) {
         if (QWidget* widget = findChild<QWidget*>(name)) {
             widget->setEnabled(!m_session.historyCommands().updateRunning());
         }
+    } else if (name == QLatin1String("Chart1") && m_chartPage) {
+        m_chartPage->showResult(m_session.chart());
+    } else if (name == QLatin1String("PageControl1")) {
+        if (QWidget* page = m_pages->findChild<QWidget*>(m_session.requestedPage())) {
+            m_pages->setCurrentWidget(page);
+        }
     } else if (name == QLatin1String("BitBtn4")) {
         // The start button's caption is the generator's run state.
         if (auto* start = m_pages->findChild<QPushButton*>(name)) {
             start->setText(m_session.generator().caption());
+        }
+    } else if (name == QLatin1String("BacktestStop")) {
+        if (QWidget* stop = findChild<QWidget*>(name)) {
+            stop->setEnabled(m_session.backtests().running());
         }
     } else if (name == QLatin1String("SpeedButton8")) {
         if (QWidget* stop = findChild<QWidget*>(name)) {
@@ -394,7 +469,8 @@ bool MainWindow::askYesNo(const QString& text) {
 std::optional<QString> MainWindow::inputText(const QString& caption, const QString& prompt,
                                              const QString& defaultText) {
     bool ok = false;
-    const QString text = QInputDialog::getText(this, caption, prompt, QLineEdit::Normal, defaultText, &ok);
+    const QString text =
+        QInputDialog::getText(this, caption, prompt, QLineEdit::Normal, defaultText, &ok);
     return ok ? std::optional<QString>(text) : std::nullopt;
 }
 
@@ -458,7 +534,8 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     }
     // The pages grow with the window's height; the layouts do the rest.
     QFont font = m_pages->font();
-    font.setPixelSize(std::max(8, static_cast<int>(m_baseFontSize * height() / m_designHeight + 0.5)));
+    font.setPixelSize(
+        std::max(8, static_cast<int>(m_baseFontSize * height() / m_designHeight + 0.5)));
     m_pages->setFont(font);
 }
 

@@ -15,6 +15,7 @@ class QTabWidget;
 
 namespace ui {
 
+class ChartPage;
 class ControlBinder;
 class PageBuilder;
 
@@ -56,6 +57,7 @@ private:
     QWidget* buildHiddenDrawPage();
     QWidget* buildChartPage();
     QWidget* buildAnalysisPage();
+    QWidget* buildBacktestBox();
     QWidget* buildInternetPage();
     QWidget* button(const QString& name, const QString& caption, const QString& hint,
                     std::function<void()> action);
@@ -69,6 +71,7 @@ private:
     std::unique_ptr<ControlBinder> m_binder;
     std::unique_ptr<PageBuilder> m_builder;
     QTabWidget* m_pages = nullptr;
+    ChartPage* m_chartPage = nullptr;
     QLabel* m_statusPanels[2] = {nullptr, nullptr};
     QListWidget* m_listBox1 = nullptr;
     QListWidget* m_listBox2 = nullptr;

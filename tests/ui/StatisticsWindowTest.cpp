@@ -1,0 +1,230 @@
+// The chart page and the parameter pages of the real window, driven through
+// their widgets over the real history. Set TIRVEX_SCREENSHOTS to a folder to
+// keep a picture of the chart after each tool-row button and of each
+// parameter page.
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QValueAxis>
+#include <QtTest>
+
+#include "TestSupport.h"
+#include "app/StatisticsCommands.h"
+#include "ui/ChartPage.h"
+#include "ui/MainWindow.h"
+
+class StatisticsWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<testsupport::TempHome> m_home;
+    std::unique_ptr<ui::MainWindow> m_window;
+
+    template <typename T> T* child(const QString& name) {
+        T* widget = m_window->findChild<T*>(name);
+        if (!widget) {
+            qFatal("no widget %s", qPrintable(name));
+        }
+        return widget;
+    }
+    QChart* chart() { return child<QChartView>(QStringLiteral("Chart1"))->chart(); }
+    QBarSet* bars() {
+        auto* series = chart()->findChild<QBarSeries*>(QStringLiteral("Series2"));
+        return series ? series->barSets().value(0) : nullptr;
+    }
+    void screenshot(QWidget* widget, const QString& name) {
+        const QString folder = qEnvironmentVariable("TIRVEX_SCREENSHOTS");
+        if (!folder.isEmpty()) {
+            QApplication::processEvents(); // let a page just switched to lay itself out
+            QDir().mkpath(folder);
+            QVERIFY(widget->grab().save(QDir(folder).filePath(name + QStringLiteral(".png"))));
+        }
+    }
+    // The dialogs reuse button names; the page's own buttons are meant.
+    QWidget* onPage(const char* page, const QString& name) {
+        QWidget* widget = child<QWidget>(QString::fromLatin1(page))->findChild<QWidget*>(name);
+        if (!widget) {
+            qFatal("no widget %s on %s", qPrintable(name), page);
+        }
+        return widget;
+    }
+    void click(const QString& name) {
+        const char* page = name.startsWith(QLatin1String("SpeedButton")) ? "Panel16"
+                           : name == QLatin1String("Button6")            ? "TabSheet1"
+                                                                         : "TabSheet4";
+        QTest::mouseClick(onPage(page, name), Qt::LeftButton);
+    }
+
+private Q_SLOTS:
+    void init() {
+        m_home = std::make_unique<testsupport::TempHome>();
+        m_home->writeHistory(testsupport::realHistory());
+        auto settings = std::make_unique<QSettings>(m_home->file("s.ini"), QSettings::IniFormat);
+        m_window = std::make_unique<ui::MainWindow>(m_home->path(), std::move(settings));
+        m_window->setToday(QDate(2025, 6, 10));
+        m_window->resize(900, 640);
+        m_window->show();
+        QTRY_VERIFY(!child<QLabel>(QStringLiteral("Label35"))->text().isEmpty());
+        // The activation drew the number distribution.
+        QTRY_COMPARE(bars()->count(), 70);
+        child<QDateEdit>(QStringLiteral("DateTimePicker2"))->setDate(QDate(2024, 6, 1));
+    }
+
+    void cleanup() {
+        m_window.reset();
+        m_home.reset();
+    }
+
+    void toolRowDrawsEachStatistic() {
+        auto* pages = child<QTabWidget>(QStringLiteral("PageControl1"));
+        QWidget* chartPage = child<QWidget>(QStringLiteral("TabSheet5"));
+        app::Session& session = m_window->session();
+        struct Case {
+            const char* button;
+            int points;
+            bool fixed;
+            const char* caption;
+            const char* file;
+        };
+        const Case cases[] = {
+            {"SpeedButton2", 70, true, "la distribution en nombre     tirer: ", "chart_numbers"},
+            {"SpeedButton9", -1, false,
+             "traverser la somme de distribution Match nul: ", "chart_crosssum"},
+            {"SpeedButton1", 69, true, "à ", "chart_pairs"},
+            {"SpeedButton3", 68, true, "à ", "chart_triples"},
+            {"SpeedButton17", 70, false, "à ", "chart_quads"},
+            {"SpeedButton19", 70, true, "Quel nombre est en retard", "chart_overdue"},
+        };
+        pages->setCurrentWidget(chartPage);
+        for (const Case& c : cases) {
+            click(QString::fromLatin1(c.button));
+            const stats::StatResult& result = session.chart();
+            if (c.points >= 0) {
+                QCOMPARE(bars()->count(), c.points);
+            }
+            QCOMPARE(bars()->count(), int(result.points.size()));
+            QCOMPARE(result.fixedRange, c.fixed);
+            QVERIFY(result.caption.startsWith(QString::fromUtf8(c.caption)));
+            auto* bottom = chart()->axes(Qt::Horizontal).value(0);
+            QCOMPARE(bottom->titleText(), ui::ChartPage::displayCaption(result.caption));
+            auto* left = qobject_cast<QValueAxis*>(chart()->axes(Qt::Vertical).value(0));
+            QVERIFY(left);
+            if (c.fixed) {
+                QCOMPARE(left->min(), result.minimum);
+                QCOMPARE(left->max(), result.maximum);
+            } else {
+                QCOMPARE(left->min(), 0.0);
+                QVERIFY(left->max() >= result.rangeMaximum());
+            }
+            for (int i = 0; i < bars()->count(); i += 7) {
+                QCOMPARE(bars()->at(i), result.yAt(i));
+            }
+            // No value labels once the number distribution has run.
+            QVERIFY(!chart()->findChild<QBarSeries*>(QStringLiteral("Series2"))->isLabelsVisible());
+            screenshot(m_window.get(), QString::fromLatin1(c.file));
+        }
+        QVERIFY(!chart()->legend()->isVisible());
+        QVERIFY(chart()->title().isEmpty());
+        QVERIFY(!chart()->findChild<QBarSeries*>(QStringLiteral("Series1"))->isVisible());
+    }
+
+    void primesAreRedTheOthersGreen() {
+        click(QStringLiteral("SpeedButton2"));
+        QBarSet* set = bars();
+        // Number 1 is red and drawn as the set's colour; 4 is green (selected).
+        QCOMPARE(set->color(), QColor(255, 0, 0));
+        QCOMPARE(set->selectedColor(), QColor(0, 128, 0));
+        QVERIFY(!set->isBarSelected(0));
+        QVERIFY(set->isBarSelected(3));
+        QVERIFY(!set->isBarSelected(66)); // 67
+        QVERIFY(set->isBarSelected(69));  // 70
+    }
+
+    void searchesBringTheChartPageToTheFront() {
+        auto* pages = child<QTabWidget>(QStringLiteral("PageControl1"));
+        QWidget* chartPage = child<QWidget>(QStringLiteral("TabSheet5"));
+        QWidget* analysis = child<QWidget>(QStringLiteral("TabSheet4"));
+        pages->setCurrentWidget(analysis);
+        click(QStringLiteral("SpeedButton2")); // the number distribution stays
+        QCOMPARE(pages->currentWidget(), analysis);
+        for (const char* name : {"Button2", "Button3", "Button4", "Button5"}) {
+            pages->setCurrentWidget(analysis);
+            click(QString::fromLatin1(name));
+            QCOMPARE(pages->currentWidget(), chartPage);
+        }
+        pages->setCurrentIndex(0);
+        click(QStringLiteral("Button6"));
+        QCOMPARE(pages->currentWidget(), chartPage);
+        QCOMPARE(
+            chart()->axes(Qt::Horizontal).value(0)->titleText(),
+            ui::ChartPage::displayCaption(QStringLiteral("Distribution en nombre des conseils")));
+    }
+
+    void startPickerIsCorrectedOnScreen() {
+        auto* picker = child<QDateEdit>(QStringLiteral("DateTimePicker2"));
+        QCOMPARE(picker->minimumDate(), QDate(1993, 9, 16));
+        const QDate end = m_window->session().controls().date(QStringLiteral("DateTimePicker1"));
+        picker->setDate(end.addDays(10));
+        click(QStringLiteral("SpeedButton19"));
+        QCOMPARE(picker->date(), end.addDays(-365));
+    }
+
+    void hoverWritesTheHintIntoTheStatusBar() {
+        // The evaluation dialog has a status bar of the same name.
+        auto* panel = m_window->statusBar()->findChild<QLabel*>(QStringLiteral("StatusBar1Panel1"));
+        QVERIFY(panel);
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(onPage("Panel16", QStringLiteral("SpeedButton9")), &enter);
+        QCOMPARE(panel->text(), QStringLiteral("Distribution of cross sums"));
+        QApplication::sendEvent(child<QWidget>(QStringLiteral("DateTimePicker2")), &enter);
+        QCOMPARE(panel->text(), QStringLiteral("With the chosen date starts the evaluation"));
+        QApplication::sendEvent(onPage("Panel16", QStringLiteral("SpeedButton19")), &enter);
+        QCOMPARE(panel->text(), QStringLiteral("Which number was not drawn the longest?"));
+    }
+
+    void parameterPagesPutTheValuesIntoTheSentences() {
+        auto* pages = child<QTabWidget>(QStringLiteral("PageControl1"));
+        pages->setCurrentWidget(child<QWidget>(QStringLiteral("TabSheet6")));
+        auto* inner = child<QTabWidget>(QStringLiteral("PageControl2"));
+        QCOMPARE(inner->count(), 4);
+        QCOMPARE(inner->tabText(0), QStringLiteral("statistique"));
+        QCOMPARE(inner->tabText(3), QStringLiteral("général"));
+
+        auto* check4 = child<QCheckBox>(QStringLiteral("CheckBox4"));
+        QCOMPARE(check4->text(), QStringLiteral("maximum de"));
+        auto* max = child<QSpinBox>(QStringLiteral("UpDown4"));
+        auto* min = child<QSpinBox>(QStringLiteral("UpDown21"));
+        // Both values sit on the caption's line, in the order of its gaps.
+        QCOMPARE(max->parentWidget(), check4->parentWidget());
+        QCOMPARE(min->parentWidget(), check4->parentWidget());
+        QCOMPARE(child<QSpinBox>(QStringLiteral("UpDown15"))->text(), QStringLiteral("1.200"));
+
+        for (const char* hidden : {"CheckBox27", "CheckBox30", "CheckBox31", "ComboBox2",
+                                   "ComboBox3", "DateTimePicker3"}) {
+            QVERIFY2(!child<QWidget>(QString::fromLatin1(hidden))->isVisibleTo(m_window.get()),
+                     hidden);
+        }
+        // Raising the minimum above the maximum raises the maximum on screen.
+        min->setValue(3);
+        QCOMPARE(max->value(), 3);
+        max->setValue(1);
+        QCOMPARE(min->value(), 1);
+
+        for (int i = 0; i < inner->count(); ++i) {
+            inner->setCurrentIndex(i);
+            screenshot(m_window.get(), QStringLiteral("parameters_%1").arg(i + 1));
+        }
+    }
+};
+
+QTEST_MAIN(StatisticsWindowTest)
+#include "StatisticsWindowTest.moc"
