@@ -71,7 +71,6 @@ private Q_SLOTS:
         auto settings = std::make_unique<QSettings>(m_home->file("s.ini"), QSettings::IniFormat);
         m_window = std::make_unique<ui::MainWindow>(m_home->path(), std::move(settings));
         m_window->setToday(QDate(2025, 6, 10));
-        m_window->resize(900, 640);
         m_window->show();
         QTRY_VERIFY(!child<QLabel>(QStringLiteral("Label35"))->text().isEmpty());
         // The activation drew the number distribution.
