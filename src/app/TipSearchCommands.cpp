@@ -15,6 +15,9 @@ const QString kPicker2 = QStringLiteral("DateTimePicker2");
 } // namespace
 
 bool TipSearchCommands::SpeedButton4Click() {
+    if (m_running) {
+        return false;
+    }
     WindowPort& port = m_session.port();
     const QString defaultText = tips::TipSearch::inputDefault(m_session.numbersPerTip());
     const QString answer =
@@ -49,9 +52,11 @@ bool TipSearchCommands::SpeedButton4Click() {
     tips::TipSearch::Callbacks callbacks;
     callbacks.onHit = [this](const tips::TipSearch::Hit& hit) { return askGoOn(hit); };
     callbacks.onProgress = [this](const tips::TipSearch::Progress& p) { showProgress(p); };
+    m_running = true;
     m_outcome =
         tips::TipSearch::run(history, &m_session.tipList(), m_session.numbersPerTip(), *threshold,
                              range, &m_session.current(), &m_session.hitTally(), callbacks);
+    m_running = false;
     if (m_outcome.lastPosition >= 0) {
         controls.setText(QStringLiteral("Label29"), m_outcome.drawLine);
         controls.setText(QStringLiteral("Label35"), m_outcome.drawLine);

@@ -23,7 +23,9 @@ public:
 
     // Asks for the threshold and walks the range DateTimePicker2 ..
     // DateTimePicker1. False when the answer is no number or the history
-    // cannot be read (nothing changed then).
+    // cannot be read (nothing changed then), and for a click while a search
+    // runs: the walk lets input through, and a second walk inside the first
+    // would leave the draw fields to whichever ends last.
     bool SpeedButton4Click();
     const tips::TipSearch::Outcome& lastOutcome() const { return m_outcome; }
 
@@ -40,6 +42,7 @@ private:
     Session& m_session;
     HitHandler m_hitHandler;
     tips::TipSearch::Outcome m_outcome;
+    bool m_running = false;
 };
 
 } // namespace app

@@ -396,8 +396,11 @@ TEST_F(TipToolsTest, SearchHitHandlerReplacesTheQuestion) {
     session.controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2022, 11, 24));
     session.controls().setDate(QStringLiteral("DateTimePicker2"), QDate(2022, 11, 23));
     QStringList seen;
-    session.tipSearch().setHitHandler([&seen](const QString& message) {
+    int nested = 0;
+    session.tipSearch().setHitHandler([&](const QString& message) {
         seen << message;
+        // A second click while the walk lets input through is refused.
+        nested += session.tipSearch().SpeedButton4Click() ? 1 : 0;
         return true;
     });
     port.inputAnswers = {QStringLiteral("6")};
@@ -405,6 +408,7 @@ TEST_F(TipToolsTest, SearchHitHandlerReplacesTheQuestion) {
     EXPECT_EQ(seen, (QStringList{"A hit on: 23.11.2022", "A hit on: 24.11.2022",
                                  "A hit on: 24.11.2022"}));
     EXPECT_TRUE(port.questions.isEmpty());
+    EXPECT_EQ(nested, 0);
 }
 
 // ---- online hand-off ---------------------------------------------------------
