@@ -1,0 +1,237 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "DrawService.h"
+#include "TestSupport.h"
+#include "UpdateTestSupport.h"
+#include "app/HistoryCommands.h"
+#include "app/WebAddresses.h"
+#include "common/DayNumber.h"
+#include "history/HistoryFile.h"
+#include "ui/DrawEntryDialog.h"
+#include "ui/MainWindow.h"
+
+using history::TZiehung;
+using testsupport::makeRecord;
+using testsupport::twentyNumbers;
+
+namespace {
+
+class RecordingShell : public app::ShellPort {
+public:
+    QStringList opened;
+    void open(const QString& target) override { opened << target; }
+};
+
+const QDate kToday(2022, 11, 27);
+
+} // namespace
+
+class HistoryWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<testsupport::TempHome> m_home;
+    std::unique_ptr<ui::MainWindow> m_window;
+    std::unique_ptr<drawservice::DrawService> m_service;
+    std::vector<TZiehung> m_all;
+
+    template <typename T> T* child(const QString& name) {
+        T* widget = m_window->findChild<T*>(name);
+        if (!widget) {
+            qFatal("no widget %s", qPrintable(name));
+        }
+        return widget;
+    }
+    std::vector<TZiehung> stored() const {
+        std::vector<TZiehung> records;
+        history::HistoryFile::readAll(m_home->historyPath(), &records);
+        return records;
+    }
+    void typeServiceAddress(const QString& address) {
+        m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(5);
+        auto* edit = child<QLineEdit>(QStringLiteral("ServiceURL"));
+        edit->clear();
+        QTest::keyClicks(edit, address);
+        QCOMPARE(m_window->session().controls().text(QStringLiteral("ServiceURL")), address);
+    }
+
+private Q_SLOTS:
+    void init() {
+        m_all.clear();
+        for (int day = 0; day < 4; ++day) {
+            for (int soir = 0; soir < 2; ++soir) {
+                m_all.push_back(makeRecord(kToday.addDays(day - 3), soir,
+                                           twentyNumbers(day * 2 + soir + 1), 2 + soir));
+            }
+        }
+        m_home = std::make_unique<testsupport::TempHome>();
+        m_home->writeHistory({m_all.begin(), m_all.begin() + 3});
+        m_service = std::make_unique<drawservice::DrawService>();
+        m_service->setDraws(m_all);
+        QVERIFY(m_service->start() > 0);
+        auto settings = std::make_unique<QSettings>(m_home->file("s.ini"), QSettings::IniFormat);
+        m_window = std::make_unique<ui::MainWindow>(m_home->path(), std::move(settings));
+        m_window->setToday(kToday);
+        m_window->show();
+        QTRY_VERIFY(!child<QLabel>(QStringLiteral("Label35"))->text().isEmpty());
+    }
+
+    void cleanup() {
+        m_window.reset();
+        m_service.reset();
+        m_home.reset();
+    }
+
+    void updateButtonAppendsTheDrawsAndHidesTheStopButtonAgain() {
+        // Without an address the start-up update sent nothing.
+        QCOMPARE(stored().size(), 3u);
+        QVERIFY(child<QWidget>(QStringLiteral("SpeedButton8"))->isHidden());
+        typeServiceAddress(m_service->baseUrl());
+
+        bool stopShown = false;
+        bool buttonsDisabled = false;
+        QTimer::singleShot(0, m_window.get(), [&] {
+            stopShown = !child<QWidget>(QStringLiteral("SpeedButton8"))->isHidden();
+            buttonsDisabled = !child<QWidget>(QStringLiteral("BitBtn1"))->isEnabled() &&
+                              !child<QWidget>(QStringLiteral("SpeedButton10"))->isEnabled();
+        });
+        m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(4);
+        QTest::mouseClick(child<QPushButton>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+
+        QVERIFY(stopShown);
+        QVERIFY(buttonsDisabled);
+        QCOMPARE(stored(), m_all);
+        QVERIFY(child<QWidget>(QStringLiteral("SpeedButton8"))->isHidden());
+        QVERIFY(child<QWidget>(QStringLiteral("BitBtn1"))->isEnabled());
+        QVERIFY(child<QWidget>(QStringLiteral("SpeedButton10"))->isEnabled());
+        const QString line = child<QLabel>(QStringLiteral("Label35"))->text();
+        QVERIFY2(line.contains(QStringLiteral("27.11.22")) &&
+                     line.contains(QStringLiteral("(soir)")),
+                 qPrintable(line));
+        QCOMPARE(child<QLabel>(QStringLiteral("StatusBar1Panel1"))->text(),
+                 QStringLiteral("Garantit pas l`exactitude des chiffres!"));
+    }
+
+    void aSilentServiceLeavesTheWindowUsable() {
+        updatetest::SilentServer silent;
+        m_window->session().historyCommands().setTimeouts(300, 600);
+        typeServiceAddress(silent.baseUrl());
+        const QString before = child<QLabel>(QStringLiteral("Label35"))->text();
+        QString during;
+        QString status;
+        QTimer::singleShot(50, m_window.get(), [&] {
+            status = child<QLabel>(QStringLiteral("StatusBar1Panel0"))->text();
+            // A click while the request waits is handled at once.
+            QTest::mouseClick(child<QPushButton>(QStringLiteral("SpeedButton6")), Qt::LeftButton);
+            during = child<QLabel>(QStringLiteral("Label35"))->text();
+        });
+        QTest::mouseClick(child<QPushButton>(QStringLiteral("SpeedButton10")), Qt::LeftButton);
+        QVERIFY(!during.isEmpty());
+        QVERIFY(during != before);
+        QCOMPARE(status, QStringLiteral("Loading"));
+        QCOMPARE(silent.accepted(), 1);
+        QVERIFY(child<QWidget>(QStringLiteral("SpeedButton8"))->isHidden());
+        QVERIFY(child<QWidget>(QStringLiteral("SpeedButton10"))->isEnabled());
+        QCOMPARE(stored().size(), 3u);
+    }
+
+    void manualEntryTakesExactlyTwentyNumbers() {
+        // The current draw is the newest stored: the 25th, midday.
+        const TZiehung current = m_all[2];
+        bool checkedShown = false;
+        QString refusal;
+        QString caption;
+        QTimer::singleShot(0, m_window.get(), [&] {
+            auto* dialog = qobject_cast<ui::DrawEntryDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            // Whatever fails below, the dialog must not stay open.
+            const std::unique_ptr<QDialog, void (*)(QDialog*)> closer(dialog, [](QDialog* d) {
+                if (d->isVisible()) {
+                    d->reject();
+                }
+            });
+            // A click on the box's indicator, where a user clicks.
+            auto click = [](QCheckBox* box, Qt::MouseButton button) {
+                QTest::mouseClick(box, button, {}, QPoint(6, box->height() / 2));
+            };
+            caption = dialog->windowTitle();
+            auto box = [dialog](int n) {
+                return dialog->findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(n + 70));
+            };
+            checkedShown = dialog->checkedCount() == 20 && box(current.zahlen[0])->isChecked();
+            // A right press counts the weight down to 0 and unchecks.
+            click(box(current.zahlen[0]), Qt::RightButton);
+            QVERIFY(!box(current.zahlen[0])->isChecked());
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
+                              Qt::LeftButton);
+            refusal = dialog->statusText();
+            QVERIFY(dialog->isVisible());
+            int free = 1;
+            while (box(free)->isChecked() || free == current.zahlen[0]) {
+                ++free;
+            }
+            click(box(free), Qt::LeftButton);
+            QVERIFY(box(free)->isChecked());
+            dialog->findChild<QRadioButton*>()->setChecked(true); // multiplier 2
+            dialog->findChild<QSpinBox*>(QStringLiteral("UpDown9"))->setValue(7);
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
+                              Qt::LeftButton);
+        });
+        QTest::mouseClick(child<QPushButton>(QStringLiteral("BitBtn8")), Qt::LeftButton);
+        QCOMPARE(caption, QStringLiteral("Dates de tirage "));
+        QVERIFY(checkedShown);
+        QCOMPARE(refusal, QStringLiteral("Un tirage compte exactement 20 numéros : 19 cochés."));
+        const std::vector<TZiehung> records = stored();
+        QCOMPARE(records.size(), 3u); // the stored draw was replaced
+        QCOMPARE(records[2].datum, current.datum);
+        QCOMPARE(records[2].soir, current.soir);
+        QVERIFY(records[2].zahlen != current.zahlen);
+        QCOMPARE(int(records[2].jokerPlus[6]), 7);
+        QCOMPARE(int(records[2].multiplicateur), 2);
+    }
+
+    void deleteRemovesTheCurrentDraw() {
+        QTest::mouseClick(child<QPushButton>(QStringLiteral("SpeedButton6")), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(QStringLiteral("BitBtn6")), Qt::LeftButton);
+        const std::vector<TZiehung> left = stored();
+        QCOMPARE(left.size(), 2u);
+        QCOMPARE(left[0], m_all[0]);
+        QCOMPARE(left[1], m_all[2]);
+    }
+
+    void internetPageShowsTheProxyAndOpensTheAddresses() {
+        RecordingShell shell;
+        m_window->session().setShellPort(&shell);
+        QCOMPARE(child<QLineEdit>(QStringLiteral("ProxyPortEdit"))->text(), QStringLiteral("80"));
+        QVERIFY(child<QWidget>(QStringLiteral("URLEdit"))->isHidden());
+        QVERIFY(!m_window->findChildren<QLabel*>().isEmpty());
+        bool portLabel = false;
+        for (QLabel* label : m_window->findChildren<QLabel*>()) {
+            portLabel = portLabel || label->text() == QStringLiteral("Porxy-Port");
+        }
+        QVERIFY(portLabel);
+        m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(5);
+        QStringList expected;
+        for (const app::web::AddressLabel& link : app::web::kInternetPageLabels) {
+            QTest::mouseClick(child<QLabel>(link.name), Qt::LeftButton);
+            expected << link.address;
+        }
+        m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(0);
+        QTest::mouseClick(child<QLabel>(QStringLiteral("Label43")), Qt::LeftButton);
+        expected << app::web::kProductPage;
+        QCOMPARE(shell.opened, expected);
+        m_window->session().setShellPort(nullptr);
+    }
+};
+
+QTEST_MAIN(HistoryWindowTest)
+#include "HistoryWindowTest.moc"
