@@ -1,0 +1,99 @@
+// The backtest buttons of the analyse page in the real window. Set
+// TIRVEX_SCREENSHOTS to a folder to keep a picture of the page.
+#include <QDateEdit>
+#include <QDir>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "TestSupport.h"
+#include "app/BacktestCommands.h"
+#include "common/TextFile.h"
+#include "ui/MainWindow.h"
+
+namespace {
+class RecordingShell : public app::ShellPort {
+public:
+    QStringList opened;
+    void open(const QString& target) override { opened << target; }
+};
+} // namespace
+
+class BacktestWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<testsupport::TempHome> m_home;
+    std::unique_ptr<ui::MainWindow> m_window;
+    RecordingShell m_shell;
+
+    QPushButton* button(const QString& name) {
+        auto* widget = m_window->findChild<QWidget*>(QStringLiteral("TabSheet4"))
+                           ->findChild<QPushButton*>(name);
+        if (!widget) {
+            qFatal("no button %s", qPrintable(name));
+        }
+        return widget;
+    }
+
+private Q_SLOTS:
+    void init() {
+        m_home = std::make_unique<testsupport::TempHome>();
+        m_home->writeHistory(testsupport::realHistory());
+        auto settings = std::make_unique<QSettings>(m_home->file("s.ini"), QSettings::IniFormat);
+        m_window = std::make_unique<ui::MainWindow>(m_home->path(), std::move(settings));
+        m_window->setToday(QDate(2025, 6, 10));
+        m_window->session().setShellPort(&m_shell);
+        m_window->show();
+    }
+    void cleanup() {
+        m_window.reset();
+        m_home.reset();
+    }
+
+    void buttonsCarryTheirCaptions() {
+        const std::pair<const char*, const char*> buttons[] = {
+            {"BitBtn9",
+             "trié calculer et tester la façon dont cela aurait réussi jusqu'à aujourd'hui"},
+            {"Erfolgstest", "trié calculer et tester le succès de chacun dans le prochain tirage"},
+            {"Button7",
+             "Tester se produisent souvent que les numéros tirés à chaque tirer de la prochaine"},
+            {"Button8",
+             "Testez souvent les numéros apparaissent dans chacune des le prochain tirage"},
+            {"Button9",
+             "Essai se produisent souvent dans le nombre de chaque côté de la contraction"},
+            {"Button10", "Testez les numéros apparaissent souvent dans les 3 prochains dessins"},
+            {"Button11", "Testez les numéros apparaissent souvent dans les 3 derniers dessins"},
+        };
+        for (const auto& [name, caption] : buttons) {
+            QCOMPARE(button(QString::fromLatin1(name))->text(), QString::fromUtf8(caption));
+        }
+        QVERIFY(!button(QStringLiteral("BacktestStop"))->isEnabled());
+        auto* pages = m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        pages->setCurrentWidget(m_window->findChild<QWidget*>(QStringLiteral("TabSheet4")));
+        const QString folder = qEnvironmentVariable("TIRVEX_SCREENSHOTS");
+        if (!folder.isEmpty()) {
+            QApplication::processEvents();
+            QDir().mkpath(folder);
+            QVERIFY(m_window->grab().save(QDir(folder).filePath(QStringLiteral("analyse.png"))));
+        }
+    }
+
+    void aClickRunsTheTestAndOpensTheLog() {
+        m_window->findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"))
+            ->setDate(QDate(2024, 1, 1));
+        QTest::mouseClick(button(QStringLiteral("Button7")), Qt::LeftButton);
+        QCOMPARE(m_shell.opened, QStringList{m_home->file(QStringLiteral("Analyse.txt"))});
+        QStringList log;
+        QVERIFY(common::TextFile::readLines(m_home->file(QStringLiteral("Analyse.txt")), &log));
+        QCOMPARE(log.size(), 23);
+        QCOMPARE(log.last(), QStringLiteral("á 1039 tirer"));
+        // The picker shows the draw the run stopped at, the newest.
+        QCOMPARE(m_window->findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"))->date(),
+                 QDate(2025, 6, 4));
+        QVERIFY(!button(QStringLiteral("BacktestStop"))->isEnabled());
+    }
+};
+
+QTEST_MAIN(BacktestWindowTest)
+#include "BacktestWindowTest.moc"
