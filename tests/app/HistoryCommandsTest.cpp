@@ -6,12 +6,14 @@
 #include "RecordingPort.h"
 #include "TestSupport.h"
 #include "UpdateTestSupport.h"
+#include "app/ControlSchema.h"
 #include "app/HistoryCommands.h"
 #include "app/Session.h"
 #include "app/WebAddresses.h"
 #include "app/WebLinks.h"
 #include "common/DayNumber.h"
 #include "history/HistoryFile.h"
+#include "online/AutoWebScript.h"
 
 using history::DrawEntry;
 using history::TZiehung;
@@ -382,6 +384,13 @@ TEST(WebLinksTest, LabelsOpenTheAddressTheyShow) {
               (QStringList{QStringLiteral("https://www.fdj.fr/jeux-de-tirage/keno"),
                            QStringLiteral("https://www.quorvane.com"), app::web::kProductPage}));
     app::WebLinks(nullptr).Label52Click(QStringLiteral("www.quorvane.com")); // no shell: nothing
+}
+
+TEST(WebLinksTest, TheAddressesShownElsewhereAreTheSameConstants) {
+    EXPECT_EQ(app::ControlSchema::find(QStringLiteral("URLEdit"))->defaultValue,
+              app::web::kLotteryInfo);
+    EXPECT_EQ(QString::fromLatin1(online::AutoWebScript::kInstallerAddress),
+              app::web::kFormFillerDownload);
 }
 
 } // namespace
