@@ -93,13 +93,13 @@ const std::vector<ControlSpec>& ControlSchema::controls() {
 
 const ControlSpec* ControlSchema::find(const QString& name) {
     const auto it = std::find_if(kControls.begin(), kControls.end(),
-                                 [&](const ControlSpec& spec) { return spec.name == name; });
+                                 [&](const ControlSpec& control) { return control.name == name; });
     return it == kControls.end() ? nullptr : &*it;
 }
 
 const ControlSpec* ControlSchema::findByBuddy(const QString& editName) {
     const auto it = std::find_if(kControls.begin(), kControls.end(),
-                                 [&](const ControlSpec& spec) { return spec.buddy == editName; });
+                                 [&](const ControlSpec& control) { return control.buddy == editName; });
     return it == kControls.end() ? nullptr : &*it;
 }
 

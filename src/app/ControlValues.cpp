@@ -17,21 +17,21 @@ ControlValues::ControlValues() {
 
 void ControlValues::resetToDefaults() {
     m_values.clear();
-    for (const ControlSpec& spec : ControlSchema::controls()) {
+    for (const ControlSpec& control : ControlSchema::controls()) {
         Value v;
-        v.minimum = spec.minimum;
-        v.maximum = spec.maximum;
-        if (spec.kind == ControlKind::DatePicker) {
+        v.minimum = control.minimum;
+        v.maximum = control.maximum;
+        if (control.kind == ControlKind::DatePicker) {
             v.lowest = kLowestDate;
-            v.date = common::parseShortDate(spec.defaultValue);
-        } else if (spec.kind == ControlKind::ComboBox && !spec.items.isEmpty()) {
+            v.date = common::parseShortDate(control.defaultValue);
+        } else if (control.kind == ControlKind::ComboBox && !control.items.isEmpty()) {
             // A combo box holds the text of its selected item.
-            const int index = spec.defaultValue.toInt();
-            v.text = index >= 0 && index < spec.items.size() ? spec.items[index] : QString();
+            const int index = control.defaultValue.toInt();
+            v.text = index >= 0 && index < control.items.size() ? control.items[index] : QString();
         } else {
-            v.text = spec.defaultValue;
+            v.text = control.defaultValue;
         }
-        m_values.insert(spec.name, v);
+        m_values.insert(control.name, v);
     }
 }
 
@@ -92,24 +92,24 @@ void ControlValues::setChecked(const QString& name, bool checked) {
 }
 
 int ControlValues::index(const QString& name) const {
-    const ControlSpec* spec = ControlSchema::find(name);
+    const ControlSpec* control = ControlSchema::find(name);
     const Value* v = find(name);
-    if (!spec || !v) {
+    if (!control || !v) {
         return -1;
     }
     // A combo box's edit text selects the item it equals, none otherwise.
-    if (!spec->items.isEmpty() && spec->items.contains(v->text)) {
-        return static_cast<int>(spec->items.indexOf(v->text));
+    if (!control->items.isEmpty() && control->items.contains(v->text)) {
+        return static_cast<int>(control->items.indexOf(v->text));
     }
     bool ok = false;
     const int stored = v->text.toInt(&ok);
-    return spec->items.isEmpty() && ok ? stored : -1;
+    return control->items.isEmpty() && ok ? stored : -1;
 }
 
 void ControlValues::setIndex(const QString& name, int index) {
-    const ControlSpec* spec = ControlSchema::find(name);
-    if (spec && !spec->items.isEmpty()) {
-        setText(name, index >= 0 && index < spec->items.size() ? spec->items[index] : QString());
+    const ControlSpec* control = ControlSchema::find(name);
+    if (control && !control->items.isEmpty()) {
+        setText(name, index >= 0 && index < control->items.size() ? control->items[index] : QString());
     } else {
         setText(name, QString::number(index));
     }

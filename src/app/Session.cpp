@@ -332,7 +332,7 @@ void Session::onUserChange(const QString& name, std::function<void()> handler) {
 }
 
 bool Session::setControlByUser(const QString& name, const QString& value) {
-    const ControlSpec* spec = ControlSchema::find(name);
+    const ControlSpec* control = ControlSchema::find(name);
     const ControlSpec* upDown = ControlSchema::findByBuddy(name);
     if (upDown) {
         if (name == QLatin1String("Edit1")) {
@@ -346,12 +346,12 @@ bool Session::setControlByUser(const QString& name, const QString& value) {
             ParameterRules::userSetPosition(m_controls, upDown->name, static_cast<int>(position),
                                             &m_laufMax);
         }
-        spec = upDown;
-    } else if (!spec || spec->kind == ControlKind::Field || spec->kind == ControlKind::Label) {
+        control = upDown;
+    } else if (!control || control->kind == ControlKind::Field || control->kind == ControlKind::Label) {
         return false;
     } else {
         qint64 number = 0;
-        switch (spec->kind) {
+        switch (control->kind) {
         case ControlKind::UpDown:
             if (!common::parseInteger(value, &number)) {
                 return false;
@@ -366,7 +366,7 @@ bool Session::setControlByUser(const QString& name, const QString& value) {
             m_controls.setChecked(name, value == QLatin1String("1"));
             break;
         case ControlKind::ComboBox:
-            if (!common::parseInteger(value, &number) || number < -1 || number >= spec->items.size()) {
+            if (!common::parseInteger(value, &number) || number < -1 || number >= control->items.size()) {
                 return false;
             }
             m_controls.setIndex(name, static_cast<int>(number));
@@ -385,10 +385,10 @@ bool Session::setControlByUser(const QString& name, const QString& value) {
             break;
         }
     }
-    if (spec->name == QLatin1String("ComboBox1")) {
+    if (control->name == QLatin1String("ComboBox1")) {
         ComboBox1Change();
     }
-    const auto it = m_userChangeHandlers.find(spec->name);
+    const auto it = m_userChangeHandlers.find(control->name);
     if (it != m_userChangeHandlers.end()) {
         for (const auto& handler : it->second) {
             handler();
@@ -398,11 +398,11 @@ bool Session::setControlByUser(const QString& name, const QString& value) {
 }
 
 QString Session::controlValue(const QString& name) const {
-    const ControlSpec* spec = ControlSchema::find(name);
-    if (!spec) {
+    const ControlSpec* control = ControlSchema::find(name);
+    if (!control) {
         return m_controls.text(name);
     }
-    switch (spec->kind) {
+    switch (control->kind) {
     case ControlKind::UpDown:
         return QString::number(m_controls.position(name));
     case ControlKind::CheckBox:

@@ -60,11 +60,11 @@ QString storedNumberText(double value) {
 
 // How many items the selection stored under this value may point at: the
 // combo box's own, and ComboBox1's for the stake field "System".
-int selectableItems(const ControlSpec& spec) {
-    if (spec.name == QLatin1String("System")) {
+int selectableItems(const ControlSpec& control) {
+    if (control.name == QLatin1String("System")) {
         return static_cast<int>(ControlSchema::find(QStringLiteral("ComboBox1"))->items.size());
     }
-    return spec.kind == ControlKind::ComboBox ? static_cast<int>(spec.items.size()) : -1;
+    return control.kind == ControlKind::ComboBox ? static_cast<int>(control.items.size()) : -1;
 }
 
 } // namespace
@@ -95,34 +95,34 @@ QStringList SettingsStore::saveOrder() {
     return order;
 }
 
-void SettingsStore::restoreOne(const ControlSpec& spec, ControlValues& values) const {
-    const QString k = key(spec.settingsName);
+void SettingsStore::restoreOne(const ControlSpec& control, ControlValues& values) const {
+    const QString k = key(control.settingsName);
     if (!m_settings.contains(k)) {
         return; // the control keeps its default
     }
     const QVariant stored = m_settings.value(k);
-    switch (spec.storedAs) {
+    switch (control.storedAs) {
     case StoredAs::Bool:
         if (const auto v = readInteger(stored)) {
-            values.setChecked(spec.name, *v != 0);
+            values.setChecked(control.name, *v != 0);
         }
         break;
     case StoredAs::Int:
-        restoreInteger(spec, readInteger(stored), values);
+        restoreInteger(control, readInteger(stored), values);
         break;
     case StoredAs::Double:
-        if (spec.kind == ControlKind::DatePicker) {
+        if (control.kind == ControlKind::DatePicker) {
             const auto v = readDouble(stored);
-            if (!v || !isDayOfCalendar(*v) || !values.setDate(spec.name, common::toDate(*v))) {
-                values.setDate(spec.name, values.lowestDate(spec.name));
+            if (!v || !isDayOfCalendar(*v) || !values.setDate(control.name, common::toDate(*v))) {
+                values.setDate(control.name, values.lowestDate(control.name));
             }
         } else if (const auto v = readDouble(stored)) {
-            values.setText(spec.name, storedNumberText(*v));
+            values.setText(control.name, storedNumberText(*v));
         }
         break;
     case StoredAs::String:
         if (const auto v = readString(stored)) {
-            values.setText(spec.name, *v);
+            values.setText(control.name, *v);
         }
         break;
     case StoredAs::None:
@@ -130,35 +130,35 @@ void SettingsStore::restoreOne(const ControlSpec& spec, ControlValues& values) c
     }
 }
 
-void SettingsStore::restoreInteger(const ControlSpec& spec, std::optional<qint64> stored,
+void SettingsStore::restoreInteger(const ControlSpec& control, std::optional<qint64> stored,
                                    ControlValues& values) const {
     if (!stored) {
         return;
     }
     const int value = static_cast<int>(*stored);
-    const int items = selectableItems(spec);
+    const int items = selectableItems(control);
     // A selection beyond the items (other than "none" where the box allows
     // it) is not one the user could have made: the default stays.
-    if (items >= 0 && (value >= items || value < spec.minimum)) {
+    if (items >= 0 && (value >= items || value < control.minimum)) {
         return;
     }
-    if (spec.kind == ControlKind::UpDown) {
-        values.setPosition(spec.name, value); // held within the up-down's range
-    } else if (spec.kind == ControlKind::ComboBox) {
-        values.setIndex(spec.name, value);
+    if (control.kind == ControlKind::UpDown) {
+        values.setPosition(control.name, value); // held within the up-down's range
+    } else if (control.kind == ControlKind::ComboBox) {
+        values.setIndex(control.name, value);
     } else {
-        values.setText(spec.name, QString::number(value));
+        values.setText(control.name, QString::number(value));
     }
 }
 
 void SettingsStore::restore(ControlValues& values) const {
-    for (const ControlSpec& spec : ControlSchema::controls()) {
-        if (spec.storedAs == StoredAs::None) {
+    for (const ControlSpec& control : ControlSchema::controls()) {
+        if (control.storedAs == StoredAs::None) {
             continue;
         }
-        restoreOne(spec, values);
+        restoreOne(control, values);
         // The lower bound of shared numbers may not exceed the upper bound.
-        if (spec.name == QLatin1String("UpDown3") &&
+        if (control.name == QLatin1String("UpDown3") &&
             values.position(QStringLiteral("UpDown3")) <
                 values.position(QStringLiteral("UpDown1"))) {
             values.setPosition(QStringLiteral("UpDown3"),
@@ -167,30 +167,30 @@ void SettingsStore::restore(ControlValues& values) const {
     }
 }
 
-void SettingsStore::saveOne(const ControlSpec& spec, const ControlValues& values) const {
-    const QString k = key(spec.settingsName);
-    switch (spec.storedAs) {
+void SettingsStore::saveOne(const ControlSpec& control, const ControlValues& values) const {
+    const QString k = key(control.settingsName);
+    switch (control.storedAs) {
     case StoredAs::Bool:
-        m_settings.setValue(k, values.checked(spec.name) ? 1 : 0);
+        m_settings.setValue(k, values.checked(control.name) ? 1 : 0);
         break;
     case StoredAs::Int:
-        if (spec.kind == ControlKind::UpDown) {
-            m_settings.setValue(k, values.position(spec.name));
-        } else if (spec.kind == ControlKind::ComboBox) {
-            m_settings.setValue(k, values.index(spec.name));
+        if (control.kind == ControlKind::UpDown) {
+            m_settings.setValue(k, values.position(control.name));
+        } else if (control.kind == ControlKind::ComboBox) {
+            m_settings.setValue(k, values.index(control.name));
         } else {
-            m_settings.setValue(k, values.text(spec.name).toInt());
+            m_settings.setValue(k, values.text(control.name).toInt());
         }
         break;
     case StoredAs::Double:
-        if (spec.kind == ControlKind::DatePicker) {
-            m_settings.setValue(k, common::toDayNumber(values.date(spec.name)));
+        if (control.kind == ControlKind::DatePicker) {
+            m_settings.setValue(k, common::toDayNumber(values.date(control.name)));
         } else {
-            m_settings.setValue(k, values.text(spec.name).toDouble());
+            m_settings.setValue(k, values.text(control.name).toDouble());
         }
         break;
     case StoredAs::String:
-        m_settings.setValue(k, values.text(spec.name));
+        m_settings.setValue(k, values.text(control.name));
         break;
     case StoredAs::None:
         break;
@@ -204,9 +204,9 @@ void SettingsStore::save(ControlValues& values, const QDate& today) const {
         values.setDate(picker, values.lowestDate(picker));
     }
     for (const QString& name : saveOrder()) {
-        for (const ControlSpec& spec : ControlSchema::controls()) {
-            if (spec.settingsName == name) {
-                saveOne(spec, values);
+        for (const ControlSpec& control : ControlSchema::controls()) {
+            if (control.settingsName == name) {
+                saveOne(control, values);
                 break;
             }
         }

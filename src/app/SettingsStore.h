@@ -26,10 +26,10 @@ public:
 
 private:
     QString key(const QString& name) const;
-    void restoreOne(const ControlSpec& spec, ControlValues& values) const;
-    void restoreInteger(const ControlSpec& spec, std::optional<qint64> stored,
+    void restoreOne(const ControlSpec& control, ControlValues& values) const;
+    void restoreInteger(const ControlSpec& control, std::optional<qint64> stored,
                         ControlValues& values) const;
-    void saveOne(const ControlSpec& spec, const ControlValues& values) const;
+    void saveOne(const ControlSpec& control, const ControlValues& values) const;
 
     QSettings& m_settings;
     QString m_group;

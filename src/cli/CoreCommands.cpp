@@ -9,19 +9,19 @@ namespace {
 QString checkControlValue(const QStringList& args) {
     const QString& name = args[0];
     const QString& value = args.value(1);
-    const app::ControlSpec* spec = app::ControlSchema::find(name);
+    const app::ControlSpec* control = app::ControlSchema::find(name);
     if (const app::ControlSpec* upDown = app::ControlSchema::findByBuddy(name)) {
         // Edit boxes of up-downs take any text; Edit1 normalises what it gets.
         return name == QLatin1String("Edit1") ? QString() : checkInteger(value);
         Q_UNUSED(upDown);
     }
-    if (!spec || spec->kind == app::ControlKind::Field || spec->kind == app::ControlKind::Label) {
+    if (!control || control->kind == app::ControlKind::Field || control->kind == app::ControlKind::Label) {
         return QStringLiteral("unknown control \"%1\"").arg(name);
     }
     if (args.size() < 2) {
         return QString();
     }
-    switch (spec->kind) {
+    switch (control->kind) {
     case app::ControlKind::UpDown:
         return checkInteger(value);
     case app::ControlKind::CheckBox:
@@ -30,7 +30,7 @@ QString checkControlValue(const QStringList& args) {
                    : QStringLiteral("a check box takes 0 or 1, not \"%1\"").arg(value);
     case app::ControlKind::ComboBox: {
         qint64 index = 0;
-        if (!common::parseInteger(value, &index) || index < -1 || index >= spec->items.size()) {
+        if (!common::parseInteger(value, &index) || index < -1 || index >= control->items.size()) {
             return QStringLiteral("no item %1 in %2").arg(value, name);
         }
         return QString();

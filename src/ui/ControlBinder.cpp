@@ -36,9 +36,9 @@ void ControlBinder::bind(QWidget* widget) {
 
 void ControlBinder::connectUserChanges(QWidget* widget, const QString& name) {
     if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
-        const app::ControlSpec* spec = app::ControlSchema::find(name);
+        const app::ControlSpec* control = app::ControlSchema::find(name);
         // The total's edit normalises every text typed into it.
-        if (spec && spec->buddy == QLatin1String("Edit1")) {
+        if (control && control->buddy == QLatin1String("Edit1")) {
             connect(spin, &QSpinBox::textChanged, this,
                     [this](const QString& text) { userChanged(QStringLiteral("Edit1"), text); });
             connect(spin, &QSpinBox::editingFinished, this, [this] { m_session.Edit1Exit(); });
@@ -90,8 +90,8 @@ void ControlBinder::refresh(const QString& name) {
     m_updating = true;
     const QSignalBlocker blocker(widget);
     if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
-        const app::ControlSpec* spec = app::ControlSchema::find(control);
-        if (spec && spec->buddy == QLatin1String("Edit1")) {
+        const app::ControlSpec* entry = app::ControlSchema::find(control);
+        if (entry && entry->buddy == QLatin1String("Edit1")) {
             // Any text may be typed into the total; it is normalised afterwards.
             spin->setRange(-9999, 9999);
         } else {

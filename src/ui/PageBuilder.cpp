@@ -3,11 +3,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -25,22 +23,22 @@ QWidget* PageBuilder::named(QWidget* widget, const QString& name, const QString&
 }
 
 QWidget* PageBuilder::control(const QString& name) {
-    const app::ControlSpec* spec = app::ControlSchema::find(name);
+    const app::ControlSpec* entry = app::ControlSchema::find(name);
     QWidget* widget = nullptr;
     const app::ControlKind kind =
-        spec ? spec->kind
+        entry ? entry->kind
              : (name.startsWith(QLatin1String("Label")) ? app::ControlKind::Label
                                                         : app::ControlKind::Edit);
     switch (kind) {
     case app::ControlKind::CheckBox:
-        widget = new QCheckBox(spec->caption.trimmed().isEmpty() ? spec->caption : spec->caption);
+        widget = new QCheckBox(entry->caption);
         break;
     case app::ControlKind::UpDown:
         widget = new QSpinBox;
         break;
     case app::ControlKind::ComboBox: {
         auto* combo = new QComboBox;
-        combo->addItems(spec->items);
+        combo->addItems(entry->items);
         combo->setEditable(name == QLatin1String("ComboBox1"));
         widget = combo;
         break;
@@ -55,8 +53,8 @@ QWidget* PageBuilder::control(const QString& name) {
         widget = new QLineEdit;
         break;
     }
-    named(widget, name, spec ? spec->hint : QString());
-    if (spec && spec->hidden) {
+    named(widget, name, entry ? entry->hint : QString());
+    if (entry && entry->hidden) {
         widget->setVisible(false);
     }
     m_binder.bind(widget);
@@ -73,29 +71,5 @@ QWidget* PageBuilder::labelled(const QString& caption, const QString& controlNam
     return row;
 }
 
-QWidget* PageBuilder::parameterPage(const QString& pageName) {
-    auto* content = new QWidget;
-    auto* form = new QFormLayout(content);
-    for (const app::ControlSpec& spec : app::ControlSchema::controls()) {
-        if (spec.page != pageName || spec.kind == app::ControlKind::Field) {
-            continue;
-        }
-        QWidget* widget = control(spec.name);
-        if (spec.hidden) {
-            widget->setParent(content); // kept, read and stored, but never shown
-            widget->hide();
-            continue;
-        }
-        if (spec.kind == app::ControlKind::CheckBox) {
-            form->addRow(widget);
-        } else {
-            form->addRow(spec.caption.isEmpty() ? spec.name : spec.caption, widget);
-        }
-    }
-    auto* scroll = new QScrollArea;
-    scroll->setWidget(content);
-    scroll->setWidgetResizable(true);
-    return scroll;
-}
 
 } // namespace ui

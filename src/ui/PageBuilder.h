@@ -14,9 +14,6 @@ class ControlBinder;
 class PageBuilder {
 public:
     explicit PageBuilder(ControlBinder& binder) : m_binder(binder) {}
-
-    // A page listing every visible schema control of the given page.
-    QWidget* parameterPage(const QString& pageName);
     // A widget for one schema control (check box, spin box, combo, date, edit).
     QWidget* control(const QString& name);
     // A labelled control: caption on the left, the control on the right.

@@ -120,10 +120,10 @@ QWidget* ParameterPages::row(const Row& r) {
 
 void ParameterPages::addCaptioned(QHBoxLayout* line, const QString& controlName,
                                   QStringList upDowns) {
-    const app::ControlSpec* spec = app::ControlSchema::find(controlName);
-    const QStringList pieces = captionPieces(spec ? spec->caption : QString());
+    const app::ControlSpec* control = app::ControlSchema::find(controlName);
+    const QStringList pieces = captionPieces(control ? control->caption : QString());
     QWidget* carrier = nullptr;
-    if (spec && spec->kind == app::ControlKind::CheckBox) {
+    if (control && control->kind == app::ControlKind::CheckBox) {
         carrier = m_builder.control(controlName);
         // The check box says the sentence up to the first gap.
         static_cast<QCheckBox*>(carrier)->setText(pieces.value(0));
@@ -159,14 +159,14 @@ QWidget* ParameterPages::upDown(const QString& name) {
 void ParameterPages::addUnplaced(const QString& pageName, QWidget* content, QBoxLayout* layout) {
     // Every parameter of the page exists on it: hidden ones are kept (read and
     // persisted but never shown), any other is listed below the layout above.
-    for (const app::ControlSpec& spec : app::ControlSchema::controls()) {
-        if (spec.page != pageName || spec.kind == app::ControlKind::Field ||
-            m_placed.contains(spec.name)) {
+    for (const app::ControlSpec& control : app::ControlSchema::controls()) {
+        if (control.page != pageName || control.kind == app::ControlKind::Field ||
+            m_placed.contains(control.name)) {
             continue;
         }
-        QWidget* widget = m_builder.control(spec.name);
-        m_placed << spec.name;
-        if (spec.hidden) {
+        QWidget* widget = m_builder.control(control.name);
+        m_placed << control.name;
+        if (control.hidden) {
             widget->setParent(content);
             widget->hide();
             continue;

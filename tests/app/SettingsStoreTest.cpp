@@ -24,54 +24,54 @@ const QDate kLowest(1993, 9, 16);
 
 std::vector<const ControlSpec*> storedControls() {
     std::vector<const ControlSpec*> stored;
-    for (const ControlSpec& spec : app::ControlSchema::controls()) {
-        if (spec.storedAs != StoredAs::None) {
-            stored.push_back(&spec);
+    for (const ControlSpec& control : app::ControlSchema::controls()) {
+        if (control.storedAs != StoredAs::None) {
+            stored.push_back(&control);
         }
     }
     return stored;
 }
 
 // The value of a control as text, whatever its kind.
-QString valueOf(const ControlValues& values, const ControlSpec& spec) {
-    switch (spec.kind) {
+QString valueOf(const ControlValues& values, const ControlSpec& control) {
+    switch (control.kind) {
     case ControlKind::UpDown:
-        return QString::number(values.position(spec.name));
+        return QString::number(values.position(control.name));
     case ControlKind::ComboBox:
-        return QString::number(values.index(spec.name));
+        return QString::number(values.index(control.name));
     case ControlKind::DatePicker:
-        return values.date(spec.name).toString(Qt::ISODate);
+        return values.date(control.name).toString(Qt::ISODate);
     default:
-        return values.text(spec.name);
+        return values.text(control.name);
     }
 }
 
 // A value other than the default that the control still takes.
-void setOtherValue(ControlValues& values, const ControlSpec& spec) {
-    switch (spec.kind) {
+void setOtherValue(ControlValues& values, const ControlSpec& control) {
+    switch (control.kind) {
     case ControlKind::UpDown: {
-        const int other = spec.defaultValue.toInt() != spec.maximum ? spec.maximum : spec.minimum;
-        values.setPosition(spec.name, other);
+        const int other = control.defaultValue.toInt() != control.maximum ? control.maximum : control.minimum;
+        values.setPosition(control.name, other);
         break;
     }
     case ControlKind::CheckBox:
-        values.setChecked(spec.name, spec.defaultValue != QLatin1String("1"));
+        values.setChecked(control.name, control.defaultValue != QLatin1String("1"));
         break;
     case ControlKind::ComboBox:
-        values.setIndex(spec.name, spec.defaultValue.toInt() == 1 ? 0 : 1);
+        values.setIndex(control.name, control.defaultValue.toInt() == 1 ? 0 : 1);
         break;
     case ControlKind::DatePicker:
-        values.setDate(spec.name, QDate(2011, 3, 4));
+        values.setDate(control.name, QDate(2011, 3, 4));
         break;
     default:
-        if (spec.storedAs == StoredAs::String) {
-            values.setText(spec.name, QStringLiteral("proxy,host ü %1").arg(spec.name));
-        } else if (spec.name == QLatin1String("System")) {
-            values.setText(spec.name, QStringLiteral("3"));
-        } else if (spec.storedAs == StoredAs::Double) {
-            values.setText(spec.name, QStringLiteral("12.5"));
+        if (control.storedAs == StoredAs::String) {
+            values.setText(control.name, QStringLiteral("proxy,host ü %1").arg(control.name));
+        } else if (control.name == QLatin1String("System")) {
+            values.setText(control.name, QStringLiteral("3"));
+        } else if (control.storedAs == StoredAs::Double) {
+            values.setText(control.name, QStringLiteral("12.5"));
         } else {
-            values.setText(spec.name, QString::number(spec.defaultValue.toInt() + 17));
+            values.setText(control.name, QString::number(control.defaultValue.toInt() + 17));
         }
         break;
     }
@@ -105,8 +105,8 @@ protected:
 TEST_F(SettingsStoreTest, FirstStartRestoresEveryDefaultAndFirstCloseWritesEveryValue) {
     const ControlValues values = restored();
     const ControlValues defaults;
-    for (const ControlSpec* spec : storedControls()) {
-        EXPECT_EQ(valueOf(values, *spec), valueOf(defaults, *spec)) << spec->name.toStdString();
+    for (const ControlSpec* control : storedControls()) {
+        EXPECT_EQ(valueOf(values, *control), valueOf(defaults, *control)) << control->name.toStdString();
     }
     EXPECT_EQ(values.date(QStringLiteral("DateTimePicker2")), kLowest);
     EXPECT_TRUE(values.checked(QStringLiteral("CheckBox3")));
@@ -126,8 +126,8 @@ TEST_F(SettingsStoreTest, FirstStartRestoresEveryDefaultAndFirstCloseWritesEvery
     EXPECT_EQ(written, expected);
     // Every stored control has its value name, with the registry's spelling.
     QStringList names;
-    for (const ControlSpec* spec : storedControls()) {
-        names << spec->settingsName;
+    for (const ControlSpec* control : storedControls()) {
+        names << control->settingsName;
     }
     names.sort();
     EXPECT_EQ(names, expected);
@@ -137,16 +137,16 @@ TEST_F(SettingsStoreTest, FirstStartRestoresEveryDefaultAndFirstCloseWritesEvery
 
 TEST_F(SettingsStoreTest, ARestartRestoresEveryStoredControlExactly) {
     ControlValues closing;
-    for (const ControlSpec* spec : storedControls()) {
-        setOtherValue(closing, *spec);
+    for (const ControlSpec* control : storedControls()) {
+        setOtherValue(closing, *control);
     }
     SettingsStore(settings(), kGroup).save(closing, kToday);
 
     const ControlValues values = restored();
     const ControlValues defaults;
-    for (const ControlSpec* spec : storedControls()) {
-        EXPECT_EQ(valueOf(values, *spec), valueOf(closing, *spec)) << spec->name.toStdString();
-        EXPECT_NE(valueOf(values, *spec), valueOf(defaults, *spec)) << spec->name.toStdString();
+    for (const ControlSpec* control : storedControls()) {
+        EXPECT_EQ(valueOf(values, *control), valueOf(closing, *control)) << control->name.toStdString();
+        EXPECT_NE(valueOf(values, *control), valueOf(defaults, *control)) << control->name.toStdString();
     }
     // Types as the registry keeps them: integers, 0/1, a day number, text.
     EXPECT_EQ(stored(QStringLiteral("Chekcbox3")).toString(), QStringLiteral("0"));
@@ -280,35 +280,35 @@ TEST_F(SettingsSessionTest, TheProxyPortIsEightyWithoutAProxyHost) {
 TEST_F(SettingsSessionTest, EveryUserSettingSurvivesARestart) {
     auto session = start();
     QStringList changed;
-    for (const ControlSpec* spec : storedControls()) {
-        if (spec->kind == ControlKind::Field) {
+    for (const ControlSpec* control : storedControls()) {
+        if (control->kind == ControlKind::Field) {
             continue; // no user sets these
         }
         ControlValues scratch;
-        setOtherValue(scratch, *spec);
-        const QString value = spec->kind == ControlKind::DatePicker ? QStringLiteral("04.03.2011")
-                              : session->controlValue(spec->name) == valueOf(scratch, *spec)
+        setOtherValue(scratch, *control);
+        const QString value = control->kind == ControlKind::DatePicker ? QStringLiteral("04.03.2011")
+                              : session->controlValue(control->name) == valueOf(scratch, *control)
                                   ? QString()
-                                  : valueOf(scratch, *spec);
-        if (!value.isEmpty() && session->setControlByUser(spec->name, value)) {
-            changed << spec->name;
+                                  : valueOf(scratch, *control);
+        if (!value.isEmpty() && session->setControlByUser(control->name, value)) {
+            changed << control->name;
         }
     }
     session->setControlByUser(QStringLiteral("ComboBox1"), QStringLiteral("2"));
     std::map<QString, QString> before;
-    for (const ControlSpec* spec : storedControls()) {
-        before[spec->name] = session->controlValue(spec->name);
+    for (const ControlSpec* control : storedControls()) {
+        before[control->name] = session->controlValue(control->name);
     }
     session->FormClose(&settings(), kGroup);
 
     session = start();
     session->FormActivate();
-    for (const ControlSpec* spec : storedControls()) {
-        if (spec->name == QLatin1String("Preis") || spec->name == QLatin1String("System")) {
+    for (const ControlSpec* control : storedControls()) {
+        if (control->name == QLatin1String("Preis") || control->name == QLatin1String("System")) {
             continue; // both follow ComboBox1, checked below
         }
-        EXPECT_EQ(session->controlValue(spec->name), before[spec->name])
-            << spec->name.toStdString();
+        EXPECT_EQ(session->controlValue(control->name), before[control->name])
+            << control->name.toStdString();
     }
     EXPECT_EQ(session->controls().index(QStringLiteral("ComboBox1")), 2);
     EXPECT_GT(changed.size(), 50);
