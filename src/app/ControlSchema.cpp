@@ -8,6 +8,8 @@ namespace {
 
 // Controls and fields kept in the settings store come first, in the order in
 // which the settings restore them; the controls that are not stored follow.
+// One row per control reads best as one line each.
+// clang-format off
 const std::vector<ControlSpec> kControls = {
     {"Neuerschein", ControlKind::Field, 0, 0, "0", {}, {}, {}, true, {}, "NeuerSchein", StoredAs::Int, {}},
     {"CheckBox1", ControlKind::CheckBox, 0, 1, "0", "Les nombres avec quelques paires fréquentes préfèrent l'enseignement", {}, "TabSheet9", false, {}, "Chekcbox1", StoredAs::Bool, {}},
@@ -84,6 +86,7 @@ const std::vector<ControlSpec> kControls = {
     {"Label48", ControlKind::Label, 0, 0, {}, {}, {}, "TabSheet8", true, {}, {}, StoredAs::None, {}},
     {"Label62", ControlKind::Label, 0, 0, {}, {}, {}, "TabSheet8", true, {}, {}, StoredAs::None, {}},
 };
+// clang-format on
 
 } // namespace
 
@@ -98,8 +101,9 @@ const ControlSpec* ControlSchema::find(const QString& name) {
 }
 
 const ControlSpec* ControlSchema::findByBuddy(const QString& editName) {
-    const auto it = std::find_if(kControls.begin(), kControls.end(),
-                                 [&](const ControlSpec& control) { return control.buddy == editName; });
+    const auto it =
+        std::find_if(kControls.begin(), kControls.end(),
+                     [&](const ControlSpec& control) { return control.buddy == editName; });
     return it == kControls.end() ? nullptr : &*it;
 }
 

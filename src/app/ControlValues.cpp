@@ -57,7 +57,8 @@ int ControlValues::position(const QString& name) const {
 
 void ControlValues::setPosition(const QString& name, int position) {
     Value& v = value(name);
-    const QString text = QString::number(std::clamp(position, v.minimum, std::max(v.minimum, v.maximum)));
+    const QString text =
+        QString::number(std::clamp(position, v.minimum, std::max(v.minimum, v.maximum)));
     if (v.text != text) {
         v.text = text;
         notify(name);
@@ -109,7 +110,8 @@ int ControlValues::index(const QString& name) const {
 void ControlValues::setIndex(const QString& name, int index) {
     const ControlSpec* control = ControlSchema::find(name);
     if (control && !control->items.isEmpty()) {
-        setText(name, index >= 0 && index < control->items.size() ? control->items[index] : QString());
+        setText(name,
+                index >= 0 && index < control->items.size() ? control->items[index] : QString());
     } else {
         setText(name, QString::number(index));
     }

@@ -22,7 +22,8 @@ const QString kEditedCaption = QStringLiteral("Sélectionnez les numéros de cal
 
 // The session is still being made here, and so is the window around it: the
 // caption is not written (and announced) until a run changes it.
-GeneratorCommands::GeneratorCommands(Session& session) : m_session(session) {}
+GeneratorCommands::GeneratorCommands(Session& session) : m_session(session) {
+}
 
 QString GeneratorCommands::caption() const {
     const QString text = m_session.controls().text(kButton);

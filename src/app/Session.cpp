@@ -3,16 +3,16 @@
 #include <QDir>
 #include <QFile>
 
-#include "app/ParameterRules.h"
+#include "app/BacktestCommands.h"
+#include "app/EvaluationCommands.h"
+#include "app/GeneratorCommands.h"
+#include "app/HandoffCommands.h"
 #include "app/HistoryCommands.h"
+#include "app/ParameterRules.h"
 #include "app/SettingsStore.h"
 #include "app/StatisticsCommands.h"
-#include "app/EvaluationCommands.h"
-#include "app/HandoffCommands.h"
 #include "app/TipFileCommands.h"
 #include "app/TipSearchCommands.h"
-#include "app/BacktestCommands.h"
-#include "app/GeneratorCommands.h"
 #include "common/Formats.h"
 #include "common/TextFile.h"
 #include "history/HistoryFile.h"
@@ -304,8 +304,8 @@ history::ArchiveImporter::Result Session::importArchive(const QStringList& files
 }
 
 void Session::importArchiveClick() {
-    const QStringList files = m_port.openFileNames(
-        QStringLiteral("Importer les résultats"), QStringLiteral("Keno (*.csv);;*.*"), true);
+    const QStringList files = m_port.openFileNames(QStringLiteral("Importer les résultats"),
+                                                   QStringLiteral("Keno (*.csv);;*.*"), true);
     if (files.isEmpty()) {
         return;
     }
@@ -347,7 +347,8 @@ bool Session::setControlByUser(const QString& name, const QString& value) {
                                             &m_laufMax);
         }
         control = upDown;
-    } else if (!control || control->kind == ControlKind::Field || control->kind == ControlKind::Label) {
+    } else if (!control || control->kind == ControlKind::Field ||
+               control->kind == ControlKind::Label) {
         return false;
     } else {
         qint64 number = 0;
@@ -356,8 +357,7 @@ bool Session::setControlByUser(const QString& name, const QString& value) {
             if (!common::parseInteger(value, &number)) {
                 return false;
             }
-            ParameterRules::userSetPosition(m_controls, name, static_cast<int>(number),
-                                            &m_laufMax);
+            ParameterRules::userSetPosition(m_controls, name, static_cast<int>(number), &m_laufMax);
             break;
         case ControlKind::CheckBox:
             if (value != QLatin1String("0") && value != QLatin1String("1")) {
@@ -366,7 +366,8 @@ bool Session::setControlByUser(const QString& name, const QString& value) {
             m_controls.setChecked(name, value == QLatin1String("1"));
             break;
         case ControlKind::ComboBox:
-            if (!common::parseInteger(value, &number) || number < -1 || number >= control->items.size()) {
+            if (!common::parseInteger(value, &number) || number < -1 ||
+                number >= control->items.size()) {
                 return false;
             }
             m_controls.setIndex(name, static_cast<int>(number));

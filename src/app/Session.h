@@ -5,8 +5,8 @@
 #include <array>
 #include <functional>
 #include <map>
-#include <vector>
 #include <memory>
+#include <vector>
 
 #include "app/ControlValues.h"
 #include "app/WindowPort.h"

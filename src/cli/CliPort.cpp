@@ -2,7 +2,8 @@
 
 namespace cli {
 
-CliPort::CliPort(QTextStream& out, QTextStream& err) : m_out(out), m_err(err) {}
+CliPort::CliPort(QTextStream& out, QTextStream& err) : m_out(out), m_err(err) {
+}
 
 void CliPort::statusTextChanged(int, const QString& text) {
     if (m_echoStatus) {

@@ -115,7 +115,8 @@ int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
     std::unique_ptr<QSettings> settings;
     QString group;
     if (inv.settingsFile.isEmpty()) {
-        settings = std::make_unique<QSettings>(QStringLiteral("Quorvane"), QStringLiteral("Tirvex"));
+        settings =
+            std::make_unique<QSettings>(QStringLiteral("Quorvane"), QStringLiteral("Tirvex"));
     } else {
         settings = std::make_unique<QSettings>(inv.settingsFile, QSettings::IniFormat);
         group = QStringLiteral("Tirvex");

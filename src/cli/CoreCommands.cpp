@@ -15,7 +15,8 @@ QString checkControlValue(const QStringList& args) {
         return name == QLatin1String("Edit1") ? QString() : checkInteger(value);
         Q_UNUSED(upDown);
     }
-    if (!control || control->kind == app::ControlKind::Field || control->kind == app::ControlKind::Label) {
+    if (!control || control->kind == app::ControlKind::Field ||
+        control->kind == app::ControlKind::Label) {
         return QStringLiteral("unknown control \"%1\"").arg(name);
     }
     if (args.size() < 2) {
@@ -135,21 +136,23 @@ void addCoreCommands(CommandTable& table) {
                                            printTips(c);
                                            return true;
                                        }});
-    table.add(QStringLiteral("add"), {1, 1, nullptr, [](CommandContext& c) {
-                                          c.session.tipList().append(c.args[0]);
-                                          c.session.port().controlChanged(QStringLiteral("ListBox1"));
-                                          return true;
-                                      }});
+    table.add(QStringLiteral("add"),
+              {1, 1, nullptr, [](CommandContext& c) {
+                   c.session.tipList().append(c.args[0]);
+                   c.session.port().controlChanged(QStringLiteral("ListBox1"));
+                   return true;
+               }});
     table.add(QStringLiteral("remove"), {1, 1, checkTipIndex, [](CommandContext& c) {
                                              c.session.selectTip(c.args[0].toInt() - 1);
                                              c.session.SpeedButton11Click();
                                              return printCheck(c);
                                          }});
-    table.add(QStringLiteral("clear"), {0, 0, nullptr, [](CommandContext& c) {
-                                            c.session.tipList().clear();
-                                            c.session.port().controlChanged(QStringLiteral("ListBox1"));
-                                            return true;
-                                        }});
+    table.add(QStringLiteral("clear"),
+              {0, 0, nullptr, [](CommandContext& c) {
+                   c.session.tipList().clear();
+                   c.session.port().controlChanged(QStringLiteral("ListBox1"));
+                   return true;
+               }});
     table.add(QStringLiteral("check"), {0, 0, nullptr, printCheck});
 }
 

@@ -27,8 +27,8 @@ QWidget* PageBuilder::control(const QString& name) {
     QWidget* widget = nullptr;
     const app::ControlKind kind =
         entry ? entry->kind
-             : (name.startsWith(QLatin1String("Label")) ? app::ControlKind::Label
-                                                        : app::ControlKind::Edit);
+              : (name.startsWith(QLatin1String("Label")) ? app::ControlKind::Label
+                                                         : app::ControlKind::Edit);
     switch (kind) {
     case app::ControlKind::CheckBox:
         widget = new QCheckBox(entry->caption);
@@ -70,6 +70,5 @@ QWidget* PageBuilder::labelled(const QString& caption, const QString& controlNam
     layout->addStretch();
     return row;
 }
-
 
 } // namespace ui

@@ -45,8 +45,7 @@ public:
     QDate today() override { return todayDate; }
 
 private:
-    template <typename T>
-    static T pop(std::deque<T>& queue, T fallback) {
+    template <typename T> static T pop(std::deque<T>& queue, T fallback) {
         if (queue.empty()) {
             return fallback;
         }

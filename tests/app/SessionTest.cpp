@@ -25,7 +25,8 @@ protected:
     }
     QSettings* settings() {
         if (!m_settings) {
-            m_settings = std::make_unique<QSettings>(home.file("settings.ini"), QSettings::IniFormat);
+            m_settings =
+                std::make_unique<QSettings>(home.file("settings.ini"), QSettings::IniFormat);
         }
         return m_settings.get();
     }
@@ -66,7 +67,8 @@ TEST_F(SessionTest, ActivationShowsTheNewestDrawAndChecksTheTips) {
     session.FormCreate(settings());
     session.FormActivate();
     EXPECT_EQ(session.current().position, 3);
-    EXPECT_TRUE(session.controls().text(QStringLiteral("Label35")).contains(QStringLiteral("(soir )")));
+    EXPECT_TRUE(
+        session.controls().text(QStringLiteral("Label35")).contains(QStringLiteral("(soir )")));
     EXPECT_EQ(session.controls().text(QStringLiteral("Label13")),
               QStringLiteral("traverser la somme: %1").arg(session.current().crossSum()));
     EXPECT_EQ(session.tipList().hits(), (QStringList{QStringLiteral("4"), QStringLiteral("0")}));
@@ -133,8 +135,9 @@ TEST_F(SessionTest, TipListCommands) {
 
 TEST_F(SessionTest, TotalFieldNormalisesEveryText) {
     session.FormCreate(settings());
-    const std::pair<const char*, int> cases[] = {
-        {"007", 7}, {"0", 120}, {"", 120}, {"121", 120}, {"-3", 120}, {"abc", 120}, {"120", 120}, {"1", 1}};
+    const std::pair<const char*, int> cases[] = {{"007", 7},   {"0", 120},  {"", 120},
+                                                 {"121", 120}, {"-3", 120}, {"abc", 120},
+                                                 {"120", 120}, {"1", 1}};
     for (const auto& [text, expected] : cases) {
         session.Edit1Change(QString::fromLatin1(text));
         EXPECT_EQ(session.totalTips(), expected) << text;
@@ -182,8 +185,8 @@ TEST_F(SessionTest, SettingsCorrectionsOnRestoreAndSave) {
     QSettings* s = settings();
     s->setValue("UpDown1", 5);
     s->setValue("UpDown3", 2);
-    s->setValue("UpDown18", 99);        // out of range: held within 2..10
-    s->setValue("UpDown8", "five");     // wrong type: the default
+    s->setValue("UpDown18", 99);             // out of range: held within 2..10
+    s->setValue("UpDown8", "five");          // wrong type: the default
     s->setValue("DateTimePicker2", 32874.0); // 01.01.1990, before the lowest date
     s->setValue("System", 3);
     app::ControlValues values;

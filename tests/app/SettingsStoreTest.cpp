@@ -50,7 +50,8 @@ QString valueOf(const ControlValues& values, const ControlSpec& control) {
 void setOtherValue(ControlValues& values, const ControlSpec& control) {
     switch (control.kind) {
     case ControlKind::UpDown: {
-        const int other = control.defaultValue.toInt() != control.maximum ? control.maximum : control.minimum;
+        const int other =
+            control.defaultValue.toInt() != control.maximum ? control.maximum : control.minimum;
         values.setPosition(control.name, other);
         break;
     }
@@ -106,7 +107,8 @@ TEST_F(SettingsStoreTest, FirstStartRestoresEveryDefaultAndFirstCloseWritesEvery
     const ControlValues values = restored();
     const ControlValues defaults;
     for (const ControlSpec* control : storedControls()) {
-        EXPECT_EQ(valueOf(values, *control), valueOf(defaults, *control)) << control->name.toStdString();
+        EXPECT_EQ(valueOf(values, *control), valueOf(defaults, *control))
+            << control->name.toStdString();
     }
     EXPECT_EQ(values.date(QStringLiteral("DateTimePicker2")), kLowest);
     EXPECT_TRUE(values.checked(QStringLiteral("CheckBox3")));
@@ -145,8 +147,10 @@ TEST_F(SettingsStoreTest, ARestartRestoresEveryStoredControlExactly) {
     const ControlValues values = restored();
     const ControlValues defaults;
     for (const ControlSpec* control : storedControls()) {
-        EXPECT_EQ(valueOf(values, *control), valueOf(closing, *control)) << control->name.toStdString();
-        EXPECT_NE(valueOf(values, *control), valueOf(defaults, *control)) << control->name.toStdString();
+        EXPECT_EQ(valueOf(values, *control), valueOf(closing, *control))
+            << control->name.toStdString();
+        EXPECT_NE(valueOf(values, *control), valueOf(defaults, *control))
+            << control->name.toStdString();
     }
     // Types as the registry keeps them: integers, 0/1, a day number, text.
     EXPECT_EQ(stored(QStringLiteral("Chekcbox3")).toString(), QStringLiteral("0"));
@@ -286,7 +290,8 @@ TEST_F(SettingsSessionTest, EveryUserSettingSurvivesARestart) {
         }
         ControlValues scratch;
         setOtherValue(scratch, *control);
-        const QString value = control->kind == ControlKind::DatePicker ? QStringLiteral("04.03.2011")
+        const QString value = control->kind == ControlKind::DatePicker
+                                  ? QStringLiteral("04.03.2011")
                               : session->controlValue(control->name) == valueOf(scratch, *control)
                                   ? QString()
                                   : valueOf(scratch, *control);

@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
 #include <QDir>
-#include <algorithm>
 #include <QFile>
+#include <algorithm>
 #include <stdexcept>
 
 #include "common/DayNumber.h"

@@ -46,7 +46,8 @@ struct SearchRun {
     history::CurrentDraw current;
 };
 
-SearchRun search(TipList* list, int n, int threshold, const TipSearch::Range& range, int stopAfter = -1) {
+SearchRun search(TipList* list, int n, int threshold, const TipSearch::Range& range,
+                 int stopAfter = -1) {
     SearchRun run;
     run.current.soir = 1;
     run.current.multiplicateur = 9;
