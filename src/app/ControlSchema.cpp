@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/WebAddresses.h"
+
 namespace app {
 
 namespace {
@@ -70,7 +72,7 @@ const std::vector<ControlSpec> kControls = {
     {"UpDown22", ControlKind::UpDown, 0, 10, "0", {}, {}, "TabSheet8", false, "Edit8", "UpDown22", StoredAs::Int, {}},
     {"UpDown23", ControlKind::UpDown, 0, 10, "0", {}, {}, "TabSheet8", false, "Edit9", "UpDown23", StoredAs::Int, {}},
     {"Preis", ControlKind::Field, 0, 0, "0", {}, {}, {}, true, {}, "Preis", StoredAs::Double, {}},
-    {"URLEdit", ControlKind::Edit, 0, 0, "https://www.fdj.fr/jeux-de-tirage/keno", {}, {}, "TabSheet3", true, {}, "URLEdit", StoredAs::String, {}},
+    {"URLEdit", ControlKind::Edit, 0, 0, common::web::kLotteryInfo, {}, {}, "TabSheet3", true, {}, "URLEdit", StoredAs::String, {}},
     {"ProxyHostEdit", ControlKind::Edit, 0, 0, "", "Proxy-Server", {}, "TabSheet3", false, {}, "ProxyHostEdit", StoredAs::String, {}},
     {"ProxyPortEdit", ControlKind::Edit, 0, 0, "80", "Porxy-Port", {}, "TabSheet3", false, {}, "ProxyPortEdit", StoredAs::String, {}},
     {"DateTimePicker2", ControlKind::DatePicker, 0, 0, "16.09.1993", {}, "With the chosen date starts the evaluation", "TabSheet5", false, {}, "DateTimePicker2", StoredAs::Double, {}},

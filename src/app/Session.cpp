@@ -176,12 +176,19 @@ void Session::setPickerAfterStep() {
     m_controls.setDate(kPicker1, common::toDate(current().datum1)); // a refusal is ignored
 }
 
-bool Session::SpeedButton6Click() {
-    std::vector<history::TZiehung> records;
+bool Session::readHistoryForStep(std::vector<history::TZiehung>* records) {
     QString error;
-    if (history::HistoryFile::readAll(historyPath(), &records, &error) !=
+    if (history::HistoryFile::readAll(historyPath(), records, &error) !=
         history::HistoryFile::Status::Ok) {
         m_port.showMessage(error);
+        return false;
+    }
+    return true;
+}
+
+bool Session::SpeedButton6Click() {
+    std::vector<history::TZiehung> records;
+    if (!readHistoryForStep(&records)) {
         return false;
     }
     stepBack(records);
@@ -196,10 +203,7 @@ void Session::stepBack(const std::vector<history::TZiehung>& records) {
 
 bool Session::SpeedButton7Click() {
     std::vector<history::TZiehung> records;
-    QString error;
-    if (history::HistoryFile::readAll(historyPath(), &records, &error) !=
-        history::HistoryFile::Status::Ok) {
-        m_port.showMessage(error);
+    if (!readHistoryForStep(&records)) {
         return false;
     }
     stepForward(records);

@@ -165,6 +165,8 @@ public:
 
 private:
     void showDrawLines();
+    // Reads the whole history for a step; the file's error is shown on failure.
+    bool readHistoryForStep(std::vector<history::TZiehung>* records);
     QSettings* m_settings = nullptr;
     QString m_settingsGroup;
     stats::StatResult m_chart;

@@ -1,6 +1,6 @@
 #include "app/WebLinks.h"
 
-#include "app/WebAddresses.h"
+#include "common/WebAddresses.h"
 
 namespace app {
 
@@ -14,7 +14,7 @@ QString WebLinks::addressOf(const QString& caption) {
 
 void WebLinks::Label43Click() {
     if (m_shell) {
-        m_shell->open(web::kProductPage);
+        m_shell->open(common::web::kProductPage);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "online/AutoWebScript.h"
 
+#include "common/WebAddresses.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -51,7 +53,7 @@ AutoWebScript::Outcome AutoWebScript::run(const Input& input, QKSForm* form) {
     if (stored.path.isEmpty() || !QFileInfo(executable).isFile()) {
         outcome.installAsked = true;
         if (m_dialogs->askYesNo(installCaption(), installQuestion())) {
-            m_dialogs->openAddress(QLatin1String(kInstallerAddress));
+            m_dialogs->openAddress(common::web::kFormFillerDownload);
         }
         return outcome;
     }

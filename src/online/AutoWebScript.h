@@ -52,7 +52,6 @@ public:
     static constexpr const char* kExecutable = "Skrivano";
 #endif
     // Where the form filler's installer is offered.
-    static constexpr const char* kInstallerAddress = "https://www.quorvane.com/skrivano/";
 
     AutoWebScript(QSettings* settings, HandoffDialogs* dialogs, FormFillerLauncher* launcher,
                   const QString& settingsGroup = QLatin1String(HandoffSettings::kGroup));

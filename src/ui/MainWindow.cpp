@@ -28,7 +28,7 @@
 #include "app/StatisticsCommands.h"
 #include "app/TipFileCommands.h"
 #include "app/TipSearchCommands.h"
-#include "app/WebAddresses.h"
+#include "common/WebAddresses.h"
 #include "app/WebLinks.h"
 #include "ui/AddressLabel.h"
 #include "ui/ChartPage.h"
@@ -138,7 +138,7 @@ QWidget* MainWindow::buildTipPage() {
     layout->addLayout(drawRow);
     layout->addWidget(m_builder->control(QStringLiteral("Label13")));
     auto* productRow = new QHBoxLayout;
-    auto* product = new AddressLabel(QStringLiteral("Label43"), app::web::kProductPage);
+    auto* product = new AddressLabel(QStringLiteral("Label43"), common::web::kProductPage);
     connect(product, &AddressLabel::clicked, this,
             [this] { app::WebLinks(m_session.shellPort()).Label43Click(); });
     productRow->addWidget(product);
@@ -382,7 +382,7 @@ QWidget* MainWindow::buildInternetPage() {
     url->setEnabled(false);
     url->hide();
     url->setParent(page);
-    for (const app::web::AddressLabel& link : app::web::kInternetPageLabels) {
+    for (const common::web::AddressLabel& link : common::web::kInternetPageLabels) {
         auto* label = new AddressLabel(link.name, link.address);
         // One handler for every address label: it opens what the label shows.
         connect(label, &AddressLabel::clicked, this, [this, label] {

@@ -9,9 +9,9 @@
 #include "app/ControlSchema.h"
 #include "app/HistoryCommands.h"
 #include "app/Session.h"
-#include "app/WebAddresses.h"
 #include "app/WebLinks.h"
 #include "common/DayNumber.h"
+#include "common/WebAddresses.h"
 #include "history/HistoryFile.h"
 #include "online/AutoWebScript.h"
 
@@ -382,15 +382,8 @@ TEST(WebLinksTest, LabelsOpenTheAddressTheyShow) {
     links.Label43Click();
     EXPECT_EQ(shell.opened,
               (QStringList{QStringLiteral("https://www.fdj.fr/jeux-de-tirage/keno"),
-                           QStringLiteral("https://www.quorvane.com"), app::web::kProductPage}));
+                           QStringLiteral("https://www.quorvane.com"), common::web::kProductPage}));
     app::WebLinks(nullptr).Label52Click(QStringLiteral("www.quorvane.com")); // no shell: nothing
-}
-
-TEST(WebLinksTest, TheAddressesShownElsewhereAreTheSameConstants) {
-    EXPECT_EQ(app::ControlSchema::find(QStringLiteral("URLEdit"))->defaultValue,
-              app::web::kLotteryInfo);
-    EXPECT_EQ(QString::fromLatin1(online::AutoWebScript::kInstallerAddress),
-              app::web::kFormFillerDownload);
 }
 
 } // namespace

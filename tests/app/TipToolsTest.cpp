@@ -14,6 +14,7 @@
 #include "app/TipFileCommands.h"
 #include "app/TipSearchCommands.h"
 #include "common/TextFile.h"
+#include "common/WebAddresses.h"
 #include "tips/TicketSheet.h"
 
 using testsupport::makeRecord;
@@ -515,7 +516,7 @@ TEST_F(HandoffTest, MissingFormFillerOffersTheInstaller) {
     const online::AutoWebScript::Outcome outcome = session.handoff().SpeedButton12Click();
     EXPECT_TRUE(outcome.installAsked);
     EXPECT_EQ(port.questions, QStringList{QStringLiteral("Quorvanes Skrivano installieren?")});
-    EXPECT_EQ(shell.opened, QStringList{QLatin1String(online::AutoWebScript::kInstallerAddress)});
+    EXPECT_EQ(shell.opened, QStringList{common::web::kFormFillerDownload});
     EXPECT_TRUE(launcher.calls.isEmpty());
 
     // With the window's dialogs the question carries its caption.

@@ -9,6 +9,7 @@
 
 #include "DrawService.h"
 #include "TestSupport.h"
+#include "common/WebAddresses.h"
 #include "online/AutoWebScript.h"
 
 using online::AutoWebScript;
@@ -168,7 +169,7 @@ TEST_F(Handoff, MissingFormFillerOffersTheInstaller) {
     EXPECT_TRUE(m_dialogs.opened.isEmpty());
     m_dialogs.yes = true;
     outcome = run();
-    EXPECT_EQ(m_dialogs.opened, QStringList({AutoWebScript::kInstallerAddress}));
+    EXPECT_EQ(m_dialogs.opened, QStringList({common::web::kFormFillerDownload}));
     EXPECT_EQ(m_dialogs.dialogs, 0);
     EXPECT_TRUE(m_launcher.calls.isEmpty());
 }

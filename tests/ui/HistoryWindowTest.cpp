@@ -13,7 +13,7 @@
 #include "TestSupport.h"
 #include "UpdateTestSupport.h"
 #include "app/HistoryCommands.h"
-#include "app/WebAddresses.h"
+#include "common/WebAddresses.h"
 #include "common/DayNumber.h"
 #include "history/HistoryFile.h"
 #include "ui/DrawEntryDialog.h"
@@ -221,13 +221,13 @@ private Q_SLOTS:
         QVERIFY(portLabel);
         m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(5);
         QStringList expected;
-        for (const app::web::AddressLabel& link : app::web::kInternetPageLabels) {
+        for (const common::web::AddressLabel& link : common::web::kInternetPageLabels) {
             QTest::mouseClick(child<QLabel>(link.name), Qt::LeftButton);
             expected << link.address;
         }
         m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(0);
         QTest::mouseClick(child<QLabel>(QStringLiteral("Label43")), Qt::LeftButton);
-        expected << app::web::kProductPage;
+        expected << common::web::kProductPage;
         QCOMPARE(shell.opened, expected);
         m_window->session().setShellPort(nullptr);
     }

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace app::web {
+namespace common::web {
 
 // Every web address the program shows or opens, kept here so that the
 // labels, the hidden information field and the hand-off agree.
@@ -33,4 +33,4 @@ inline const AddressLabel kInternetPageLabels[] = {
     {QStringLiteral("Label26"), kLotteryResults},
 };
 
-} // namespace app::web
+} // namespace common::web
