@@ -6,27 +6,15 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "RealHistory.h"
 #include "app/BacktestCommands.h"
 #include "app/Session.h"
 #include "backtest/DrawAsTipRun.h"
-#include "history/ArchiveImporter.h"
 
 namespace {
 
 const QString& homePath() {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        const QDir data(QStringLiteral(TIRVEX_ARCHIVE_DATA));
-        QStringList files;
-        for (const char* name : {"keno.csv", "keno_gagnant_a_vie.csv", "keno_201811.csv",
-                                 "keno_202010.csv", "2020-10_to_2025-06_keno_df_not_clean.csv"}) {
-            files << data.filePath(QString::fromLatin1(name));
-        }
-        const QString target = dir.filePath(QStringLiteral("Tirvex.dat"));
-        history::ArchiveImporter::importFiles(files, target, target + QLatin1Char('~'));
-        return dir.path();
-    }();
-    return path;
+    return bench::realHistoryHome();
 }
 
 // Answers every dialog with its default and shows nothing.

@@ -2,30 +2,15 @@
 // the picker's date looked up, as every cursor move does.
 #include <benchmark/benchmark.h>
 
-#include <QDir>
-#include <QTemporaryDir>
-
+#include "RealHistory.h"
 #include "common/DayNumber.h"
-#include "history/ArchiveImporter.h"
 #include "history/DrawCursor.h"
 #include "history/HistoryFile.h"
 
 namespace {
 
 const QString& historyPath() {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        const QDir data(QStringLiteral(TIRVEX_ARCHIVE_DATA));
-        QStringList files;
-        for (const char* name : {"keno.csv", "keno_gagnant_a_vie.csv", "keno_201811.csv",
-                                 "keno_202010.csv", "2020-10_to_2025-06_keno_df_not_clean.csv"}) {
-            files << data.filePath(QString::fromLatin1(name));
-        }
-        const QString target = dir.filePath(QStringLiteral("Tirvex.dat"));
-        history::ArchiveImporter::importFiles(files, target, target + QLatin1Char('~'));
-        return target;
-    }();
-    return path;
+    return bench::realHistoryPath();
 }
 
 void loadAtDate(benchmark::State& state, common::DayNumber day) {

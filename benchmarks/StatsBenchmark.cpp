@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <stdexcept>
 
-#include "history/ArchiveImporter.h"
+#include "RealHistory.h"
 #include "history/DrawHistory.h"
 #include "stats/CrossSumDistribution.h"
 #include "stats/NumberDistribution.h"
@@ -21,24 +21,7 @@ namespace {
 // The history as the program keeps it: the archive imported into a history
 // file, read back once.
 const history::DrawHistory& realHistory() {
-    static const history::DrawHistory loaded = [] {
-        const QDir archive(QStringLiteral(TIRVEX_ARCHIVE_DATA));
-        QStringList files;
-        for (const QString& name : archive.entryList({QStringLiteral("*.csv")}, QDir::Files)) {
-            files << archive.filePath(name);
-        }
-        QTemporaryDir home;
-        const QString path = home.filePath(QStringLiteral("Tirvex.dat"));
-        const auto result = history::ArchiveImporter::importFiles(
-            files, path, home.filePath(QStringLiteral("Tirvex.tmp")));
-        history::DrawHistory history;
-        if (!result.ok ||
-            history::DrawHistory::load(path, &history) != history::HistoryFile::Status::Ok) {
-            throw std::runtime_error("cannot import the archive");
-        }
-        return history;
-    }();
-    return loaded;
+    return bench::realHistory();
 }
 
 double firstDay() {

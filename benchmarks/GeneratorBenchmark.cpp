@@ -7,11 +7,11 @@
 #include <QTemporaryDir>
 #include <stdexcept>
 
+#include "RealHistory.h"
 #include "generator/FileScanProbe.h"
 #include "generator/HistoryTests.h"
 #include "generator/TipGenerator.h"
 #include "generator/WindowDraws.h"
-#include "history/ArchiveImporter.h"
 #include "history/DrawCursor.h"
 
 namespace {
@@ -21,24 +21,8 @@ using namespace generator;
 // The archive imported into a history file once; the file stays for the
 // file-scanning runs.
 struct RealHistory {
-    QTemporaryDir home;
-    QString path;
-    history::DrawHistory draws;
-
-    RealHistory() {
-        const QDir archive(QStringLiteral(TIRVEX_ARCHIVE_DATA));
-        QStringList files;
-        for (const QString& name : archive.entryList({QStringLiteral("*.csv")}, QDir::Files)) {
-            files << archive.filePath(name);
-        }
-        path = home.filePath(QStringLiteral("Tirvex.dat"));
-        const auto result = history::ArchiveImporter::importFiles(
-            files, path, home.filePath(QStringLiteral("Tirvex.tmp")));
-        if (!result.ok ||
-            history::DrawHistory::load(path, &draws) != history::HistoryFile::Status::Ok) {
-            throw std::runtime_error("cannot import the archive");
-        }
-    }
+    const QString& path = bench::realHistoryPath();
+    const history::DrawHistory& draws = bench::realHistory();
 };
 
 const RealHistory& real() {

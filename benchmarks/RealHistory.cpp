@@ -1,0 +1,57 @@
+#include "RealHistory.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <stdexcept>
+
+#include "history/ArchiveImporter.h"
+
+namespace bench {
+
+namespace {
+
+QTemporaryDir& home() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
+} // namespace
+
+const QString& realHistoryPath() {
+    static const QString path = [] {
+        const QDir archive(QStringLiteral(TIRVEX_ARCHIVE_DATA));
+        QStringList files;
+        // Oldest export first; the merge skips the draws the newer files repeat.
+        for (const char* name : {"keno.csv", "keno_gagnant_a_vie.csv", "keno_201811.csv",
+                                 "keno_202010.csv", "2020-10_to_2025-06_keno_df_not_clean.csv"}) {
+            files << archive.filePath(QString::fromLatin1(name));
+        }
+        const QString target = home().filePath(QStringLiteral("Tirvex.dat"));
+        const auto result =
+            history::ArchiveImporter::importFiles(files, target, target + QLatin1Char('~'));
+        if (!result.ok) {
+            throw std::runtime_error(result.error.toStdString());
+        }
+        return target;
+    }();
+    return path;
+}
+
+const QString& realHistoryHome() {
+    static const QString path = (realHistoryPath(), home().path());
+    return path;
+}
+
+const history::DrawHistory& realHistory() {
+    static const history::DrawHistory loaded = [] {
+        history::DrawHistory draws;
+        if (history::DrawHistory::load(realHistoryPath(), &draws) !=
+            history::HistoryFile::Status::Ok) {
+            throw std::runtime_error("cannot read the imported history");
+        }
+        return draws;
+    }();
+    return loaded;
+}
+
+} // namespace bench
