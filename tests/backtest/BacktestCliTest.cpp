@@ -2,18 +2,15 @@
 
 #include <QFile>
 
+#include "CliRun.h"
 #include "TestSupport.h"
-#include "cli/CliRunner.h"
 #include "common/TextFile.h"
 
 using testsupport::makeRecord;
 
 namespace {
 
-struct RunResult {
-    int status = 0;
-    QString out;
-};
+using RunResult = testsupport::CliOutput;
 
 class BacktestCliTest : public ::testing::Test {
 protected:
@@ -29,18 +26,7 @@ protected:
         home.writeHistory(records);
     }
     RunResult run(QStringList arguments) {
-        RunResult result;
-        QString err;
-        QTextStream out(&result.out);
-        QTextStream errStream(&err);
-        cli::CliRunner runner(out, errStream);
-        arguments = QStringList{QStringLiteral("--home"),     home.path(),
-                                QStringLiteral("--settings"), home.file(QStringLiteral("s.ini")),
-                                QStringLiteral("--no-save"),  QStringLiteral("--today"),
-                                QStringLiteral("10.06.2025")} +
-                    arguments;
-        result.status = runner.run(arguments, home.path());
-        return result;
+        return testsupport::runCli(home, {"--no-save", "--today", "10.06.2025"}, arguments);
     }
     testsupport::TempHome home;
 };

@@ -2,33 +2,19 @@
 
 #include <QFile>
 
+#include "CliRun.h"
 #include "TestSupport.h"
-#include "cli/CliRunner.h"
 #include "common/DayNumber.h"
 #include "common/Formats.h"
 #include "history/HistoryFile.h"
 
 namespace {
 
-struct RunResult {
-    int status = 0;
-    QString out;
-    QString err;
-};
+using RunResult = testsupport::CliOutput;
 
 class CliTest : public ::testing::Test {
 protected:
-    RunResult run(QStringList arguments) {
-        RunResult result;
-        QTextStream out(&result.out);
-        QTextStream err(&result.err);
-        cli::CliRunner runner(out, err);
-        arguments = QStringList{QStringLiteral("--home"), home.path(), QStringLiteral("--settings"),
-                                home.file(QStringLiteral("s.ini"))} +
-                    arguments;
-        result.status = runner.run(arguments, home.path());
-        return result;
-    }
+    RunResult run(QStringList arguments) { return testsupport::runCli(home, {}, arguments); }
     testsupport::TempHome home;
 };
 

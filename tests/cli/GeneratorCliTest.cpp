@@ -1,31 +1,19 @@
 #include <gtest/gtest.h>
 
+#include "CliRun.h"
 #include "TestSupport.h"
-#include "cli/CliRunner.h"
 
 #include <QRegularExpression>
 
 namespace {
 
-struct Output {
-    int status = 0;
-    QString out;
-    QString err;
-};
+using Output = testsupport::CliOutput;
 
 class GeneratorCliTest : public ::testing::Test {
 protected:
     GeneratorCliTest() { home.writeHistory(testsupport::realHistory()); }
     Output run(QStringList arguments) {
-        Output result;
-        QTextStream out(&result.out);
-        QTextStream err(&result.err);
-        cli::CliRunner runner(out, err);
-        arguments =
-            QStringList{"--home", home.path(), "--settings", home.file("s.ini"), "--no-save"} +
-            arguments;
-        result.status = runner.run(arguments, home.path());
-        return result;
+        return testsupport::runCli(home, {"--no-save"}, arguments);
     }
     testsupport::TempHome home;
 };

@@ -2,9 +2,9 @@
 
 #include <QFile>
 
+#include "CliRun.h"
 #include "TestSupport.h"
 #include "UpdateTestSupport.h"
-#include "cli/CliRunner.h"
 #include "common/DayNumber.h"
 #include "history/HistoryFile.h"
 
@@ -14,27 +14,12 @@ using testsupport::twentyNumbers;
 
 namespace {
 
-struct RunResult {
-    int status = 0;
-    QString out;
-    QString err;
-    QStringList lines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-};
+using RunResult = testsupport::CliOutput;
 
 class HistoryCliTest : public ::testing::Test {
 protected:
     HistoryCliTest() { updatetest::ensureApp(); }
-    RunResult run(QStringList arguments) {
-        RunResult result;
-        QTextStream out(&result.out);
-        QTextStream err(&result.err);
-        cli::CliRunner runner(out, err);
-        arguments = QStringList{QStringLiteral("--home"), home.path(), QStringLiteral("--settings"),
-                                home.file(QStringLiteral("s.ini"))} +
-                    arguments;
-        result.status = runner.run(arguments, home.path());
-        return result;
-    }
+    RunResult run(QStringList arguments) { return testsupport::runCli(home, {}, arguments); }
     std::vector<TZiehung> stored() const {
         std::vector<TZiehung> records;
         history::HistoryFile::readAll(home.historyPath(), &records);

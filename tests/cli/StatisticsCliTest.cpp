@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <map>
 
+#include "CliRun.h"
 #include "TestSupport.h"
-#include "cli/CliRunner.h"
 #include "common/DayNumber.h"
 #include "history/HistoryFile.h"
 
@@ -28,17 +28,9 @@ protected:
         ASSERT_FALSE(records.empty());
     }
     RunResult run(QStringList arguments) {
-        QString out;
-        RunResult result;
-        QTextStream outStream(&out);
-        QTextStream errStream(&result.err);
-        cli::CliRunner runner(outStream, errStream);
-        arguments = QStringList{"--home",    home.path(), "--settings", home.file("s.ini"),
-                                "--no-save", "--today",   "10.06.2025"} +
-                    arguments;
-        result.status = runner.run(arguments, home.path());
-        result.lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        return result;
+        const testsupport::CliOutput output =
+            testsupport::runCli(home, {"--no-save", "--today", "10.06.2025"}, arguments);
+        return {output.status, output.lines(), output.err};
     }
     // The points printed after the caption and range lines, by x.
     static std::map<int, int> points(const QStringList& lines) {

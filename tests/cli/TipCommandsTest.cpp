@@ -5,17 +5,13 @@
 #include <QSettings>
 #include <QThread>
 
+#include "CliRun.h"
 #include "TestSupport.h"
-#include "cli/CliRunner.h"
 #include "online/AutoWebScript.h"
 
 namespace {
 
-struct RunResult {
-    int status = 0;
-    QString out;
-    QString err;
-};
+using RunResult = testsupport::CliOutput;
 
 QByteArray readBytes(const QString& path) {
     QFile file(path);
@@ -31,19 +27,9 @@ protected:
             run({"--no-save", "import", testsupport::dataFile("keno_202010_slice.csv")}).status, 0);
     }
     RunResult run(QStringList arguments) {
-        RunResult result;
-        QTextStream out(&result.out);
-        QTextStream err(&result.err);
-        cli::CliRunner runner(out, err);
-        arguments = QStringList{"--home",           home.path(), "--settings",
-                                home.file("s.ini"), "--today",   "05.11.2022"} +
-                    arguments;
-        result.status = runner.run(arguments, home.path());
-        return result;
+        return testsupport::runCli(home, {"--today", "05.11.2022"}, arguments);
     }
-    QStringList lines(const RunResult& result) {
-        return result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    }
+    QStringList lines(const RunResult& result) { return result.lines(); }
     testsupport::TempHome home;
 };
 
