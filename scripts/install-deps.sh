@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build ccache pkg-config
-    qt6-base-dev qt6-charts-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+    qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
     libgtest-dev libbenchmark-dev
     libcpp-httplib-dev
     xvfb xauth
