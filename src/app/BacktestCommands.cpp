@@ -135,7 +135,7 @@ BacktestCommands::Report BacktestCommands::run(BacktestKind kind) {
     RunFrame frame(m_session, kind);
     const QDate startDate = m_session.controls().date(kPicker1);
     // A failed load has shown its message; the run ends there.
-    if (!m_session.SpeedButton5Click()) {
+    if (!m_session.loadAtDate()) {
         return report;
     }
     m_stopRequested = false;
@@ -221,7 +221,7 @@ bool BacktestCommands::reportProgress(int cycles, common::DayNumber date) {
     if (!m_sinceProgress.isValid() || m_sinceProgress.elapsed() >= kProgressIntervalMs) {
         m_sinceProgress.restart();
         m_session.setStatusText(1, progressText(cycles, date));
-        m_session.processEvents();
+        m_session.port().processEvents();
     }
     return !m_stopRequested;
 }
@@ -299,7 +299,7 @@ BacktestCommands::Outcome BacktestCommands::runWalkForward(qint32 seed,
         result->addCheck(m_session.statistik(), m_session.numbersPerTip());
         ++result->cycles;
         m_session.setStatusText(1, progressText(result->cycles, m_session.current().datum1));
-        m_session.processEvents();
+        m_session.port().processEvents();
         if (m_stopRequested) {
             return Outcome::Stopped;
         }

@@ -91,9 +91,9 @@ generator::ReferenceDraws GeneratorCommands::referenceDraws(const history::DrawH
     references[2] = steps.current().zahl;
     // Coming back ends on the draw at the picker's date, loaded anew.
     if (fromFile) {
-        m_session.SpeedButton5Click();
+        m_session.loadAtDate();
     } else {
-        m_session.loadAtPicker(history.records());
+        m_session.loadAtDate(history.records());
     }
     return references;
 }
@@ -141,8 +141,8 @@ void GeneratorCommands::endRun(const generator::RunResult& result,
         // The history tests and the calendar-date section worked on other
         // draws; the draw at the picker is loaded again and the list checked.
         if (past) {
-            m_session.loadAtPicker(past->records());
-        } else if (!m_session.SpeedButton5Click()) {
+            m_session.loadAtDate(past->records());
+        } else if (!m_session.loadAtDate()) {
             m_session.Komplettcheck();
         }
     }

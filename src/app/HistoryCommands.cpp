@@ -53,7 +53,7 @@ bool HistoryCommands::VellumatClick() {
     controls.setText(QStringLiteral("Label35"), controls.text(QStringLiteral("Label29")));
     if (result.reload) {
         controls.setDate(kPicker1, common::toDate(result.pickerDate));
-        m_session.SpeedButton5Click();
+        m_session.loadAtDate();
     }
     return !m_messageShown;
 }
@@ -75,7 +75,7 @@ bool HistoryCommands::stopRequested() {
 }
 
 void HistoryCommands::processEvents() {
-    m_session.processEvents();
+    m_session.port().processEvents();
 }
 
 void HistoryCommands::setStatusText(int panel, const QString& text) {

@@ -172,12 +172,6 @@ void Session::setOperation(LongOperation operation) {
     m_port.controlChanged(QStringLiteral("Operation"));
 }
 
-void Session::processEvents() {
-    ++m_pumpDepth;
-    m_port.processEvents();
-    --m_pumpDepth;
-}
-
 QString Session::busyMessage(LongOperation operation) {
     QString name;
     switch (operation) {
@@ -205,9 +199,7 @@ QString Session::busyMessage(LongOperation operation) {
 }
 
 bool Session::refusedDuringOperation() {
-    // Commands the operation itself runs are not input: only what arrives
-    // while it lets input run is refused.
-    if (!operationRunning() || m_pumpDepth == 0) {
+    if (!operationRunning()) {
         return false;
     }
     m_port.showMessage(busyMessage(m_operation));
@@ -246,6 +238,10 @@ bool Session::SpeedButton5Click() {
     if (refusedDuringOperation()) {
         return false;
     }
+    return loadAtDate();
+}
+
+bool Session::loadAtDate() {
     std::vector<history::TZiehung> records;
     QString error;
     const auto status = history::HistoryFile::readAll(historyPath(), &records, &error);
@@ -257,11 +253,11 @@ bool Session::SpeedButton5Click() {
         m_port.showMessage(error);
         return false;
     }
-    loadAtPicker(records);
+    loadAtDate(records);
     return true;
 }
 
-void Session::loadAtPicker(std::span<const history::TZiehung> records) {
+void Session::loadAtDate(std::span<const history::TZiehung> records) {
     m_cursor.loadAtDate(records, common::toDayNumber(m_controls.date(kPicker1)));
     if (!records.empty()) {
         showDrawLines();

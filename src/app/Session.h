@@ -115,12 +115,10 @@ public:
     // when it starts and ends.
     LongOperation operation() const { return m_operation; }
     bool operationRunning() const { return m_operation != LongOperation::None; }
-    // Lets pending input run during a long operation. Commands that arrive
-    // meanwhile and would change the history, the current draw or the tip
-    // list under the operation are refused (refusedDuringOperation).
-    void processEvents();
-    // True, after a message saying why, when such a command arrives while a
-    // long operation runs; the command then does nothing.
+    // True, after a message saying why, while a long operation runs: a
+    // user's command that would change the history, the current draw or the
+    // tip list under it then does nothing. The operations themselves call
+    // what they need without this check.
     bool refusedDuringOperation();
     static QString busyMessage(LongOperation operation);
     // Asks the running long operation to stop (Escape, closing the window).
@@ -136,9 +134,13 @@ public:
     bool SpeedButton5Click();
     bool SpeedButton6Click();
     bool SpeedButton7Click();
-    // Load at date on records already in memory: what SpeedButton5Click does
+    // Load at date, as SpeedButton5Click without the check for a running
+    // operation: for the operations themselves. False when the history
+    // could not be read (its message shown).
+    bool loadAtDate();
+    // Load at date on records already in memory: what loadAtDate() does
     // once it has read the file.
-    void loadAtPicker(std::span<const history::TZiehung> records);
+    void loadAtDate(std::span<const history::TZiehung> records);
     // The two steps on records already in memory (a backtest's loop): the
     // same moves, picker changes and check as the buttons on a file holding
     // these records.
@@ -231,7 +233,6 @@ private:
     std::unique_ptr<GeneratorCommands> m_generator;
     bool m_soundMuted = false;
     LongOperation m_operation = LongOperation::None;
-    int m_pumpDepth = 0;
 };
 
 } // namespace app

@@ -91,7 +91,7 @@ void TipSearchCommands::showProgress(const tips::TipSearch::Progress& progress) 
     m_session.controls().setText(QStringLiteral("Label29"), progress.drawLine);
     m_session.controls().setText(QStringLiteral("Label35"), progress.drawLine);
     m_session.controls().setText(QStringLiteral("Label13"), progress.crossSumLine);
-    m_session.processEvents();
+    m_session.port().processEvents();
 }
 
 void TipSearchCommands::publishDistribution() {
