@@ -6,6 +6,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QtTest>
 
 #include "CliRun.h"
@@ -147,6 +148,65 @@ private Q_SLOTS:
         QCOMPARE(windowLog, cli.lines());
         QVERIFY(windowLog.last().contains(QStringLiteral(" tirer")));
         QVERIFY(windowLog.last() != QStringLiteral("à 0 tirer"));
+    }
+
+    // Each generation brings the tip page to the front; the stop stays in
+    // sight, and Escape stops the run wherever the focus is.
+    void escapeStopsAWalkForwardOnAnyPage() {
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        session().controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2024, 6, 1));
+        bool stopVisible = false;
+        QTimer escape;
+        connect(&escape, &QTimer::timeout, this, [&] {
+            auto* pages = m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+            if (session().backtests().running() &&
+                pages->currentWidget()->objectName() == QLatin1String("TabSheet1")) {
+                escape.stop();
+                stopVisible =
+                    m_window->findChild<QWidget*>(QStringLiteral("BacktestStop"))->isVisible();
+                // Offscreen, the window is not made active again when the
+                // lucky number's box closes, as a desktop makes it.
+                m_window->activateWindow();
+                QWidget* focus = QApplication::focusWidget();
+                QTest::keyClick(focus ? focus : m_window.get(), Qt::Key_Escape);
+            }
+        });
+        escape.start(5);
+        answerNextDialog(QStringLiteral("4711"));
+        QTest::mouseClick(m_window->findChild<QPushButton*>(QStringLiteral("Erfolgstest")),
+                          Qt::LeftButton);
+        QVERIFY(stopVisible);
+        QStringList log;
+        QVERIFY(common::TextFile::readLines(m_home->file(QStringLiteral("Analyse.txt")), &log));
+        const int cycles = log.last().section(QLatin1Char(' '), 1, 1).toInt();
+        QVERIFY2(cycles < 700, qPrintable(log.last()));
+        QVERIFY(m_window->findChild<QWidget*>(QStringLiteral("BacktestStop"))->isHidden());
+    }
+
+    // Closing the window stops the run; what the run changed for its length
+    // (the number dialog option) is put back before the settings are saved.
+    void closingDuringAWalkForwardStopsItAndSavesTheUsersSettings() {
+        session().controls().setChecked(QStringLiteral("CheckBox20"), true);
+        session().controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2024, 6, 1));
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&] {
+            if (session().backtests().running() &&
+                !session().controls().checked(QStringLiteral("CheckBox20"))) {
+                closer.stop();
+                m_window->close();
+            }
+        });
+        closer.start(20);
+        answerNextDialog(QStringLiteral("4711"));
+        QTest::mouseClick(m_window->findChild<QPushButton*>(QStringLiteral("Erfolgstest")),
+                          Qt::LeftButton);
+        QTRY_VERIFY(!m_window->isVisible());
+        QStringList log;
+        QVERIFY(common::TextFile::readLines(m_home->file(QStringLiteral("Analyse.txt")), &log));
+        const int cycles = log.last().section(QLatin1Char(' '), 1, 1).toInt();
+        QVERIFY2(cycles > 0 && cycles < 700, qPrintable(log.last()));
+        QSettings saved(m_home->file("s.ini"), QSettings::IniFormat);
+        QCOMPARE(saved.value(QStringLiteral("Chekcbox20")).toInt(), 1);
     }
 
     // An import while the update waits for its service is refused, the
