@@ -11,6 +11,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libcpp-httplib-dev
     xvfb xauth
+    desktop-file-utils
 )
 
 if [ "${1:-}" = "--list" ]; then

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <utility>
 
 #include "app/BacktestCommands.h"
 #include "app/EvaluationCommands.h"
@@ -115,6 +116,9 @@ void Session::FormActivate() {
         return;
     }
     m_activating = true;
+    if (const auto firstStart = std::exchange(m_activationSteps.firstStart, nullptr)) {
+        firstStart();
+    }
     if (m_activationSteps.internetUpdate) {
         m_activationSteps.internetUpdate();
     }

@@ -2,6 +2,7 @@
 
 #include <QSettings>
 
+#include "app/HomeFolder.h"
 #include "common/Formats.h"
 
 namespace cli {
@@ -110,7 +111,7 @@ int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
     port.setToday(inv.today);
     port.setAnswerYes(inv.yes);
     app::Session session(port);
-    session.setHome(inv.home.isEmpty() ? executableDir : inv.home);
+    session.setHome(inv.home.isEmpty() ? app::HomeFolder::choose(executableDir) : inv.home);
 
     std::unique_ptr<QSettings> settings;
     QString group;
@@ -122,6 +123,12 @@ int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
         group = QStringLiteral("Tirvex");
     }
     session.FormCreate(settings.get(), group);
+    if (m_firstStart) {
+        const QString line = m_firstStart->run(session);
+        if (!line.isEmpty()) {
+            m_err << line << Qt::endl;
+        }
+    }
     const QString storedService = session.controls().text(QStringLiteral("ServiceURL"));
     if (inv.service) {
         session.controls().setText(QStringLiteral("ServiceURL"), *inv.service);
