@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <utility>
 
 #include "app/BacktestCommands.h"
@@ -385,8 +386,8 @@ bool Session::setControlByUser(const QString& name, const QString& value) {
             if (!date.isValid()) {
                 return false;
             }
-            // A date before the picker's lowest date is refused, as on screen.
-            m_controls.setDate(name, date);
+            // The picker holds the date within its range, as on screen.
+            m_controls.setDate(name, std::max(date, m_controls.lowestDate(name)));
             break;
         }
         default:
@@ -407,6 +408,11 @@ bool Session::setControlByUser(const QString& name, const QString& value) {
 }
 
 QString Session::controlValue(const QString& name) const {
+    // An up-down's edit box shows the position with a thousands separator;
+    // set takes the position as a whole number.
+    if (const ControlSpec* upDown = ControlSchema::findByBuddy(name)) {
+        return QString::number(m_controls.position(upDown->name));
+    }
     const ControlSpec* control = ControlSchema::find(name);
     if (!control) {
         return m_controls.text(name);

@@ -31,6 +31,8 @@ private:
         std::optional<QString> service;
         bool save = true;
         bool yes = false;
+        bool help = false;
+        bool version = false;
         std::vector<std::pair<QString, QStringList>> commands;
     };
     QString parse(const QStringList& arguments, Invocation* invocation) const;
