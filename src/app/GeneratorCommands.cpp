@@ -43,7 +43,13 @@ generator::RunResult GeneratorCommands::BitBtn19Click() {
         return stopped;
     }
     setCaption(kStopCaption);
-    m_lastResult = run();
+    m_lastResult = run(nullptr);
+    return m_lastResult;
+}
+
+generator::RunResult GeneratorCommands::generateOn(const history::DrawHistory& past) {
+    setCaption(kStopCaption);
+    m_lastResult = run(&past);
     return m_lastResult;
 }
 
@@ -61,7 +67,8 @@ bool GeneratorCommands::readHistory(history::DrawHistory* history) {
     }
 }
 
-generator::ReferenceDraws GeneratorCommands::referenceDraws(const history::DrawHistory& history) {
+generator::ReferenceDraws GeneratorCommands::referenceDraws(const history::DrawHistory& history,
+                                                            bool fromFile) {
     // The current draw, and the two before it as two steps back from it show
     // them; a copy of the cursor steps, so the window's draw never moves.
     generator::ReferenceDraws references{};
@@ -72,18 +79,24 @@ generator::ReferenceDraws GeneratorCommands::referenceDraws(const history::DrawH
     steps.stepBack(history.records());
     references[2] = steps.current().zahl;
     // Coming back ends on the draw at the picker's date, loaded anew.
-    m_session.SpeedButton5Click();
+    if (fromFile) {
+        m_session.SpeedButton5Click();
+    } else {
+        m_session.loadAtPicker(history.records());
+    }
     return references;
 }
 
-generator::RunResult GeneratorCommands::run() {
+generator::RunResult GeneratorCommands::run(const history::DrawHistory* past) {
     m_session.setSortieren(false);
     generator::Parameters parameters = GeneratorParameters::read(m_session.controls());
     m_session.setLaufMax(parameters.upDown7 * 1000);
     BusyScope busy(m_session.port());
 
     history::DrawHistory history;
-    if (!readHistory(&history)) {
+    if (past) {
+        history = *past;
+    } else if (!readHistory(&history)) {
         generator::RunResult failed;
         failed.outcome = generator::RunResult::Outcome::Failed;
         m_session.setSortieren(true);
@@ -92,7 +105,7 @@ generator::RunResult GeneratorCommands::run() {
     }
     generator::RunInput input;
     input.history = &history;
-    input.references = referenceDraws(history);
+    input.references = referenceDraws(history, past == nullptr);
     input.tipLines = m_session.tipList().lines();
     // Loading the draw again may have moved the picker onto the draw's day.
     parameters.dateTimePicker1 = m_session.controls().date(kPicker1);
@@ -105,16 +118,19 @@ generator::RunResult GeneratorCommands::run() {
     if (result.laufMax > 0) {
         m_session.setLaufMax(result.laufMax);
     }
-    endRun(result);
+    endRun(result, past);
     return result;
 }
 
-void GeneratorCommands::endRun(const generator::RunResult& result) {
+void GeneratorCommands::endRun(const generator::RunResult& result,
+                               const history::DrawHistory* past) {
     m_session.setSortieren(true);
     if (result.outcome != generator::RunResult::Outcome::Cancelled) {
         // The history tests and the calendar-date section worked on other
         // draws; the draw at the picker is loaded again and the list checked.
-        if (!m_session.SpeedButton5Click()) {
+        if (past) {
+            m_session.loadAtPicker(past->records());
+        } else if (!m_session.SpeedButton5Click()) {
             m_session.Komplettcheck();
         }
     }

@@ -163,6 +163,11 @@ bool Session::SpeedButton5Click() {
         m_port.showMessage(error);
         return false;
     }
+    loadAtPicker(records);
+    return true;
+}
+
+void Session::loadAtPicker(std::span<const history::TZiehung> records) {
     m_cursor.loadAtDate(records, common::toDayNumber(m_controls.date(kPicker1)));
     if (!records.empty()) {
         showDrawLines();
@@ -172,7 +177,6 @@ bool Session::SpeedButton5Click() {
     }
     m_controls.setText(QStringLiteral("Label35"), m_cursor.drawLine());
     Komplettcheck();
-    return true;
 }
 
 void Session::setPickerAfterStep() {
@@ -200,7 +204,7 @@ bool Session::SpeedButton6Click() {
     return true;
 }
 
-void Session::stepBack(const std::vector<history::TZiehung>& records) {
+void Session::stepBack(std::span<const history::TZiehung> records) {
     m_cursor.stepBack(records);
     setPickerAfterStep();
     Komplettcheck();
@@ -215,7 +219,7 @@ bool Session::SpeedButton7Click() {
     return true;
 }
 
-void Session::stepForward(const std::vector<history::TZiehung>& records) {
+void Session::stepForward(std::span<const history::TZiehung> records) {
     if (m_controls.date(kPicker2) > m_controls.date(kPicker1)) {
         m_controls.setDate(kPicker2, m_controls.date(kPicker1).addDays(-365));
     }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "app/ControlValues.h"
@@ -119,11 +120,14 @@ public:
     bool SpeedButton5Click();
     bool SpeedButton6Click();
     bool SpeedButton7Click();
+    // Load at date on records already in memory: what SpeedButton5Click does
+    // once it has read the file.
+    void loadAtPicker(std::span<const history::TZiehung> records);
     // The two steps on records already in memory (a backtest's loop): the
     // same moves, picker changes and check as the buttons on a file holding
     // these records.
-    void stepBack(const std::vector<history::TZiehung>& records);
-    void stepForward(const std::vector<history::TZiehung>& records);
+    void stepBack(std::span<const history::TZiehung> records);
+    void stepForward(std::span<const history::TZiehung> records);
     // While muted the full check plays no hit sound (a backtest's steps).
     void setSoundMuted(bool muted) { m_soundMuted = muted; }
     bool soundMuted() const { return m_soundMuted; }

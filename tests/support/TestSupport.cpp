@@ -65,21 +65,16 @@ QStringList archiveFiles() {
 
 const std::vector<history::TZiehung>& realHistory() {
     static const std::vector<history::TZiehung> records = [] {
-        std::vector<history::TZiehung> all;
+        history::DrawMerge merge;
         for (const QString& path : archiveFiles()) {
             QFile file(path);
-            if (!file.open(QIODevice::ReadOnly)) {
-                throw std::runtime_error("archive missing");
+            QString error;
+            if (!file.open(QIODevice::ReadOnly) ||
+                !history::ArchiveImporter::collect(file.readAll(), path, &merge, &error)) {
+                throw std::runtime_error("archive unreadable: " + error.toStdString());
             }
-            std::vector<history::TZiehung> parsed;
-            int line = 0;
-            QString reason;
-            if (!history::ArchiveImporter::parse(file.readAll(), &parsed, &line, &reason)) {
-                throw std::runtime_error(reason.toStdString());
-            }
-            history::ArchiveImporter::merge(&all, parsed);
         }
-        return all;
+        return merge.draws();
     }();
     return records;
 }
