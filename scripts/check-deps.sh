@@ -44,8 +44,9 @@ while IFS= read -r file; do
     fi
 done <"$work/files"
 
-# The listed packages and everything they depend on, as installed here.
-apt-cache depends --recurse --installed --no-recommends --no-suggests --no-conflicts \
+# The listed packages and everything they depend on, through the packages
+# that provide a virtual one (apt-get installs one of them).
+apt-cache depends --recurse --no-recommends --no-suggests --no-conflicts \
     --no-breaks --no-replaces --no-enhances $(bash scripts/install-deps.sh --list) |
     sed -n 's/^\([^ <][^ ]*\)$/\1/p' | sed 's/:.*//' | sort -u >"$work/closure"
 
