@@ -9,7 +9,7 @@ packages=(
     build-essential cmake ninja-build ccache pkg-config
     qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    libcpp-httplib-dev
+    libcpp-httplib-dev libquazip1-qt6-dev
     xvfb xauth
     desktop-file-utils
 )

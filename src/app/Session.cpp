@@ -318,7 +318,7 @@ history::ArchiveImporter::Result Session::importArchive(const QStringList& files
 
 void Session::importArchiveClick() {
     const QStringList files = m_port.openFileNames(QStringLiteral("Importer les résultats"),
-                                                   QStringLiteral("Keno (*.csv);;*.*"), true);
+                                                   QStringLiteral("Keno (*.csv *.zip);;*.*"), true);
     if (files.isEmpty()) {
         return;
     }

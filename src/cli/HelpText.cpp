@@ -28,7 +28,7 @@ QString helpText() {
         "  back                  step to the previous draw\n"
         "  forward               step to the next draw\n"
         "  update                bring the history up to date from the draw service\n"
-        "  import FILE...        add the draws of the operator's results files (CSV)\n"
+        "  import FILE...        add the draws of the operator's results files (CSV or ZIP)\n"
         "  enter D midi|soir MULT JOKERPLUS N1,...,N20\n"
         "                        enter a draw by hand\n"
         "  delete                delete the current draw\n"
