@@ -126,9 +126,10 @@ void BacktestCommands::setRunning(bool running) {
 
 BacktestCommands::Report BacktestCommands::run(BacktestKind kind) {
     Report report;
-    if (m_running) {
+    if (m_running || m_session.refusedDuringOperation()) {
         return report; // a second start from the event loop of a running test
     }
+    OperationScope operation(m_session, LongOperation::Backtest);
     BusyScope busy(m_session.port());
     m_session.memo1().clear();
     RunFrame frame(m_session, kind);
@@ -220,7 +221,7 @@ bool BacktestCommands::reportProgress(int cycles, common::DayNumber date) {
     if (!m_sinceProgress.isValid() || m_sinceProgress.elapsed() >= kProgressIntervalMs) {
         m_sinceProgress.restart();
         m_session.setStatusText(1, progressText(cycles, date));
-        m_session.port().processEvents();
+        m_session.processEvents();
     }
     return !m_stopRequested;
 }
@@ -298,7 +299,7 @@ BacktestCommands::Outcome BacktestCommands::runWalkForward(qint32 seed,
         result->addCheck(m_session.statistik(), m_session.numbersPerTip());
         ++result->cycles;
         m_session.setStatusText(1, progressText(result->cycles, m_session.current().datum1));
-        m_session.port().processEvents();
+        m_session.processEvents();
         if (m_stopRequested) {
             return Outcome::Stopped;
         }

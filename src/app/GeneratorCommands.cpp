@@ -42,9 +42,20 @@ generator::RunResult GeneratorCommands::BitBtn19Click() {
         stopped.outcome = generator::RunResult::Outcome::Stopped;
         return stopped;
     }
+    if (m_session.refusedDuringOperation()) {
+        generator::RunResult refused;
+        refused.outcome = generator::RunResult::Outcome::Failed;
+        return refused;
+    }
     setCaption(kStopCaption);
     m_lastResult = run(nullptr);
     return m_lastResult;
+}
+
+void GeneratorCommands::requestStop() {
+    if (running()) {
+        setCaption(kIdleCaption); // the run sees it when it next lets input run
+    }
 }
 
 generator::RunResult GeneratorCommands::generateOn(const history::DrawHistory& past) {
@@ -88,6 +99,7 @@ generator::ReferenceDraws GeneratorCommands::referenceDraws(const history::DrawH
 }
 
 generator::RunResult GeneratorCommands::run(const history::DrawHistory* past) {
+    OperationScope operation(m_session, LongOperation::Generation);
     m_session.setSortieren(false);
     generator::Parameters parameters = GeneratorParameters::read(m_session.controls());
     m_session.setLaufMax(parameters.upDown7 * 1000);
@@ -160,6 +172,9 @@ void GeneratorCommands::prepareEditor(const QString& line, int numbersPerTip) {
 }
 
 void GeneratorCommands::SpeedEditClick() {
+    if (m_session.refusedDuringOperation()) {
+        return;
+    }
     tips::TipList& list = m_session.tipList();
     if (list.count() == 0) {
         list.append(QString());

@@ -30,6 +30,8 @@ public:
     // backtest's past up to the draw it generates at. The draw at the picker
     // is looked up in it, before and after the run.
     generator::RunResult generateOn(const history::DrawHistory& past);
+    // Stops a running run as a click on the button would.
+    void requestStop();
     QString caption() const;
     bool running() const { return caption() == kStopCaption; }
     const generator::RunResult& lastResult() const { return m_lastResult; }

@@ -22,7 +22,7 @@ void GeneratorRunHost::showStatus(int panel, const QString& text) {
 }
 
 void GeneratorRunHost::processEvents() {
-    m_session.port().processEvents();
+    m_session.processEvents();
     // Whatever the user changed meanwhile counts from the next attempt.
     GeneratorParameters::refresh(m_session.controls(), &m_parameters);
 }

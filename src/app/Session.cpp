@@ -27,6 +27,8 @@ const QString kPicker2 = QStringLiteral("DateTimePicker2");
 const QString kNoSelection = QStringLiteral("D`abord, sélectionnez une grille");
 const QString kReadFirst = QStringLiteral("Lisez d`abord les données de tirages");
 const QString kTipsFile = QStringLiteral("tipps.txt");
+const QString kComboBox1 = QStringLiteral("ComboBox1");
+const QString kSystem = QStringLiteral("System");
 } // namespace
 
 Session::Session(WindowPort& port) : m_port(port) {
@@ -112,8 +114,9 @@ void Session::FormCreate(QSettings* settings, const QString& group) {
 
 void Session::FormActivate() {
     // A dialog closed during the sequence re-activates the window; the
-    // sequence must not start again inside itself.
-    if (m_activating) {
+    // sequence must not start again inside itself, nor run under a long
+    // operation whose message box has just closed.
+    if (m_activating || operationRunning()) {
         return;
     }
     m_activating = true;
@@ -127,8 +130,12 @@ void Session::FormActivate() {
     if (m_activationSteps.numberDistribution) {
         m_activationSteps.numberDistribution();
     }
-    m_controls.setIndex(QStringLiteral("ComboBox1"),
-                        m_controls.text(QStringLiteral("System")).toInt());
+    // System follows the user's choice of a stake, so this restores the
+    // stake restored at start and keeps any the user chose since; a stake
+    // typed in as text is kept as it is.
+    if (m_controls.index(kComboBox1) >= 0) {
+        m_controls.setIndex(kComboBox1, m_controls.text(kSystem).toInt());
+    }
     ComboBox1Change();
     SpeedButton7Click();
     m_activating = false;
@@ -137,11 +144,100 @@ void Session::FormActivate() {
 void Session::FormClose(QSettings* settings, const QString& group) {
     // Errors on the way out are ignored: the window closes in every case.
     if (settings) {
-        m_controls.setText(QStringLiteral("System"),
-                           QString::number(m_controls.index(QStringLiteral("ComboBox1"))));
+        rememberStake();
         SettingsStore(*settings, group).save(m_controls, m_port.today());
     }
     common::TextFile::writeLines(homeFile(kTipsFile), m_tips.lines());
+}
+
+void Session::rememberStake() {
+    const int index = m_controls.index(kComboBox1);
+    if (index >= 0) {
+        m_controls.setText(kSystem, QString::number(index));
+    }
+}
+
+// ---- long operations -------------------------------------------------------
+
+OperationScope::OperationScope(Session& session, LongOperation operation)
+    : m_session(session), m_owner(!session.operationRunning()) {
+    if (m_owner) {
+        m_session.setOperation(operation);
+    }
+}
+
+OperationScope::~OperationScope() {
+    if (m_owner) {
+        m_session.setOperation(LongOperation::None);
+    }
+}
+
+void Session::setOperation(LongOperation operation) {
+    m_operation = operation;
+    m_port.controlChanged(QStringLiteral("Operation"));
+}
+
+void Session::processEvents() {
+    ++m_pumpDepth;
+    m_port.processEvents();
+    --m_pumpDepth;
+}
+
+QString Session::busyMessage(LongOperation operation) {
+    QString name;
+    switch (operation) {
+    case LongOperation::Update:
+        name = QStringLiteral("mise à jour des tirages");
+        break;
+    case LongOperation::Import:
+        name = QStringLiteral("importation des résultats");
+        break;
+    case LongOperation::Generation:
+        name = QStringLiteral("calcul des grilles");
+        break;
+    case LongOperation::Backtest:
+        name = QStringLiteral("analyse");
+        break;
+    case LongOperation::TipSearch:
+        name = QStringLiteral("recherche de grilles");
+        break;
+    case LongOperation::None:
+        break;
+    }
+    return QStringLiteral("Une opération est en cours (%1) : attendez qu'elle se termine ou "
+                          "arrêtez-la avec Échap.")
+        .arg(name);
+}
+
+bool Session::refusedDuringOperation() {
+    // Commands the operation itself runs are not input: only what arrives
+    // while it lets input run is refused.
+    if (!operationRunning() || m_pumpDepth == 0) {
+        return false;
+    }
+    m_port.showMessage(busyMessage(m_operation));
+    return true;
+}
+
+void Session::stopOperation() {
+    switch (m_operation) {
+    case LongOperation::Backtest:
+        m_backtests->requestStop();
+        m_generator->requestStop();
+        break;
+    case LongOperation::Generation:
+        m_generator->requestStop();
+        break;
+    case LongOperation::Update:
+        SpeedButton8Click();
+        break;
+    case LongOperation::TipSearch:
+        m_tipSearch->requestStop();
+        break;
+    case LongOperation::Import:
+    case LongOperation::None:
+        break;
+    }
 }
 
 // ---- current-draw cursor -------------------------------------------------
@@ -152,6 +248,9 @@ void Session::showDrawLines() {
 }
 
 bool Session::SpeedButton5Click() {
+    if (refusedDuringOperation()) {
+        return false;
+    }
     std::vector<history::TZiehung> records;
     QString error;
     const auto status = history::HistoryFile::readAll(historyPath(), &records, &error);
@@ -196,6 +295,9 @@ bool Session::readHistoryForStep(std::vector<history::TZiehung>* records) {
 }
 
 bool Session::SpeedButton6Click() {
+    if (refusedDuringOperation()) {
+        return false;
+    }
     std::vector<history::TZiehung> records;
     if (!readHistoryForStep(&records)) {
         return false;
@@ -211,6 +313,9 @@ void Session::stepBack(std::span<const history::TZiehung> records) {
 }
 
 bool Session::SpeedButton7Click() {
+    if (refusedDuringOperation()) {
+        return false;
+    }
     std::vector<history::TZiehung> records;
     if (!readHistoryForStep(&records)) {
         return false;
@@ -255,6 +360,9 @@ void Session::selectTip(int index) {
 }
 
 void Session::SpeedButton11Click() {
+    if (refusedDuringOperation()) {
+        return;
+    }
     if (!m_tips.removeSelected()) {
         m_port.showMessage(kNoSelection);
         return;
@@ -311,12 +419,17 @@ int Session::Komplettcheck() {
 // ---- archive import ----------------------------------------------------------
 
 history::ArchiveImporter::Result Session::importArchive(const QStringList& files) {
+    OperationScope operation(*this, LongOperation::Import);
     BusyScope busy(m_port);
     return history::ArchiveImporter::importFiles(files, historyPath(),
                                                  historyPath() + QLatin1Char('~'));
 }
 
 void Session::importArchiveClick() {
+    // An import under an update would rewrite the file the update appends to.
+    if (refusedDuringOperation()) {
+        return;
+    }
     const QStringList files = m_port.openFileNames(QStringLiteral("Importer les résultats"),
                                                    QStringLiteral("Keno (*.csv *.zip);;*.*"), true);
     if (files.isEmpty()) {
@@ -399,7 +512,8 @@ bool Session::setControlByUser(const QString& name, const QString& value) {
             break;
         }
     }
-    if (control->name == QLatin1String("ComboBox1")) {
+    if (control->name == kComboBox1) {
+        rememberStake();
         ComboBox1Change();
     }
     const auto it = m_userChangeHandlers.find(control->name);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/ControlValues.h"
+#include "app/LongOperation.h"
 #include "app/WindowPort.h"
 #include "common/Random.h"
 #include "history/ArchiveImporter.h"
@@ -110,6 +111,21 @@ public:
     QSettings* settings() const { return m_settings; }
     const QString& settingsGroup() const { return m_settingsGroup; }
 
+    // The long operation that runs, if any; the view is told "Operation"
+    // when it starts and ends.
+    LongOperation operation() const { return m_operation; }
+    bool operationRunning() const { return m_operation != LongOperation::None; }
+    // Lets pending input run during a long operation. Commands that arrive
+    // meanwhile and would change the history, the current draw or the tip
+    // list under the operation are refused (refusedDuringOperation).
+    void processEvents();
+    // True, after a message saying why, when such a command arrives while a
+    // long operation runs; the command then does nothing.
+    bool refusedDuringOperation();
+    static QString busyMessage(LongOperation operation);
+    // Asks the running long operation to stop (Escape, closing the window).
+    void stopOperation();
+
     // Window life cycle.
     void FormCreate(QSettings* settings, const QString& group = QString());
     void FormActivate();
@@ -170,6 +186,10 @@ public:
     void onUserChange(const QString& name, std::function<void()> handler);
 
 private:
+    friend class OperationScope;
+    void setOperation(LongOperation operation);
+    // System, the stake restored at start, follows the stake item chosen.
+    void rememberStake();
     void showDrawLines();
     // Reads the whole history for a step; the file's error is shown on failure.
     bool readHistoryForStep(std::vector<history::TZiehung>* records);
@@ -212,6 +232,8 @@ private:
     std::unique_ptr<BacktestCommands> m_backtests;
     std::unique_ptr<GeneratorCommands> m_generator;
     bool m_soundMuted = false;
+    LongOperation m_operation = LongOperation::None;
+    int m_pumpDepth = 0;
 };
 
 } // namespace app
