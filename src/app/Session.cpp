@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
+#include <utility>
 
 #include "app/BacktestCommands.h"
 #include "app/EvaluationCommands.h"
@@ -118,6 +120,9 @@ void Session::FormActivate() {
         return;
     }
     m_activating = true;
+    if (const auto firstStart = std::exchange(m_activationSteps.firstStart, nullptr)) {
+        firstStart();
+    }
     if (m_activationSteps.internetUpdate) {
         m_activationSteps.internetUpdate();
     }
@@ -422,7 +427,7 @@ void Session::importArchiveClick() {
         return;
     }
     const QStringList files = m_port.openFileNames(QStringLiteral("Importer les résultats"),
-                                                   QStringLiteral("Keno (*.csv);;*.*"), true);
+                                                   QStringLiteral("Keno (*.csv *.zip);;*.*"), true);
     if (files.isEmpty()) {
         return;
     }
@@ -494,8 +499,8 @@ bool Session::setControlByUser(const QString& name, const QString& value) {
             if (!date.isValid()) {
                 return false;
             }
-            // A date before the picker's lowest date is refused, as on screen.
-            m_controls.setDate(name, date);
+            // The picker holds the date within its range, as on screen.
+            m_controls.setDate(name, std::max(date, m_controls.lowestDate(name)));
             break;
         }
         default:
@@ -517,6 +522,11 @@ bool Session::setControlByUser(const QString& name, const QString& value) {
 }
 
 QString Session::controlValue(const QString& name) const {
+    // An up-down's edit box shows the position with a thousands separator;
+    // set takes the position as a whole number.
+    if (const ControlSpec* upDown = ControlSchema::findByBuddy(name)) {
+        return QString::number(m_controls.position(upDown->name));
+    }
     const ControlSpec* control = ControlSchema::find(name);
     if (!control) {
         return m_controls.text(name);

@@ -172,6 +172,8 @@ public:
     struct ActivationSteps {
         std::function<void()> internetUpdate;
         std::function<void()> numberDistribution;
+        // Runs once, before the first sequence (the start in a new Home).
+        std::function<void()> firstStart;
     };
     ActivationSteps& activationSteps() { return m_activationSteps; }
 

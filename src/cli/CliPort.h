@@ -3,6 +3,7 @@
 #include <QTextStream>
 
 #include "app/WindowPort.h"
+#include "cli/CommandOutput.h"
 
 namespace cli {
 
@@ -21,6 +22,8 @@ public:
     // Status texts are echoed while this is on (the update prints them).
     void setEchoStatus(bool on) { m_echoStatus = on; }
     int messageCount() const { return m_messageCount; }
+    // While a command runs, everything it shows is held in its output.
+    void setCommandOutput(CommandOutput* output) { m_command = output; }
 
     void statusTextChanged(int panel, const QString& text) override;
     void showMessage(const QString& text) override;
@@ -36,6 +39,8 @@ public:
     QDate today() override;
 
 private:
+    QTextStream& out() { return m_command ? m_command->stream() : m_out; }
+
     QTextStream& m_out;
     QTextStream& m_err;
     QDate m_today;
@@ -44,6 +49,7 @@ private:
     std::optional<QString> m_nextInput;
     QStringList m_nextFiles;
     int m_messageCount = 0;
+    CommandOutput* m_command = nullptr;
 };
 
 } // namespace cli

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "common/DayNumber.h"
+#include "history/ArchiveSource.h"
 #include "history/HistoryFile.h"
 
 namespace history {
@@ -170,13 +171,12 @@ ArchiveImporter::Result ArchiveImporter::importFiles(const QStringList& files,
                                                      const QString& tempPath) {
     Result result;
     DrawMerge incoming;
-    for (const QString& path : files) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            result.error = QStringLiteral("%1: %2").arg(path, file.errorString());
-            return result;
-        }
-        if (!collect(file.readAll(), path, &incoming, &result.error)) {
+    std::vector<ArchiveSource::Content> contents;
+    if (!ArchiveSource::read(files, &contents, &result.error)) {
+        return result;
+    }
+    for (const ArchiveSource::Content& content : contents) {
+        if (!collect(content.bytes, content.name, &incoming, &result.error)) {
             return result;
         }
     }

@@ -1,6 +1,9 @@
 #include <QApplication>
 #include <QSettings>
 
+#include "app/FirstStart.h"
+#include "app/HomeFolder.h"
+#include "app/ProgramData.h"
 #include "ui/MainWindow.h"
 
 int main(int argc, char* argv[]) {
@@ -8,9 +11,14 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Quorvanes Tirvex FRANCE"));
     QApplication::setOrganizationName(QStringLiteral("Quorvane"));
     QApplication::setApplicationName(QStringLiteral("Tirvex"));
+    const QString executableDir = QApplication::applicationDirPath();
     ui::MainWindow window(
-        QApplication::applicationDirPath(),
+        app::HomeFolder::choose(executableDir),
         std::make_unique<QSettings>(QStringLiteral("Quorvane"), QStringLiteral("Tirvex")));
+    // A new Home gets the bundled archive before the first activation loads a draw.
+    const app::FirstStart firstStart(app::ProgramData::archiveFiles(executableDir),
+                                     app::ProgramData::soundFile(executableDir));
+    window.session().activationSteps().firstStart = [&] { firstStart.run(window.session()); };
     window.show();
     return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 
 #include "common/DayNumber.h"
 #include "history/ArchiveImporter.h"
+#include "history/BundledArchive.h"
 #include "history/HistoryFile.h"
 
 namespace testsupport {
@@ -55,11 +56,11 @@ void TempHome::writeHistory(const std::vector<history::TZiehung>& records) const
 
 QStringList archiveFiles() {
     const QDir dir(QStringLiteral(TIRVEX_ARCHIVE_DATA));
-    return {dir.filePath(QStringLiteral("keno.csv")),
-            dir.filePath(QStringLiteral("keno_gagnant_a_vie.csv")),
-            dir.filePath(QStringLiteral("keno_201811.csv")),
-            dir.filePath(QStringLiteral("keno_202010.csv")),
-            dir.filePath(QStringLiteral("2020-10_to_2025-06_keno_df_not_clean.csv"))};
+    QStringList files;
+    for (const QString& name : history::BundledArchive::fileNames()) {
+        files << dir.filePath(name);
+    }
+    return files;
 }
 
 const std::vector<history::TZiehung>& realHistory() {
