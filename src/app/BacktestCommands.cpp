@@ -187,21 +187,15 @@ BacktestCommands::StrategyRun BacktestCommands::strategyReport() {
 
 BacktestCommands::Outcome BacktestCommands::guardedStrategy(const QDate& startDate,
                                                             backtest::StrategyReport* report) {
-    const std::optional<qint32> seed = askLuckyNumber(BacktestKind::WalkForward);
-    if (!seed) {
+    RunStart start;
+    if (!startRun(BacktestKind::WalkForward, startDate, &start)) {
         return Outcome::Failed;
     }
-    history::DrawHistory history;
-    if (history::DrawHistory::load(m_session.historyPath(), &history) !=
-        history::HistoryFile::Status::Ok) {
-        return Outcome::Failed;
-    }
-    const bool performs = startDate != m_session.port().today();
-    const QString status = m_session.statusText(1);
+    const qint32 seed = *start.seed;
     // Chance draws its tips from a generator of its own, seeded once with the
     // lucky number: the walk-forward reseeds the program's generator for
     // every generation.
-    common::Random chance(static_cast<std::uint32_t>(*seed));
+    common::Random chance(static_cast<std::uint32_t>(seed));
     const int k = m_session.numbersPerTip();
     const auto scoreCycle = [&] {
         const history::CurrentDraw& scored = m_session.current();
@@ -218,12 +212,13 @@ BacktestCommands::Outcome BacktestCommands::guardedStrategy(const QDate& startDa
         report->addCycle(scored.datum1, scored.soir, strategyHits, chanceHits);
     };
     backtest::BacktestResult result;
-    const Outcome outcome = runWalkForward(*seed, history, performs, &result, scoreCycle);
+    const Outcome outcome =
+        runWalkForward(seed, start.history, start.performs, &result, scoreCycle);
     if (outcome == Outcome::Failed) {
         return outcome;
     }
     report->setStopped(outcome == Outcome::Stopped);
-    m_session.setStatusText(1, status);
+    m_session.setStatusText(1, start.status);
     return saveReport(*report) ? outcome : Outcome::Failed;
 }
 
@@ -239,24 +234,34 @@ bool BacktestCommands::saveReport(const backtest::StrategyReport& report) {
     return true;
 }
 
-BacktestCommands::Outcome BacktestCommands::guardedRun(BacktestKind kind, const QDate& startDate,
-                                                       Report* report) {
-    std::optional<qint32> seed;
+bool BacktestCommands::startRun(BacktestKind kind, const QDate& startDate, RunStart* start) {
     if (!backtest::BacktestInfo::usesDrawAsTip(kind)) {
-        seed = askLuckyNumber(kind);
-        if (!seed) {
-            return Outcome::Failed;
+        start->seed = askLuckyNumber(kind);
+        if (!start->seed) {
+            return false;
         }
     }
-    history::DrawHistory history;
-    if (history::DrawHistory::load(m_session.historyPath(), &history) !=
+    if (history::DrawHistory::load(m_session.historyPath(), &start->history) !=
         history::HistoryFile::Status::Ok) {
-        return Outcome::Failed;
+        return false;
     }
     // A run that starts on today's date has nothing after it to score.
-    const bool performs = startDate != m_session.port().today();
+    start->performs = startDate != m_session.port().today();
     m_sinceProgress.invalidate(); // the first look shows the progress at once
-    const QString status = m_session.statusText(1);
+    start->status = m_session.statusText(1);
+    return true;
+}
+
+BacktestCommands::Outcome BacktestCommands::guardedRun(BacktestKind kind, const QDate& startDate,
+                                                       Report* report) {
+    RunStart start;
+    if (!startRun(kind, startDate, &start)) {
+        return Outcome::Failed;
+    }
+    const std::optional<qint32>& seed = start.seed;
+    const history::DrawHistory& history = start.history;
+    const bool performs = start.performs;
+    const QString& status = start.status;
     Outcome outcome = Outcome::Completed;
     switch (kind) {
     case BacktestKind::GeneratedTips:

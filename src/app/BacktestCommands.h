@@ -10,10 +10,8 @@
 #include "backtest/BacktestResult.h"
 #include "backtest/CursorWalk.h"
 #include "backtest/StrategyReport.h"
+#include "history/DrawHistory.h"
 
-namespace history {
-class DrawHistory;
-}
 namespace stats {
 class RollingStatistics;
 }
@@ -70,6 +68,16 @@ public:
     static QString progressText(int cycles, common::DayNumber date);
 
 private:
+    // What a run starts from: the lucky number (of the generator tests),
+    // the history read once, whether anything lies after the start date,
+    // and the status text to show again at the end.
+    struct RunStart {
+        std::optional<qint32> seed;
+        history::DrawHistory history;
+        bool performs = false;
+        QString status;
+    };
+    bool startRun(backtest::BacktestKind kind, const QDate& startDate, RunStart* start);
     Outcome guardedRun(backtest::BacktestKind kind, const QDate& startDate, Report* report);
     std::optional<qint32> askLuckyNumber(backtest::BacktestKind kind);
     backtest::CursorWalk startWalk(const history::DrawHistory& history) const;
