@@ -262,8 +262,8 @@ bool Session::loadAtDate() {
     return true;
 }
 
-void Session::loadAtDate(std::span<const history::TZiehung> records) {
-    m_cursor.loadAtDate(records, common::toDayNumber(m_controls.date(kPicker1)));
+void Session::loadAtDate(std::span<const history::TZiehung> records, bool datesAscend) {
+    m_cursor.loadAtDate(records, common::toDayNumber(m_controls.date(kPicker1)), datesAscend);
     if (!records.empty()) {
         showDrawLines();
     }

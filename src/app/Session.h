@@ -140,7 +140,7 @@ public:
     bool loadAtDate();
     // Load at date on records already in memory: what loadAtDate() does
     // once it has read the file.
-    void loadAtDate(std::span<const history::TZiehung> records);
+    void loadAtDate(std::span<const history::TZiehung> records, bool datesAscend = false);
     // The two steps on records already in memory (a backtest's loop): the
     // same moves, picker changes and check as the buttons on a file holding
     // these records.

@@ -4,18 +4,63 @@
 
 namespace generator {
 
-// The hits of an attempt are popcounts; where the processor has an
-// instruction for it, this loop uses it (chosen when the program starts).
-#if defined(__GNUC__) && defined(__x86_64__) && defined(__linux__)
-__attribute__((target_clones("popcnt", "default")))
-#endif
-bool WindowDraws::noneReaches(const history::NumberSet* sets, std::size_t count, Bits attempt,
-                              int threshold) {
-    const auto low = static_cast<std::uint64_t>(attempt);
-    const auto high = static_cast<std::uint64_t>(attempt >> 64);
-    for (std::size_t i = 0; i < count; ++i) {
-        if (__builtin_popcountll(low & sets[i].low) + __builtin_popcountll(high & sets[i].high) >=
-            threshold) {
+namespace {
+
+// One bit per draw of a 64-draw word: the hits of an attempt counted in five
+// bit planes (counts up to 31), then compared with the threshold.
+struct PlaneCount {
+    std::array<std::uint64_t, 5> planes{};
+
+    void add(std::uint64_t x) {
+        for (std::uint64_t& plane : planes) {
+            const std::uint64_t carry = plane & x;
+            plane ^= x;
+            x = carry;
+        }
+    }
+    std::uint64_t atLeast(int threshold) const {
+        std::uint64_t greater = 0;
+        std::uint64_t equal = ~std::uint64_t{0};
+        for (int bit = 4; bit >= 0; --bit) {
+            const std::uint64_t plane = planes[static_cast<std::size_t>(bit)];
+            if ((threshold >> bit) & 1) {
+                equal &= plane;
+            } else {
+                greater |= equal & plane;
+                equal &= ~plane;
+            }
+        }
+        return greater | equal;
+    }
+};
+
+constexpr int kCountable = 31;
+
+} // namespace
+
+bool WindowDraws::noneCounted(int first, int last, const Attempt& attempt, int threshold) const {
+    std::array<const std::uint64_t*, 70> rows{};
+    int count = 0;
+    for (int number = 1; number <= 70; ++number) {
+        if (attempt.bits & bitOf(number)) {
+            rows[static_cast<std::size_t>(count++)] = m_history.numberPositions(number);
+        }
+    }
+    const int firstWord = first / 64;
+    const int lastWord = (last - 1) / 64;
+    for (int word = firstWord; word <= lastWord; ++word) {
+        PlaneCount hits;
+        for (int i = 0; i < count; ++i) {
+            hits.add(rows[static_cast<std::size_t>(i)][word]);
+        }
+        std::uint64_t inRange = ~std::uint64_t{0};
+        if (word == firstWord) {
+            inRange &= ~std::uint64_t{0} << (first % 64);
+        }
+        if (word == lastWord && last % 64 != 0) {
+            inRange &= (std::uint64_t{1} << (last % 64)) - 1;
+        }
+        if (hits.atLeast(threshold) & inRange) {
             return false;
         }
     }
@@ -63,25 +108,31 @@ bool WindowDraws::passesInPlace(const Window& w, const Attempt& attempt, int thr
     if (threshold <= 0) {
         return w.first >= w.last;
     }
-    // The regular draws between the irregular ones are read as bit sets.
-    const std::span<const int> irregular = m_history.irregularPositions();
-    auto next = std::lower_bound(irregular.begin(), irregular.end(), w.first);
-    const history::NumberSet* sets = m_history.sets().data();
-    int position = w.first;
-    while (position < w.last) {
-        const int end = next != irregular.end() ? std::min(*next, w.last) : w.last;
-        if (threshold <= attempt.count &&
-            !noneReaches(sets + position, static_cast<std::size_t>(end - position), attempt.bits,
-                         threshold)) {
+    if (w.first >= w.last) {
+        return true;
+    }
+    // The regular draws are counted 64 at a time; a tip of more than 31
+    // numbers (none the generator makes) would overflow the count.
+    if (threshold <= attempt.count) {
+        if (attempt.count > kCountable) {
+            for (int p = w.first; p < w.last; ++p) {
+                if (irregularHits(m_history.at(p), attempt) >= threshold) {
+                    return false;
+                }
+            }
+            return true;
+        }
+        if (!noneCounted(w.first, w.last, attempt, threshold)) {
             return false;
         }
-        if (end < w.last) {
-            if (irregularHits(m_history.at(end), attempt) >= threshold) {
-                return false;
-            }
-            ++next;
+    }
+    // Draws holding a number twice count it twice, as the tip check does.
+    const std::span<const int> irregular = m_history.irregularPositions();
+    for (auto it = std::lower_bound(irregular.begin(), irregular.end(), w.first);
+         it != irregular.end() && *it < w.last; ++it) {
+        if (irregularHits(m_history.at(*it), attempt) >= threshold) {
+            return false;
         }
-        position = end + 1;
     }
     return true;
 }

@@ -9,21 +9,16 @@
 namespace generator {
 
 // The history probe that works from memory. When the history's dates ascend,
-// a period is a range of positions found by its ends, and the draws are read
-// where they lie; otherwise the draws of a period are taken from the history
-// once as bit sets and kept while the period stays the same. Two periods are
-// kept, one per history test, so the tests do not evict each other.
+// a period is a range of positions found by its ends, and an attempt's hits
+// are counted for 64 draws at a time from the history's number positions; otherwise the draws of a
+// period are taken from the history once as bit sets and kept while the period stays the same. Two
+// periods are kept, one per history test, so the tests do not evict each other.
 class WindowDraws : public HistoryProbe {
 public:
     explicit WindowDraws(const history::DrawHistory& history) : m_history(history) {}
 
     bool passes(const Attempt& attempt, common::DayNumber from, common::DayNumber to,
                 int threshold) override;
-
-    // True when no set of the range has threshold or more numbers in common
-    // with the attempt: the loop every history test spends its time in.
-    static bool noneReaches(const history::NumberSet* sets, std::size_t count, Bits attempt,
-                            int threshold);
 
 private:
     struct Window {
@@ -40,6 +35,9 @@ private:
     Window& window(common::DayNumber from, common::DayNumber to);
     void fill(Window& window) const;
     bool passesInPlace(const Window& window, const Attempt& attempt, int threshold) const;
+    // True when no regular draw at positions first..last-1 has threshold or
+    // more of the attempt's numbers.
+    bool noneCounted(int first, int last, const Attempt& attempt, int threshold) const;
     static int irregularHits(const history::TZiehung& record, const Attempt& attempt);
 
     const history::DrawHistory& m_history;

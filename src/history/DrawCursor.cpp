@@ -1,5 +1,7 @@
 #include "history/DrawCursor.h"
 
+#include <algorithm>
+
 #include "common/DayNumber.h"
 #include "common/Formats.h"
 
@@ -49,7 +51,8 @@ void DrawCursor::buildLines(Move move, bool firstOfMany) {
     m_crossSumLine = crossSumText(m_current.crossSum());
 }
 
-void DrawCursor::loadAtDate(std::span<const TZiehung> records, common::DayNumber pickerDate) {
+void DrawCursor::loadAtDate(std::span<const TZiehung> records, common::DayNumber pickerDate,
+                            bool datesAscend) {
     m_current.aktDatum = static_cast<common::DayNumber>(common::wholeDay(pickerDate));
     const int count = static_cast<int>(records.size());
     if (count == 0) {
@@ -60,7 +63,16 @@ void DrawCursor::loadAtDate(std::span<const TZiehung> records, common::DayNumber
         return;
     }
     int position = count - 1;
-    for (int i = 0; i < count; ++i) {
+    // In ascending records the first on or after the day is found by halving.
+    int from = 0;
+    if (datesAscend) {
+        const common::DayNumber day = m_current.aktDatum;
+        from = static_cast<int>(
+            std::partition_point(records.begin(), records.end(),
+                                 [day](const TZiehung& record) { return record.datum < day; }) -
+            records.begin());
+    }
+    for (int i = from; i < count; ++i) {
         if (records[static_cast<std::size_t>(i)].datum >= m_current.aktDatum) {
             position = i;
             if (i > 0 && i + 1 < count &&

@@ -33,7 +33,10 @@ public:
 
     // Makes the draw at pickerDate current: the first on or after that day, on
     // a day with two draws the soir one (except on the very first record).
-    void loadAtDate(std::span<const TZiehung> records, common::DayNumber pickerDate);
+    // datesAscend: the records' dates never go down, so the lookup may halve
+    // the range instead of reading from the first record.
+    void loadAtDate(std::span<const TZiehung> records, common::DayNumber pickerDate,
+                    bool datesAscend = false);
     void stepBack(std::span<const TZiehung> records);
     void stepForward(std::span<const TZiehung> records);
 

@@ -24,6 +24,18 @@ DrawHistory::DrawHistory(std::vector<TZiehung> records) {
                           record.datum == std::floor(record.datum) && record.datum >= previous;
         previous = record.datum;
     }
+    data->words = (data->records.size() + 63) / 64;
+    data->positions.assign(71 * data->words, 0);
+    auto irregular = data->irregular.begin();
+    for (std::size_t p = 0; p < data->records.size(); ++p) {
+        if (irregular != data->irregular.end() && static_cast<std::size_t>(*irregular) == p) {
+            ++irregular;
+            continue;
+        }
+        for (std::uint8_t number : data->records[p].zahlen) {
+            data->positions[number * data->words + p / 64] |= std::uint64_t{1} << (p % 64);
+        }
+    }
     m_count = static_cast<int>(data->records.size());
     m_data = std::move(data);
 }

@@ -50,6 +50,12 @@ public:
     // numbers of 1..70: their bit sets do not count hits as the tip check
     // counts them (a number stored twice counts twice there).
     std::span<const int> irregularPositions() const;
+    // For each number 1..70, one bit per position (bit p % 64 of word
+    // p / 64): set where a regular record holds the number. A history test
+    // can then count an attempt's hits for 64 draws at once.
+    const std::uint64_t* numberPositions(int number) const {
+        return m_data->positions.data() + static_cast<std::size_t>(number) * m_data->words;
+    }
     // Which file's records these are: prefixes of one history share it.
     const void* identity() const { return m_data.get(); }
 
@@ -58,6 +64,8 @@ private:
         std::vector<TZiehung> records;
         std::vector<NumberSet> sets;
         std::vector<int> irregular;
+        std::vector<std::uint64_t> positions; // 71 rows of `words` words
+        std::size_t words = 0;
         bool ascending = true;
     };
     std::span<const TZiehung> records(int count) const;

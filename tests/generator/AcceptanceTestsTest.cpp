@@ -195,10 +195,11 @@ TEST(WindowDraws, AgreesWithAFileScanOnRealDraws) {
     FileScanProbe slow(home.historyPath());
 
     common::Random random(4711);
-    const double from = records[50].datum;
-    const double to = records[2500].datum;
     int refusals = 0;
     for (int trial = 0; trial < 300; ++trial) {
+        // Windows of all lengths, starting and ending anywhere in a word.
+        const double from = records[static_cast<std::size_t>(random.next(300))].datum;
+        const double to = records[static_cast<std::size_t>(250 + random.next(2700))].datum;
         const int k = 2 + random.next(9);
         std::vector<int> numbers;
         Bits bits = 0;
