@@ -129,14 +129,28 @@ void Session::FormActivate() {
     m_activating = false;
 }
 
-void Session::FormClose(QSettings* settings, const QString& group) {
-    // Errors on the way out are ignored: the window closes in every case.
+bool Session::FormClose(QSettings* settings, const QString& group) {
+    // The window closes in every case, but the user learns what was not
+    // saved. A failed step does not keep the other file from being saved.
+    QStringList unsaved;
     if (settings) {
         m_controls.setText(QStringLiteral("System"),
                            QString::number(m_controls.index(QStringLiteral("ComboBox1"))));
-        SettingsStore(*settings, group).save(m_controls, m_port.today());
+        if (!SettingsStore(*settings, group).save(m_controls, m_port.today())) {
+            unsaved << QStringLiteral("%1: the settings could not be written")
+                           .arg(QDir::toNativeSeparators(settings->fileName()));
+        }
     }
-    common::TextFile::writeLines(homeFile(kTipsFile), m_tips.lines());
+    QString error;
+    if (!common::TextFile::writeLines(homeFile(kTipsFile), m_tips.lines(), &error)) {
+        unsaved << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(homeFile(kTipsFile)),
+                                                error);
+    }
+    if (unsaved.isEmpty()) {
+        return true;
+    }
+    m_port.showMessage(QStringLiteral("Not saved:\n") + unsaved.join(QLatin1Char('\n')));
+    return false;
 }
 
 // ---- current-draw cursor -------------------------------------------------

@@ -13,7 +13,7 @@ void CliPort::statusTextChanged(int, const QString& text) {
 
 void CliPort::showMessage(const QString& text) {
     ++m_messageCount;
-    m_out << text << Qt::endl;
+    (m_messagesToErr ? m_err : m_out) << text << Qt::endl;
 }
 
 bool CliPort::askYesNo(const QString& text) {

@@ -144,7 +144,10 @@ int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
         if (inv.service && session.controls().text(QStringLiteral("ServiceURL")) == *inv.service) {
             session.controls().setText(QStringLiteral("ServiceURL"), storedService);
         }
-        session.FormClose(settings.get(), group);
+        port.setMessagesToErr(true);
+        if (!session.FormClose(settings.get(), group)) {
+            status = 1;
+        }
     }
     m_out.flush();
     return status;

@@ -48,14 +48,23 @@ bool TextFile::readLines(const QString& path, QStringList* lines, QString* error
 }
 
 bool TextFile::writeLines(const QString& path, const QStringList& lines, QString* error) {
+    return writeBytes(path, encode(lines), error);
+}
+
+bool TextFile::writeBytes(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(encode(lines)) < 0 || !file.commit()) {
-        if (error) {
-            *error = file.errorString();
-        }
-        return false;
+    // QSaveFile keeps small writes in a buffer and commits even when writing
+    // that buffer out fails, which would put an empty or cut file in place:
+    // the flush is checked first, and an unfinished file is never committed.
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+        file.commit()) {
+        return true;
     }
-    return true;
+    if (error) {
+        *error = file.errorString();
+    }
+    file.cancelWriting();
+    return false;
 }
 
 } // namespace common

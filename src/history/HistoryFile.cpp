@@ -1,10 +1,35 @@
 #include "history/HistoryFile.h"
 
 #include <QFile>
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace history {
+
+namespace {
+
+// The bytes of the temporary file are on the disk before it replaces the
+// history: after a crash right behind the rename the history is the new
+// file, never an empty one.
+bool syncToDisk(QFile& file, QString* reason) {
+#ifdef Q_OS_WIN
+    const bool synced = _commit(file.handle()) == 0;
+#else
+    const bool synced = ::fsync(file.handle()) == 0;
+#endif
+    if (!synced) {
+        *reason = QString::fromStdString(std::generic_category().message(errno));
+    }
+    return synced;
+}
+
+} // namespace
 
 std::vector<TZiehung> HistoryFile::decode(const QByteArray& bytes) {
     const qsizetype count = bytes.size() / TZiehung::kSize;
@@ -92,6 +117,11 @@ bool HistoryFile::replace(const QString& path, const QString& tempPath,
             const QString reason = QStringLiteral("%1: %2").arg(tempPath, temp.errorString());
             temp.close();
             return fail(reason);
+        }
+        QString reason;
+        if (!syncToDisk(temp, &reason)) {
+            temp.close();
+            return fail(QStringLiteral("%1: %2").arg(tempPath, reason));
         }
         temp.close();
         if (temp.error() != QFileDevice::NoError) {

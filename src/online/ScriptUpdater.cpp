@@ -6,10 +6,11 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
 #include <QTimer>
 #include <QUrl>
 #include <memory>
+
+#include "common/TextFile.h"
 
 namespace online {
 
@@ -61,9 +62,9 @@ ScriptUpdater::Result ScriptUpdater::update(const QString& serviceUrl, const QSt
         return Result::UpToDate;
     }
     // Replaced whole, so a failed write never leaves half a template.
-    QSaveFile file(templatePath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(reply->readAll()) < 0 || !file.commit()) {
-        return fail(reason, file.errorString());
+    QString error;
+    if (!common::TextFile::writeBytes(templatePath, reply->readAll(), &error)) {
+        return fail(reason, error);
     }
     return Result::Updated;
 }

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "TestSupport.h"
 #include "common/DayNumber.h"
 #include "common/Formats.h"
 #include "common/Random.h"
@@ -90,6 +91,27 @@ TEST(TextFile, WritesCrLfAndReadsLfCrLfAndByteOrderMark) {
               (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
     EXPECT_EQ(common::TextFile::decode("\xEF\xBB\xBF\xC3\xA9\n"), QStringList{QStringLiteral("é")});
     EXPECT_EQ(common::TextFile::decode("a\r\n\r\n"), (QStringList{QStringLiteral("a"), QString()}));
+}
+
+// A write that fails (here past a file size limit, as on a full disk) keeps
+// the old file byte for byte and leaves no temporary file behind.
+TEST(TextFile, AFailedWriteLeavesTheOldFileAsItWas) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tipps.txt"));
+    const QStringList old{QStringLiteral("03,07,70")};
+    ASSERT_TRUE(common::TextFile::writeLines(path, old));
+    const QStringList longer(20, QStringLiteral("01,02,03,04,05,06,07,08,09,10"));
+    QString error;
+    {
+        testsupport::FileSizeLimit limit(64);
+        EXPECT_FALSE(common::TextFile::writeLines(path, longer, &error));
+        EXPECT_FALSE(common::TextFile::writeBytes(path, QByteArray(100, 'x'), &error));
+    }
+    EXPECT_FALSE(error.isEmpty());
+    QStringList lines;
+    ASSERT_TRUE(common::TextFile::readLines(path, &lines));
+    EXPECT_EQ(lines, old);
+    EXPECT_EQ(testsupport::filesIn(dir.path()), QStringList{QStringLiteral("tipps.txt")});
 }
 
 TEST(TextFile, ReadingAMissingFileFailsWithAReason) {
