@@ -2,6 +2,7 @@
 
 #include <QSettings>
 
+#include "app/HomeLock.h"
 #include "common/Formats.h"
 
 namespace cli {
@@ -111,6 +112,12 @@ int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
     port.setAnswerYes(inv.yes);
     app::Session session(port);
     session.setHome(inv.home.isEmpty() ? executableDir : inv.home);
+    app::HomeLock lock(session.home());
+    QString inUse;
+    if (!lock.acquire(&inUse)) {
+        m_err << inUse << Qt::endl;
+        return 1;
+    }
 
     std::unique_ptr<QSettings> settings;
     QString group;

@@ -1,6 +1,8 @@
 #include <QApplication>
+#include <QMessageBox>
 #include <QSettings>
 
+#include "app/HomeLock.h"
 #include "ui/MainWindow.h"
 
 int main(int argc, char* argv[]) {
@@ -8,6 +10,12 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Quorvanes Tirvex FRANCE"));
     QApplication::setOrganizationName(QStringLiteral("Quorvane"));
     QApplication::setApplicationName(QStringLiteral("Tirvex"));
+    app::HomeLock lock(QApplication::applicationDirPath());
+    QString inUse;
+    if (!lock.acquire(&inUse)) {
+        QMessageBox::critical(nullptr, QApplication::applicationDisplayName(), inUse);
+        return 1;
+    }
     ui::MainWindow window(
         QApplication::applicationDirPath(),
         std::make_unique<QSettings>(QStringLiteral("Quorvane"), QStringLiteral("Tirvex")));
