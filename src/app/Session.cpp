@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
+#include <limits>
 
 #include "app/BacktestCommands.h"
 #include "app/EvaluationCommands.h"
@@ -25,6 +27,13 @@ const QString kPicker2 = QStringLiteral("DateTimePicker2");
 const QString kNoSelection = QStringLiteral("D`abord, sélectionnez une grille");
 const QString kReadFirst = QStringLiteral("Lisez d`abord les données de tirages");
 const QString kTipsFile = QStringLiteral("tipps.txt");
+
+// A typed position beyond what an int holds is not cut to its low bits: it
+// goes to the nearest end, and the up-down holds it within its range.
+int heldInInt(qint64 value) {
+    return static_cast<int>(std::clamp<qint64>(value, std::numeric_limits<int>::min(),
+                                               std::numeric_limits<int>::max()));
+}
 } // namespace
 
 Session::Session(WindowPort& port) : m_port(port) {
@@ -361,7 +370,7 @@ bool Session::setControlByUser(const QString& name, const QString& value) {
                 return false;
             }
             // The coupling rules hold for typed values too.
-            ParameterRules::userSetPosition(m_controls, upDown->name, static_cast<int>(position),
+            ParameterRules::userSetPosition(m_controls, upDown->name, heldInInt(position),
                                             &m_laufMax);
         }
         control = upDown;
@@ -375,7 +384,7 @@ bool Session::setControlByUser(const QString& name, const QString& value) {
             if (!common::parseInteger(value, &number)) {
                 return false;
             }
-            ParameterRules::userSetPosition(m_controls, name, static_cast<int>(number), &m_laufMax);
+            ParameterRules::userSetPosition(m_controls, name, heldInInt(number), &m_laufMax);
             break;
         case ControlKind::CheckBox:
             if (value != QLatin1String("0") && value != QLatin1String("1")) {

@@ -1,3 +1,5 @@
+#include <limits>
+
 #include "app/ControlSchema.h"
 #include "cli/CommandTable.h"
 #include "common/Formats.h"
@@ -54,7 +56,8 @@ QString checkKnownControl(const QStringList& args) {
 
 QString checkTipIndex(const QStringList& args) {
     qint64 value = 0;
-    if (!common::parseInteger(args[0], &value) || value < 1) {
+    if (!common::parseInteger(args[0], &value) || value < 1 ||
+        value > std::numeric_limits<int>::max()) {
         return QStringLiteral("invalid tip index \"%1\"").arg(args[0]);
     }
     return QString();

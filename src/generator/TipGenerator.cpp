@@ -136,6 +136,17 @@ bool TipGenerator::review(NumberPool* pool, RunResult* result) {
             result->outcome = RunResult::Outcome::Failed;
             return false;
         }
+        // Each weight is held against the limit before it is added, so that
+        // nineteen-digit weights cannot wrap the sum round below it.
+        if (weight > NumberPool::kCapacity) {
+            m_host.message(
+                QStringLiteral("Le poids du numéro %1 (%2) dépasse la limite de %3 numéros.")
+                    .arg(n)
+                    .arg(weight)
+                    .arg(NumberPool::kCapacity));
+            result->outcome = RunResult::Outcome::Failed;
+            return false;
+        }
         weights.emplace_back(n, weight);
         total += weight == 0 ? 1 : std::max<qint64>(weight, 0);
     }

@@ -192,6 +192,9 @@ TEST_F(SessionTest, AFailedSaveAtCloseNamesTheFilesAndKeepsTheOldOnes) {
 TEST_F(SessionTest, CloseAndRestartKeepsTipsAndSettings) {
     session.FormCreate(settings());
     session.tipList().append(QStringLiteral("03,07,70"));
+    // A position beyond an int's range is held within the control's, not cut.
+    session.setControlByUser(QStringLiteral("UpDown18"), QStringLiteral("4294967298"));
+    EXPECT_EQ(session.numbersPerTip(), 10);
     session.setControlByUser(QStringLiteral("UpDown18"), QStringLiteral("6"));
     session.setControlByUser(QStringLiteral("ComboBox1"), QStringLiteral("3"));
     session.setControlByUser(QStringLiteral("CheckBox28"), QStringLiteral("0"));

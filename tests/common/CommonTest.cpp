@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <cmath>
+#include <limits>
 
 #include "TestSupport.h"
 #include "common/DayNumber.h"
@@ -19,6 +21,10 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour) {
     for (const auto& [value, expected] : cases) {
         EXPECT_EQ(common::roundHalfEven(value), expected) << value;
     }
+    // Damaged day numbers and infinities are never cast.
+    EXPECT_EQ(common::roundHalfEven(std::nan("")), 0);
+    EXPECT_EQ(common::roundHalfEven(1e300), common::roundHalfEven(-1e300) * -1);
+    EXPECT_GT(common::roundHalfEven(std::numeric_limits<double>::infinity()), 0);
 }
 
 TEST(DayNumber, CountsDaysSinceTheEndOf1899) {
