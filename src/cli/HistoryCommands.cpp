@@ -57,10 +57,34 @@ QString parseEntry(const QStringList& args, history::DrawEntry* entry) {
     return history::DrawEditor::buildRecord(*entry, &record, &error) ? QString() : error;
 }
 
+// The messages of update, enter and delete report only their failures: they
+// go to standard error while one of them runs.
+class ErrorMessages {
+public:
+    explicit ErrorMessages(CliPort& port) : m_port(port) { m_port.setMessagesToErr(true); }
+    ~ErrorMessages() { m_port.setMessagesToErr(false); }
+    ErrorMessages(const ErrorMessages&) = delete;
+    ErrorMessages& operator=(const ErrorMessages&) = delete;
+
+private:
+    CliPort& m_port;
+};
+
 bool update(CommandContext& c) {
-    c.port.setEchoStatus(true);
-    const bool ok = c.session.historyCommands().VellumatClick();
-    c.port.setEchoStatus(false);
+    bool ok = false;
+    {
+        ErrorMessages errors(c.port);
+        c.port.setEchoStatus(true);
+        ok = c.session.historyCommands().VellumatClick();
+        c.port.setEchoStatus(false);
+    }
+    // The status lines are the window's; a request that got no answer at all
+    // is the update's failure as well.
+    const QString& unanswered = c.session.historyCommands().lastUnanswered();
+    if (!unanswered.isEmpty()) {
+        c.err << unanswered << Qt::endl;
+        ok = false;
+    }
     printDrawLines(c);
     return ok;
 }
@@ -71,7 +95,11 @@ bool enter(CommandContext& c) {
     GivenDraw dialog(entry);
     app::HistoryCommands& commands = c.session.historyCommands();
     commands.setDrawEntryPort(&dialog);
-    const bool ok = commands.BitBtn8Click();
+    bool ok = false;
+    {
+        ErrorMessages errors(c.port);
+        ok = commands.BitBtn8Click();
+    }
     commands.setDrawEntryPort(nullptr);
     if (ok) {
         printDrawLines(c);
@@ -80,6 +108,7 @@ bool enter(CommandContext& c) {
 }
 
 bool remove(CommandContext& c) {
+    ErrorMessages errors(c.port);
     if (!c.session.historyCommands().BitBtn4Click()) {
         return false;
     }

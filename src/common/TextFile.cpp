@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include "common/FileWriter.h"
+
 namespace common {
 
 QStringList TextFile::decode(const QByteArray& bytes) {
@@ -53,11 +55,11 @@ bool TextFile::writeLines(const QString& path, const QStringList& lines, QString
 
 bool TextFile::writeBytes(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(path);
-    // QSaveFile keeps small writes in a buffer and commits even when writing
-    // that buffer out fails, which would put an empty or cut file in place:
-    // the flush is checked first, and an unfinished file is never committed.
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
-        file.commit()) {
+    // Buffered, QSaveFile commits even when writing its buffer out fails,
+    // which would put an empty or cut file in place: every byte is written
+    // and checked first, and an unfinished file is never committed.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        FileWriter::writeAll(file, bytes) && file.commit()) {
         return true;
     }
     if (error) {

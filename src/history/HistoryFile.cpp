@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <cerrno>
+#include <cmath>
 #include <filesystem>
 #include <system_error>
 #ifdef Q_OS_WIN
@@ -9,6 +10,8 @@
 #else
 #include <unistd.h>
 #endif
+
+#include "common/FileWriter.h"
 
 namespace history {
 
@@ -52,7 +55,26 @@ QByteArray HistoryFile::encode(const std::vector<TZiehung>& records) {
     return bytes;
 }
 
+bool HistoryFile::damagedDate(common::DayNumber day, common::DayNumber lastDay) {
+    // A fraction within a day still counts as that day.
+    return !std::isfinite(day) || day < common::kFirstDrawDay || day >= lastDay + 1;
+}
+
+int HistoryFile::dropDamaged(std::vector<TZiehung>* records, common::DayNumber lastDay) {
+    return static_cast<int>(std::erase_if(
+        *records, [lastDay](const TZiehung& r) { return damagedDate(r.datum, lastDay); }));
+}
+
 HistoryFile::Status HistoryFile::readAll(const QString& path, std::vector<TZiehung>* records,
+                                         QString* error) {
+    const Status status = readRaw(path, records, error);
+    if (status == Status::Ok) {
+        dropDamaged(records, common::toDayNumber(QDate::currentDate()));
+    }
+    return status;
+}
+
+HistoryFile::Status HistoryFile::readRaw(const QString& path, std::vector<TZiehung>* records,
                                          QString* error) {
     QFile file(path);
     if (!file.exists()) {
@@ -74,7 +96,7 @@ HistoryFile::Status HistoryFile::readAll(const QString& path, std::vector<TZiehu
 bool HistoryFile::append(const QString& path, const std::vector<TZiehung>& records,
                          QString* error) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite)) {
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         if (error) {
             *error = QStringLiteral("%1: %2").arg(path, file.errorString());
         }
@@ -82,12 +104,16 @@ bool HistoryFile::append(const QString& path, const std::vector<TZiehung>& recor
     }
     // Appending after a trailing fragment would shift every new record; the
     // fragment is never read, so new records start on the next whole record.
-    const qint64 whole = (file.size() / TZiehung::kSize) * TZiehung::kSize;
+    const qint64 size = file.size();
+    const qint64 whole = (size / TZiehung::kSize) * TZiehung::kSize;
     const QByteArray bytes = encode(records);
-    if (!file.seek(whole) || file.write(bytes) != bytes.size() || !file.flush()) {
+    if (!file.seek(whole) || !common::FileWriter::writeAll(file, bytes)) {
         if (error) {
             *error = QStringLiteral("%1: %2").arg(path, file.errorString());
         }
+        // Records the disk took only in part are cut off again (which needs
+        // no room): the history stays as it was.
+        file.resize(size);
         return false;
     }
     return true;
@@ -104,7 +130,7 @@ bool HistoryFile::replace(const QString& path, const QString& tempPath,
     };
     {
         QFile temp(tempPath);
-        if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
             const QString reason = QStringLiteral("%1: %2").arg(tempPath, temp.errorString());
             // Do not remove what we could not open: it may be someone else's.
             if (error) {
@@ -113,7 +139,7 @@ bool HistoryFile::replace(const QString& path, const QString& tempPath,
             return false;
         }
         const QByteArray bytes = encode(records);
-        if (temp.write(bytes) != bytes.size() || !temp.flush()) {
+        if (!common::FileWriter::writeAll(temp, bytes)) {
             const QString reason = QStringLiteral("%1: %2").arg(tempPath, temp.errorString());
             temp.close();
             return fail(reason);
