@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "history/ArchiveImporter.h"
+#include "history/BundledArchive.h"
 
 namespace bench {
 
@@ -21,10 +22,8 @@ const QString& realHistoryPath() {
     static const QString path = [] {
         const QDir archive(QStringLiteral(TIRVEX_ARCHIVE_DATA));
         QStringList files;
-        // Oldest export first; the merge skips the draws the newer files repeat.
-        for (const char* name : {"keno.csv", "keno_gagnant_a_vie.csv", "keno_201811.csv",
-                                 "keno_202010.csv", "2020-10_to_2025-06_keno_df_not_clean.csv"}) {
-            files << archive.filePath(QString::fromLatin1(name));
+        for (const QString& name : history::BundledArchive::fileNames()) {
+            files << archive.filePath(name);
         }
         const QString target = home().filePath(QStringLiteral("Tirvex.dat"));
         const auto result =

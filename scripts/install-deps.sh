@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need,
 # but only when some are missing. Uses sudo when not run as root.
+# With --list it prints the list, one package a line, and installs nothing:
+# check-deps.sh reads the list from here.
 set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build ccache pkg-config
     qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
-    libgtest-dev libbenchmark-dev
-    libcpp-httplib-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    libcpp-httplib-dev libquazip1-qt6-dev
     clang libclang-rt-14-dev
     xvfb xauth
+    desktop-file-utils
 )
+
+if [ "${1:-}" = "--list" ]; then
+    printf '%s\n' "${packages[@]}"
+    exit 0
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -126,15 +126,16 @@ void BacktestCommands::setRunning(bool running) {
 
 BacktestCommands::Report BacktestCommands::run(BacktestKind kind) {
     Report report;
-    if (m_running) {
+    if (m_running || m_session.refusedDuringOperation()) {
         return report; // a second start from the event loop of a running test
     }
+    OperationScope operation(m_session, LongOperation::Backtest);
     BusyScope busy(m_session.port());
     m_session.memo1().clear();
     RunFrame frame(m_session, kind);
     const QDate startDate = m_session.controls().date(kPicker1);
     // A failed load has shown its message; the run ends there.
-    if (!m_session.SpeedButton5Click()) {
+    if (!m_session.loadAtDate()) {
         return report;
     }
     m_stopRequested = false;
@@ -249,7 +250,8 @@ BacktestCommands::Outcome BacktestCommands::runGeneratedTips(qint32 seed,
                                                              bool performs,
                                                              backtest::BacktestResult* result) {
     bool cancelled = false;
-    if (!generate(seed, &cancelled)) {
+    // The tips are made from what was known at the start draw.
+    if (!generate(seed, history.prefix(m_session.current().position + 1), &cancelled)) {
         return Outcome::Failed;
     }
     const int limit = m_session.numbersPerTip();
@@ -283,15 +285,15 @@ BacktestCommands::Outcome BacktestCommands::runWalkForward(qint32 seed,
             return Outcome::Completed;
         }
         bool cancelled = false;
-        if (!generate(seed, &cancelled)) {
+        // The generation for the next draw sees the draws up to this one
+        // only: on a day with two draws, the evening draw it is scored on
+        // shares the date and would otherwise be in its statistics.
+        if (!generate(seed, history.prefix(before + 1), &cancelled)) {
             return Outcome::Failed;
         }
         if (cancelled) {
             return Outcome::Stopped;
         }
-        // The generator ends by loading the draw at the picker's date, which
-        // on a day with two draws is the evening one; the test goes on from
-        // the draw it generated at, so that every next draw gets scored.
         m_session.current().position = before;
         m_session.stepForward(history.records());
         result->addCheck(m_session.statistik(), m_session.numbersPerTip());
@@ -305,12 +307,12 @@ BacktestCommands::Outcome BacktestCommands::runWalkForward(qint32 seed,
     return Outcome::Completed;
 }
 
-bool BacktestCommands::generate(qint32 seed, bool* cancelled) {
+bool BacktestCommands::generate(qint32 seed, const history::DrawHistory& past, bool* cancelled) {
     m_session.random().setSeed(static_cast<std::uint32_t>(seed));
     // Returns when the run has ended; pending input runs inside it, so the
     // generator's own stop button cuts it short and the test goes on with
     // the tips found so far.
-    const generator::RunResult run = m_session.generator().BitBtn19Click();
+    const generator::RunResult run = m_session.generator().generateOn(past);
     switch (run.outcome) {
     case generator::RunResult::Outcome::Failed:
         return false;

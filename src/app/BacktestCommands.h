@@ -65,7 +65,7 @@ private:
                              backtest::BacktestResult* result);
     Outcome runWalkForward(qint32 seed, const history::DrawHistory& history, bool performs,
                            backtest::BacktestResult* result);
-    bool generate(qint32 seed, bool* cancelled);
+    bool generate(qint32 seed, const history::DrawHistory& past, bool* cancelled);
     void replayCycle(backtest::BacktestKind kind, const history::DrawHistory& history,
                      const backtest::CursorWalk::State& start);
     bool saveAndOpen(const QStringList& log);

@@ -42,8 +42,25 @@ generator::RunResult GeneratorCommands::BitBtn19Click() {
         stopped.outcome = generator::RunResult::Outcome::Stopped;
         return stopped;
     }
+    if (m_session.refusedDuringOperation()) {
+        generator::RunResult refused;
+        refused.outcome = generator::RunResult::Outcome::Failed;
+        return refused;
+    }
     setCaption(kStopCaption);
-    m_lastResult = run();
+    m_lastResult = run(nullptr);
+    return m_lastResult;
+}
+
+void GeneratorCommands::requestStop() {
+    if (running()) {
+        setCaption(kIdleCaption); // the run sees it when it next lets input run
+    }
+}
+
+generator::RunResult GeneratorCommands::generateOn(const history::DrawHistory& past) {
+    setCaption(kStopCaption);
+    m_lastResult = run(&past);
     return m_lastResult;
 }
 
@@ -61,7 +78,8 @@ bool GeneratorCommands::readHistory(history::DrawHistory* history) {
     }
 }
 
-generator::ReferenceDraws GeneratorCommands::referenceDraws(const history::DrawHistory& history) {
+generator::ReferenceDraws GeneratorCommands::referenceDraws(const history::DrawHistory& history,
+                                                            bool fromFile) {
     // The current draw, and the two before it as two steps back from it show
     // them; a copy of the cursor steps, so the window's draw never moves.
     generator::ReferenceDraws references{};
@@ -72,18 +90,25 @@ generator::ReferenceDraws GeneratorCommands::referenceDraws(const history::DrawH
     steps.stepBack(history.records());
     references[2] = steps.current().zahl;
     // Coming back ends on the draw at the picker's date, loaded anew.
-    m_session.SpeedButton5Click();
+    if (fromFile) {
+        m_session.loadAtDate();
+    } else {
+        m_session.loadAtDate(history.records());
+    }
     return references;
 }
 
-generator::RunResult GeneratorCommands::run() {
+generator::RunResult GeneratorCommands::run(const history::DrawHistory* past) {
+    OperationScope operation(m_session, LongOperation::Generation);
     m_session.setSortieren(false);
     generator::Parameters parameters = GeneratorParameters::read(m_session.controls());
     m_session.setLaufMax(parameters.upDown7 * 1000);
     BusyScope busy(m_session.port());
 
     history::DrawHistory history;
-    if (!readHistory(&history)) {
+    if (past) {
+        history = *past;
+    } else if (!readHistory(&history)) {
         generator::RunResult failed;
         failed.outcome = generator::RunResult::Outcome::Failed;
         m_session.setSortieren(true);
@@ -92,7 +117,7 @@ generator::RunResult GeneratorCommands::run() {
     }
     generator::RunInput input;
     input.history = &history;
-    input.references = referenceDraws(history);
+    input.references = referenceDraws(history, past == nullptr);
     input.tipLines = m_session.tipList().lines();
     // Loading the draw again may have moved the picker onto the draw's day.
     parameters.dateTimePicker1 = m_session.controls().date(kPicker1);
@@ -105,16 +130,19 @@ generator::RunResult GeneratorCommands::run() {
     if (result.laufMax > 0) {
         m_session.setLaufMax(result.laufMax);
     }
-    endRun(result);
+    endRun(result, past);
     return result;
 }
 
-void GeneratorCommands::endRun(const generator::RunResult& result) {
+void GeneratorCommands::endRun(const generator::RunResult& result,
+                               const history::DrawHistory* past) {
     m_session.setSortieren(true);
     if (result.outcome != generator::RunResult::Outcome::Cancelled) {
         // The history tests and the calendar-date section worked on other
         // draws; the draw at the picker is loaded again and the list checked.
-        if (!m_session.SpeedButton5Click()) {
+        if (past) {
+            m_session.loadAtDate(past->records());
+        } else if (!m_session.loadAtDate()) {
             m_session.Komplettcheck();
         }
     }
@@ -144,6 +172,9 @@ void GeneratorCommands::prepareEditor(const QString& line, int numbersPerTip) {
 }
 
 void GeneratorCommands::SpeedEditClick() {
+    if (m_session.refusedDuringOperation()) {
+        return;
+    }
     tips::TipList& list = m_session.tipList();
     if (list.count() == 0) {
         list.append(QString());

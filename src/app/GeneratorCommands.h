@@ -26,6 +26,12 @@ public:
     // clicked while a run goes, it only asks that run to stop (and returns
     // an empty result with the outcome Stopped).
     generator::RunResult BitBtn19Click();
+    // A run that sees only the given history instead of the file: a
+    // backtest's past up to the draw it generates at. The draw at the picker
+    // is looked up in it, before and after the run.
+    generator::RunResult generateOn(const history::DrawHistory& past);
+    // Stops a running run as a click on the button would.
+    void requestStop();
     QString caption() const;
     bool running() const { return caption() == kStopCaption; }
     const generator::RunResult& lastResult() const { return m_lastResult; }
@@ -39,10 +45,10 @@ public:
 
 private:
     void setCaption(const QString& caption);
-    generator::RunResult run();
+    generator::RunResult run(const history::DrawHistory* past);
     bool readHistory(history::DrawHistory* history);
-    generator::ReferenceDraws referenceDraws(const history::DrawHistory& history);
-    void endRun(const generator::RunResult& result);
+    generator::ReferenceDraws referenceDraws(const history::DrawHistory& history, bool fromFile);
+    void endRun(const generator::RunResult& result, const history::DrawHistory* past);
     void prepareEditor(const QString& line, int numbersPerTip);
 
     Session& m_session;

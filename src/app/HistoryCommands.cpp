@@ -38,9 +38,10 @@ history::UpdateSettings HistoryCommands::updateSettings() const {
 bool HistoryCommands::VellumatClick() {
     // A second start while one runs (the window re-activated during a
     // request) would append the same draws twice.
-    if (m_running) {
+    if (m_running || m_session.refusedDuringOperation()) {
         return false;
     }
+    OperationScope operation(m_session, LongOperation::Update);
     m_messageShown = false;
     history::InternetUpdate update(*this, m_session.historyPath(), updateSettings());
     const history::UpdateResult result = update.run();
@@ -53,7 +54,7 @@ bool HistoryCommands::VellumatClick() {
     controls.setText(QStringLiteral("Label35"), controls.text(QStringLiteral("Label29")));
     if (result.reload) {
         controls.setDate(kPicker1, common::toDate(result.pickerDate));
-        m_session.SpeedButton5Click();
+        m_session.loadAtDate();
     }
     return !m_messageShown;
 }
@@ -124,7 +125,7 @@ history::DrawEntry HistoryCommands::currentEntry() const {
 }
 
 bool HistoryCommands::BitBtn8Click() {
-    if (m_running) {
+    if (m_running || m_session.refusedDuringOperation()) {
         return false;
     }
     const std::optional<history::DrawEntry> entry =
@@ -145,7 +146,7 @@ bool HistoryCommands::BitBtn8Click() {
 }
 
 bool HistoryCommands::BitBtn4Click() {
-    if (m_running) {
+    if (m_running || m_session.refusedDuringOperation()) {
         return false;
     }
     const history::CurrentDraw& draw = m_session.cursor().current();

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "app/BacktestCommands.h"
 #include "app/EvaluationCommands.h"
@@ -34,6 +35,8 @@ int heldInInt(qint64 value) {
     return static_cast<int>(std::clamp<qint64>(value, std::numeric_limits<int>::min(),
                                                std::numeric_limits<int>::max()));
 }
+const QString kComboBox1 = QStringLiteral("ComboBox1");
+const QString kSystem = QStringLiteral("System");
 } // namespace
 
 Session::Session(WindowPort& port) : m_port(port) {
@@ -119,11 +122,15 @@ void Session::FormCreate(QSettings* settings, const QString& group) {
 
 void Session::FormActivate() {
     // A dialog closed during the sequence re-activates the window; the
-    // sequence must not start again inside itself.
-    if (m_activating) {
+    // sequence must not start again inside itself, nor run under a long
+    // operation whose message box has just closed.
+    if (m_activating || operationRunning()) {
         return;
     }
     m_activating = true;
+    if (const auto firstStart = std::exchange(m_activationSteps.firstStart, nullptr)) {
+        firstStart();
+    }
     if (m_activationSteps.internetUpdate) {
         m_activationSteps.internetUpdate();
     }
@@ -131,8 +138,12 @@ void Session::FormActivate() {
     if (m_activationSteps.numberDistribution) {
         m_activationSteps.numberDistribution();
     }
-    m_controls.setIndex(QStringLiteral("ComboBox1"),
-                        m_controls.text(QStringLiteral("System")).toInt());
+    // System follows the user's choice of a stake, so this restores the
+    // stake restored at start and keeps any the user chose since; a stake
+    // typed in as text is kept as it is.
+    if (m_controls.index(kComboBox1) >= 0) {
+        m_controls.setIndex(kComboBox1, m_controls.text(kSystem).toInt());
+    }
     ComboBox1Change();
     SpeedButton7Click();
     m_activating = false;
@@ -143,8 +154,7 @@ bool Session::FormClose(QSettings* settings, const QString& group) {
     // saved. A failed step does not keep the other file from being saved.
     QStringList unsaved;
     if (settings) {
-        m_controls.setText(QStringLiteral("System"),
-                           QString::number(m_controls.index(QStringLiteral("ComboBox1"))));
+        rememberStake();
         if (!SettingsStore(*settings, group).save(m_controls, m_port.today())) {
             unsaved << QStringLiteral("%1: the settings could not be written")
                            .arg(QDir::toNativeSeparators(settings->fileName()));
@@ -162,6 +172,88 @@ bool Session::FormClose(QSettings* settings, const QString& group) {
     return false;
 }
 
+void Session::rememberStake() {
+    const int index = m_controls.index(kComboBox1);
+    if (index >= 0) {
+        m_controls.setText(kSystem, QString::number(index));
+    }
+}
+
+// ---- long operations -------------------------------------------------------
+
+OperationScope::OperationScope(Session& session, LongOperation operation)
+    : m_session(session), m_owner(!session.operationRunning()) {
+    if (m_owner) {
+        m_session.setOperation(operation);
+    }
+}
+
+OperationScope::~OperationScope() {
+    if (m_owner) {
+        m_session.setOperation(LongOperation::None);
+    }
+}
+
+void Session::setOperation(LongOperation operation) {
+    m_operation = operation;
+    m_port.controlChanged(QStringLiteral("Operation"));
+}
+
+QString Session::busyMessage(LongOperation operation) {
+    QString name;
+    switch (operation) {
+    case LongOperation::Update:
+        name = QStringLiteral("mise à jour des tirages");
+        break;
+    case LongOperation::Import:
+        name = QStringLiteral("importation des résultats");
+        break;
+    case LongOperation::Generation:
+        name = QStringLiteral("calcul des grilles");
+        break;
+    case LongOperation::Backtest:
+        name = QStringLiteral("analyse");
+        break;
+    case LongOperation::TipSearch:
+        name = QStringLiteral("recherche de grilles");
+        break;
+    case LongOperation::None:
+        break;
+    }
+    return QStringLiteral("Une opération est en cours (%1) : attendez qu'elle se termine ou "
+                          "arrêtez-la avec Échap.")
+        .arg(name);
+}
+
+bool Session::refusedDuringOperation() {
+    if (!operationRunning()) {
+        return false;
+    }
+    m_port.showMessage(busyMessage(m_operation));
+    return true;
+}
+
+void Session::stopOperation() {
+    switch (m_operation) {
+    case LongOperation::Backtest:
+        m_backtests->requestStop();
+        m_generator->requestStop();
+        break;
+    case LongOperation::Generation:
+        m_generator->requestStop();
+        break;
+    case LongOperation::Update:
+        SpeedButton8Click();
+        break;
+    case LongOperation::TipSearch:
+        m_tipSearch->requestStop();
+        break;
+    case LongOperation::Import:
+    case LongOperation::None:
+        break;
+    }
+}
+
 // ---- current-draw cursor -------------------------------------------------
 
 void Session::showDrawLines() {
@@ -170,6 +262,13 @@ void Session::showDrawLines() {
 }
 
 bool Session::SpeedButton5Click() {
+    if (refusedDuringOperation()) {
+        return false;
+    }
+    return loadAtDate();
+}
+
+bool Session::loadAtDate() {
     std::vector<history::TZiehung> records;
     QString error;
     const auto status = history::HistoryFile::readAll(historyPath(), &records, &error);
@@ -181,6 +280,11 @@ bool Session::SpeedButton5Click() {
         m_port.showMessage(error);
         return false;
     }
+    loadAtDate(records);
+    return true;
+}
+
+void Session::loadAtDate(std::span<const history::TZiehung> records) {
     m_cursor.loadAtDate(records, common::toDayNumber(m_controls.date(kPicker1)));
     if (!records.empty()) {
         showDrawLines();
@@ -190,7 +294,6 @@ bool Session::SpeedButton5Click() {
     }
     m_controls.setText(QStringLiteral("Label35"), m_cursor.drawLine());
     Komplettcheck();
-    return true;
 }
 
 void Session::setPickerAfterStep() {
@@ -210,6 +313,9 @@ bool Session::readHistoryForStep(std::vector<history::TZiehung>* records) {
 }
 
 bool Session::SpeedButton6Click() {
+    if (refusedDuringOperation()) {
+        return false;
+    }
     std::vector<history::TZiehung> records;
     if (!readHistoryForStep(&records)) {
         return false;
@@ -218,13 +324,16 @@ bool Session::SpeedButton6Click() {
     return true;
 }
 
-void Session::stepBack(const std::vector<history::TZiehung>& records) {
+void Session::stepBack(std::span<const history::TZiehung> records) {
     m_cursor.stepBack(records);
     setPickerAfterStep();
     Komplettcheck();
 }
 
 bool Session::SpeedButton7Click() {
+    if (refusedDuringOperation()) {
+        return false;
+    }
     std::vector<history::TZiehung> records;
     if (!readHistoryForStep(&records)) {
         return false;
@@ -233,7 +342,7 @@ bool Session::SpeedButton7Click() {
     return true;
 }
 
-void Session::stepForward(const std::vector<history::TZiehung>& records) {
+void Session::stepForward(std::span<const history::TZiehung> records) {
     if (m_controls.date(kPicker2) > m_controls.date(kPicker1)) {
         m_controls.setDate(kPicker2, m_controls.date(kPicker1).addDays(-365));
     }
@@ -269,6 +378,9 @@ void Session::selectTip(int index) {
 }
 
 void Session::SpeedButton11Click() {
+    if (refusedDuringOperation()) {
+        return;
+    }
     if (!m_tips.removeSelected()) {
         m_port.showMessage(kNoSelection);
         return;
@@ -325,14 +437,19 @@ int Session::Komplettcheck() {
 // ---- archive import ----------------------------------------------------------
 
 history::ArchiveImporter::Result Session::importArchive(const QStringList& files) {
+    OperationScope operation(*this, LongOperation::Import);
     BusyScope busy(m_port);
     return history::ArchiveImporter::importFiles(files, historyPath(),
                                                  historyPath() + QLatin1Char('~'));
 }
 
 void Session::importArchiveClick() {
+    // An import under an update would rewrite the file the update appends to.
+    if (refusedDuringOperation()) {
+        return;
+    }
     const QStringList files = m_port.openFileNames(QStringLiteral("Importer les résultats"),
-                                                   QStringLiteral("Keno (*.csv);;*.*"), true);
+                                                   QStringLiteral("Keno (*.csv *.zip);;*.*"), true);
     if (files.isEmpty()) {
         return;
     }
@@ -404,8 +521,8 @@ bool Session::setControlByUser(const QString& name, const QString& value) {
             if (!date.isValid()) {
                 return false;
             }
-            // A date before the picker's lowest date is refused, as on screen.
-            m_controls.setDate(name, date);
+            // The picker holds the date within its range, as on screen.
+            m_controls.setDate(name, std::max(date, m_controls.lowestDate(name)));
             break;
         }
         default:
@@ -413,7 +530,8 @@ bool Session::setControlByUser(const QString& name, const QString& value) {
             break;
         }
     }
-    if (control->name == QLatin1String("ComboBox1")) {
+    if (control->name == kComboBox1) {
+        rememberStake();
         ComboBox1Change();
     }
     const auto it = m_userChangeHandlers.find(control->name);
@@ -426,6 +544,11 @@ bool Session::setControlByUser(const QString& name, const QString& value) {
 }
 
 QString Session::controlValue(const QString& name) const {
+    // An up-down's edit box shows the position with a thousands separator;
+    // set takes the position as a whole number.
+    if (const ControlSpec* upDown = ControlSchema::findByBuddy(name)) {
+        return QString::number(m_controls.position(upDown->name));
+    }
     const ControlSpec* control = ControlSchema::find(name);
     if (!control) {
         return m_controls.text(name);

@@ -6,9 +6,11 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "app/ControlValues.h"
+#include "app/LongOperation.h"
 #include "app/WindowPort.h"
 #include "common/Random.h"
 #include "history/ArchiveImporter.h"
@@ -109,6 +111,19 @@ public:
     QSettings* settings() const { return m_settings; }
     const QString& settingsGroup() const { return m_settingsGroup; }
 
+    // The long operation that runs, if any; the view is told "Operation"
+    // when it starts and ends.
+    LongOperation operation() const { return m_operation; }
+    bool operationRunning() const { return m_operation != LongOperation::None; }
+    // True, after a message saying why, while a long operation runs: a
+    // user's command that would change the history, the current draw or the
+    // tip list under it then does nothing. The operations themselves call
+    // what they need without this check.
+    bool refusedDuringOperation();
+    static QString busyMessage(LongOperation operation);
+    // Asks the running long operation to stop (Escape, closing the window).
+    void stopOperation();
+
     // Window life cycle.
     void FormCreate(QSettings* settings, const QString& group = QString());
     void FormActivate();
@@ -121,11 +136,18 @@ public:
     bool SpeedButton5Click();
     bool SpeedButton6Click();
     bool SpeedButton7Click();
+    // Load at date, as SpeedButton5Click without the check for a running
+    // operation: for the operations themselves. False when the history
+    // could not be read (its message shown).
+    bool loadAtDate();
+    // Load at date on records already in memory: what loadAtDate() does
+    // once it has read the file.
+    void loadAtDate(std::span<const history::TZiehung> records);
     // The two steps on records already in memory (a backtest's loop): the
     // same moves, picker changes and check as the buttons on a file holding
     // these records.
-    void stepBack(const std::vector<history::TZiehung>& records);
-    void stepForward(const std::vector<history::TZiehung>& records);
+    void stepBack(std::span<const history::TZiehung> records);
+    void stepForward(std::span<const history::TZiehung> records);
     // While muted the full check plays no hit sound (a backtest's steps).
     void setSoundMuted(bool muted) { m_soundMuted = muted; }
     bool soundMuted() const { return m_soundMuted; }
@@ -152,6 +174,8 @@ public:
     struct ActivationSteps {
         std::function<void()> internetUpdate;
         std::function<void()> numberDistribution;
+        // Runs once, before the first sequence (the start in a new Home).
+        std::function<void()> firstStart;
     };
     ActivationSteps& activationSteps() { return m_activationSteps; }
 
@@ -166,6 +190,10 @@ public:
     void onUserChange(const QString& name, std::function<void()> handler);
 
 private:
+    friend class OperationScope;
+    void setOperation(LongOperation operation);
+    // System, the stake restored at start, follows the stake item chosen.
+    void rememberStake();
     void showDrawLines();
     // Reads the whole history for a step; the file's error is shown on failure.
     bool readHistoryForStep(std::vector<history::TZiehung>* records);
@@ -208,6 +236,7 @@ private:
     std::unique_ptr<BacktestCommands> m_backtests;
     std::unique_ptr<GeneratorCommands> m_generator;
     bool m_soundMuted = false;
+    LongOperation m_operation = LongOperation::None;
 };
 
 } // namespace app

@@ -41,6 +41,9 @@ bool TipFileCommands::SpeedButton15Click() {
 }
 
 bool TipFileCommands::SpeedButton16Click() {
+    if (m_session.refusedDuringOperation()) {
+        return false;
+    }
     const QStringList chosen = m_session.port().openFileNames(
         QStringLiteral("Load the file of a Tips"), fileFilter(), false);
     if (!chosen.isEmpty()) {
@@ -79,6 +82,10 @@ bool TipFileCommands::BitBtn7Click() {
 }
 
 void TipFileCommands::SpeedButton13Click() {
+    // The lucky number reseeds the generator a running generation draws from.
+    if (m_session.refusedDuringOperation()) {
+        return;
+    }
     common::Random& random = m_session.random();
     const QString current = tips::LuckyNumber::defaultText(random);
     const std::optional<QString> answer = m_session.port().inputText(

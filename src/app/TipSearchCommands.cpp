@@ -15,9 +15,10 @@ const QString kPicker2 = QStringLiteral("DateTimePicker2");
 } // namespace
 
 bool TipSearchCommands::SpeedButton4Click() {
-    if (m_running) {
+    if (m_running || m_session.refusedDuringOperation()) {
         return false;
     }
+    OperationScope operation(m_session, LongOperation::TipSearch);
     WindowPort& port = m_session.port();
     const QString defaultText = tips::TipSearch::inputDefault(m_session.numbersPerTip());
     const QString answer =
@@ -52,7 +53,9 @@ bool TipSearchCommands::SpeedButton4Click() {
     tips::TipSearch::Callbacks callbacks;
     callbacks.onHit = [this](const tips::TipSearch::Hit& hit) { return askGoOn(hit); };
     callbacks.onProgress = [this](const tips::TipSearch::Progress& p) { showProgress(p); };
+    callbacks.stopRequested = [this] { return m_stopRequested; };
     m_running = true;
+    m_stopRequested = false;
     m_outcome =
         tips::TipSearch::run(history, &m_session.tipList(), m_session.numbersPerTip(), *threshold,
                              range, &m_session.current(), &m_session.hitTally(), callbacks);

@@ -28,6 +28,8 @@ public:
     // would leave the draw fields to whichever ends last.
     bool SpeedButton4Click();
     const tips::TipSearch::Outcome& lastOutcome() const { return m_outcome; }
+    // Ends a running search after the draw it checks (Escape, closing).
+    void requestStop() { m_stopRequested = m_running; }
 
     static QString stopQuestion() { return QStringLiteral("Arrêter la recherche?"); }
     static QString chartCaption() {
@@ -43,6 +45,7 @@ private:
     HitHandler m_hitHandler;
     tips::TipSearch::Outcome m_outcome;
     bool m_running = false;
+    bool m_stopRequested = false;
 };
 
 } // namespace app

@@ -36,7 +36,9 @@ bool DrawAsTipRun::cycle() {
     const bool plainProbe = TipScorer::isPlainDraw(probeSet);
     std::array<int, 21> counted{};
     int matchSum = 0;
+    bool everyScoredStepMoved = true;
     for (const Move& move : m_moves) {
+        const int from = walk.position();
         if (move.forward) {
             walk.stepForward();
         } else {
@@ -45,6 +47,7 @@ bool DrawAsTipRun::cycle() {
         if (!move.scored) {
             continue;
         }
+        everyScoredStepMoved = everyScoredStepMoved && walk.position() != from;
         const int hits = plainProbe && TipScorer::isPlainDraw(walk.drawSet())
                              ? probeSet.common(walk.drawSet())
                              : TipScorer::countHits(probeValues(probe), walk.draw());
@@ -55,7 +58,12 @@ bool DrawAsTipRun::cycle() {
     }
     if (walk.position() <= m_walk.position()) {
         m_ended = true;
-        return false;
+        // The comparison with the three draws before the newest is real data
+        // although the cursor can go no further; any other last cycle would
+        // score a draw against itself or one already scored.
+        if (!everyScoredStepMoved) {
+            return false;
+        }
     }
     m_lastStart = m_walk.state();
     m_walk = walk;

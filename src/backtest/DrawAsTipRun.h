@@ -12,15 +12,16 @@ namespace backtest {
 
 // The cycles of the five tests that take the numbers of the draw under the
 // cursor as the only tip and score them against neighbouring draws. One
-// cycle moves the cursor as the test prescribes and ends one draw further;
-// a cycle that would not advance the cursor (the end of the history) ends
-// the run without being counted, since it would only score draws already
-// scored or the probe against its own draw.
+// cycle moves the cursor as the test prescribes and ends one draw further.
+// A cycle that does not advance the cursor (the end of the history) ends the
+// run; it is counted only when each of its scored steps reached a draw of its
+// own (the newest draw against the three before it), since otherwise it
+// would score the probe against its own draw or a draw already scored.
 class DrawAsTipRun {
 public:
     DrawAsTipRun(BacktestKind kind, CursorWalk start);
 
-    // Performs the next cycle; false when the run has ended (nothing changed).
+    // Performs the next cycle; false when the run has ended (nothing counted).
     bool cycle();
     // Runs cycles until the run ends or maxCycles more have been performed;
     // false when the run has ended.

@@ -7,17 +7,21 @@ CliPort::CliPort(QTextStream& out, QTextStream& err) : m_out(out), m_err(err) {
 
 void CliPort::statusTextChanged(int, const QString& text) {
     if (m_echoStatus) {
-        m_out << text << Qt::endl;
+        out() << text << Qt::endl;
     }
 }
 
 void CliPort::showMessage(const QString& text) {
     ++m_messageCount;
-    (m_messagesToErr ? m_err : m_out) << text << Qt::endl;
+    if (m_command) {
+        m_command->addMessage(text);
+    } else {
+        (m_messagesToErr ? m_err : m_out) << text << Qt::endl;
+    }
 }
 
 bool CliPort::askYesNo(const QString& text) {
-    m_out << text << Qt::endl;
+    out() << text << Qt::endl;
     return m_answerYes;
 }
 

@@ -3,6 +3,7 @@
 #include <QTextStream>
 
 #include "app/WindowPort.h"
+#include "cli/CommandOutput.h"
 
 namespace cli {
 
@@ -24,6 +25,8 @@ public:
     // an operation that reports only its failures that way.
     void setMessagesToErr(bool on) { m_messagesToErr = on; }
     int messageCount() const { return m_messageCount; }
+    // While a command runs, everything it shows is held in its output.
+    void setCommandOutput(CommandOutput* output) { m_command = output; }
 
     void statusTextChanged(int panel, const QString& text) override;
     void showMessage(const QString& text) override;
@@ -39,6 +42,8 @@ public:
     QDate today() override;
 
 private:
+    QTextStream& out() { return m_command ? m_command->stream() : m_out; }
+
     QTextStream& m_out;
     QTextStream& m_err;
     QDate m_today;
@@ -48,6 +53,7 @@ private:
     std::optional<QString> m_nextInput;
     QStringList m_nextFiles;
     int m_messageCount = 0;
+    CommandOutput* m_command = nullptr;
 };
 
 } // namespace cli

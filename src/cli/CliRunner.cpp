@@ -1,8 +1,11 @@
 #include "cli/CliRunner.h"
 
+#include <QFileInfo>
 #include <QSettings>
 
+#include "app/HomeFolder.h"
 #include "app/HomeLock.h"
+#include "cli/HelpText.h"
 #include "common/Formats.h"
 
 namespace cli {
@@ -33,8 +36,17 @@ QString CliRunner::parse(const QStringList& arguments, Invocation* inv) const {
         i += 2;
         return arguments[i - 1];
     };
-    while (i < arguments.size() && arguments[i].startsWith(QLatin1String("--"))) {
+    while (i < arguments.size() &&
+           (arguments[i].startsWith(QLatin1String("--")) || arguments[i] == QLatin1String("-h"))) {
         const QString option = arguments[i];
+        if (option == QLatin1String("--help") || option == QLatin1String("-h")) {
+            inv->help = true;
+            return QString();
+        }
+        if (option == QLatin1String("--version")) {
+            inv->version = true;
+            return QString();
+        }
         if (option == QLatin1String("--no-save")) {
             inv->save = false;
             ++i;
@@ -50,7 +62,9 @@ QString CliRunner::parse(const QStringList& arguments, Invocation* inv) const {
             return QStringLiteral("option %1 needs a value").arg(option);
         }
         if (option == QLatin1String("--home")) {
-            inv->home = *value;
+            // The form filler and the desktop get paths in Home from us;
+            // they run in folders of their own.
+            inv->home = QFileInfo(*value).absoluteFilePath();
         } else if (option == QLatin1String("--settings")) {
             inv->settingsFile = *value;
         } else if (option == QLatin1String("--today")) {
@@ -107,11 +121,16 @@ int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
         m_err << error << Qt::endl;
         return 2;
     }
+    if (inv.help || inv.version) {
+        m_out << (inv.help ? helpText() : versionText());
+        m_out.flush();
+        return 0;
+    }
     CliPort port(m_out, m_err);
     port.setToday(inv.today);
     port.setAnswerYes(inv.yes);
     app::Session session(port);
-    session.setHome(inv.home.isEmpty() ? executableDir : inv.home);
+    session.setHome(inv.home.isEmpty() ? app::HomeFolder::choose(executableDir) : inv.home);
     app::HomeLock lock(session.home());
     QString inUse;
     if (!lock.acquire(&inUse)) {
@@ -129,6 +148,12 @@ int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
         group = QStringLiteral("Tirvex");
     }
     session.FormCreate(settings.get(), group);
+    if (m_firstStart) {
+        const QString line = m_firstStart->run(session);
+        if (!line.isEmpty()) {
+            m_err << line << Qt::endl;
+        }
+    }
     const QString storedService = session.controls().text(QStringLiteral("ServiceURL"));
     if (inv.service) {
         session.controls().setText(QStringLiteral("ServiceURL"), *inv.service);
@@ -139,8 +164,13 @@ int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
 
     int status = 0;
     for (const auto& [name, args] : inv.commands) {
-        CommandContext context{session, port, m_out, m_err, args};
-        if (!m_table.find(name)->run(context)) {
+        CommandOutput output;
+        port.setCommandOutput(&output);
+        CommandContext context{session, port, output.stream(), m_err, args};
+        const bool done = m_table.find(name)->run(context);
+        port.setCommandOutput(nullptr);
+        output.finish(m_out, m_err, !done);
+        if (!done) {
             status = 1;
             break;
         }

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include "app/FirstStart.h"
 #include "cli/CommandTable.h"
 
 namespace cli {
@@ -13,8 +14,12 @@ class CliRunner {
 public:
     CliRunner(QTextStream& out, QTextStream& err);
     CommandTable& commands() { return m_table; }
+    // What a run does in a Home without a history before its commands; the
+    // line it reports goes to standard error, apart from the commands' output.
+    void setFirstStart(app::FirstStart firstStart) { m_firstStart = std::move(firstStart); }
 
     // Returns the exit status: 0 done, 1 an operation failed, 2 bad usage.
+    // Without --home, Home is chosen from the executable's folder.
     int run(const QStringList& arguments, const QString& executableDir);
 
 private:
@@ -26,6 +31,8 @@ private:
         std::optional<QString> service;
         bool save = true;
         bool yes = false;
+        bool help = false;
+        bool version = false;
         std::vector<std::pair<QString, QStringList>> commands;
     };
     QString parse(const QStringList& arguments, Invocation* invocation) const;
@@ -33,6 +40,7 @@ private:
     QTextStream& m_out;
     QTextStream& m_err;
     CommandTable m_table;
+    std::optional<app::FirstStart> m_firstStart;
 };
 
 } // namespace cli

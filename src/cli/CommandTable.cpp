@@ -4,6 +4,14 @@
 
 namespace cli {
 
+QStringList CommandTable::names() const {
+    QStringList names;
+    for (const auto& entry : m_commands) {
+        names << entry.first;
+    }
+    return names;
+}
+
 const Command* CommandTable::find(const QString& name) const {
     const auto it = m_commands.find(name);
     return it == m_commands.end() ? nullptr : &it->second;

@@ -38,6 +38,7 @@ public:
     void add(const QString& name, Command command) { m_commands[name] = std::move(command); }
     const Command* find(const QString& name) const;
     bool contains(const QString& name) const { return m_commands.count(name) > 0; }
+    QStringList names() const;
 
 private:
     std::map<QString, Command> m_commands;

@@ -59,7 +59,6 @@ bool generate(CommandContext& c) {
     if (!result.closingStatus.isEmpty()) {
         c.out << result.closingStatus << Qt::endl;
     }
-    printTips(c);
     return result.outcome != generator::RunResult::Outcome::Failed;
 }
 

@@ -57,27 +57,10 @@ QString parseEntry(const QStringList& args, history::DrawEntry* entry) {
     return history::DrawEditor::buildRecord(*entry, &record, &error) ? QString() : error;
 }
 
-// The messages of update, enter and delete report only their failures: they
-// go to standard error while one of them runs.
-class ErrorMessages {
-public:
-    explicit ErrorMessages(CliPort& port) : m_port(port) { m_port.setMessagesToErr(true); }
-    ~ErrorMessages() { m_port.setMessagesToErr(false); }
-    ErrorMessages(const ErrorMessages&) = delete;
-    ErrorMessages& operator=(const ErrorMessages&) = delete;
-
-private:
-    CliPort& m_port;
-};
-
 bool update(CommandContext& c) {
-    bool ok = false;
-    {
-        ErrorMessages errors(c.port);
-        c.port.setEchoStatus(true);
-        ok = c.session.historyCommands().VellumatClick();
-        c.port.setEchoStatus(false);
-    }
+    c.port.setEchoStatus(true);
+    bool ok = c.session.historyCommands().VellumatClick();
+    c.port.setEchoStatus(false);
     // The status lines are the window's; a request that got no answer at all
     // is the update's failure as well.
     const QString& unanswered = c.session.historyCommands().lastUnanswered();
@@ -95,11 +78,7 @@ bool enter(CommandContext& c) {
     GivenDraw dialog(entry);
     app::HistoryCommands& commands = c.session.historyCommands();
     commands.setDrawEntryPort(&dialog);
-    bool ok = false;
-    {
-        ErrorMessages errors(c.port);
-        ok = commands.BitBtn8Click();
-    }
+    const bool ok = commands.BitBtn8Click();
     commands.setDrawEntryPort(nullptr);
     if (ok) {
         printDrawLines(c);
@@ -108,7 +87,6 @@ bool enter(CommandContext& c) {
 }
 
 bool remove(CommandContext& c) {
-    ErrorMessages errors(c.port);
     if (!c.session.historyCommands().BitBtn4Click()) {
         return false;
     }

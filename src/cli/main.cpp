@@ -2,6 +2,8 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "app/FirstStart.h"
+#include "app/ProgramData.h"
 #include "cli/CliRunner.h"
 
 int main(int argc, char* argv[]) {
@@ -10,6 +12,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Tirvex"));
     QTextStream out(stdout);
     QTextStream err(stderr);
+    const QString executableDir = QCoreApplication::applicationDirPath();
     cli::CliRunner runner(out, err);
-    return runner.run(QCoreApplication::arguments().mid(1), QCoreApplication::applicationDirPath());
+    runner.setFirstStart(app::FirstStart(app::ProgramData::archiveFiles(executableDir),
+                                         app::ProgramData::soundFile(executableDir)));
+    return runner.run(QCoreApplication::arguments().mid(1), executableDir);
 }

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "common/DayNumber.h"
+#include "history/ArchiveSource.h"
 #include "history/HistoryFile.h"
 
 namespace history {
@@ -106,7 +107,7 @@ bool parseRow(const QList<QByteArray>& fields, const Columns& columns, TZiehung*
 } // namespace
 
 bool ArchiveImporter::parse(const QByteArray& bytes, std::vector<TZiehung>* records, int* errorLine,
-                            QString* reason) {
+                            QString* reason, std::vector<int>* rowLines) {
     const QList<QByteArray> lines = bytes.split('\n');
     Columns columns;
     bool haveHeader = false;
@@ -135,6 +136,9 @@ bool ArchiveImporter::parse(const QByteArray& bytes, std::vector<TZiehung>* reco
             return false;
         }
         records->push_back(record);
+        if (rowLines) {
+            rowLines->push_back(*errorLine);
+        }
     }
     if (!haveHeader) {
         *errorLine = 1;
@@ -144,42 +148,35 @@ bool ArchiveImporter::parse(const QByteArray& bytes, std::vector<TZiehung>* reco
     return true;
 }
 
-int ArchiveImporter::merge(std::vector<TZiehung>* records, const std::vector<TZiehung>& incoming) {
-    auto key = [](const TZiehung& r) { return std::pair<double, int>(r.datum, r.soir); };
-    std::set<std::pair<double, int>> stored;
-    for (const TZiehung& record : *records) {
-        stored.insert(key(record));
+bool ArchiveImporter::collect(const QByteArray& bytes, const QString& name, DrawMerge* merge,
+                              QString* error) {
+    std::vector<TZiehung> records;
+    std::vector<int> lines;
+    int line = 0;
+    QString reason;
+    if (!parse(bytes, &records, &line, &reason, &lines)) {
+        *error = QStringLiteral("%1, line %2: %3").arg(name).arg(line).arg(reason);
+        return false;
     }
-    std::vector<TZiehung> added;
-    for (const TZiehung& record : incoming) {
-        if (stored.insert(key(record)).second) {
-            added.push_back(record);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (!merge->add(records[i], {name, lines[i]}, error)) {
+            return false;
         }
     }
-    if (added.empty()) {
-        return 0;
-    }
-    records->insert(records->end(), added.begin(), added.end());
-    std::stable_sort(records->begin(), records->end(),
-                     [](const TZiehung& a, const TZiehung& b) { return a.before(b); });
-    return static_cast<int>(added.size());
+    return true;
 }
 
 ArchiveImporter::Result ArchiveImporter::importFiles(const QStringList& files,
                                                      const QString& historyPath,
                                                      const QString& tempPath) {
     Result result;
-    std::vector<TZiehung> incoming;
-    for (const QString& path : files) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            result.error = QStringLiteral("%1: %2").arg(path, file.errorString());
-            return result;
-        }
-        int line = 0;
-        QString reason;
-        if (!parse(file.readAll(), &incoming, &line, &reason)) {
-            result.error = QStringLiteral("%1, line %2: %3").arg(path).arg(line).arg(reason);
+    DrawMerge incoming;
+    std::vector<ArchiveSource::Content> contents;
+    if (!ArchiveSource::read(files, &contents, &result.error)) {
+        return result;
+    }
+    for (const ArchiveSource::Content& content : contents) {
+        if (!collect(content.bytes, content.name, &incoming, &result.error)) {
             return result;
         }
     }
@@ -189,10 +186,11 @@ ArchiveImporter::Result ArchiveImporter::importFiles(const QStringList& files,
         result.error = error;
         return result;
     }
-    const int total = static_cast<int>(incoming.size());
-    result.imported = merge(&records, incoming);
-    result.alreadyPresent = total - result.imported;
-    if (result.imported > 0 && !HistoryFile::replace(historyPath, tempPath, records, &error)) {
+    int completed = 0;
+    result.imported = incoming.mergeInto(&records, &completed);
+    result.alreadyPresent = incoming.size() - result.imported;
+    if ((result.imported > 0 || completed > 0) &&
+        !HistoryFile::replace(historyPath, tempPath, records, &error)) {
         result.error = error;
         return result;
     }

@@ -49,7 +49,7 @@ void DrawCursor::buildLines(Move move, bool firstOfMany) {
     m_crossSumLine = crossSumText(m_current.crossSum());
 }
 
-void DrawCursor::loadAtDate(const std::vector<TZiehung>& records, common::DayNumber pickerDate) {
+void DrawCursor::loadAtDate(std::span<const TZiehung> records, common::DayNumber pickerDate) {
     m_current.aktDatum = static_cast<common::DayNumber>(common::wholeDay(pickerDate));
     const int count = static_cast<int>(records.size());
     if (count == 0) {
@@ -76,7 +76,7 @@ void DrawCursor::loadAtDate(const std::vector<TZiehung>& records, common::DayNum
     buildLines(Move::Load, position == 0 && count > 1);
 }
 
-void DrawCursor::stepBack(const std::vector<TZiehung>& records) {
+void DrawCursor::stepBack(std::span<const TZiehung> records) {
     m_current.position = std::max(0, m_current.position - 1);
     const int count = static_cast<int>(records.size());
     const int position = std::min(m_current.position, count - 1);
@@ -85,7 +85,7 @@ void DrawCursor::stepBack(const std::vector<TZiehung>& records) {
     buildLines(Move::Step, false);
 }
 
-void DrawCursor::stepForward(const std::vector<TZiehung>& records) {
+void DrawCursor::stepForward(std::span<const TZiehung> records) {
     const int count = static_cast<int>(records.size());
     m_current.position += 1;
     if (m_current.position > count - 1) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <span>
 #include <vector>
 
 #include "history/TZiehung.h"
@@ -32,9 +33,9 @@ public:
 
     // Makes the draw at pickerDate current: the first on or after that day, on
     // a day with two draws the soir one (except on the very first record).
-    void loadAtDate(const std::vector<TZiehung>& records, common::DayNumber pickerDate);
-    void stepBack(const std::vector<TZiehung>& records);
-    void stepForward(const std::vector<TZiehung>& records);
+    void loadAtDate(std::span<const TZiehung> records, common::DayNumber pickerDate);
+    void stepBack(std::span<const TZiehung> records);
+    void stepForward(std::span<const TZiehung> records);
 
     const QString& drawLine() const { return m_drawLine; }
     const QString& crossSumLine() const { return m_crossSumLine; }

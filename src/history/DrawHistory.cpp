@@ -1,16 +1,42 @@
 #include "history/DrawHistory.h"
 
+#include <algorithm>
+
 namespace history {
 
-DrawHistory::DrawHistory(std::vector<TZiehung> records) : m_records(std::move(records)) {
-    m_sets.reserve(m_records.size());
-    for (const TZiehung& record : m_records) {
+DrawHistory::DrawHistory(std::vector<TZiehung> records) {
+    auto data = std::make_shared<Data>();
+    data->records = std::move(records);
+    data->sets.reserve(data->records.size());
+    for (const TZiehung& record : data->records) {
         NumberSet set;
         for (std::uint8_t number : record.zahlen) {
             set.add(number);
         }
-        m_sets.push_back(set);
+        data->sets.push_back(set);
     }
+    m_count = static_cast<int>(data->records.size());
+    m_data = std::move(data);
+}
+
+std::span<const TZiehung> DrawHistory::records(int count) const {
+    if (!m_data) {
+        return {};
+    }
+    return std::span<const TZiehung>(m_data->records.data(), static_cast<std::size_t>(count));
+}
+
+std::span<const NumberSet> DrawHistory::sets() const {
+    if (!m_data) {
+        return {};
+    }
+    return std::span<const NumberSet>(m_data->sets.data(), static_cast<std::size_t>(m_count));
+}
+
+DrawHistory DrawHistory::prefix(int count) const {
+    DrawHistory past = *this;
+    past.m_count = std::clamp(count, 0, m_count);
+    return past;
 }
 
 HistoryFile::Status DrawHistory::load(const QString& path, DrawHistory* history, QString* error) {
@@ -26,7 +52,7 @@ int DrawHistory::firstOnOrAfter(common::DayNumber day) const {
     // Linear on purpose: readers stop at the first record on or after the day
     // in file order, and a history written by hand need not be sorted.
     for (int i = 0; i < size(); ++i) {
-        if (m_records[static_cast<std::size_t>(i)].datum >= day) {
+        if (at(i).datum >= day) {
             return i;
         }
     }

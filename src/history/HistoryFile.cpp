@@ -40,7 +40,13 @@ std::vector<TZiehung> HistoryFile::decode(const QByteArray& bytes) {
     records.reserve(static_cast<std::size_t>(count));
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
     for (qsizetype i = 0; i < count; ++i) {
-        records.push_back(TZiehung::fromBytes(data + i * TZiehung::kSize));
+        TZiehung record = TZiehung::fromBytes(data + i * TZiehung::kSize);
+        // A file written elsewhere may carry a time of day; the draw belongs
+        // to the day itself (18:00 on the 1st is the 1st, not the 2nd).
+        if (std::isfinite(record.datum)) {
+            record.datum = std::trunc(record.datum);
+        }
+        records.push_back(record);
     }
     return records;
 }

@@ -161,6 +161,9 @@ TipSearch::Outcome TipSearch::run(const history::DrawHistory& history, TipList* 
         }
         if (callbacks.onProgress && sinceProgress.elapsed() >= callbacks.progressIntervalMs) {
             report(position);
+            if (callbacks.stopRequested && callbacks.stopRequested()) {
+                outcome.stopped = true;
+            }
         }
     }
     if (outcome.lastPosition < 0) {

@@ -39,6 +39,8 @@ public:
         std::function<bool(const Hit&)> onHit;
         // Called at most every progressIntervalMs and once at the end.
         std::function<void(const Progress&)> onProgress;
+        // Asked after each progress report; true ends the search there.
+        std::function<bool()> stopRequested;
         int progressIntervalMs = 250;
     };
     struct Range {

@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -28,8 +29,9 @@
 #include "app/StatisticsCommands.h"
 #include "app/TipFileCommands.h"
 #include "app/TipSearchCommands.h"
-#include "common/WebAddresses.h"
 #include "app/WebLinks.h"
+#include "common/WebAddresses.h"
+#include "ui/ActivationWatch.h"
 #include "ui/AddressLabel.h"
 #include "ui/ChartPage.h"
 #include "ui/ControlBinder.h"
@@ -58,6 +60,16 @@ public:
 private:
     app::Session& m_session;
 };
+
+// The commands that change the history, the current draw or the tip list, or
+// read the list while it is being made: none may start under a long
+// operation. The generator's own button stays, as the stop of its run.
+const char* const kChangingCommands[] = {
+    "SpeedButton5",  "SpeedButton6",  "SpeedButton7", "SpeedButton10", "BitBtn1",
+    "BitBtn8",       "BitBtn6",       "ImportButton", "SpeedButton11", "SpeedEdit",
+    "SpeedButton16", "SpeedButton13", "SpeedButton4", "SpeedButton12", "BitBtn9",
+    "Erfolgstest",   "Button7",       "Button8",      "Button9",       "Button10",
+    "Button11"};
 
 } // namespace
 
@@ -99,7 +111,24 @@ MainWindow::MainWindow(const QString& home, std::unique_ptr<QSettings> settings,
         m_statusPanels[panel]->setMinimumWidth(panel == 0 ? 150 : 50);
         statusBar->addWidget(m_statusPanels[panel], panel == 0 ? 0 : 1);
     }
+    // The backtest's stop sits in the status bar, so it stays in sight
+    // whatever page the generations of a run bring to the front.
+    auto* backtestStop = new QPushButton(QStringLiteral("Stop"));
+    PageBuilder::named(backtestStop, QStringLiteral("BacktestStop"),
+                       QStringLiteral("Arrêter l'analyse en cours (Échap)"));
+    backtestStop->hide();
+    connect(backtestStop, &QPushButton::clicked, this,
+            [this] { m_session.backtests().requestStop(); });
+    statusBar->addPermanentWidget(backtestStop);
     setStatusBar(statusBar);
+    // Escape stops whatever long operation runs, wherever the focus is.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] { m_session.stopOperation(); });
+    m_activationWatch = new ActivationWatch(this, [this] {
+        if (!m_closed) {
+            m_session.FormActivate();
+        }
+    });
 
     resize(593, 534 + statusBar->sizeHint().height());
     m_designHeight = height();
@@ -359,14 +388,6 @@ QWidget* MainWindow::buildBacktestBox() {
                              QStringLiteral("Testez les numéros apparaissent souvent dans les 3 "
                                             "derniers dessins"),
                              QString(), [&tests] { tests.Button11Click(); }));
-    // Stops a running backtest after its current cycle; Escape does the same.
-    auto* stop = new QPushButton(QStringLiteral("Stop"));
-    PageBuilder::named(stop, QStringLiteral("BacktestStop"),
-                       QStringLiteral("Arrêter l'analyse en cours"));
-    stop->setShortcut(QKeySequence(Qt::Key_Escape));
-    stop->setEnabled(false);
-    connect(stop, &QPushButton::clicked, this, [&tests] { tests.requestStop(); });
-    layout->addWidget(stop, 0, Qt::AlignLeft);
     return box;
 }
 
@@ -425,11 +446,10 @@ void MainWindow::controlChanged(const QString& name) {
         m_session.evaluation().tallyChanged();
     } else if (name == QLatin1String("ListBox1.selection")) {
         showSelection();
-    } else if (name == QLatin1String("BitBtn1") || name == QLatin1String("SpeedButton10") ||
+    } else if (name == QLatin1String("Operation") || name == QLatin1String("BacktestStop") ||
+               name == QLatin1String("BitBtn1") || name == QLatin1String("SpeedButton10") ||
                name == QLatin1String("BitBtn8") || name == QLatin1String("BitBtn6")) {
-        if (QWidget* widget = findChild<QWidget*>(name)) {
-            widget->setEnabled(!m_session.historyCommands().updateRunning());
-        }
+        showOperationState();
     } else if (name == QLatin1String("Chart1") && m_chartPage) {
         m_chartPage->showResult(m_session.chart());
     } else if (name == QLatin1String("PageControl1")) {
@@ -441,16 +461,32 @@ void MainWindow::controlChanged(const QString& name) {
         if (auto* start = m_pages->findChild<QPushButton*>(name)) {
             start->setText(m_session.generator().caption());
         }
-    } else if (name == QLatin1String("BacktestStop")) {
-        if (QWidget* stop = findChild<QWidget*>(name)) {
-            stop->setEnabled(m_session.backtests().running());
-        }
+        showOperationState();
     } else if (name == QLatin1String("SpeedButton8")) {
         if (QWidget* stop = findChild<QWidget*>(name)) {
             stop->setVisible(m_session.stopButtonVisible());
         }
     } else {
         m_binder->refresh(name);
+    }
+}
+
+void MainWindow::showOperationState() {
+    const bool idle = !m_session.operationRunning();
+    for (const char* name : kChangingCommands) {
+        if (QWidget* widget = m_pages->findChild<QWidget*>(QString::fromLatin1(name))) {
+            widget->setEnabled(idle);
+        }
+    }
+    if (QWidget* start = m_pages->findChild<QWidget*>(QStringLiteral("BitBtn4"))) {
+        start->setEnabled(idle || m_session.generator().running());
+    }
+    if (QWidget* stop = statusBar()->findChild<QWidget*>(QStringLiteral("BacktestStop"))) {
+        stop->setVisible(m_session.backtests().running());
+    }
+    if (idle && m_closeWhenIdle) {
+        m_closeWhenIdle = false;
+        QTimer::singleShot(0, this, [this] { close(); });
     }
 }
 
@@ -505,14 +541,6 @@ QDate MainWindow::today() {
 
 // ---- window events -------------------------------------------------------------
 
-bool MainWindow::event(QEvent* event) {
-    const bool handled = QMainWindow::event(event);
-    if (event->type() == QEvent::WindowActivate && !m_closed) {
-        m_session.FormActivate();
-    }
-    return handled;
-}
-
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The window counts as activated when first shown, even where no window
@@ -540,12 +568,26 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_session.operationRunning()) {
+        // The close arrives while the operation lets input run. It is stopped
+        // and unwinds first, putting back what it changed for its length, so
+        // the settings saved are the user's own; then the window closes.
+        m_closeWhenIdle = true;
+        m_session.stopOperation();
+        event->ignore();
+        return;
+    }
     if (!m_closed) {
         m_closed = true;
-        m_session.SpeedButton8Click(); // a running update stops after its request
         m_session.FormClose(m_settings.get());
     }
     event->accept();
+    // The program ends with its main window, dialogs of their own included.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible()) {
+            window->close();
+        }
+    }
 }
 
 } // namespace ui

@@ -15,6 +15,7 @@ class QTabWidget;
 
 namespace ui {
 
+class ActivationWatch;
 class ChartPage;
 class ControlBinder;
 class PageBuilder;
@@ -46,7 +47,6 @@ public:
     QDate today() override;
 
 protected:
-    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -63,6 +63,9 @@ private:
                     std::function<void()> action);
     void showTipLists();
     void showSelection();
+    // Enables what may start while no long operation runs, and shows the
+    // backtest's stop button while one runs.
+    void showOperationState();
 
     app::Session m_session;
     std::unique_ptr<QSettings> m_settings;
@@ -80,6 +83,9 @@ private:
     double m_baseFontSize = 0;
     bool m_closed = false;
     bool m_shownOnce = false;
+    // A close asked for while a long operation ran: done once it has ended.
+    bool m_closeWhenIdle = false;
+    ActivationWatch* m_activationWatch = nullptr;
 };
 
 } // namespace ui

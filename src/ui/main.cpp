@@ -2,7 +2,10 @@
 #include <QMessageBox>
 #include <QSettings>
 
+#include "app/FirstStart.h"
+#include "app/HomeFolder.h"
 #include "app/HomeLock.h"
+#include "app/ProgramData.h"
 #include "ui/MainWindow.h"
 
 int main(int argc, char* argv[]) {
@@ -10,15 +13,20 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Quorvanes Tirvex FRANCE"));
     QApplication::setOrganizationName(QStringLiteral("Quorvane"));
     QApplication::setApplicationName(QStringLiteral("Tirvex"));
-    app::HomeLock lock(QApplication::applicationDirPath());
+    const QString executableDir = QApplication::applicationDirPath();
+    const QString home = app::HomeFolder::choose(executableDir);
+    app::HomeLock lock(home);
     QString inUse;
     if (!lock.acquire(&inUse)) {
         QMessageBox::critical(nullptr, QApplication::applicationDisplayName(), inUse);
         return 1;
     }
     ui::MainWindow window(
-        QApplication::applicationDirPath(),
-        std::make_unique<QSettings>(QStringLiteral("Quorvane"), QStringLiteral("Tirvex")));
+        home, std::make_unique<QSettings>(QStringLiteral("Quorvane"), QStringLiteral("Tirvex")));
+    // A new Home gets the bundled archive before the first activation loads a draw.
+    const app::FirstStart firstStart(app::ProgramData::archiveFiles(executableDir),
+                                     app::ProgramData::soundFile(executableDir));
+    window.session().activationSteps().firstStart = [&] { firstStart.run(window.session()); };
     window.show();
     return QApplication::exec();
 }

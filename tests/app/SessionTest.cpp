@@ -2,9 +2,13 @@
 
 #include <QFile>
 #include <QSettings>
+#include <functional>
+#include <utility>
 
 #include "RecordingPort.h"
 #include "TestSupport.h"
+#include "app/BacktestCommands.h"
+#include "app/HistoryCommands.h"
 #include "app/Session.h"
 #include "app/SettingsStore.h"
 #include "common/TextFile.h"
@@ -253,6 +257,78 @@ TEST_F(SessionTest, ActivationDoesNotStartAgainWhileItRuns) {
     EXPECT_EQ(updates, 1);
     session.FormActivate();
     EXPECT_EQ(updates, 2);
+}
+
+// Closing a message box re-activates the window; the stake the user chose
+// must survive that, and is the one saved.
+TEST_F(SessionTest, TheChosenStakeSurvivesActivationAndIsSaved) {
+    session.FormCreate(settings());
+    session.FormActivate();
+    session.setControlByUser(QStringLiteral("ComboBox1"), QStringLiteral("3")); // item "5"
+    session.FormActivate();
+    EXPECT_EQ(session.stake(), 5);
+    session.FormClose(settings());
+    EXPECT_EQ(settings()->value("System").toInt(), 3);
+}
+
+// Commands that arrive while a long operation lets input run change nothing.
+class InterruptingPort : public testsupport::RecordingPort {
+public:
+    std::function<void()> duringOperation;
+    void processEvents() override {
+        RecordingPort::processEvents();
+        if (duringOperation) {
+            std::exchange(duringOperation, nullptr)();
+        }
+    }
+};
+
+TEST(SessionOperationTest, CommandsUnderALongOperationAreRefused) {
+    testsupport::TempHome home;
+    std::vector<history::TZiehung> records;
+    for (int day = 0; day < 300; ++day) { // more than one chunk of cycles
+        records.push_back(
+            makeRecord(QDate(2022, 1, 1).addDays(day), 0, testsupport::twentyNumbers(1 + day % 9)));
+    }
+    home.writeHistory(records);
+    InterruptingPort port;
+    app::Session session(port);
+    session.setHome(home.path());
+    QSettings settings(home.file(QStringLiteral("s.ini")), QSettings::IniFormat);
+    session.FormCreate(&settings);
+    session.controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2022, 1, 1));
+    session.tipList().lines() = {QStringLiteral("01,02,03")};
+    session.selectTip(0);
+
+    int position = -1;
+    QStringList tips;
+    port.duringOperation = [&] {
+        EXPECT_EQ(session.operation(), app::LongOperation::Backtest);
+        position = session.current().position;
+        tips = session.tipList().lines();
+        port.fileAnswers.push_back(
+            {testsupport::dataFile(QStringLiteral("keno_202010_slice.csv"))});
+        EXPECT_FALSE(session.SpeedButton5Click());
+        EXPECT_FALSE(session.SpeedButton7Click());
+        session.importArchiveClick();
+        EXPECT_FALSE(session.historyCommands().VellumatClick());
+        EXPECT_FALSE(session.historyCommands().BitBtn4Click());
+        session.SpeedButton11Click();
+        EXPECT_EQ(session.current().position, position);
+        EXPECT_EQ(session.tipList().lines(), tips);
+        session.backtests().requestStop();
+    };
+    const QByteArray before = [&] {
+        QFile file(home.historyPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    session.backtests().Button7Click();
+    EXPECT_GE(position, 0);
+    EXPECT_EQ(port.messages.count(app::Session::busyMessage(app::LongOperation::Backtest)), 6);
+    QFile file(home.historyPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(session.operation(), app::LongOperation::None);
 }
 
 } // namespace

@@ -45,7 +45,8 @@ TEST_F(BacktestCliTest, PrintsTheLogAsSaved) {
 TEST_F(BacktestCliTest, ReportsTheRunsErrorAndRejectsUnknownTests) {
     RunResult result = run({"date", "01.03.2023", "backtest", "1", "abc"});
     EXPECT_EQ(result.status, 1);
-    EXPECT_TRUE(result.out.contains(QStringLiteral("Erreur - chiffre porte-bonheur")));
+    EXPECT_TRUE(result.err.contains(QStringLiteral("Erreur - chiffre porte-bonheur")));
+    EXPECT_FALSE(result.out.contains(QStringLiteral("Erreur")));
     EXPECT_FALSE(QFile::exists(home.file(QStringLiteral("Analyse.txt"))));
     EXPECT_EQ(run({"backtest", "8"}).status, 2);
     EXPECT_EQ(run({"backtest", "x"}).status, 2);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include "CliRun.h"
 #include "TestSupport.h"
@@ -30,10 +31,45 @@ TEST_F(CliTest, UsageErrorsStopBeforeAnyCommandRuns) {
     EXPECT_FALSE(QFile::exists(home.file("tipps.txt")));
 }
 
-TEST_F(CliTest, AFailedOperationExitsWithOne) {
-    const RunResult result = run({"--no-save", "load", "tips"});
+TEST_F(CliTest, HelpAndVersionRunNoCommand) {
+    QString ignored;
+    QTextStream stream(&ignored);
+    const QStringList commands = cli::CliRunner(stream, stream).commands().names();
+    for (const char* option : {"--help", "-h"}) {
+        const RunResult result = run({option, "tips"});
+        EXPECT_EQ(result.status, 0);
+        EXPECT_TRUE(result.out.startsWith(QStringLiteral("usage: tirvex-cli")));
+        for (const QString& name : commands) {
+            EXPECT_TRUE(result.out.contains(QStringLiteral("\n  ") + name + QLatin1Char(' ')))
+                << name.toStdString();
+        }
+        for (const char* listed : {"--home DIR", "--settings FILE", "--today", "--seed N",
+                                   "--service URL", "--no-save", "--yes", "--version"}) {
+            EXPECT_TRUE(result.out.contains(QLatin1String(listed))) << listed;
+        }
+    }
+    const RunResult version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.out.contains(QRegularExpression(QStringLiteral("^tirvex-cli \\d+\\.\\d+"))))
+        << version.out.toStdString();
+    EXPECT_FALSE(QFile::exists(home.file("tipps.txt")));
+}
+
+// The failed command's message goes to standard error; what the commands
+// before it printed stays on standard output.
+TEST_F(CliTest, AFailedOperationExitsWithOneAndReportsOnStandardError) {
+    const RunResult result = run({"--no-save", "add", "01,02", "tips", "load", "tips"});
     EXPECT_EQ(result.status, 1);
-    EXPECT_TRUE(result.out.contains(QStringLiteral("Lisez d`abord les données de tirages")));
+    EXPECT_EQ(result.out, QStringLiteral("01,02\t\n"));
+    EXPECT_EQ(result.err, QStringLiteral("Lisez d`abord les données de tirages\n"));
+}
+
+TEST_F(CliTest, DatePickersHoldADateBeforeTheFirstDrawAtTheFirstDraw) {
+    const RunResult result = run({"--no-save", "date", "01.01.1990", "get", "DateTimePicker1",
+                                  "from", "15.09.1993", "get", "DateTimePicker2", "set",
+                                  "DateTimePicker3", "01.01.1900", "get", "DateTimePicker3"});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_EQ(result.out, QStringLiteral("16.09.1993\n16.09.1993\n16.09.1993\n"));
 }
 
 TEST_F(CliTest, ImportsTheArchiveAndWalksTheDraws) {

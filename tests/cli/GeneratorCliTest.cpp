@@ -19,12 +19,13 @@ protected:
 };
 
 TEST_F(GeneratorCliTest, TheSameSeedGeneratesTheSameTips) {
-    const QStringList arguments = {"--seed", "7",          "date", "24.11.2022",
-                                   "from",   "01.06.2022", "load", "generate"};
+    const QStringList arguments = {"--seed",     "7",    "date",     "24.11.2022", "from",
+                                   "01.06.2022", "load", "generate", "tips"};
     const Output first = run(arguments);
     ASSERT_EQ(first.status, 0) << first.err.toStdString();
     const QStringList lines = first.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    // The draw lines of "load", the closing status, then five tips with hits.
+    // The draw lines of "load", the closing status of "generate" alone, then
+    // the five tips that "tips" prints.
     ASSERT_EQ(lines.size(), 2 + 1 + 5) << first.out.toStdString();
     EXPECT_EQ(lines[2], QStringLiteral("Trucs ont été recalculés"));
     for (int i = 3; i < lines.size(); ++i) {
@@ -34,7 +35,8 @@ TEST_F(GeneratorCliTest, TheSameSeedGeneratesTheSameTips) {
     }
     EXPECT_EQ(run(arguments).out, first.out);
     EXPECT_NE(
-        run({"--seed", "8", "date", "24.11.2022", "from", "01.06.2022", "load", "generate"}).out,
+        run({"--seed", "8", "date", "24.11.2022", "from", "01.06.2022", "load", "generate", "tips"})
+            .out,
         first.out);
 }
 
@@ -43,10 +45,7 @@ TEST_F(GeneratorCliTest, AnImpossibleSetPrintsTheLimitMessage) {
         run({"--seed", "1", "date", "24.11.2022", "set", "UpDown7", "1", "set", "UpDown1", "4",
              "add", "01,02", "set", "CheckBox28", "0", "generate"});
     EXPECT_EQ(result.status, 0);
-    const QStringList lines = result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 2) << result.out.toStdString();
-    EXPECT_EQ(lines[0], QStringLiteral("Modifiez les paramètres pour calculer 5  Trucs "));
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("01,02\t")));
+    EXPECT_EQ(result.out, QStringLiteral("Modifiez les paramètres pour calculer 5  Trucs \n"));
 }
 
 TEST_F(GeneratorCliTest, EditChecksExactlyTheGivenNumbers) {

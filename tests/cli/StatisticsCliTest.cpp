@@ -192,7 +192,7 @@ TEST_F(StatisticsCliTest, SetAndGetKeepCoupledParametersConsistent) {
                                   "get",
                                   "DateTimePicker3"});
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
-    EXPECT_EQ(result.lines, (QStringList{"3", "2", "7", "1.200", "0", "0", "01.02.2011"}));
+    EXPECT_EQ(result.lines, (QStringList{"3", "2", "7", "1200", "0", "0", "01.02.2011"}));
 }
 
 } // namespace

@@ -98,7 +98,8 @@ TEST_F(TipCommandsTest, OpenLoadsTheFileAndShowsTheDraw) {
 
     result = run({"--no-save", "open", home.file("absent.hlt")});
     EXPECT_EQ(result.status, 1);
-    EXPECT_TRUE(result.out.contains(QStringLiteral("absent.hlt")));
+    EXPECT_TRUE(result.err.contains(QStringLiteral("absent.hlt")));
+    EXPECT_EQ(result.out, QString());
 }
 
 TEST_F(TipCommandsTest, SearchPrintsEveryHitAndGoesOn) {
@@ -116,7 +117,9 @@ TEST_F(TipCommandsTest, SearchPrintsEveryHitAndGoesOn) {
     EXPECT_EQ(result.out, QStringLiteral("03.11.2022\n"));
 }
 
-// A stand-in form filler: a script that writes its arguments to a file.
+// A stand-in form filler: a script that writes its arguments to a file. Home
+// is given relative to the working folder; the form filler, which runs in a
+// folder of its own, gets the script's absolute path.
 TEST_F(TipCommandsTest, HandoffStartsTheFormFillerPerTicket) {
     QDir(home.path()).mkpath(QStringLiteral("Script"));
     QDir(home.path()).mkpath(QStringLiteral("filler dir"));
@@ -142,8 +145,14 @@ TEST_F(TipCommandsTest, HandoffStartsTheFormFillerPerTicket) {
         ini.setValue(QStringLiteral("Skrivano/Settings/TirvexText1"), QStringLiteral("me \"x\""));
     }
 
+    const QString workingDir = QDir::currentPath();
+    QDir parent(home.path());
+    parent.cdUp();
+    QDir::setCurrent(parent.path());
     const RunResult result =
-        run({"add", "01,02", "add", "03,04", "set", "UpDown8", "2", "handoff"});
+        testsupport::runCli(home, {"--today", "05.11.2022", "--home", QDir(home.path()).dirName()},
+                            {"add", "01,02", "add", "03,04", "set", "UpDown8", "2", "handoff"});
+    QDir::setCurrent(workingDir);
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
     const QString script = QDir::toNativeSeparators(home.file("Tipps/20221105.qks"));
     EXPECT_EQ(result.out, QDir::toNativeSeparators(program) + QStringLiteral(" START \"") + script +

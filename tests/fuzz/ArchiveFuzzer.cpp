@@ -8,6 +8,7 @@
 
 #include "FuzzCheck.h"
 #include "history/ArchiveImporter.h"
+#include "history/DrawMerge.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
@@ -26,8 +27,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FUZZ_CHECK(digit <= 9);
         }
     }
+    // Merged into a history, the rows are in order and each draw is there once.
+    history::DrawMerge merge;
+    QString conflict;
+    for (const history::TZiehung& record : records) {
+        merge.add(record, {QStringLiteral("fuzz"), 1}, &conflict);
+    }
     std::vector<history::TZiehung> merged;
-    history::ArchiveImporter::merge(&merged, records);
+    merge.mergeInto(&merged);
     for (std::size_t i = 1; i < merged.size(); ++i) {
         FUZZ_CHECK(merged[i - 1].before(merged[i]));
     }

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <map>
 
 #include "TestSupport.h"
@@ -124,6 +125,82 @@ TEST(ArchiveImporter, AMalformedFileLeavesTheHistoryAsItWas) {
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains(QStringLiteral("bad.csv")));
     EXPECT_TRUE(result.error.contains(QStringLiteral("line 3")));
+    EXPECT_EQ(readBytes(home.historyPath()), before);
+}
+
+QString writeFile(const testsupport::TempHome& home, const QString& name, const QByteArray& bytes) {
+    const QString path = home.file(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+}
+
+// The operator's exports overlap; the 2025 export says "Jokerplus
+// indisponible" for 04.07.2022 midi, where the older file has 9 668 412.
+TEST(ArchiveImporter, TheBundledFilesGiveOneHistoryInAnyOrder) {
+    QStringList files = testsupport::archiveFiles();
+    QByteArray first;
+    for (int turn = 0; turn < 3; ++turn) {
+        testsupport::TempHome home;
+        const auto result =
+            ArchiveImporter::importFiles(files, home.historyPath(), home.historyPath() + "~");
+        ASSERT_TRUE(result.ok) << result.error.toStdString();
+        EXPECT_EQ(result.imported, 18832);
+        const QByteArray bytes = readBytes(home.historyPath());
+        if (turn == 0) {
+            first = bytes;
+            std::vector<TZiehung> records = HistoryFile::decode(bytes);
+            const auto it = std::find_if(records.begin(), records.end(), [](const TZiehung& r) {
+                return r.datum == common::toDayNumber(QDate(2022, 7, 4)) && r.soir == 0;
+            });
+            ASSERT_NE(it, records.end());
+            EXPECT_EQ(it->jokerPlus, (std::array<std::uint8_t, 7>{9, 6, 6, 8, 4, 1, 2}));
+        } else {
+            EXPECT_EQ(bytes, first) << "order " << turn;
+        }
+        std::reverse(files.begin(), files.end());
+        if (turn == 1) {
+            files.move(0, 2);
+        }
+    }
+}
+
+TEST(ArchiveImporter, CopiesOfADrawAreCombinedOrRefused) {
+    testsupport::TempHome home;
+    const QString known = writeFile(home, QStringLiteral("known.csv"),
+                                    kHeader + row("04/07/2022", "midi", "2", "9 668 412"));
+    const QString unknown = writeFile(home, QStringLiteral("unknown.csv"),
+                                      kHeader + row("05/07/2022", "midi", "3", "") +
+                                          row("04/07/2022", "midi", "", "Jokerplus indisponible"));
+    QByteArray other = row("04/07/2022", "midi", "2", "");
+    other.replace(";70;", ";69;");
+    const QString differing = writeFile(home, QStringLiteral("differing.csv"),
+                                        kHeader + row("06/07/2022", "soir", "2", "") + other);
+
+    // A stored copy without multiplier and Joker+ gets them from a later import.
+    ASSERT_TRUE(
+        ArchiveImporter::importFiles({unknown}, home.historyPath(), home.historyPath() + "~").ok);
+    auto result =
+        ArchiveImporter::importFiles({known}, home.historyPath(), home.historyPath() + "~");
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.imported, 0);
+    EXPECT_EQ(result.alreadyPresent, 1);
+    std::vector<TZiehung> records;
+    ASSERT_EQ(HistoryFile::readAll(home.historyPath(), &records), HistoryFile::Status::Ok);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].multiplicateur, 2);
+    EXPECT_EQ(records[0].jokerPlus, (std::array<std::uint8_t, 7>{9, 6, 6, 8, 4, 1, 2}));
+
+    // Copies in one import whose numbers differ stop it, naming both places.
+    const QByteArray before = readBytes(home.historyPath());
+    result = ArchiveImporter::importFiles({known, differing}, home.historyPath(),
+                                          home.historyPath() + "~");
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.error.contains(QStringLiteral("known.csv, line 2")))
+        << result.error.toStdString();
+    EXPECT_TRUE(result.error.contains(QStringLiteral("differing.csv, line 3")));
+    EXPECT_TRUE(result.error.contains(QStringLiteral("04.07.2022 midi")));
     EXPECT_EQ(readBytes(home.historyPath()), before);
 }
 

@@ -7,6 +7,7 @@
 
 #include "TestSupport.h"
 #include "common/DayNumber.h"
+#include "history/DrawCursor.h"
 #include "history/DrawHistory.h"
 #include "history/HistoryFile.h"
 
@@ -69,6 +70,32 @@ TEST(HistoryFile, TrailingFragmentIsNeverRead) {
     ASSERT_EQ(HistoryFile::readAll(home.historyPath(), &read), HistoryFile::Status::Ok);
     ASSERT_EQ(read.size(), 3u);
     EXPECT_EQ(read[2], third);
+}
+
+// 01.03.2020 18:00 from a file written elsewhere is the draw of the 1st:
+// shown as the 1st and found at the 1st, with the 1st's midday draw as the
+// other draw of its day.
+TEST(HistoryFile, ADayNumberWithATimeOfDayCountsAsItsDay) {
+    testsupport::TempHome home;
+    std::vector<TZiehung> records = {
+        makeRecord(QDate(2020, 2, 29), 1, testsupport::twentyNumbers(1)),
+        makeRecord(QDate(2020, 3, 1), 0, testsupport::twentyNumbers(2)),
+        makeRecord(QDate(2020, 3, 1), 1, testsupport::twentyNumbers(3)),
+        makeRecord(QDate(2020, 3, 2), 0, testsupport::twentyNumbers(4))};
+    records[2].datum += 0.75;
+    QFile file(home.historyPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(HistoryFile::encode(records));
+    file.close();
+
+    std::vector<TZiehung> read;
+    ASSERT_EQ(HistoryFile::readAll(home.historyPath(), &read), HistoryFile::Status::Ok);
+    EXPECT_EQ(read[2].datum, common::toDayNumber(QDate(2020, 3, 1)));
+    history::DrawCursor cursor;
+    cursor.loadAtDate(read, common::toDayNumber(QDate(2020, 3, 1)));
+    EXPECT_EQ(cursor.current().position, 2);
+    EXPECT_TRUE(cursor.drawLine().contains(QStringLiteral("01.03.20")))
+        << cursor.drawLine().toStdString();
 }
 
 TEST(HistoryFile, MissingAndEmptyFiles) {

@@ -9,6 +9,7 @@
 
 #include "common/DayNumber.h"
 #include "history/ArchiveImporter.h"
+#include "history/BundledArchive.h"
 #include "history/HistoryFile.h"
 
 namespace testsupport {
@@ -81,30 +82,25 @@ void TempHome::writeHistory(const std::vector<history::TZiehung>& records) const
 
 QStringList archiveFiles() {
     const QDir dir(QStringLiteral(TIRVEX_ARCHIVE_DATA));
-    return {dir.filePath(QStringLiteral("keno.csv")),
-            dir.filePath(QStringLiteral("keno_gagnant_a_vie.csv")),
-            dir.filePath(QStringLiteral("keno_201811.csv")),
-            dir.filePath(QStringLiteral("keno_202010.csv")),
-            dir.filePath(QStringLiteral("2020-10_to_2025-06_keno_df_not_clean.csv"))};
+    QStringList files;
+    for (const QString& name : history::BundledArchive::fileNames()) {
+        files << dir.filePath(name);
+    }
+    return files;
 }
 
 const std::vector<history::TZiehung>& realHistory() {
     static const std::vector<history::TZiehung> records = [] {
-        std::vector<history::TZiehung> all;
+        history::DrawMerge merge;
         for (const QString& path : archiveFiles()) {
             QFile file(path);
-            if (!file.open(QIODevice::ReadOnly)) {
-                throw std::runtime_error("archive missing");
+            QString error;
+            if (!file.open(QIODevice::ReadOnly) ||
+                !history::ArchiveImporter::collect(file.readAll(), path, &merge, &error)) {
+                throw std::runtime_error("archive unreadable: " + error.toStdString());
             }
-            std::vector<history::TZiehung> parsed;
-            int line = 0;
-            QString reason;
-            if (!history::ArchiveImporter::parse(file.readAll(), &parsed, &line, &reason)) {
-                throw std::runtime_error(reason.toStdString());
-            }
-            history::ArchiveImporter::merge(&all, parsed);
         }
-        return all;
+        return merge.draws();
     }();
     return records;
 }

@@ -97,23 +97,19 @@ bool DrawService::loadArchive(const QString& dir, QString* error) {
         *error = QStringLiteral("%1: no archive files (*.csv)").arg(dir);
         return false;
     }
-    std::vector<history::TZiehung> all;
+    // Overlapping exports are merged as the import merges them.
+    history::DrawMerge merge;
     for (const QString& name : names) {
         QFile file(folder.filePath(name));
         if (!file.open(QIODevice::ReadOnly)) {
             *error = QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
             return false;
         }
-        std::vector<history::TZiehung> parsed;
-        int line = 0;
-        QString reason;
-        if (!history::ArchiveImporter::parse(file.readAll(), &parsed, &line, &reason)) {
-            *error = QStringLiteral("%1, line %2: %3").arg(file.fileName()).arg(line).arg(reason);
+        if (!history::ArchiveImporter::collect(file.readAll(), file.fileName(), &merge, error)) {
             return false;
         }
-        history::ArchiveImporter::merge(&all, parsed);
     }
-    setDraws(all);
+    setDraws(merge.draws());
     return true;
 }
 

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace cli {
+
+// What --help prints: the synopsis, the options and the commands.
+QString helpText();
+// What --version prints.
+QString versionText();
+
+} // namespace cli
