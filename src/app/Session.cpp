@@ -440,7 +440,7 @@ history::ArchiveImporter::Result Session::importArchive(const QStringList& files
     OperationScope operation(*this, LongOperation::Import);
     BusyScope busy(m_port);
     return history::ArchiveImporter::importFiles(files, historyPath(),
-                                                 historyPath() + QLatin1Char('~'));
+                                                 historyPath() + QLatin1Char('~'), m_port.today());
 }
 
 void Session::importArchiveClick() {
@@ -458,9 +458,7 @@ void Session::importArchiveClick() {
         m_port.showMessage(result.error);
         return;
     }
-    m_port.showMessage(QStringLiteral("imported %1 draws, %2 already present")
-                           .arg(result.imported)
-                           .arg(result.alreadyPresent));
+    m_port.showMessage(result.summary());
     m_controls.setDate(kPicker1, m_port.today());
     SpeedButton5Click();
 }

@@ -122,19 +122,15 @@ void addCoreCommands(CommandTable& table) {
     table.add(QStringLiteral("load"), cursorCommand(&app::Session::SpeedButton5Click));
     table.add(QStringLiteral("back"), cursorCommand(&app::Session::SpeedButton6Click));
     table.add(QStringLiteral("forward"), cursorCommand(&app::Session::SpeedButton7Click));
-    table.add(QStringLiteral("import"),
-              {1, -1, nullptr, [](CommandContext& c) {
-                   const auto result = c.session.importArchive(c.args);
-                   if (!result.ok) {
-                       c.err << result.error << Qt::endl;
-                       return false;
-                   }
-                   c.out << QStringLiteral("imported %1 draws, %2 already present")
-                                .arg(result.imported)
-                                .arg(result.alreadyPresent)
-                         << Qt::endl;
-                   return true;
-               }});
+    table.add(QStringLiteral("import"), {1, -1, nullptr, [](CommandContext& c) {
+                                             const auto result = c.session.importArchive(c.args);
+                                             if (!result.ok) {
+                                                 c.err << result.error << Qt::endl;
+                                                 return false;
+                                             }
+                                             c.out << result.summary() << Qt::endl;
+                                             return true;
+                                         }});
     table.add(QStringLiteral("tips"), {0, 0, nullptr, [](CommandContext& c) {
                                            printTips(c);
                                            return true;

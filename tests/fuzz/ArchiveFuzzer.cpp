@@ -1,6 +1,7 @@
 // An archive file of the operator's results: every row it accepts is a draw
 // that can be stored.
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 #include <cstddef>
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include "FuzzCheck.h"
 #include "history/ArchiveImporter.h"
 #include "history/DrawMerge.h"
+#include "history/HistoryFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
@@ -19,7 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!reason.isEmpty() && line >= 1);
         return 0;
     }
+    const common::DayNumber today = common::toDayNumber(QDate::currentDate());
     for (const history::TZiehung& record : records) {
+        FUZZ_CHECK(!history::HistoryFile::damagedDate(record.datum, today));
         FUZZ_CHECK(record.soir <= 1);
         const std::set<int> distinct(record.zahlen.begin(), record.zahlen.end());
         FUZZ_CHECK(distinct.size() == 20 && *distinct.begin() >= 1 && *distinct.rbegin() <= 70);
