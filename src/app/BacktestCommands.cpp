@@ -8,6 +8,7 @@
 #include "common/Formats.h"
 #include "common/TextFile.h"
 #include "history/DrawHistory.h"
+#include "stats/RollingStatistics.h"
 
 namespace app {
 
@@ -277,6 +278,9 @@ BacktestCommands::Outcome BacktestCommands::runWalkForward(qint32 seed,
                                                            bool performs,
                                                            backtest::BacktestResult* result) {
     const int last = std::max(0, history.size() - 1);
+    // Consecutive generations see windows a draw apart: their counts are
+    // carried on instead of counted anew.
+    stats::RollingStatistics rolling;
     while (performs) {
         // A step from the newest draw would not advance: the run is over, and
         // a generation there would be scored against nothing.
@@ -288,7 +292,7 @@ BacktestCommands::Outcome BacktestCommands::runWalkForward(qint32 seed,
         // The generation for the next draw sees the draws up to this one
         // only: on a day with two draws, the evening draw it is scored on
         // shares the date and would otherwise be in its statistics.
-        if (!generate(seed, history.prefix(before + 1), &cancelled)) {
+        if (!generate(seed, history.prefix(before + 1), &cancelled, &rolling)) {
             return Outcome::Failed;
         }
         if (cancelled) {
@@ -307,12 +311,13 @@ BacktestCommands::Outcome BacktestCommands::runWalkForward(qint32 seed,
     return Outcome::Completed;
 }
 
-bool BacktestCommands::generate(qint32 seed, const history::DrawHistory& past, bool* cancelled) {
+bool BacktestCommands::generate(qint32 seed, const history::DrawHistory& past, bool* cancelled,
+                                stats::RollingStatistics* rolling) {
     m_session.random().setSeed(static_cast<std::uint32_t>(seed));
     // Returns when the run has ended; pending input runs inside it, so the
     // generator's own stop button cuts it short and the test goes on with
     // the tips found so far.
-    const generator::RunResult run = m_session.generator().generateOn(past);
+    const generator::RunResult run = m_session.generator().generateOn(past, rolling);
     switch (run.outcome) {
     case generator::RunResult::Outcome::Failed:
         return false;

@@ -12,6 +12,9 @@
 namespace history {
 class DrawHistory;
 }
+namespace stats {
+class RollingStatistics;
+}
 
 namespace app {
 
@@ -65,7 +68,8 @@ private:
                              backtest::BacktestResult* result);
     Outcome runWalkForward(qint32 seed, const history::DrawHistory& history, bool performs,
                            backtest::BacktestResult* result);
-    bool generate(qint32 seed, const history::DrawHistory& past, bool* cancelled);
+    bool generate(qint32 seed, const history::DrawHistory& past, bool* cancelled,
+                  stats::RollingStatistics* rolling = nullptr);
     void replayCycle(backtest::BacktestKind kind, const history::DrawHistory& history,
                      const backtest::CursorWalk::State& start);
     bool saveAndOpen(const QStringList& log);

@@ -48,7 +48,7 @@ generator::RunResult GeneratorCommands::BitBtn19Click() {
         return refused;
     }
     setCaption(kStopCaption);
-    m_lastResult = run(nullptr);
+    m_lastResult = run(nullptr, nullptr);
     return m_lastResult;
 }
 
@@ -58,9 +58,10 @@ void GeneratorCommands::requestStop() {
     }
 }
 
-generator::RunResult GeneratorCommands::generateOn(const history::DrawHistory& past) {
+generator::RunResult GeneratorCommands::generateOn(const history::DrawHistory& past,
+                                                   stats::RollingStatistics* rolling) {
     setCaption(kStopCaption);
-    m_lastResult = run(&past);
+    m_lastResult = run(&past, rolling);
     return m_lastResult;
 }
 
@@ -98,7 +99,8 @@ generator::ReferenceDraws GeneratorCommands::referenceDraws(const history::DrawH
     return references;
 }
 
-generator::RunResult GeneratorCommands::run(const history::DrawHistory* past) {
+generator::RunResult GeneratorCommands::run(const history::DrawHistory* past,
+                                            stats::RollingStatistics* rolling) {
     OperationScope operation(m_session, LongOperation::Generation);
     m_session.setSortieren(false);
     generator::Parameters parameters = GeneratorParameters::read(m_session.controls());
@@ -123,7 +125,7 @@ generator::RunResult GeneratorCommands::run(const history::DrawHistory* past) {
     parameters.dateTimePicker1 = m_session.controls().date(kPicker1);
 
     GeneratorRunHost host(m_session, parameters, m_dialogState, m_dialog);
-    GeneratorStatistics statistics(m_session, history, parameters);
+    GeneratorStatistics statistics(m_session, history, parameters, rolling);
     generator::TipGenerator tipGenerator(host, statistics, m_session.random());
     m_session.setBerechnunglaeuft(true);
     const generator::RunResult result = tipGenerator.run(parameters, input);

@@ -5,6 +5,10 @@
 #include "app/NumberDialogPort.h"
 #include "generator/TipGenerator.h"
 
+namespace stats {
+class RollingStatistics;
+}
+
 namespace app {
 
 class Session;
@@ -29,7 +33,10 @@ public:
     // A run that sees only the given history instead of the file: a
     // backtest's past up to the draw it generates at. The draw at the picker
     // is looked up in it, before and after the run.
-    generator::RunResult generateOn(const history::DrawHistory& past);
+    // Rolling statistics, when given, carry the window's counts over from
+    // the previous call.
+    generator::RunResult generateOn(const history::DrawHistory& past,
+                                    stats::RollingStatistics* rolling = nullptr);
     // Stops a running run as a click on the button would.
     void requestStop();
     QString caption() const;
@@ -45,7 +52,7 @@ public:
 
 private:
     void setCaption(const QString& caption);
-    generator::RunResult run(const history::DrawHistory* past);
+    generator::RunResult run(const history::DrawHistory* past, stats::RollingStatistics* rolling);
     bool readHistory(history::DrawHistory* history);
     generator::ReferenceDraws referenceDraws(const history::DrawHistory& history, bool fromFile);
     void endRun(const generator::RunResult& result, const history::DrawHistory* past);

@@ -10,6 +10,30 @@ namespace app {
 
 namespace {
 
+stats::RunSearch::Kind runKind(generator::Statistic statistic) {
+    switch (statistic) {
+    case generator::Statistic::Pairs:
+        return stats::RunSearch::Kind::Pairs;
+    case generator::Statistic::Triples:
+        return stats::RunSearch::Kind::Triples;
+    default:
+        return stats::RunSearch::Kind::Quadruples;
+    }
+}
+
+stats::StatOutcome rollingOutcome(stats::RollingStatistics& rolling, generator::Statistic statistic,
+                                  const history::DrawHistory& history, common::DayNumber start,
+                                  common::DayNumber end, int numbersPerTip) {
+    switch (statistic) {
+    case generator::Statistic::NumberDistribution:
+        return rolling.numberDistribution(history, start, end);
+    case generator::Statistic::OverdueNumbers:
+        return rolling.overdueNumbers(history, start, end);
+    default:
+        return rolling.runSearch(history, runKind(statistic), start, end, numbersPerTip);
+    }
+}
+
 stats::StatOutcome computeOutcome(generator::Statistic statistic,
                                   const history::DrawHistory& history, common::DayNumber start,
                                   common::DayNumber end, int numbersPerTip) {
@@ -39,7 +63,9 @@ bool GeneratorStatistics::compute(generator::Statistic statistic,
     const common::DayNumber start = common::toDayNumber(parameters.dateTimePicker2);
     const common::DayNumber end = common::toDayNumber(parameters.dateTimePicker1);
     const stats::StatOutcome outcome =
-        computeOutcome(statistic, m_history, start, end, parameters.upDown18);
+        m_rolling
+            ? rollingOutcome(*m_rolling, statistic, m_history, start, end, parameters.upDown18)
+            : computeOutcome(statistic, m_history, start, end, parameters.upDown18);
     if (outcome.window) {
         const stats::WindowEffects& effects = *outcome.window;
         if (effects.startCorrected) {

@@ -2,6 +2,7 @@
 
 #include "generator/StatisticsProvider.h"
 #include "history/DrawHistory.h"
+#include "stats/RollingStatistics.h"
 
 namespace app {
 
@@ -13,9 +14,12 @@ class Session;
 // a start picker that lay after the end is moved back as the button does.
 class GeneratorStatistics : public generator::StatisticsProvider {
 public:
+    // With rolling statistics (a backtest's walk) the window's counts are
+    // carried on from the previous generation instead of counted anew.
     GeneratorStatistics(Session& session, const history::DrawHistory& history,
-                        generator::Parameters& parameters)
-        : m_session(session), m_history(history), m_parameters(parameters) {}
+                        generator::Parameters& parameters,
+                        stats::RollingStatistics* rolling = nullptr)
+        : m_session(session), m_history(history), m_parameters(parameters), m_rolling(rolling) {}
 
     bool compute(generator::Statistic statistic, const generator::Parameters& parameters,
                  stats::StatResult* result, QString* error) override;
@@ -24,6 +28,7 @@ private:
     Session& m_session;
     const history::DrawHistory& m_history;
     generator::Parameters& m_parameters;
+    stats::RollingStatistics* m_rolling;
 };
 
 } // namespace app

@@ -8,10 +8,11 @@
 
 namespace generator {
 
-// The history probe that works from memory: the draws of a period are taken
-// from the history once as bit sets and kept while the period stays the same.
-// Two periods are kept, one per history test, so the tests do not evict each
-// other.
+// The history probe that works from memory. When the history's dates ascend,
+// a period is a range of positions found by its ends, and the draws are read
+// where they lie; otherwise the draws of a period are taken from the history
+// once as bit sets and kept while the period stays the same. Two periods are
+// kept, one per history test, so the tests do not evict each other.
 class WindowDraws : public HistoryProbe {
 public:
     explicit WindowDraws(const history::DrawHistory& history) : m_history(history) {}
@@ -19,11 +20,18 @@ public:
     bool passes(const Attempt& attempt, common::DayNumber from, common::DayNumber to,
                 int threshold) override;
 
+    // True when no set of the range has threshold or more numbers in common
+    // with the attempt: the loop every history test spends its time in.
+    static bool noneReaches(const history::NumberSet* sets, std::size_t count, Bits attempt,
+                            int threshold);
+
 private:
     struct Window {
         bool valid = false;
         common::DayNumber from = 0;
         common::DayNumber to = 0;
+        int first = 0; // positions first..last-1, when the dates ascend
+        int last = 0;
         std::vector<Bits> draws;
         // Draws holding a number twice: the tip check counts such a number
         // twice, which a bit set cannot, so they are counted one by one.
@@ -31,6 +39,8 @@ private:
     };
     Window& window(common::DayNumber from, common::DayNumber to);
     void fill(Window& window) const;
+    bool passesInPlace(const Window& window, const Attempt& attempt, int threshold) const;
+    static int irregularHits(const history::TZiehung& record, const Attempt& attempt);
 
     const history::DrawHistory& m_history;
     std::array<Window, 2> m_windows;

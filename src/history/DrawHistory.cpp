@@ -1,6 +1,8 @@
 #include "history/DrawHistory.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace history {
 
@@ -8,12 +10,19 @@ DrawHistory::DrawHistory(std::vector<TZiehung> records) {
     auto data = std::make_shared<Data>();
     data->records = std::move(records);
     data->sets.reserve(data->records.size());
+    common::DayNumber previous = -std::numeric_limits<double>::infinity();
     for (const TZiehung& record : data->records) {
         NumberSet set;
         for (std::uint8_t number : record.zahlen) {
             set.add(number);
         }
+        if (set.size() != static_cast<int>(record.zahlen.size())) {
+            data->irregular.push_back(static_cast<int>(data->sets.size()));
+        }
         data->sets.push_back(set);
+        data->ascending = data->ascending && std::isfinite(record.datum) &&
+                          record.datum == std::floor(record.datum) && record.datum >= previous;
+        previous = record.datum;
     }
     m_count = static_cast<int>(data->records.size());
     m_data = std::move(data);
@@ -48,9 +57,33 @@ HistoryFile::Status DrawHistory::load(const QString& path, DrawHistory* history,
     return status;
 }
 
+std::span<const int> DrawHistory::irregularPositions() const {
+    if (!m_data) {
+        return {};
+    }
+    const auto end = std::lower_bound(m_data->irregular.begin(), m_data->irregular.end(), m_count);
+    return std::span<const int>(m_data->irregular.data(),
+                                static_cast<std::size_t>(end - m_data->irregular.begin()));
+}
+
+int DrawHistory::firstAfter(common::DayNumber day) const {
+    const std::span<const TZiehung> all = records();
+    return static_cast<int>(
+        std::partition_point(all.begin(), all.end(),
+                             [day](const TZiehung& record) { return record.datum <= day; }) -
+        all.begin());
+}
+
 int DrawHistory::firstOnOrAfter(common::DayNumber day) const {
-    // Linear on purpose: readers stop at the first record on or after the day
-    // in file order, and a history written by hand need not be sorted.
+    if (datesAscending()) {
+        const std::span<const TZiehung> all = records();
+        return static_cast<int>(
+            std::partition_point(all.begin(), all.end(),
+                                 [day](const TZiehung& record) { return record.datum < day; }) -
+            all.begin());
+    }
+    // Readers stop at the first record on or after the day in file order, and
+    // a history written by hand need not be sorted.
     for (int i = 0; i < size(); ++i) {
         if (at(i).datum >= day) {
             return i;

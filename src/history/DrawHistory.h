@@ -38,11 +38,27 @@ public:
 
     // Position of the first record whose date is on or after day; size() when none.
     int firstOnOrAfter(common::DayNumber day) const;
+    // Position of the first record whose date is after day; size() when none.
+    // Only meaningful when the dates ascend.
+    int firstAfter(common::DayNumber day) const;
+
+    // The dates never go down (and are all whole, finite days): the records
+    // of a date range then stand at consecutive positions, so operations can
+    // find a range by its ends instead of testing every record.
+    bool datesAscending() const { return m_data && m_data->ascending; }
+    // The positions, below size(), of records that are not 20 distinct
+    // numbers of 1..70: their bit sets do not count hits as the tip check
+    // counts them (a number stored twice counts twice there).
+    std::span<const int> irregularPositions() const;
+    // Which file's records these are: prefixes of one history share it.
+    const void* identity() const { return m_data.get(); }
 
 private:
     struct Data {
         std::vector<TZiehung> records;
         std::vector<NumberSet> sets;
+        std::vector<int> irregular;
+        bool ascending = true;
     };
     std::span<const TZiehung> records(int count) const;
 

@@ -12,40 +12,49 @@ QString NumberDistribution::caption(int draws, double crossSumTotal) {
            QString::number(common::roundHalfEven(crossSumTotal / draws));
 }
 
+void NumberDistribution::Tally::add(const history::TZiehung& record, int sign) {
+    int crossSum = 0;
+    for (std::uint8_t number : record.zahlen) {
+        // A damaged record may hold bytes beyond 70; they count in the
+        // cross sum as stored but have no counter.
+        if (number <= 70) {
+            counters[number] += sign;
+        }
+        crossSum += number;
+    }
+    draws += sign;
+    crossSumTotal += sign * crossSum;
+}
+
+EvaluationWindow NumberDistribution::window(common::DayNumber start, common::DayNumber end) {
+    return EvaluationWindow(start, end, EvaluationWindow::Start::Included,
+                            EvaluationWindow::StoreEnd::No);
+}
+
 StatOutcome NumberDistribution::run(const history::DrawHistory& history, common::DayNumber start,
                                     common::DayNumber end) {
-    const EvaluationWindow window(start, end, EvaluationWindow::Start::Included,
-                                  EvaluationWindow::StoreEnd::No);
-    std::array<int, 71> counters{};
-    double draws = 0;
-    double crossSumTotal = 0;
+    const EvaluationWindow evaluation = window(start, end);
+    Tally tally;
     for (const history::TZiehung& record : history.records()) {
-        if (!window.contains(record.datum)) {
-            continue;
+        if (evaluation.contains(record.datum)) {
+            tally.add(record, 1);
         }
-        int crossSum = 0;
-        for (std::uint8_t number : record.zahlen) {
-            // A damaged record may hold bytes beyond 70; they count in the
-            // cross sum as stored but have no counter.
-            if (number <= 70) {
-                ++counters[number];
-            }
-            crossSum += number;
-        }
-        draws += 1;
-        crossSumTotal += crossSum;
     }
+    return outcome(tally, evaluation);
+}
 
+StatOutcome NumberDistribution::outcome(const Tally& tally, const EvaluationWindow& window) {
     StatOutcome outcome;
     outcome.window = window.effects();
-    outcome.draws = static_cast<int>(draws);
+    outcome.draws = tally.draws;
     outcome.marksOff = true;
     for (int n = 1; n <= 70; ++n) {
-        outcome.result.points.push_back({double(n), double(counters[n]), numberColor(n)});
+        outcome.result.points.push_back(
+            {double(n), double(tally.counters[static_cast<std::size_t>(n)]), numberColor(n)});
     }
     outcome.result.fixRangeToPoints();
-    if (draws > 0) {
-        outcome.result.caption = caption(outcome.draws, crossSumTotal);
+    if (tally.draws > 0) {
+        outcome.result.caption = caption(outcome.draws, tally.crossSumTotal);
     } else {
         outcome.keepCaption = true;
     }

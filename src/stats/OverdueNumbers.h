@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "history/DrawHistory.h"
 #include "stats/StatOutcome.h"
 
@@ -12,8 +14,18 @@ class OverdueNumbers {
 public:
     static StatOutcome run(const history::DrawHistory& history, common::DayNumber start,
                            common::DayNumber end);
+    static EvaluationWindow window(common::DayNumber start, common::DayNumber end);
+    // From the window's draws at positions first..last-1 of a history whose
+    // dates ascend, and for each number the last of those positions that
+    // held it (below first: not in the window).
+    static StatOutcome outcome(const std::array<int, 71>& lastPositions, int first, int last,
+                               const EvaluationWindow& window);
 
     static QString caption();
+
+private:
+    static StatOutcome published(const std::array<int, 71>& gaps, int windowDraws,
+                                 const EvaluationWindow& window);
 };
 
 } // namespace stats

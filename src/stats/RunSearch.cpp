@@ -58,15 +58,6 @@ struct SlicedCount {
     }
 };
 
-// Adds 1 to the counter of every number whose bit is set; bit 0 of the word
-// stands for the number base.
-void countBits(std::uint64_t word, int base, std::array<int, 71>* counters) {
-    while (word != 0) {
-        ++(*counters)[static_cast<std::size_t>(base + std::countr_zero(word))];
-        word &= word - 1;
-    }
-}
-
 } // namespace
 
 int RunSearch::runLength(Kind kind) {
@@ -127,8 +118,25 @@ void RunSearchOutcome::applyTally(tips::HitTally* tally) const {
 
 namespace {
 
-void probeDraw(const history::NumberSet& set, int counted, int length, const Bits& probed,
-               RunSearchOutcome* outcome, std::array<int, 71>* counters) {
+// Adds 1 (or sign) to the counter of every number whose bit is set; bit 0 of
+// the word stands for the number base.
+void countBits(std::uint64_t word, int base, int sign, std::array<int, 71>* counters) {
+    while (word != 0) {
+        (*counters)[static_cast<std::size_t>(base + std::countr_zero(word))] += sign;
+        word &= word - 1;
+    }
+}
+
+// The probes' hits counted on the first `counted` entries.
+int countedEntries(RunSearch::Kind kind, int numbersPerTip) {
+    return std::clamp(std::min(numbersPerTip, kProbeEntries), 0, RunSearch::runLength(kind));
+}
+
+} // namespace
+
+void RunSearch::Tally::add(const history::NumberSet& set, Kind kind, int numbersPerTip, int sign) {
+    const int counted = countedEntries(kind, numbersPerTip);
+    const Bits probed = firstNumbers(lastFirstNumber(kind));
     const Bits drawn{set.low, set.high};
     SlicedCount hits;
     Bits complete = probed;
@@ -137,16 +145,19 @@ void probeDraw(const history::NumberSet& set, int counted, int length, const Bit
         hits.add(shifted);
         complete = complete & shifted;
     }
+    draws += sign;
     for (int h = 1; h <= counted; ++h) {
-        outcome->tallyIncrements[static_cast<std::size_t>(h - 1)] +=
-            (hits.equalTo(h) & probed).count();
+        tallyIncrements[static_cast<std::size_t>(h - 1)] +=
+            sign * (hits.equalTo(h) & probed).count();
     }
-    if (counted < length) {
+    if (counted < runLength(kind)) {
         return; // the probe is cut before the run ends: nothing is found
     }
-    countBits(complete.low, 1, counters);
-    countBits(complete.high, 65, counters);
+    countBits(complete.low, 1, sign, &counters);
+    countBits(complete.high, 65, sign, &counters);
 }
+
+namespace {
 
 void takeLastDraw(const history::DrawHistory& history, int position, int last, int counted,
                   RunSearchOutcome* outcome) {
@@ -184,31 +195,38 @@ void publish(RunSearch::Kind kind, const std::array<int, 71>& counters, RunSearc
 
 } // namespace
 
+EvaluationWindow RunSearch::window(Kind kind, common::DayNumber start, common::DayNumber end) {
+    return EvaluationWindow(start, end, EvaluationWindow::Start::Excluded,
+                            kind == Kind::Pairs ? EvaluationWindow::StoreEnd::No
+                                                : EvaluationWindow::StoreEnd::Yes);
+}
+
 RunSearchOutcome RunSearch::run(const history::DrawHistory& history, Kind kind,
                                 common::DayNumber start, common::DayNumber end, int numbersPerTip) {
-    const EvaluationWindow window(start, end, EvaluationWindow::Start::Excluded,
-                                  kind == Kind::Pairs ? EvaluationWindow::StoreEnd::No
-                                                      : EvaluationWindow::StoreEnd::Yes);
-    // The check reads only the first k entries of a probe: the run numbers
-    // among them are the ones that can hit.
-    const int counted = std::clamp(std::min(numbersPerTip, kProbeEntries), 0, runLength(kind));
-    const Bits probed = firstNumbers(lastFirstNumber(kind));
-
-    RunSearchOutcome outcome;
-    std::array<int, 71> counters{};
+    const EvaluationWindow evaluation = window(kind, start, end);
+    Tally tally;
     int lastWindowDraw = -1;
     for (int i = 0; i < history.size(); ++i) {
-        if (window.contains(history.at(i).datum)) {
+        if (evaluation.contains(history.at(i).datum)) {
             lastWindowDraw = i;
-            ++outcome.draws;
-            probeDraw(history.setAt(i), counted, runLength(kind), probed, &outcome, &counters);
+            tally.add(history.setAt(i), kind, numbersPerTip, 1);
         }
     }
+    return outcome(history, kind, tally, lastWindowDraw, numbersPerTip, evaluation);
+}
+
+RunSearchOutcome RunSearch::outcome(const history::DrawHistory& history, Kind kind,
+                                    const Tally& tally, int lastWindowDraw, int numbersPerTip,
+                                    const EvaluationWindow& window) {
+    RunSearchOutcome outcome;
+    outcome.draws = tally.draws;
+    outcome.tallyIncrements = tally.tallyIncrements;
     if (lastWindowDraw >= 0) {
-        takeLastDraw(history, lastWindowDraw, lastFirstNumber(kind), counted, &outcome);
+        takeLastDraw(history, lastWindowDraw, lastFirstNumber(kind),
+                     countedEntries(kind, numbersPerTip), &outcome);
     }
     outcome.window = window.effects();
-    publish(kind, counters, &outcome);
+    publish(kind, tally.counters, &outcome);
     return outcome;
 }
 

@@ -34,8 +34,22 @@ class RunSearch {
 public:
     enum class Kind { Pairs, Triples, Quadruples };
 
+    // What the window's draws add up to; a draw leaving it is taken away
+    // again (sign -1).
+    struct Tally {
+        std::array<int, 71> counters{};
+        std::array<qint64, 10> tallyIncrements{};
+        int draws = 0;
+        void add(const history::NumberSet& set, Kind kind, int numbersPerTip, int sign);
+    };
+
     static RunSearchOutcome run(const history::DrawHistory& history, Kind kind,
                                 common::DayNumber start, common::DayNumber end, int numbersPerTip);
+    static EvaluationWindow window(Kind kind, common::DayNumber start, common::DayNumber end);
+    // lastWindowDraw: the position of the window's newest draw, -1 for none.
+    static RunSearchOutcome outcome(const history::DrawHistory& history, Kind kind,
+                                    const Tally& tally, int lastWindowDraw, int numbersPerTip,
+                                    const EvaluationWindow& window);
 
     static int runLength(Kind kind);       // 2, 3, 4
     static int lastFirstNumber(Kind kind); // 69, 68, 67

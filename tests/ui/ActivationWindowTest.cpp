@@ -161,12 +161,15 @@ private Q_SLOTS:
             auto* pages = m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
             if (session().backtests().running() &&
                 pages->currentWidget()->objectName() == QLatin1String("TabSheet1")) {
+                // Offscreen, the window is not made active again when the
+                // lucky number's box closes, as a desktop makes it.
+                if (QApplication::activeWindow() != m_window.get()) {
+                    m_window->activateWindow();
+                    return;
+                }
                 escape.stop();
                 stopVisible =
                     m_window->findChild<QWidget*>(QStringLiteral("BacktestStop"))->isVisible();
-                // Offscreen, the window is not made active again when the
-                // lucky number's box closes, as a desktop makes it.
-                m_window->activateWindow();
                 QWidget* focus = QApplication::focusWidget();
                 QTest::keyClick(focus ? focus : m_window.get(), Qt::Key_Escape);
             }
