@@ -27,21 +27,28 @@ std::filesystem::path native(const QString& path) {
 } // namespace
 
 bool SettingsSync::sync(QSettings& settings) {
+    return QFileInfo(settings.fileName()).isFile() ? replaceKeepingOld(settings)
+                                                   : writeFirst(settings);
+}
+
+bool SettingsSync::writeFirst(QSettings& settings) {
+    // The registry, or a first save: nothing old to keep.
     const QString path = settings.fileName();
-    if (!QFileInfo(path).isFile()) {
-        // The registry, or a first save: nothing old to keep.
-        settings.sync();
-        if (settings.status() != QSettings::AccessError &&
-            (!QFileInfo(path).isFile() || readsBack(settings))) {
-            return true;
-        }
-        if (QFileInfo(path).isFile()) {
-            QFile::remove(path); // a cut file is worse than none
-        }
-        return false;
+    settings.sync();
+    if (settings.status() != QSettings::AccessError &&
+        (!QFileInfo(path).isFile() || readsBack(settings))) {
+        return true;
     }
+    if (QFileInfo(path).isFile()) {
+        QFile::remove(path); // a cut file is worse than none
+    }
+    return false;
+}
+
+bool SettingsSync::replaceKeepingOld(QSettings& settings) {
     // A second name for the old file keeps its contents without taking any
     // room on the disk, and puts it back in one step when the new one is cut.
+    const QString path = settings.fileName();
     const QString backup = path + QStringLiteral(".old");
     QFile::remove(backup);
     std::error_code code;
@@ -50,23 +57,17 @@ bool SettingsSync::sync(QSettings& settings) {
     const std::optional<QByteArray> before = linked ? std::nullopt : fileBytes(path);
 
     settings.sync();
+    // An access error means that nothing was put in place.
     const bool written = settings.status() != QSettings::AccessError;
-    if (written && readsBack(settings)) {
-        if (linked) {
-            QFile::remove(backup);
-        }
-        return true;
-    }
-    if (linked) {
-        if (written) {
-            std::filesystem::rename(native(backup), native(path), code);
-        } else {
-            QFile::remove(backup); // nothing was put in place
-        }
-    } else if (written && before) {
+    const bool whole = written && readsBack(settings);
+    if (linked && (whole || !written)) {
+        QFile::remove(backup);
+    } else if (linked) {
+        std::filesystem::rename(native(backup), native(path), code);
+    } else if (written && !whole && before) {
         common::TextFile::writeBytes(path, *before);
     }
-    return false;
+    return whole;
 }
 
 bool SettingsSync::readsBack(const QSettings& settings) {

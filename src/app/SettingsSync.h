@@ -15,6 +15,8 @@ public:
     static bool sync(QSettings& settings);
 
 private:
+    static bool writeFirst(QSettings& settings);
+    static bool replaceKeepingOld(QSettings& settings);
     static bool readsBack(const QSettings& settings);
 };
 
