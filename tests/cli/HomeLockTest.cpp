@@ -13,11 +13,6 @@ using testsupport::twentyNumbers;
 
 namespace {
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A second tirvex-cli process on a Home that this test holds, as a running
 // window or command line would: refused, and the history, the tip list and
 // the settings are as they were. Once the Home is free the same run works.
@@ -42,7 +37,7 @@ TEST(HomeLock, ASecondInstanceOnTheSameHomeIsRefusedAndChangesNothing) {
         QStringLiteral("2"),
         QStringLiteral("0000000"),
         QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20")};
-    const QByteArray history = contents(home.historyPath());
+    const QByteArray history = testsupport::fileBytes(home.historyPath());
 
     auto runSecond = [&](QProcess* process) {
         process->start(QStringLiteral(TIRVEX_CLI), arguments);
@@ -56,7 +51,7 @@ TEST(HomeLock, ASecondInstanceOnTheSameHomeIsRefusedAndChangesNothing) {
         runSecond(&second);
         EXPECT_EQ(second.exitCode(), 1);
         EXPECT_TRUE(second.readAllStandardError().contains("is in use by another Tirvex"));
-        EXPECT_EQ(contents(home.historyPath()), history);
+        EXPECT_EQ(testsupport::fileBytes(home.historyPath()), history);
         EXPECT_FALSE(QFile::exists(home.file(QStringLiteral("tipps.txt"))));
         EXPECT_FALSE(QFile::exists(settings));
     }
@@ -66,7 +61,8 @@ TEST(HomeLock, ASecondInstanceOnTheSameHomeIsRefusedAndChangesNothing) {
     std::vector<history::TZiehung> records;
     history::HistoryFile::readAll(home.historyPath(), &records);
     EXPECT_EQ(records.size(), 2u);
-    EXPECT_EQ(contents(home.file(QStringLiteral("tipps.txt"))), QByteArray("01,02,03\r\n"));
+    EXPECT_EQ(testsupport::fileBytes(home.file(QStringLiteral("tipps.txt"))),
+              QByteArray("01,02,03\r\n"));
 }
 
 } // namespace

@@ -50,6 +50,11 @@ QStringList filesIn(const QString& directory) {
     return QDir(directory).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 std::vector<int> twentyNumbers(int start, int step) {
     std::vector<int> numbers;
     int value = start;

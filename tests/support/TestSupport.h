@@ -47,6 +47,8 @@ private:
 
 // The files in a directory, to see that a failed write left nothing behind.
 QStringList filesIn(const QString& directory);
+// A file's bytes; empty when it cannot be read.
+QByteArray fileBytes(const QString& path);
 
 // The bundled real archive files, oldest first.
 QStringList archiveFiles();
