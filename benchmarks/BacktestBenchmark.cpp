@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "RealHistory.h"
@@ -83,6 +84,56 @@ void BM_WalkForwardOneYear(benchmark::State& state) {
     runCommand(state, backtest::BacktestKind::WalkForward, QDate(2024, 6, 4));
 }
 BENCHMARK(BM_WalkForwardOneYear)->Unit(benchmark::kSecond)->Iterations(1);
+
+// The walk-forward over the whole history from its first draw, and the
+// milliseconds per cycle of its first and of its last thousand cycles. A
+// generation sees only the draws up to its own, so the first thousand
+// cycles of the whole run are the run over the first 1001 draws; the last
+// thousand start 1001 draws before the newest, with the statistics window
+// still opening at the first draw.
+void walkForward(benchmark::State& state, const QString& home, const QDate& start) {
+    QuietPort port;
+    app::Session session(port);
+    session.setHome(home);
+    session.FormCreate(nullptr);
+    int cycles = 0;
+    for (auto _ : state) {
+        session.controls().setDate(QStringLiteral("DateTimePicker1"), start);
+        session.controls().setDate(QStringLiteral("DateTimePicker2"), QDate(1993, 9, 16));
+        cycles = session.backtests().run(backtest::BacktestKind::WalkForward).result.cycles;
+    }
+    state.counters["cycles"] = cycles;
+    // Printed as a time per cycle, with the unit chosen to fit.
+    state.counters["per cycle"] = benchmark::Counter(static_cast<double>(cycles),
+                                                     benchmark::Counter::kIsIterationInvariantRate |
+                                                         benchmark::Counter::kInvert);
+}
+
+void BM_WalkForwardWholeHistory(benchmark::State& state) {
+    walkForward(state, homePath(), QDate(1993, 9, 16));
+}
+BENCHMARK(BM_WalkForwardWholeHistory)->Unit(benchmark::kSecond)->Iterations(1);
+
+void BM_WalkForwardFirstThousandCycles(benchmark::State& state) {
+    static QTemporaryDir dir;
+    const history::DrawHistory& all = bench::realHistory();
+    const std::vector<history::TZiehung> first(all.records().begin(), all.records().begin() + 1001);
+    QFile file(dir.filePath(QStringLiteral("Tirvex.dat")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(history::HistoryFile::encode(first)) < 0) {
+        state.SkipWithError("cannot write the history");
+        return;
+    }
+    file.close();
+    walkForward(state, dir.path(), QDate(1993, 9, 16));
+}
+BENCHMARK(BM_WalkForwardFirstThousandCycles)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_WalkForwardLastThousandCycles(benchmark::State& state) {
+    const history::DrawHistory& all = bench::realHistory();
+    const QDate start = common::toDate(all.at(all.size() - 1001).datum);
+    walkForward(state, homePath(), start);
+}
+BENCHMARK(BM_WalkForwardLastThousandCycles)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

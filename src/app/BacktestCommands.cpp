@@ -87,6 +87,18 @@ private:
     bool m_checkBox20;
 };
 
+// Takes the progress bar away however the walk ends.
+class ProgressEnd {
+public:
+    explicit ProgressEnd(WindowPort& port) : m_port(port) {}
+    ~ProgressEnd() { m_port.progressChanged(0, 0); }
+    ProgressEnd(const ProgressEnd&) = delete;
+    ProgressEnd& operator=(const ProgressEnd&) = delete;
+
+private:
+    WindowPort& m_port;
+};
+
 } // namespace
 
 BacktestCommands::BacktestCommands(Session& session) : m_session(session) {
@@ -147,6 +159,84 @@ BacktestCommands::Report BacktestCommands::run(BacktestKind kind) {
         m_session.port().showMessage(backtest::BacktestInfo::errorMessage(kind));
     }
     return report;
+}
+
+BacktestCommands::StrategyRun BacktestCommands::strategyReport() {
+    StrategyRun run;
+    if (m_running || m_session.refusedDuringOperation()) {
+        return run;
+    }
+    OperationScope operation(m_session, LongOperation::Backtest);
+    BusyScope busy(m_session.port());
+    RunFrame frame(m_session, BacktestKind::WalkForward);
+    const QDate startDate = m_session.controls().date(kPicker1);
+    if (!m_session.loadAtDate()) {
+        return run;
+    }
+    m_stopRequested = false;
+    setRunning(true);
+    run.report = backtest::StrategyReport(m_session.numbersPerTip(), m_session.stake());
+    run.outcome = guardedStrategy(startDate, &run.report);
+    setRunning(false);
+    if (run.outcome == Outcome::Failed) {
+        m_session.port().showMessage(
+            backtest::BacktestInfo::errorMessage(BacktestKind::WalkForward));
+    }
+    return run;
+}
+
+BacktestCommands::Outcome BacktestCommands::guardedStrategy(const QDate& startDate,
+                                                            backtest::StrategyReport* report) {
+    const std::optional<qint32> seed = askLuckyNumber(BacktestKind::WalkForward);
+    if (!seed) {
+        return Outcome::Failed;
+    }
+    history::DrawHistory history;
+    if (history::DrawHistory::load(m_session.historyPath(), &history) !=
+        history::HistoryFile::Status::Ok) {
+        return Outcome::Failed;
+    }
+    const bool performs = startDate != m_session.port().today();
+    const QString status = m_session.statusText(1);
+    // Chance draws its tips from a generator of its own, seeded once with the
+    // lucky number: the walk-forward reseeds the program's generator for
+    // every generation.
+    common::Random chance(static_cast<std::uint32_t>(*seed));
+    const int k = m_session.numbersPerTip();
+    const auto scoreCycle = [&] {
+        const history::CurrentDraw& scored = m_session.current();
+        history::NumberSet drawn;
+        for (int number : scored.zahl) {
+            drawn.add(number);
+        }
+        std::vector<int> strategyHits;
+        std::vector<int> chanceHits;
+        for (const QString& hits : m_session.tipList().hits()) {
+            strategyHits.push_back(hits.toInt());
+            chanceHits.push_back(backtest::StrategyReport::chanceTip(chance, k).common(drawn));
+        }
+        report->addCycle(scored.datum1, scored.soir, strategyHits, chanceHits);
+    };
+    backtest::BacktestResult result;
+    const Outcome outcome = runWalkForward(*seed, history, performs, &result, scoreCycle);
+    if (outcome == Outcome::Failed) {
+        return outcome;
+    }
+    report->setStopped(outcome == Outcome::Stopped);
+    m_session.setStatusText(1, status);
+    return saveReport(*report) ? outcome : Outcome::Failed;
+}
+
+bool BacktestCommands::saveReport(const backtest::StrategyReport& report) {
+    QString error;
+    if (!common::TextFile::writeLines(m_session.homeFile(backtest::StrategyReport::fileName()),
+                                      report.text(), &error) ||
+        !common::TextFile::writeLines(m_session.homeFile(backtest::StrategyReport::csvFileName()),
+                                      report.csv(), &error)) {
+        m_session.port().showMessage(error);
+        return false;
+    }
+    return true;
 }
 
 BacktestCommands::Outcome BacktestCommands::guardedRun(BacktestKind kind, const QDate& startDate,
@@ -273,11 +363,13 @@ BacktestCommands::Outcome BacktestCommands::runGeneratedTips(qint32 seed,
     return outcome;
 }
 
-BacktestCommands::Outcome BacktestCommands::runWalkForward(qint32 seed,
-                                                           const history::DrawHistory& history,
-                                                           bool performs,
-                                                           backtest::BacktestResult* result) {
+BacktestCommands::Outcome
+BacktestCommands::runWalkForward(qint32 seed, const history::DrawHistory& history, bool performs,
+                                 backtest::BacktestResult* result,
+                                 const std::function<void()>& afterCycle) {
     const int last = std::max(0, history.size() - 1);
+    const int first = m_session.current().position;
+    const ProgressEnd progressEnd(m_session.port());
     // Consecutive generations see windows a draw apart: their counts are
     // carried on instead of counted anew.
     stats::RollingStatistics rolling;
@@ -302,6 +394,10 @@ BacktestCommands::Outcome BacktestCommands::runWalkForward(qint32 seed,
         m_session.stepForward(history.records());
         result->addCheck(m_session.statistik(), m_session.numbersPerTip());
         ++result->cycles;
+        if (afterCycle) {
+            afterCycle();
+        }
+        m_session.port().progressChanged(result->cycles, last - first);
         m_session.setStatusText(1, progressText(result->cycles, m_session.current().datum1));
         m_session.port().processEvents();
         if (m_stopRequested) {

@@ -3,11 +3,13 @@
 #include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 #include "backtest/BacktestKind.h"
 #include "backtest/BacktestResult.h"
 #include "backtest/CursorWalk.h"
+#include "backtest/StrategyReport.h"
 
 namespace history {
 class DrawHistory;
@@ -50,6 +52,16 @@ public:
     Report Button11Click();    // ... against each of the three previous draws
     Report run(backtest::BacktestKind kind);
 
+    // The strategy report: the walk-forward of the current parameters from
+    // the date of DateTimePicker1 to the newest draw, in money, beside as
+    // many random tips on the same draws; asks for the lucky number as the
+    // walk-forward does. Saved as "Strategie.txt" and "Strategie.csv" in Home.
+    struct StrategyRun {
+        Outcome outcome = Outcome::Failed;
+        backtest::StrategyReport report{10, 1};
+    };
+    StrategyRun strategyReport();
+
     // The window's stop button (or Escape): the run ends after its current cycle.
     void requestStop() { m_stopRequested = true; }
     bool running() const { return m_running; }
@@ -67,7 +79,10 @@ private:
     Outcome runGeneratedTips(qint32 seed, const history::DrawHistory& history, bool performs,
                              backtest::BacktestResult* result);
     Outcome runWalkForward(qint32 seed, const history::DrawHistory& history, bool performs,
-                           backtest::BacktestResult* result);
+                           backtest::BacktestResult* result,
+                           const std::function<void()>& afterCycle = {});
+    Outcome guardedStrategy(const QDate& startDate, backtest::StrategyReport* report);
+    bool saveReport(const backtest::StrategyReport& report);
     bool generate(qint32 seed, const history::DrawHistory& past, bool* cancelled,
                   stats::RollingStatistics* rolling = nullptr);
     void replayCycle(backtest::BacktestKind kind, const history::DrawHistory& history,

@@ -49,6 +49,7 @@ generator::RunResult GeneratorCommands::BitBtn19Click() {
     }
     setCaption(kStopCaption);
     m_lastResult = run(nullptr, nullptr);
+    m_hasRun = true;
     return m_lastResult;
 }
 
@@ -62,6 +63,7 @@ generator::RunResult GeneratorCommands::generateOn(const history::DrawHistory& p
                                                    stats::RollingStatistics* rolling) {
     setCaption(kStopCaption);
     m_lastResult = run(&past, rolling);
+    m_hasRun = true;
     return m_lastResult;
 }
 

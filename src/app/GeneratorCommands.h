@@ -42,6 +42,8 @@ public:
     QString caption() const;
     bool running() const { return caption() == kStopCaption; }
     const generator::RunResult& lastResult() const { return m_lastResult; }
+    // A run has been made (its result is lastResult()).
+    bool hasRun() const { return m_hasRun; }
 
     // SpeedEdit: edits the selected tip in the number choice dialog.
     void SpeedEditClick();
@@ -62,6 +64,7 @@ private:
     NumberDialogPort* m_dialog = nullptr;
     NumberDialogState m_dialogState;
     generator::RunResult m_lastResult;
+    bool m_hasRun = false;
 };
 
 } // namespace app

@@ -31,6 +31,11 @@ public:
     virtual void processEvents() = 0;
     // A control, label or list changed its value or range.
     virtual void controlChanged(const QString& name) = 0;
+    // How far a long run has come: done of total steps; total 0 when it ended.
+    virtual void progressChanged(int done, int total) {
+        (void)done;
+        (void)total;
+    }
     virtual QDate today() = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "app/BacktestCommands.h"
 #include "cli/CommandTable.h"
 #include "common/Formats.h"
+#include "tips/Odds.h"
 
 namespace cli {
 
@@ -35,10 +36,45 @@ bool backtestRun(CommandContext& c) {
     return true;
 }
 
+QString checkTipSize(const QStringList& args) {
+    qint64 size = 0;
+    if (!common::parseInteger(args[0], &size) || size < 2 || size > 10) {
+        return QStringLiteral("odds takes a tip size 2 to 10, not \"%1\"").arg(args[0]);
+    }
+    return QString();
+}
+
+bool odds(CommandContext& c) {
+    const int k = c.args[0].toInt();
+    for (int hits = 0; hits <= k; ++hits) {
+        c.out << hits << '\t' << common::formatDecimal(tips::Odds::probability(k, hits), 8) << '\t'
+              << tips::Odds::factor(k, hits) << Qt::endl;
+    }
+    c.out << "expected return\t" << common::formatDecimal(tips::Odds::expectedReturn(k) * 100, 2)
+          << " %" << Qt::endl;
+    return true;
+}
+
+bool strategy(CommandContext& c) {
+    if (!c.args.isEmpty()) {
+        c.port.setNextInput(c.args[0]);
+    }
+    const app::BacktestCommands::StrategyRun run = c.session.backtests().strategyReport();
+    if (run.outcome == app::BacktestCommands::Outcome::Failed) {
+        return false; // the message box has printed the error
+    }
+    for (const QString& line : run.report.summary()) {
+        c.out << line << Qt::endl;
+    }
+    return true;
+}
+
 } // namespace
 
 void addBacktestCommands(CommandTable& table) {
     table.add(QStringLiteral("backtest"), {1, 2, checkBacktest, backtestRun});
+    table.add(QStringLiteral("odds"), {1, 1, checkTipSize, odds});
+    table.add(QStringLiteral("strategy"), {0, 1, nullptr, strategy});
 }
 
 } // namespace cli

@@ -62,6 +62,22 @@ bool generate(CommandContext& c) {
     return result.outcome != generator::RunResult::Outcome::Failed;
 }
 
+// What the acceptance tests refused in the last generation of this run.
+bool filters(CommandContext& c) {
+    if (!c.session.generator().hasRun()) {
+        c.err << QStringLiteral("filters: no generation has run") << Qt::endl;
+        return false;
+    }
+    const generator::RunResult& result = c.session.generator().lastResult();
+    for (int test = 1; test <= generator::AcceptanceTests::kTests; ++test) {
+        c.out << test << '\t' << generator::AcceptanceTests::shortName(test) << '\t'
+              << result.rejectedBy[static_cast<std::size_t>(test)] << Qt::endl;
+    }
+    c.out << "accepted\t" << result.passed << Qt::endl;
+    c.out << "attempts\t" << result.attempts << Qt::endl;
+    return true;
+}
+
 bool edit(CommandContext& c) {
     std::vector<int> numbers;
     parseNumbers(c.args.value(1), &numbers);
@@ -83,6 +99,7 @@ bool edit(CommandContext& c) {
 void addGeneratorCommands(CommandTable& table) {
     table.add(QStringLiteral("generate"), {0, 0, nullptr, generate});
     table.add(QStringLiteral("edit"), {2, 2, checkEdit, edit});
+    table.add(QStringLiteral("filters"), {0, 0, nullptr, filters});
 }
 
 } // namespace cli

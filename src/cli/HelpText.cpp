@@ -48,6 +48,9 @@ QString helpText() {
         "  search X              search the history for tips with X or more hits\n"
         "  backtest K [SEED]     backtest K = 1..7\n"
         "  handoff               hand the tickets to the form filler\n"
+        "  odds K                hit probabilities and expected return of tip size K = 2..10\n"
+        "  strategy [SEED]       the current strategy from the current date on, beside chance\n"
+        "  filters               what each acceptance test refused in the last generate\n"
         "\n"
         "Exit status: 0 done, 1 an operation failed, 2 invalid usage.\n");
 }

@@ -43,6 +43,44 @@ AcceptanceTests::AcceptanceTests(const Parameters& parameters, const ReferenceBi
     }
 }
 
+const char* AcceptanceTests::shortName(int test) {
+    static const char* const kNames[kTests + 1] = {
+        "",       "overlap", "pair",   "triple", "crosssum", "draw",  "previous",
+        "before", "window",  "recent", "even",   "odd",      "primes"};
+    return test >= 1 && test <= kTests ? kNames[test] : "";
+}
+
+QString AcceptanceTests::description(int test) {
+    switch (test) {
+    case 1:
+        return QStringLiteral("numéros communs avec les autres grilles");
+    case 2:
+        return QStringLiteral("deux numéros consécutifs par grille");
+    case 3:
+        return QStringLiteral("pas de trois numéros consécutifs");
+    case 4:
+        return QStringLiteral("somme croisée");
+    case 5:
+        return QStringLiteral("numéros du dernier tirage");
+    case 6:
+        return QStringLiteral("numéros de l'avant-dernier tirage");
+    case 7:
+        return QStringLiteral("numéros du tirage d'avant");
+    case 8:
+        return QStringLiteral("gains dans les tirages de la période");
+    case 9:
+        return QStringLiteral("gains dans les derniers tirages");
+    case 10:
+        return QStringLiteral("nombres pairs");
+    case 11:
+        return QStringLiteral("nombres impairs");
+    case 12:
+        return QStringLiteral("nombres premiers");
+    default:
+        return QString();
+    }
+}
+
 int AcceptanceTests::crossSumValue(int sum, int k) {
     if (sum == 0 || k <= 0) {
         return 0;

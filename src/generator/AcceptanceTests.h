@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <array>
 
 #include "generator/Attempt.h"
@@ -16,6 +17,12 @@ namespace generator {
 class AcceptanceTests {
 public:
     using ReferenceBits = std::array<Bits, 3>; // current, previous, the one before
+    static constexpr int kTests = 12;
+
+    // A test's short name ("overlap", "crosssum", ...) and what it asks of
+    // an attempt, in the window's words; test numbers 1..12.
+    static const char* shortName(int test);
+    static QString description(int test);
 
     AcceptanceTests(const Parameters& parameters, const ReferenceBits& references,
                     const ComparisonTable& table, HistoryTests& historyTests, int k);

@@ -174,12 +174,19 @@ bool TipGenerator::searchTip(int t, Attempt* accepted, RunResult* result) {
             m_host.parametersChanged();
         }
         fill(&attempt);
-        found = m_tests->firstFailing(attempt, t) == 0;
+        const int failing = m_tests->firstFailing(attempt, t);
+        found = failing == 0;
+        if (found) {
+            ++result->passed;
+        } else {
+            ++result->rejectedBy[static_cast<std::size_t>(failing)];
+        }
         if (counter % kClockStride == 0 && m_sincePump.elapsed() >= kEventIntervalMs) {
             pumpEvents(t, attempt);
         }
     }
     result->attempts += counter;
+    result->attemptsPerTip.push_back(counter);
     if (counter > 0) {
         m_host.showStatus(kProgressPanel,
                           attemptStatus(t, attempt, m_tests->crossSumValue(attempt.sum)));

@@ -38,6 +38,13 @@ struct RunResult {
     int laufMax = 0;
     long long attempts = 0;
     std::vector<int> pool;
+    // What the acceptance tests did: for each test 1..12 the attempts it was
+    // the first to refuse, the attempts that passed them all, and the
+    // attempts each tip searched for took. Refused and passed attempts add up
+    // to all attempts.
+    std::array<long long, AcceptanceTests::kTests + 1> rejectedBy{};
+    long long passed = 0;
+    std::vector<long long> attemptsPerTip;
 };
 
 // One generator run: builds the pool, then searches tip after tip by random

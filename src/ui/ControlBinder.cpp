@@ -108,7 +108,11 @@ void ControlBinder::refresh(const QString& name) {
             combo->setEditText(values.text(control));
         }
     } else if (auto* date = qobject_cast<QDateEdit*>(widget)) {
-        date->setDate(values.date(control));
+        // Setting the date it shows would put the cursor back while the
+        // user types the next section.
+        if (date->date() != values.date(control)) {
+            date->setDate(values.date(control));
+        }
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         if (edit->text() != values.text(control)) {
             edit->setText(values.text(control));

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -37,10 +38,13 @@
 #include "ui/ControlBinder.h"
 #include "ui/DrawEntryDialog.h"
 #include "ui/EvaluationDialog.h"
+#include "ui/FilterDialog.h"
 #include "ui/NumberDialogWindow.h"
+#include "ui/OddsDialog.h"
 #include "ui/PageBuilder.h"
 #include "ui/ParameterPages.h"
 #include "ui/ScriptChoiceDialog.h"
+#include "ui/StrategyDialog.h"
 
 namespace ui {
 
@@ -69,7 +73,7 @@ const char* const kChangingCommands[] = {
     "BitBtn8",       "BitBtn6",       "ImportButton", "SpeedButton11", "SpeedEdit",
     "SpeedButton16", "SpeedButton13", "SpeedButton4", "SpeedButton12", "BitBtn9",
     "Erfolgstest",   "Button7",       "Button8",      "Button9",       "Button10",
-    "Button11"};
+    "Button11",      "StrategyButton"};
 
 } // namespace
 
@@ -120,6 +124,11 @@ MainWindow::MainWindow(const QString& home, std::unique_ptr<QSettings> settings,
     connect(backtestStop, &QPushButton::clicked, this,
             [this] { m_session.backtests().requestStop(); });
     statusBar->addPermanentWidget(backtestStop);
+    m_progress = new QProgressBar;
+    m_progress->setObjectName(QStringLiteral("ProgressBar"));
+    m_progress->setMaximumWidth(140);
+    m_progress->hide();
+    statusBar->addPermanentWidget(m_progress);
     setStatusBar(statusBar);
     // Escape stops whatever long operation runs, wherever the focus is.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -223,6 +232,14 @@ QWidget* MainWindow::buildTipPage() {
     ticketPanel->addWidget(button(
         QStringLiteral("Button6"), QStringLiteral("la distribution numéros"),
         QStringLiteral("Tip distribution"), [this] { m_session.statistics().Button6Click(); }));
+    ticketPanel->addWidget(button(QStringLiteral("FilterButton"), QStringLiteral("filtres"),
+                                  QStringLiteral("Ce que chaque test a refusé au dernier calcul"),
+                                  [this] {
+                                      auto* dialog = new FilterDialog(this);
+                                      dialog->setAttribute(Qt::WA_DeleteOnClose);
+                                      dialog->showRun(m_session.generator().lastResult());
+                                      dialog->show();
+                                  }));
     ticketPanel->addStretch();
     ticketPanel->addWidget(button(QStringLiteral("BitBtn5"), QStringLiteral("&Fermer"), QString(),
                                   [this] { close(); }));
@@ -344,6 +361,7 @@ QWidget* MainWindow::buildAnalysisPage() {
     searchRow->addStretch();
     layout->addLayout(searchRow);
     layout->addWidget(buildBacktestBox());
+    layout->addLayout(buildReportRow());
     layout->addStretch();
     return page;
 }
@@ -389,6 +407,33 @@ QWidget* MainWindow::buildBacktestBox() {
                                             "derniers dessins"),
                              QString(), [&tests] { tests.Button11Click(); }));
     return box;
+}
+
+QLayout* MainWindow::buildReportRow() {
+    // Would the settings have paid, and what chance gives: the yardsticks of
+    // the backtests above.
+    auto* row = new QHBoxLayout;
+    row->addWidget(button(QStringLiteral("OddsButton"), QStringLiteral("cotes"),
+                          QStringLiteral("Probabilités et gain moyen de chaque taille de grille"),
+                          [this] {
+                              auto* dialog = new OddsDialog(this);
+                              dialog->setAttribute(Qt::WA_DeleteOnClose);
+                              dialog->showTipSize(m_session.numbersPerTip());
+                              dialog->show();
+                          }));
+    row->addWidget(
+        button(QStringLiteral("StrategyButton"), QStringLiteral("rapport de stratégie"),
+               QStringLiteral("Les grilles de chaque tirage en argent, à côté du hasard"), [this] {
+                   const auto run = m_session.backtests().strategyReport();
+                   if (run.outcome != app::BacktestCommands::Outcome::Failed && !m_closed) {
+                       auto* dialog = new StrategyDialog(this);
+                       dialog->setAttribute(Qt::WA_DeleteOnClose);
+                       dialog->showReport(run.report);
+                       dialog->show();
+                   }
+               }));
+    row->addStretch();
+    return row;
 }
 
 QWidget* MainWindow::buildInternetPage() {
@@ -487,6 +532,14 @@ void MainWindow::showOperationState() {
     if (idle && m_closeWhenIdle) {
         m_closeWhenIdle = false;
         QTimer::singleShot(0, this, [this] { close(); });
+    }
+}
+
+void MainWindow::progressChanged(int done, int total) {
+    m_progress->setVisible(total > 0);
+    if (total > 0) {
+        m_progress->setRange(0, total);
+        m_progress->setValue(std::min(done, total));
     }
 }
 

@@ -10,6 +10,8 @@
 #include "platform/SoundPlayer.h"
 
 class QLabel;
+class QLayout;
+class QProgressBar;
 class QListWidget;
 class QTabWidget;
 
@@ -44,6 +46,7 @@ public:
     void setBusy(bool busy) override;
     void processEvents() override;
     void controlChanged(const QString& name) override;
+    void progressChanged(int done, int total) override;
     QDate today() override;
 
 protected:
@@ -58,6 +61,7 @@ private:
     QWidget* buildChartPage();
     QWidget* buildAnalysisPage();
     QWidget* buildBacktestBox();
+    QLayout* buildReportRow();
     QWidget* buildInternetPage();
     QWidget* button(const QString& name, const QString& caption, const QString& hint,
                     std::function<void()> action);
@@ -76,6 +80,7 @@ private:
     QTabWidget* m_pages = nullptr;
     ChartPage* m_chartPage = nullptr;
     QLabel* m_statusPanels[2] = {nullptr, nullptr};
+    QProgressBar* m_progress = nullptr;
     QListWidget* m_listBox1 = nullptr;
     QListWidget* m_listBox2 = nullptr;
     QDate m_today;

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <cmath>
+#include <map>
 #include <random>
 #include <set>
 
@@ -12,6 +14,7 @@
 #include "app/Session.h"
 #include "backtest/AnalysisLog.h"
 #include "backtest/DrawAsTipRun.h"
+#include "backtest/StrategyReport.h"
 #include "common/Formats.h"
 #include "common/TextFile.h"
 #include "history/DrawCursor.h"
@@ -571,6 +574,93 @@ TEST(WalkForwardLookAheadTest, TheTipsForAnEveningDrawDoNotDependOnIt) {
     const QStringList tips = lastTips(records);
     ASSERT_FALSE(tips.isEmpty());
     EXPECT_EQ(lastTips(changed), tips);
+}
+
+// The strategy report counts the walk-forward's own tally in money, and
+// chance plays as many tips on the same draws.
+TEST_F(GeneratorBacktestTest, TheStrategyReportIsTheWalkForwardInMoney) {
+    const QDate start(2021, 12, 1);
+    fixture->startAt(start);
+    fixture->port.inputAnswers.push_back(QStringLiteral("7"));
+    const auto walk = session().backtests().ErfolgstestClick();
+    fixture->startAt(start);
+    fixture->port.inputAnswers.push_back(QStringLiteral("7"));
+    session().controls().setIndex(QStringLiteral("ComboBox1"), 1); // a stake of 2
+    const auto run = session().backtests().strategyReport();
+    ASSERT_EQ(run.outcome, BacktestCommands::Outcome::Completed);
+    const backtest::StrategyReport& report = run.report;
+    EXPECT_EQ(report.cycles(), walk.result.cycles);
+    qint64 tips = 0;
+    qint64 hits = 0;
+    qint64 won = 0;
+    const std::map<int, int> prizes = {{5, 2}, {6, 5}, {7, 15}, {8, 100}, {9, 1000}, {0, 2}};
+    for (int h = 0; h <= 10; ++h) {
+        const qint64 count = walk.result.tally[static_cast<std::size_t>(h)];
+        tips += count;
+        hits += h * count;
+        won += prizes.count(h) ? 2 * prizes.at(h) * count : 0;
+    }
+    EXPECT_EQ(report.strategy().tips, tips);
+    EXPECT_EQ(report.strategy().hits, hits);
+    EXPECT_EQ(report.strategy().staked, 2 * tips);
+    EXPECT_EQ(report.strategy().won, won);
+    EXPECT_EQ(report.chance().tips, tips);
+    EXPECT_EQ(report.chance().staked, 2 * tips);
+
+    QStringList text;
+    QStringList csv;
+    ASSERT_TRUE(common::TextFile::readLines(home.file(QStringLiteral("Strategie.txt")), &text));
+    ASSERT_TRUE(common::TextFile::readLines(home.file(QStringLiteral("Strategie.csv")), &csv));
+    EXPECT_EQ(text.mid(1), report.summary());
+    EXPECT_FALSE(text[0].contains(QStringLiteral("ARRÊTÉ")));
+    EXPECT_EQ(csv.size(), report.cycles() + 1);
+    EXPECT_TRUE(csv.last().endsWith(QStringLiteral(";%1").arg(report.chance().net())));
+}
+
+TEST(StrategyReportTest, AStoppedReportSaysSoFirst) {
+    backtest::StrategyReport report(10, 1);
+    report.addCycle(common::toDayNumber(QDate(2024, 1, 1)), 0, {5, 0, 3}, {2, 2, 2});
+    report.setStopped(true);
+    EXPECT_TRUE(report.text().first().contains(QStringLiteral("ARRÊTÉ après 1 tirages")));
+    EXPECT_EQ(report.strategy().won, 4); // 5 hits and 0 hits pay 2 each
+    EXPECT_EQ(report.summary().value(6), QStringLiteral("return\t133,33 %"));
+}
+
+TEST(StrategyReportTest, ChanceTipsAreDistinctNumbersReachingEveryNumber) {
+    common::Random random(3);
+    std::set<int> seen;
+    for (int i = 0; i < 500; ++i) {
+        const history::NumberSet tip = backtest::StrategyReport::chanceTip(random, 7);
+        EXPECT_EQ(tip.size(), 7);
+        for (int n = 1; n <= 70; ++n) {
+            if (tip.contains(n)) {
+                seen.insert(n);
+            }
+        }
+    }
+    EXPECT_EQ(seen.size(), 70u);
+}
+
+// A year of the real history: neither the strategy nor chance may stray far
+// from what the odds give, 10 x 20 / 70 hits per tip. A generation that saw
+// the draw it is scored on (the evening draw of its own day) once showed
+// 2.50 on half the cycles.
+TEST(StrategyRealHistoryTest, MeanHitsOfAYearStayNearTheOdds) {
+    testsupport::TempHome home;
+    home.writeHistory(testsupport::realHistory());
+    Fixture fixture(home);
+    fixture.startAt(QDate(2024, 6, 1));
+    fixture.port.inputAnswers.push_back(QStringLiteral("4711"));
+    const auto run = fixture.session.backtests().strategyReport();
+    ASSERT_EQ(run.outcome, BacktestCommands::Outcome::Completed);
+    const double expected = 10 * 20.0 / 70;
+    // One tip's hits vary by sqrt(10 p (1-p) 60/69) with p = 20/70.
+    const double deviation = std::sqrt(10 * (2.0 / 7) * (5.0 / 7) * 60 / 69);
+    for (const auto* side : {&run.report.strategy(), &run.report.chance()}) {
+        ASSERT_GT(side->tips, 3000);
+        const double band = 3 * deviation / std::sqrt(static_cast<double>(side->tips));
+        EXPECT_NEAR(side->meanHits(), expected, band);
+    }
 }
 
 } // namespace

@@ -48,6 +48,35 @@ TEST_F(GeneratorCliTest, AnImpossibleSetPrintsTheLimitMessage) {
     EXPECT_EQ(result.out, QStringLiteral("Modifiez les paramètres pour calculer 5  Trucs \n"));
 }
 
+// Every attempt of the run is refused by one test or accepted.
+TEST_F(GeneratorCliTest, FiltersAccountForEveryAttempt) {
+    const Output result = run({"--seed", "7", "generate", "filters"});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    const QStringList lines = result.lines().mid(1);
+    ASSERT_EQ(lines.size(), 12 + 2);
+    qint64 counted = 0;
+    for (int test = 1; test <= 12; ++test) {
+        const QStringList fields = lines[test - 1].split(QLatin1Char('\t'));
+        ASSERT_EQ(fields.size(), 3);
+        EXPECT_EQ(fields[0], QString::number(test));
+        counted += fields[2].toLongLong();
+    }
+    EXPECT_EQ(lines[0].section(QLatin1Char('\t'), 1, 1), QStringLiteral("overlap"));
+    EXPECT_EQ(lines[12], QStringLiteral("accepted\t5"));
+    ASSERT_TRUE(lines[13].startsWith(QStringLiteral("attempts\t")));
+    EXPECT_EQ(counted + 5, lines[13].section(QLatin1Char('\t'), 1).toLongLong());
+    EXPECT_EQ(run({"filters"}).status, 1); // nothing generated yet
+}
+
+TEST_F(GeneratorCliTest, OddsPrintTheTableAndTheExpectedReturn) {
+    const Output result = run({"odds", "2"});
+    ASSERT_EQ(result.status, 0);
+    // C(68,20)/C(70,20) = 50 x 49 / (70 x 69); C(68,18)/C(70,20) = 20 x 19 / (70 x 69).
+    EXPECT_EQ(result.lines(), (QStringList{"0\t0,50724638\t0", "1\t0,41407867\t0",
+                                           "2\t0,07867495\t6", "expected return\t47,20 %"}));
+    EXPECT_EQ(run({"odds", "11"}).status, 2);
+}
+
 TEST_F(GeneratorCliTest, EditChecksExactlyTheGivenNumbers) {
     Output result = run({"date", "24.11.2022", "load", "add", "01,02,03", "add", "04,05", "set",
                          "UpDown18", "4", "edit", "2", "70,9,33,12,1", "tips"});

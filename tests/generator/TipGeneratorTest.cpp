@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <numeric>
 
 #include "FakeHost.h"
 #include "TestSupport.h"
@@ -228,6 +229,17 @@ TEST(TipGenerator, EveryTipSatisfiesEveryEnabledTest) {
         earlier.push_back(tip);
     }
     EXPECT_EQ(p.checkBox8, true); // restored
+    // Every attempt is accounted for: refused by one test or passed.
+    long long refused = 0;
+    for (long long count : result.rejectedBy) {
+        refused += count;
+    }
+    EXPECT_EQ(result.rejectedBy[0], 0);
+    EXPECT_EQ(refused + result.passed, result.attempts);
+    EXPECT_EQ(result.passed, 12);
+    ASSERT_EQ(result.attemptsPerTip.size(), 12u);
+    EXPECT_EQ(std::accumulate(result.attemptsPerTip.begin(), result.attemptsPerTip.end(), 0LL),
+              result.attempts);
 }
 
 TEST(TipGenerator, PrimeMinimumHolds) {
@@ -254,6 +266,12 @@ TEST(TipGenerator, ImpossibleParametersEndAtTheAttemptLimit) {
     EXPECT_EQ(result.outcome, RunResult::Outcome::LimitReached);
     EXPECT_TRUE(result.tips.isEmpty());
     EXPECT_EQ(result.attempts, 1000); // one tip tried, the others skipped
+    // The even-number test refused them all but those a test applied
+    // before it (triples, cross sum) refused first.
+    EXPECT_EQ(std::accumulate(result.rejectedBy.begin(), result.rejectedBy.end(), 0LL), 1000);
+    EXPECT_GT(result.rejectedBy[10], 900);
+    EXPECT_EQ(result.rejectedBy[11] + result.rejectedBy[12] + result.rejectedBy[8], 0);
+    EXPECT_EQ(result.passed, 0);
     EXPECT_EQ(result.closingStatus,
               QStringLiteral("Modifiez les paramètres pour calculer 5  Trucs "));
     EXPECT_EQ(r.host.status[0].last(), result.closingStatus);

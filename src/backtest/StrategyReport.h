@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "common/DayNumber.h"
+#include "common/Random.h"
+#include "history/NumberSet.h"
+
+namespace backtest {
+
+// Would these settings have paid? The walk-forward's tips, draw by draw, in
+// money at the stake per tip and the prize table, beside as many random tips
+// of the same size on the very same draws, and beside what the odds promise
+// (the expected return and mean hits). Chance and the odds are the yardstick:
+// a strategy that only looks at past draws can match them, in expectation,
+// and no more.
+class StrategyReport {
+public:
+    static QString fileName() { return QStringLiteral("Strategie.txt"); }
+    static QString csvFileName() { return QStringLiteral("Strategie.csv"); }
+
+    // One side of the comparison: tips played, stakes, winnings, hits.
+    struct Side {
+        qint64 tips = 0;
+        qint64 staked = 0;
+        qint64 won = 0;
+        qint64 hits = 0;
+        qint64 net() const { return won - staked; }
+        double returnRate() const; // won / staked, 0 without stake
+        double meanHits() const;
+    };
+    struct Cycle {
+        common::DayNumber date = 0;
+        int soir = 0;
+        Side strategy;
+        Side chance;
+        qint64 strategyNet = 0; // cumulative, after this cycle
+        qint64 chanceNet = 0;
+    };
+
+    StrategyReport(int numbersPerTip, int stake);
+
+    // One scored draw: the hits of each of the strategy's tips on it, and of
+    // as many chance tips.
+    void addCycle(common::DayNumber date, int soir, const std::vector<int>& strategyHits,
+                  const std::vector<int>& chanceHits);
+    void setStopped(bool stopped) { m_stopped = stopped; }
+
+    int cycles() const { return static_cast<int>(m_cycles.size()); }
+    const std::vector<Cycle>& cycleList() const { return m_cycles; }
+    const Side& strategy() const { return m_strategy; }
+    const Side& chance() const { return m_chance; }
+    int numbersPerTip() const { return m_numbersPerTip; }
+    bool stopped() const { return m_stopped; }
+
+    // The figures, each a name, a tab and the value.
+    QStringList summary() const;
+    // The text report: a title line that says whether the run was stopped,
+    // then the figures.
+    QStringList text() const;
+    // A header and one line per cycle, ";"-separated with decimal commas.
+    QStringList csv() const;
+
+    // A random tip of k distinct numbers of 1..70, every such tip equally likely.
+    static history::NumberSet chanceTip(common::Random& random, int k);
+
+private:
+    Side sideOf(const std::vector<int>& hits) const;
+
+    int m_numbersPerTip;
+    int m_stake;
+    bool m_stopped = false;
+    Side m_strategy;
+    Side m_chance;
+    std::vector<Cycle> m_cycles;
+};
+
+} // namespace backtest
