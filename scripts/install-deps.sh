@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libcpp-httplib-dev libquazip1-qt6-dev
+    clang libclang-rt-14-dev
     xvfb xauth
     desktop-file-utils
 )

@@ -45,6 +45,7 @@ bool HistoryCommands::VellumatClick() {
     m_messageShown = false;
     history::InternetUpdate update(*this, m_session.historyPath(), updateSettings());
     const history::UpdateResult result = update.run();
+    m_unanswered = result.unanswered;
     if (!result.memo.isEmpty()) {
         m_session.memo1() = history::InternetUpdate::bodyLines(result.memo);
     }

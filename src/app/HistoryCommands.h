@@ -32,6 +32,9 @@ public:
 
     // While the update runs its buttons and the history edits are disabled.
     bool updateRunning() const { return m_running; }
+    // The status text of the last update's request that got no response at
+    // all; empty when the service answered every request.
+    const QString& lastUnanswered() const { return m_unanswered; }
 
     // The entry dialog's contents for the current draw.
     history::DrawEntry currentEntry() const;
@@ -57,6 +60,7 @@ private:
     int m_requestTimeoutMs = 30000;
     bool m_running = false;
     bool m_messageShown = false;
+    QString m_unanswered;
 };
 
 } // namespace app

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "app/BacktestCommands.h"
@@ -27,6 +28,13 @@ const QString kPicker2 = QStringLiteral("DateTimePicker2");
 const QString kNoSelection = QStringLiteral("D`abord, sélectionnez une grille");
 const QString kReadFirst = QStringLiteral("Lisez d`abord les données de tirages");
 const QString kTipsFile = QStringLiteral("tipps.txt");
+
+// A typed position beyond what an int holds is not cut to its low bits: it
+// goes to the nearest end, and the up-down holds it within its range.
+int heldInInt(qint64 value) {
+    return static_cast<int>(std::clamp<qint64>(value, std::numeric_limits<int>::min(),
+                                               std::numeric_limits<int>::max()));
+}
 const QString kComboBox1 = QStringLiteral("ComboBox1");
 const QString kSystem = QStringLiteral("System");
 } // namespace
@@ -141,13 +149,27 @@ void Session::FormActivate() {
     m_activating = false;
 }
 
-void Session::FormClose(QSettings* settings, const QString& group) {
-    // Errors on the way out are ignored: the window closes in every case.
+bool Session::FormClose(QSettings* settings, const QString& group) {
+    // The window closes in every case, but the user learns what was not
+    // saved. A failed step does not keep the other file from being saved.
+    QStringList unsaved;
     if (settings) {
         rememberStake();
-        SettingsStore(*settings, group).save(m_controls, m_port.today());
+        if (!SettingsStore(*settings, group).save(m_controls, m_port.today())) {
+            unsaved << QStringLiteral("%1: the settings could not be written")
+                           .arg(QDir::toNativeSeparators(settings->fileName()));
+        }
     }
-    common::TextFile::writeLines(homeFile(kTipsFile), m_tips.lines());
+    QString error;
+    if (!common::TextFile::writeLines(homeFile(kTipsFile), m_tips.lines(), &error)) {
+        unsaved << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(homeFile(kTipsFile)),
+                                                error);
+    }
+    if (unsaved.isEmpty()) {
+        return true;
+    }
+    m_port.showMessage(QStringLiteral("Not saved:\n") + unsaved.join(QLatin1Char('\n')));
+    return false;
 }
 
 void Session::rememberStake() {
@@ -418,7 +440,7 @@ history::ArchiveImporter::Result Session::importArchive(const QStringList& files
     OperationScope operation(*this, LongOperation::Import);
     BusyScope busy(m_port);
     return history::ArchiveImporter::importFiles(files, historyPath(),
-                                                 historyPath() + QLatin1Char('~'));
+                                                 historyPath() + QLatin1Char('~'), m_port.today());
 }
 
 void Session::importArchiveClick() {
@@ -436,9 +458,7 @@ void Session::importArchiveClick() {
         m_port.showMessage(result.error);
         return;
     }
-    m_port.showMessage(QStringLiteral("imported %1 draws, %2 already present")
-                           .arg(result.imported)
-                           .arg(result.alreadyPresent));
+    m_port.showMessage(result.summary());
     m_controls.setDate(kPicker1, m_port.today());
     SpeedButton5Click();
 }
@@ -465,7 +485,7 @@ bool Session::setControlByUser(const QString& name, const QString& value) {
                 return false;
             }
             // The coupling rules hold for typed values too.
-            ParameterRules::userSetPosition(m_controls, upDown->name, static_cast<int>(position),
+            ParameterRules::userSetPosition(m_controls, upDown->name, heldInInt(position),
                                             &m_laufMax);
         }
         control = upDown;
@@ -479,7 +499,7 @@ bool Session::setControlByUser(const QString& name, const QString& value) {
             if (!common::parseInteger(value, &number)) {
                 return false;
             }
-            ParameterRules::userSetPosition(m_controls, name, static_cast<int>(number), &m_laufMax);
+            ParameterRules::userSetPosition(m_controls, name, heldInInt(number), &m_laufMax);
             break;
         case ControlKind::CheckBox:
             if (value != QLatin1String("0") && value != QLatin1String("1")) {

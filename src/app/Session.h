@@ -127,7 +127,9 @@ public:
     // Window life cycle.
     void FormCreate(QSettings* settings, const QString& group = QString());
     void FormActivate();
-    void FormClose(QSettings* settings, const QString& group = QString());
+    // Saves the settings and the tip list. A file that could not be saved is
+    // named in a message and the result is false; the window closes anyway.
+    bool FormClose(QSettings* settings, const QString& group = QString());
 
     // Current-draw cursor.
     // Each returns false when the history could not be read (nothing moved).

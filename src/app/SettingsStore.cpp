@@ -4,6 +4,7 @@
 #include <limits>
 #include <optional>
 
+#include "app/SettingsSync.h"
 #include "common/DayNumber.h"
 #include "common/Formats.h"
 
@@ -197,7 +198,7 @@ void SettingsStore::saveOne(const ControlSpec& control, const ControlValues& val
     }
 }
 
-void SettingsStore::save(ControlValues& values, const QDate& today) const {
+bool SettingsStore::save(ControlValues& values, const QDate& today) const {
     // A statistics start within the last five days is not worth keeping.
     const QString picker = QStringLiteral("DateTimePicker2");
     if (values.date(picker) > today.addDays(-5)) {
@@ -211,7 +212,7 @@ void SettingsStore::save(ControlValues& values, const QDate& today) const {
             }
         }
     }
-    m_settings.sync();
+    return SettingsSync::sync(m_settings);
 }
 
 } // namespace app

@@ -19,7 +19,9 @@ public:
     SettingsStore(QSettings& settings, QString group);
 
     void restore(ControlValues& values) const;
-    void save(ControlValues& values, const QDate& today) const;
+    // False when the settings could not be written (a full disk, no
+    // permission); the stored settings then stay as they were.
+    bool save(ControlValues& values, const QDate& today) const;
 
     // The order in which values are written on close.
     static QStringList saveOrder();

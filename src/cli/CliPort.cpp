@@ -16,7 +16,7 @@ void CliPort::showMessage(const QString& text) {
     if (m_command) {
         m_command->addMessage(text);
     } else {
-        m_out << text << Qt::endl;
+        (m_messagesToErr ? m_err : m_out) << text << Qt::endl;
     }
 }
 

@@ -21,6 +21,9 @@ public:
     void setNextFiles(const QStringList& files) { m_nextFiles = files; }
     // Status texts are echoed while this is on (the update prints them).
     void setEchoStatus(bool on) { m_echoStatus = on; }
+    // Message boxes go to standard error while this is on: the messages of
+    // an operation that reports only its failures that way.
+    void setMessagesToErr(bool on) { m_messagesToErr = on; }
     int messageCount() const { return m_messageCount; }
     // While a command runs, everything it shows is held in its output.
     void setCommandOutput(CommandOutput* output) { m_command = output; }
@@ -46,6 +49,7 @@ private:
     QDate m_today;
     bool m_answerYes = false;
     bool m_echoStatus = false;
+    bool m_messagesToErr = false;
     std::optional<QString> m_nextInput;
     QStringList m_nextFiles;
     int m_messageCount = 0;

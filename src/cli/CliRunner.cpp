@@ -4,6 +4,7 @@
 #include <QSettings>
 
 #include "app/HomeFolder.h"
+#include "app/HomeLock.h"
 #include "cli/HelpText.h"
 #include "common/Formats.h"
 
@@ -130,6 +131,12 @@ int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
     port.setAnswerYes(inv.yes);
     app::Session session(port);
     session.setHome(inv.home.isEmpty() ? app::HomeFolder::choose(executableDir) : inv.home);
+    app::HomeLock lock(session.home());
+    QString inUse;
+    if (!lock.acquire(&inUse)) {
+        m_err << inUse << Qt::endl;
+        return 1;
+    }
 
     std::unique_ptr<QSettings> settings;
     QString group;
@@ -174,7 +181,10 @@ int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
         if (inv.service && session.controls().text(QStringLiteral("ServiceURL")) == *inv.service) {
             session.controls().setText(QStringLiteral("ServiceURL"), storedService);
         }
-        session.FormClose(settings.get(), group);
+        port.setMessagesToErr(true);
+        if (!session.FormClose(settings.get(), group)) {
+            status = 1;
+        }
     }
     m_out.flush();
     return status;

@@ -1,3 +1,5 @@
+#include <limits>
+
 #include "app/ControlSchema.h"
 #include "cli/CommandTable.h"
 #include "common/Formats.h"
@@ -54,7 +56,8 @@ QString checkKnownControl(const QStringList& args) {
 
 QString checkTipIndex(const QStringList& args) {
     qint64 value = 0;
-    if (!common::parseInteger(args[0], &value) || value < 1) {
+    if (!common::parseInteger(args[0], &value) || value < 1 ||
+        value > std::numeric_limits<int>::max()) {
         return QStringLiteral("invalid tip index \"%1\"").arg(args[0]);
     }
     return QString();
@@ -119,19 +122,15 @@ void addCoreCommands(CommandTable& table) {
     table.add(QStringLiteral("load"), cursorCommand(&app::Session::SpeedButton5Click));
     table.add(QStringLiteral("back"), cursorCommand(&app::Session::SpeedButton6Click));
     table.add(QStringLiteral("forward"), cursorCommand(&app::Session::SpeedButton7Click));
-    table.add(QStringLiteral("import"),
-              {1, -1, nullptr, [](CommandContext& c) {
-                   const auto result = c.session.importArchive(c.args);
-                   if (!result.ok) {
-                       c.err << result.error << Qt::endl;
-                       return false;
-                   }
-                   c.out << QStringLiteral("imported %1 draws, %2 already present")
-                                .arg(result.imported)
-                                .arg(result.alreadyPresent)
-                         << Qt::endl;
-                   return true;
-               }});
+    table.add(QStringLiteral("import"), {1, -1, nullptr, [](CommandContext& c) {
+                                             const auto result = c.session.importArchive(c.args);
+                                             if (!result.ok) {
+                                                 c.err << result.error << Qt::endl;
+                                                 return false;
+                                             }
+                                             c.out << result.summary() << Qt::endl;
+                                             return true;
+                                         }});
     table.add(QStringLiteral("tips"), {0, 0, nullptr, [](CommandContext& c) {
                                            printTips(c);
                                            return true;

@@ -1,3 +1,5 @@
+#include <limits>
+
 #include "app/GeneratorCommands.h"
 #include "app/NumberDialogPort.h"
 #include "cli/CommandTable.h"
@@ -40,7 +42,8 @@ bool parseNumbers(const QString& text, std::vector<int>* numbers) {
 
 QString checkEdit(const QStringList& args) {
     qint64 index = 0;
-    if (!common::parseInteger(args[0], &index) || index < 1) {
+    if (!common::parseInteger(args[0], &index) || index < 1 ||
+        index > std::numeric_limits<int>::max()) {
         return QStringLiteral("invalid tip index \"%1\"").arg(args[0]);
     }
     std::vector<int> numbers;

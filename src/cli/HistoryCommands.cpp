@@ -59,8 +59,15 @@ QString parseEntry(const QStringList& args, history::DrawEntry* entry) {
 
 bool update(CommandContext& c) {
     c.port.setEchoStatus(true);
-    const bool ok = c.session.historyCommands().VellumatClick();
+    bool ok = c.session.historyCommands().VellumatClick();
     c.port.setEchoStatus(false);
+    // The status lines are the window's; a request that got no answer at all
+    // is the update's failure as well.
+    const QString& unanswered = c.session.historyCommands().lastUnanswered();
+    if (!unanswered.isEmpty()) {
+        c.err << unanswered << Qt::endl;
+        ok = false;
+    }
     printDrawLines(c);
     return ok;
 }

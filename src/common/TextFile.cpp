@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include "common/FileWriter.h"
+
 namespace common {
 
 QStringList TextFile::decode(const QByteArray& bytes) {
@@ -48,14 +50,23 @@ bool TextFile::readLines(const QString& path, QStringList* lines, QString* error
 }
 
 bool TextFile::writeLines(const QString& path, const QStringList& lines, QString* error) {
+    return writeBytes(path, encode(lines), error);
+}
+
+bool TextFile::writeBytes(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(encode(lines)) < 0 || !file.commit()) {
-        if (error) {
-            *error = file.errorString();
-        }
-        return false;
+    // Buffered, QSaveFile commits even when writing its buffer out fails,
+    // which would put an empty or cut file in place: every byte is written
+    // and checked first, and an unfinished file is never committed.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        FileWriter::writeAll(file, bytes) && file.commit()) {
+        return true;
     }
-    return true;
+    if (error) {
+        *error = file.errorString();
+    }
+    file.cancelWriting();
+    return false;
 }
 
 } // namespace common

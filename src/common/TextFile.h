@@ -12,8 +12,10 @@ class TextFile {
 public:
     // False with a reason in *error when the file cannot be read.
     static bool readLines(const QString& path, QStringList* lines, QString* error = nullptr);
-    // Replaces the file whole: nothing is left half-written on failure.
+    // Replaces the file whole or not at all: on any failure the old file
+    // stays exactly as it was and *error says why.
     static bool writeLines(const QString& path, const QStringList& lines, QString* error = nullptr);
+    static bool writeBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
     static QByteArray encode(const QStringList& lines);
     static QStringList decode(const QByteArray& bytes);
 };

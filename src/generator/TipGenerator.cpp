@@ -3,6 +3,7 @@
 #include "common/Formats.h"
 #include "generator/ComparisonTable.h"
 #include "generator/HistoryTests.h"
+#include "generator/PoolWeights.h"
 #include "generator/WindowDraws.h"
 #include "tips/TipLine.h"
 
@@ -121,34 +122,11 @@ bool TipGenerator::review(NumberPool* pool, RunResult* result) {
         result->outcome = RunResult::Outcome::Cancelled;
         return false;
     }
-    std::vector<std::pair<int, qint64>> weights;
-    qint64 total = 0;
-    for (int n = 1; n <= 70; ++n) {
-        if (!grid.checked(n)) {
-            continue;
-        }
-        qint64 weight = 0;
-        if (!common::parseInteger(grid.weightText(n), &weight)) {
-            m_host.message(
-                QStringLiteral("Le poids du numéro %1 n'est pas un nombre entier : « %2 »")
-                    .arg(n)
-                    .arg(grid.weightText(n)));
-            result->outcome = RunResult::Outcome::Failed;
-            return false;
-        }
-        weights.emplace_back(n, weight);
-        total += weight == 0 ? 1 : std::max<qint64>(weight, 0);
-    }
-    if (total > NumberPool::kCapacity) {
-        m_host.message(QStringLiteral("La somme des poids (%1) dépasse la limite de %2 numéros.")
-                           .arg(total)
-                           .arg(NumberPool::kCapacity));
+    QString message;
+    if (!PoolWeights::fill(grid, pool, &message)) {
+        m_host.message(message);
         result->outcome = RunResult::Outcome::Failed;
         return false;
-    }
-    pool->clear();
-    for (const auto& [number, weight] : weights) {
-        pool->appendTimes(number, weight == 0 ? 1 : static_cast<int>(std::max<qint64>(weight, 0)));
     }
     return true;
 }

@@ -7,6 +7,7 @@
 
 #include "common/DayNumber.h"
 #include "history/ArchiveSource.h"
+#include "history/ArchiveText.h"
 #include "history/HistoryFile.h"
 
 namespace history {
@@ -22,28 +23,45 @@ struct Columns {
     int jokerPlus = -1;
 };
 
-bool findColumns(const QList<QByteArray>& header, Columns* columns, QString* reason) {
+bool findColumns(const QList<QByteArray>& header, Columns* columns, QString* missing) {
     auto indexOf = [&](const QByteArray& name) { return static_cast<int>(header.indexOf(name)); };
     columns->date = indexOf("date_de_tirage");
     columns->period = indexOf("heure_de_tirage");
     columns->multiplier = indexOf("multiplicateur");
     columns->jokerPlus = indexOf("numero_jokerplus");
+    if (columns->date < 0 || columns->period < 0) {
+        *missing = columns->date < 0 ? QStringLiteral("date_de_tirage")
+                                     : QStringLiteral("heure_de_tirage");
+        return false;
+    }
     for (int i = 0; i < 20; ++i) {
         columns->balls[static_cast<std::size_t>(i)] = indexOf("boule" + QByteArray::number(i + 1));
         if (columns->balls[static_cast<std::size_t>(i)] < 0) {
-            *reason = QStringLiteral("column boule%1 missing").arg(i + 1);
+            *missing = QStringLiteral("boule%1").arg(i + 1);
             return false;
         }
-    }
-    if (columns->date < 0 || columns->period < 0) {
-        *reason = QStringLiteral("column date_de_tirage or heure_de_tirage missing");
-        return false;
     }
     return true;
 }
 
-bool parseRow(const QList<QByteArray>& fields, const Columns& columns, TZiehung* record,
-              QString* reason) {
+// What to fix when the first line is no header the import can read.
+QString headerMessage(const QString& missing, const QByteArray& bytes) {
+    return QStringLiteral("no column %1 in the header line: the first line must name the columns "
+                          "date_de_tirage, heure_de_tirage and boule1 to boule20, separated by "
+                          "\";\" (this file reads as %2)")
+        .arg(missing, ArchiveText::encoding(bytes));
+}
+
+// The columns the import reads: a row cut inside one of them would give a
+// wrong draw that looks right.
+bool isReadColumn(const Columns& columns, int index) {
+    return index == columns.date || index == columns.period || index == columns.multiplier ||
+           index == columns.jokerPlus ||
+           std::find(columns.balls.begin(), columns.balls.end(), index) != columns.balls.end();
+}
+
+bool parseRow(const QList<QByteArray>& fields, const Columns& columns, const QDate& today,
+              TZiehung* record, QString* reason) {
     auto field = [&](int index) -> QByteArray {
         return index >= 0 && index < fields.size() ? fields[index].trimmed() : QByteArray();
     };
@@ -52,6 +70,14 @@ bool parseRow(const QList<QByteArray>& fields, const Columns& columns, TZiehung*
     if (!date.isValid()) {
         *reason =
             QStringLiteral("invalid date \"%1\"").arg(QString::fromLatin1(field(columns.date)));
+        return false;
+    }
+    // A draw before the game began or after today is a damaged row; stored, it
+    // would end every update.
+    if (date < common::toDate(common::kFirstDrawDay) || date > today) {
+        *reason = QStringLiteral("date %1 is not a draw's: draws lie from 16/09/1993 to today (%2)")
+                      .arg(QString::fromLatin1(field(columns.date)),
+                           today.toString(QStringLiteral("dd/MM/yyyy")));
         return false;
     }
     record->datum = common::toDayNumber(date);
@@ -107,54 +133,57 @@ bool parseRow(const QList<QByteArray>& fields, const Columns& columns, TZiehung*
 } // namespace
 
 bool ArchiveImporter::parse(const QByteArray& bytes, std::vector<TZiehung>* records, int* errorLine,
-                            QString* reason, std::vector<int>* rowLines) {
-    const QList<QByteArray> lines = bytes.split('\n');
+                            QString* reason, std::vector<int>* rowLines, const QDate& today) {
+    const std::vector<ArchiveText::Line> lines = ArchiveText::lines(bytes);
+    if (lines.empty()) {
+        *errorLine = 1;
+        *reason = QStringLiteral("no header line");
+        return false;
+    }
     Columns columns;
-    bool haveHeader = false;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        QByteArray line = lines[i];
-        if (line.endsWith('\r')) {
-            line.chop(1);
+    QString missing;
+    *errorLine = lines.front().number;
+    if (!findColumns(lines.front().fields, &columns, &missing)) {
+        *reason = headerMessage(missing, bytes);
+        return false;
+    }
+    const qsizetype width = lines.front().fields.size();
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const ArchiveText::Line& line = lines[i];
+        *errorLine = line.number;
+        // A row with another count of fields than the header is cut or shifted:
+        // its fields would be read from the wrong columns.
+        if (line.fields.size() != width) {
+            *reason = QStringLiteral("%1 fields where the header has %2 (separated by \";\")")
+                          .arg(line.fields.size())
+                          .arg(width);
+            return false;
         }
-        if (i == 0 && line.startsWith("\xEF\xBB\xBF")) {
-            line.remove(0, 3);
-        }
-        if (line.trimmed().isEmpty()) {
-            continue;
-        }
-        const QList<QByteArray> fields = line.split(';');
-        *errorLine = static_cast<int>(i + 1);
-        if (!haveHeader) {
-            if (!findColumns(fields, &columns, reason)) {
-                return false;
-            }
-            haveHeader = true;
-            continue;
+        // A last row without its line end may be cut inside its last field.
+        if (!line.ended && isReadColumn(columns, static_cast<int>(width - 1))) {
+            *reason = QStringLiteral("the last row has no line end and may be cut in column %1")
+                          .arg(QString::fromLatin1(lines.front().fields.last()));
+            return false;
         }
         TZiehung record;
-        if (!parseRow(fields, columns, &record, reason)) {
+        if (!parseRow(line.fields, columns, today, &record, reason)) {
             return false;
         }
         records->push_back(record);
         if (rowLines) {
-            rowLines->push_back(*errorLine);
+            rowLines->push_back(line.number);
         }
-    }
-    if (!haveHeader) {
-        *errorLine = 1;
-        *reason = QStringLiteral("no header line");
-        return false;
     }
     return true;
 }
 
 bool ArchiveImporter::collect(const QByteArray& bytes, const QString& name, DrawMerge* merge,
-                              QString* error) {
+                              QString* error, const QDate& today) {
     std::vector<TZiehung> records;
     std::vector<int> lines;
     int line = 0;
     QString reason;
-    if (!parse(bytes, &records, &line, &reason, &lines)) {
+    if (!parse(bytes, &records, &line, &reason, &lines, today)) {
         *error = QStringLiteral("%1, line %2: %3").arg(name).arg(line).arg(reason);
         return false;
     }
@@ -168,7 +197,7 @@ bool ArchiveImporter::collect(const QByteArray& bytes, const QString& name, Draw
 
 ArchiveImporter::Result ArchiveImporter::importFiles(const QStringList& files,
                                                      const QString& historyPath,
-                                                     const QString& tempPath) {
+                                                     const QString& tempPath, const QDate& today) {
     Result result;
     DrawMerge incoming;
     std::vector<ArchiveSource::Content> contents;
@@ -176,26 +205,42 @@ ArchiveImporter::Result ArchiveImporter::importFiles(const QStringList& files,
         return result;
     }
     for (const ArchiveSource::Content& content : contents) {
-        if (!collect(content.bytes, content.name, &incoming, &result.error)) {
+        if (!collect(content.bytes, content.name, &incoming, &result.error, today)) {
             return result;
         }
     }
+    // Records with a damaged date are skipped as every reader skips them
+    // (by the clock's today), and counted for the report.
     std::vector<TZiehung> records;
     QString error;
-    if (HistoryFile::readAll(historyPath, &records, &error) == HistoryFile::Status::Error) {
+    if (HistoryFile::readRaw(historyPath, &records, &error) == HistoryFile::Status::Error) {
         result.error = error;
         return result;
     }
+    result.damaged = HistoryFile::dropDamaged(&records, common::toDayNumber(QDate::currentDate()));
     int completed = 0;
     result.imported = incoming.mergeInto(&records, &completed);
     result.alreadyPresent = incoming.size() - result.imported;
-    if ((result.imported > 0 || completed > 0) &&
-        !HistoryFile::replace(historyPath, tempPath, records, &error)) {
+    result.rewritten = result.imported > 0 || completed > 0;
+    if (result.rewritten && !HistoryFile::replace(historyPath, tempPath, records, &error)) {
         result.error = error;
         return result;
     }
     result.ok = true;
     return result;
+}
+
+QString ArchiveImporter::Result::summary() const {
+    QString text =
+        QStringLiteral("imported %1 draws, %2 already present").arg(imported).arg(alreadyPresent);
+    if (damaged > 0) {
+        text += QStringLiteral("\n%1 records of the history have a damaged date (not a day from "
+                               "16.09.1993 to today): %2")
+                    .arg(damaged)
+                    .arg(rewritten ? QStringLiteral("left out of the rewritten history")
+                                   : QStringLiteral("skipped, still in the file"));
+    }
+    return text;
 }
 
 } // namespace history

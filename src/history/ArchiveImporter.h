@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -19,24 +20,34 @@ public:
         bool ok = false;
         int imported = 0;
         int alreadyPresent = 0;
+        // Records of the history whose date is damaged: skipped, and left
+        // out of the history when the import rewrote it.
+        int damaged = 0;
+        bool rewritten = false;
         QString error; // names the file and line on failure
+
+        // "imported N draws, M already present", and a line about damaged
+        // records when there were any.
+        QString summary() const;
     };
 
     // Parses one archive file's bytes; on a malformed row returns false with
     // the 1-based line number in *errorLine and a reason in *reason. When
-    // rowLines is given it receives each record's line number.
+    // rowLines is given it receives each record's line number. A row dated
+    // before 16.09.1993 or after today is malformed.
     static bool parse(const QByteArray& bytes, std::vector<TZiehung>* records, int* errorLine,
-                      QString* reason, std::vector<int>* rowLines = nullptr);
+                      QString* reason, std::vector<int>* rowLines = nullptr,
+                      const QDate& today = QDate::currentDate());
 
     // Parses the bytes of the file called name and adds its draws to merge;
     // on failure *error names the file and line.
     static bool collect(const QByteArray& bytes, const QString& name, DrawMerge* merge,
-                        QString* error);
+                        QString* error, const QDate& today = QDate::currentDate());
 
     // Imports the files into the history at historyPath, replacing it through
     // tempPath. Nothing changes unless every file parsed.
     static Result importFiles(const QStringList& files, const QString& historyPath,
-                              const QString& tempPath);
+                              const QString& tempPath, const QDate& today = QDate::currentDate());
 };
 
 } // namespace history

@@ -1,11 +1,38 @@
 #include "history/HistoryFile.h"
 
 #include <QFile>
+#include <cerrno>
 #include <cmath>
 #include <filesystem>
 #include <system_error>
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+#include "common/FileWriter.h"
 
 namespace history {
+
+namespace {
+
+// The bytes of the temporary file are on the disk before it replaces the
+// history: after a crash right behind the rename the history is the new
+// file, never an empty one.
+bool syncToDisk(QFile& file, QString* reason) {
+#ifdef Q_OS_WIN
+    const bool synced = _commit(file.handle()) == 0;
+#else
+    const bool synced = ::fsync(file.handle()) == 0;
+#endif
+    if (!synced) {
+        *reason = QString::fromStdString(std::generic_category().message(errno));
+    }
+    return synced;
+}
+
+} // namespace
 
 std::vector<TZiehung> HistoryFile::decode(const QByteArray& bytes) {
     const qsizetype count = bytes.size() / TZiehung::kSize;
@@ -34,7 +61,26 @@ QByteArray HistoryFile::encode(const std::vector<TZiehung>& records) {
     return bytes;
 }
 
+bool HistoryFile::damagedDate(common::DayNumber day, common::DayNumber lastDay) {
+    // A fraction within a day still counts as that day.
+    return !std::isfinite(day) || day < common::kFirstDrawDay || day >= lastDay + 1;
+}
+
+int HistoryFile::dropDamaged(std::vector<TZiehung>* records, common::DayNumber lastDay) {
+    return static_cast<int>(std::erase_if(
+        *records, [lastDay](const TZiehung& r) { return damagedDate(r.datum, lastDay); }));
+}
+
 HistoryFile::Status HistoryFile::readAll(const QString& path, std::vector<TZiehung>* records,
+                                         QString* error) {
+    const Status status = readRaw(path, records, error);
+    if (status == Status::Ok) {
+        dropDamaged(records, common::toDayNumber(QDate::currentDate()));
+    }
+    return status;
+}
+
+HistoryFile::Status HistoryFile::readRaw(const QString& path, std::vector<TZiehung>* records,
                                          QString* error) {
     QFile file(path);
     if (!file.exists()) {
@@ -56,7 +102,7 @@ HistoryFile::Status HistoryFile::readAll(const QString& path, std::vector<TZiehu
 bool HistoryFile::append(const QString& path, const std::vector<TZiehung>& records,
                          QString* error) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite)) {
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         if (error) {
             *error = QStringLiteral("%1: %2").arg(path, file.errorString());
         }
@@ -64,12 +110,16 @@ bool HistoryFile::append(const QString& path, const std::vector<TZiehung>& recor
     }
     // Appending after a trailing fragment would shift every new record; the
     // fragment is never read, so new records start on the next whole record.
-    const qint64 whole = (file.size() / TZiehung::kSize) * TZiehung::kSize;
+    const qint64 size = file.size();
+    const qint64 whole = (size / TZiehung::kSize) * TZiehung::kSize;
     const QByteArray bytes = encode(records);
-    if (!file.seek(whole) || file.write(bytes) != bytes.size() || !file.flush()) {
+    if (!file.seek(whole) || !common::FileWriter::writeAll(file, bytes)) {
         if (error) {
             *error = QStringLiteral("%1: %2").arg(path, file.errorString());
         }
+        // Records the disk took only in part are cut off again (which needs
+        // no room): the history stays as it was.
+        file.resize(size);
         return false;
     }
     return true;
@@ -86,7 +136,7 @@ bool HistoryFile::replace(const QString& path, const QString& tempPath,
     };
     {
         QFile temp(tempPath);
-        if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
             const QString reason = QStringLiteral("%1: %2").arg(tempPath, temp.errorString());
             // Do not remove what we could not open: it may be someone else's.
             if (error) {
@@ -95,10 +145,15 @@ bool HistoryFile::replace(const QString& path, const QString& tempPath,
             return false;
         }
         const QByteArray bytes = encode(records);
-        if (temp.write(bytes) != bytes.size() || !temp.flush()) {
+        if (!common::FileWriter::writeAll(temp, bytes)) {
             const QString reason = QStringLiteral("%1: %2").arg(tempPath, temp.errorString());
             temp.close();
             return fail(reason);
+        }
+        QString reason;
+        if (!syncToDisk(temp, &reason)) {
+            temp.close();
+            return fail(QStringLiteral("%1: %2").arg(tempPath, reason));
         }
         temp.close();
         if (temp.error() != QFileDevice::NoError) {

@@ -15,9 +15,21 @@ public:
 
     static constexpr const char* kFileName = "Tirvex.dat";
 
-    // Reads every record. Missing when the file does not exist.
+    // Reads every record whose date is not damaged (see damagedDate, with
+    // today by the clock as the last day). Missing when the file does not
+    // exist.
     static Status readAll(const QString& path, std::vector<TZiehung>* records,
                           QString* error = nullptr);
+    // Every record as stored, damaged dates included.
+    static Status readRaw(const QString& path, std::vector<TZiehung>* records,
+                          QString* error = nullptr);
+    // A date no draw can have: not a finite number, before the first draw
+    // (16.09.1993) or after lastDay. Such records come from a broken or
+    // foreign file; no reader uses them, since they would break the order
+    // every reader relies on.
+    static bool damagedDate(common::DayNumber day, common::DayNumber lastDay);
+    // Removes the records with a damaged date and returns how many went.
+    static int dropDamaged(std::vector<TZiehung>* records, common::DayNumber lastDay);
     static std::vector<TZiehung> decode(const QByteArray& bytes);
     static QByteArray encode(const std::vector<TZiehung>& records);
 

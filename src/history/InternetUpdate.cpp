@@ -7,6 +7,7 @@
 #include <QNetworkRequest>
 #include <QTimer>
 #include <QUrl>
+#include <cmath>
 
 #include "common/Formats.h"
 #include "history/HistoryFile.h"
@@ -83,13 +84,17 @@ bool InternetUpdate::parseLine(const QString& line, common::DayNumber day, int s
     record.datum = day;
     int crossSum = 0;
     QString drawLine = common::formatDrawLineDate(common::toDate(day)) + QStringLiteral("   ");
+    std::array<bool, 71> seen{};
     for (std::size_t i = 0; i < 20; ++i) {
         qint64 number = 0;
-        // A number outside 1..70 would be stored as a wrong byte: refuse the line.
-        if (!common::parseInteger(fieldBeforeComma(text), &number) || number < 1 || number > 70) {
+        // A number outside 1..70 would be stored as a wrong byte, a number
+        // twice is no draw: refuse the line.
+        if (!common::parseInteger(fieldBeforeComma(text), &number) || number < 1 || number > 70 ||
+            seen[static_cast<std::size_t>(number)]) {
             *rest = text;
             return false;
         }
+        seen[static_cast<std::size_t>(number)] = true;
         record.zahlen[i] = static_cast<std::uint8_t>(number);
         crossSum += static_cast<int>(number);
         drawLine += QStringLiteral("  ") + QString::number(number);
@@ -173,6 +178,15 @@ InternetUpdate::Reply InternetUpdate::fetch(QNetworkAccessManager& manager, comm
         timeout = QStringLiteral("Request timed out");
         net->abort();
     });
+    // An oversized body is dropped as it arrives, not first held whole.
+    bool tooLarge = false;
+    QObject::connect(net, &QNetworkReply::downloadProgress, net,
+                     [&](qint64 received, qint64 total) {
+                         if (received > kMaxBodyBytes || total > kMaxBodyBytes) {
+                             tooLarge = true;
+                             net->abort();
+                         }
+                     });
     connectTimer.start(m_settings.connectTimeoutMs);
     requestTimer.start(m_settings.requestTimeoutMs);
     if (!net->isFinished()) {
@@ -180,7 +194,11 @@ InternetUpdate::Reply InternetUpdate::fetch(QNetworkAccessManager& manager, comm
     }
 
     const QVariant status = net->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (timeout.isEmpty() && status.isValid()) {
+    if (timeout.isEmpty() && status.isValid() && tooLarge) {
+        // Answered, but with no draw: a failed request, and the update goes on.
+        reply.code = status.toInt();
+        reply.text = QStringLiteral("response larger than 1 MiB");
+    } else if (timeout.isEmpty() && status.isValid()) {
         reply.code = status.toInt();
         reply.text = net->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
         reply.body = net->readAll();
@@ -235,9 +253,32 @@ InternetUpdate::Step InternetUpdate::handleReply(const Reply& reply, common::Day
         m_host.setStatusText(0, common::formatShortDate(common::toDate(day)) + kNotYet);
         return Step::Next;
     }
-    m_host.setStatusText(0, QStringLiteral("Failed : %1 %2").arg(reply.code).arg(reply.text));
+    const QString failed = QStringLiteral("Failed : %1 %2").arg(reply.code).arg(reply.text);
+    m_host.setStatusText(0, failed);
     // Without any response every later request would fail the same way.
-    return reply.code == 0 ? Step::Finish : Step::Next;
+    if (reply.code == 0) {
+        result->unanswered = failed;
+        return Step::Finish;
+    }
+    return Step::Next;
+}
+
+bool InternetUpdate::newestDateUsable(const std::vector<TZiehung>& records,
+                                      common::DayNumber today) {
+    if (records.empty() || !HistoryFile::damagedDate(records.back().datum, today)) {
+        return true;
+    }
+    const common::DayNumber day = records.back().datum;
+    const QDate date = common::toDate(day);
+    const QString shown = std::isfinite(day) && date.isValid() ? common::formatShortDate(date)
+                                                               : QString::number(day, 'g', 17);
+    m_host.showMessage(QStringLiteral("%1: the newest draw (record %2) has a damaged date (%3). "
+                                      "The update requests nothing after it; entering or "
+                                      "importing the next draw lets it go on.")
+                           .arg(m_historyPath)
+                           .arg(records.size())
+                           .arg(shown));
+    return false;
 }
 
 UpdateResult InternetUpdate::run() {
@@ -251,10 +292,14 @@ UpdateResult InternetUpdate::run() {
 
     std::vector<TZiehung> records;
     QString error;
-    const HistoryFile::Status status = HistoryFile::readAll(m_historyPath, &records, &error);
+    const HistoryFile::Status status = HistoryFile::readRaw(m_historyPath, &records, &error);
     if (status == HistoryFile::Status::Error || (status == HistoryFile::Status::Missing &&
                                                  !HistoryFile::append(m_historyPath, {}, &error))) {
         m_host.showMessage(error);
+        return finish(false);
+    }
+    const common::DayNumber today = common::toDayNumber(m_host.today());
+    if (!newestDateUsable(records, today)) {
         return finish(false);
     }
 
@@ -277,7 +322,6 @@ UpdateResult InternetUpdate::run() {
     if (!configureProxy(manager)) {
         return finish(false);
     }
-    const common::DayNumber today = common::toDayNumber(m_host.today());
     while (day <= today && !m_host.stopRequested()) {
         m_host.setStatusText(0, QStringLiteral("Loading"));
         const Reply reply = fetch(manager, day, soir);

@@ -58,6 +58,9 @@ struct UpdateResult {
     // port, unreadable history): the host skips load at date then.
     bool reload = true;
     QString memo; // the last body received (Memo1)
+    // The status text of a request that got no response at all (which ends
+    // the update); empty when every request was answered.
+    QString unanswered;
 };
 
 // Brings the history file up to date from the draw service, one GET per draw
@@ -68,6 +71,8 @@ public:
     static constexpr const char* kPath = "/zahlen/lotto_neu.asp";
     static constexpr const char* kUserAgent = "Mozilla/3.0 (compatible; Indy Library)";
     static constexpr const char* kAccept = "text/html, */*";
+    // A draw is one short line; a body beyond this is no answer to a request.
+    static constexpr qint64 kMaxBodyBytes = 1024 * 1024;
 
     InternetUpdate(UpdateHost& host, QString historyPath, UpdateSettings settings);
 
@@ -104,6 +109,10 @@ private:
     Step handleReply(const Reply& reply, common::DayNumber day, int soir, UpdateResult* result);
     Step processBody(const QByteArray& body, common::DayNumber day, int soir, UpdateResult* result);
     bool configureProxy(QNetworkAccessManager& manager);
+    // False with a message when the newest record's date is damaged: the
+    // draws after it cannot be told, and requesting from it would append
+    // out of order.
+    bool newestDateUsable(const std::vector<TZiehung>& records, common::DayNumber today);
 
     UpdateHost& m_host;
     QString m_historyPath;

@@ -6,10 +6,12 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 #include <memory>
+
+#include "common/TextFile.h"
 
 namespace online {
 
@@ -34,6 +36,14 @@ QString ScriptUpdater::requestUrl(const QString& serviceUrl, const QString& temp
     return base + QStringLiteral("/scripts/") + name + QStringLiteral(".txt");
 }
 
+bool ScriptUpdater::isText(const QByteArray& bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0x20 ? byte != 0x7F
+                            : byte == '\t' || byte == '\n' || byte == '\r' || byte == '\f';
+    });
+}
+
 ScriptUpdater::Result ScriptUpdater::update(const QString& serviceUrl, const QString& templatePath,
                                             QString* reason) {
     if (serviceUrl.trimmed().isEmpty()) {
@@ -48,9 +58,21 @@ ScriptUpdater::Result ScriptUpdater::update(const QString& serviceUrl, const QSt
     request.setTransferTimeout(kTimeoutMs);
     std::unique_ptr<QNetworkReply> reply(manager.get(request));
     QEventLoop loop;
+    bool tooLarge = false;
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    // A body over the limit is dropped as it arrives, not first held whole.
+    QObject::connect(reply.get(), &QNetworkReply::downloadProgress, &loop,
+                     [&](qint64 received, qint64 total) {
+                         if (received >= kMaxBytes || total >= kMaxBytes) {
+                             tooLarge = true;
+                             reply->abort();
+                         }
+                     });
     if (!reply->isFinished()) {
         loop.exec();
+    }
+    if (tooLarge) {
+        return fail(reason, QStringLiteral("the script is not under 1 MiB"));
     }
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (reply->error() != QNetworkReply::NoError || status != 200) {
@@ -60,10 +82,14 @@ ScriptUpdater::Result ScriptUpdater::update(const QString& serviceUrl, const QSt
     if (!lastModified.isValid() || local.lastModified() >= lastModified) {
         return Result::UpToDate;
     }
+    const QByteArray body = reply->readAll();
+    if (body.size() >= kMaxBytes || !isText(body)) {
+        return fail(reason, QStringLiteral("the answer is no script text"));
+    }
     // Replaced whole, so a failed write never leaves half a template.
-    QSaveFile file(templatePath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(reply->readAll()) < 0 || !file.commit()) {
-        return fail(reason, file.errorString());
+    QString error;
+    if (!common::TextFile::writeBytes(templatePath, body, &error)) {
+        return fail(reason, error);
     }
     return Result::Updated;
 }

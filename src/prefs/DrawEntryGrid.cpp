@@ -1,6 +1,7 @@
 #include "prefs/DrawEntryGrid.h"
 
 #include "common/Formats.h"
+#include "common/Saturating.h"
 
 namespace prefs {
 
@@ -28,7 +29,7 @@ void DrawEntryGrid::clickRule(int number) {
         // Whatever the text was, it is read as no weight at all.
         target.weight = QStringLiteral("0");
     } else if (target.checked || weight < 0) {
-        weight = target.checked ? weight + step : weight;
+        weight = target.checked ? common::addSaturated(weight, step) : weight;
         target.weight = QString::number(weight < 0 ? 0 : weight);
     }
     if (target.weight == QLatin1String("0")) {

@@ -1,6 +1,7 @@
 #include "prefs/NumberGrid.h"
 
 #include "common/Formats.h"
+#include "common/Saturating.h"
 
 namespace prefs {
 
@@ -21,8 +22,9 @@ void NumberGrid::clickRule(Box& target) {
     }
     qint64 weight = 0;
     // A weight text that is no number starts over at one.
-    target.weight = common::parseInteger(target.weight, &weight) ? QString::number(weight + 1)
-                                                                 : QStringLiteral("1");
+    target.weight = common::parseInteger(target.weight, &weight)
+                        ? QString::number(common::addSaturated(weight, 1))
+                        : QStringLiteral("1");
 }
 
 void NumberGrid::clearAll() {

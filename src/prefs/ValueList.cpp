@@ -30,6 +30,11 @@ bool ValueList::load(const QString& path, NumberGrid& grid, QString* error) {
     if (!common::TextFile::readLines(path, &lines, error)) {
         return false;
     }
+    apply(lines, grid);
+    return true;
+}
+
+void ValueList::apply(const QStringList& lines, NumberGrid& grid) {
     for (int number = 1; number <= NumberGrid::kNumbers; ++number) {
         const QString line = number <= lines.size() ? lines[number - 1] : QString();
         if (line.isEmpty()) {
@@ -41,7 +46,6 @@ bool ValueList::load(const QString& path, NumberGrid& grid, QString* error) {
             grid.setWeightText(number, line);
         }
     }
-    return true;
 }
 
 } // namespace prefs

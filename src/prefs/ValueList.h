@@ -21,6 +21,8 @@ public:
     static bool save(const QString& path, NumberGrid& grid, QString* error = nullptr);
     // Reads up to 70 lines into the grid; missing lines count as empty.
     static bool load(const QString& path, NumberGrid& grid, QString* error = nullptr);
+    // The lines of a value list put into the grid, as load does.
+    static void apply(const QStringList& lines, NumberGrid& grid);
 };
 
 } // namespace prefs

@@ -1,6 +1,7 @@
 #include "tips/HitTally.h"
 
 #include "common/Formats.h"
+#include "common/Saturating.h"
 
 namespace tips {
 
@@ -8,7 +9,7 @@ void HitTally::increment(int hits) {
     if (hits < 1 || hits > 10) {
         return;
     }
-    setText(hits, QString::number(value(hits) + 1));
+    setText(hits, QString::number(common::addSaturated(value(hits), 1)));
 }
 
 qint64 HitTally::value(int hits) const {

@@ -1,8 +1,10 @@
 #include <QApplication>
+#include <QMessageBox>
 #include <QSettings>
 
 #include "app/FirstStart.h"
 #include "app/HomeFolder.h"
+#include "app/HomeLock.h"
 #include "app/ProgramData.h"
 #include "ui/MainWindow.h"
 
@@ -12,9 +14,15 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Quorvane"));
     QApplication::setApplicationName(QStringLiteral("Tirvex"));
     const QString executableDir = QApplication::applicationDirPath();
+    const QString home = app::HomeFolder::choose(executableDir);
+    app::HomeLock lock(home);
+    QString inUse;
+    if (!lock.acquire(&inUse)) {
+        QMessageBox::critical(nullptr, QApplication::applicationDisplayName(), inUse);
+        return 1;
+    }
     ui::MainWindow window(
-        app::HomeFolder::choose(executableDir),
-        std::make_unique<QSettings>(QStringLiteral("Quorvane"), QStringLiteral("Tirvex")));
+        home, std::make_unique<QSettings>(QStringLiteral("Quorvane"), QStringLiteral("Tirvex")));
     // A new Home gets the bundled archive before the first activation loads a draw.
     const app::FirstStart firstStart(app::ProgramData::archiveFiles(executableDir),
                                      app::ProgramData::soundFile(executableDir));

@@ -161,9 +161,44 @@ TEST_F(SessionTest, StakeAndPrice) {
     EXPECT_EQ(session.stake(), 1);
 }
 
+// A close that cannot write (a full disk) still ends, names both files it
+// could not save and leaves them as they were.
+TEST_F(SessionTest, AFailedSaveAtCloseNamesTheFilesAndKeepsTheOldOnes) {
+    session.FormCreate(settings());
+    session.tipList().append(QStringLiteral("03,07,70"));
+    ASSERT_TRUE(session.FormClose(settings()));
+    QFile tips(home.file("tipps.txt"));
+    QFile ini(home.file("settings.ini"));
+    ASSERT_TRUE(tips.open(QIODevice::ReadOnly) && ini.open(QIODevice::ReadOnly));
+    const QByteArray oldTips = tips.readAll();
+    const QByteArray oldIni = ini.readAll();
+    tips.close();
+    ini.close();
+
+    for (int i = 0; i < 40; ++i) {
+        session.tipList().append(QStringLiteral("01,02,03,04,05,06,07,08,09,10"));
+    }
+    session.setControlByUser(QStringLiteral("ProxyHostEdit"), QString(4000, QLatin1Char('p')));
+    bool saved = true;
+    {
+        testsupport::FileSizeLimit limit(oldTips.size() + oldIni.size());
+        saved = session.FormClose(settings());
+    }
+    EXPECT_FALSE(saved);
+    ASSERT_EQ(port.messages.size(), 1);
+    EXPECT_TRUE(port.messages[0].contains(QStringLiteral("tipps.txt")));
+    EXPECT_TRUE(port.messages[0].contains(QStringLiteral("settings.ini")));
+    ASSERT_TRUE(tips.open(QIODevice::ReadOnly) && ini.open(QIODevice::ReadOnly));
+    EXPECT_EQ(tips.readAll(), oldTips);
+    EXPECT_EQ(ini.readAll(), oldIni);
+}
+
 TEST_F(SessionTest, CloseAndRestartKeepsTipsAndSettings) {
     session.FormCreate(settings());
     session.tipList().append(QStringLiteral("03,07,70"));
+    // A position beyond an int's range is held within the control's, not cut.
+    session.setControlByUser(QStringLiteral("UpDown18"), QStringLiteral("4294967298"));
+    EXPECT_EQ(session.numbersPerTip(), 10);
     session.setControlByUser(QStringLiteral("UpDown18"), QStringLiteral("6"));
     session.setControlByUser(QStringLiteral("ComboBox1"), QStringLiteral("3"));
     session.setControlByUser(QStringLiteral("CheckBox28"), QStringLiteral("0"));

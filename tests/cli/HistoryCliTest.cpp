@@ -59,11 +59,14 @@ TEST_F(HistoryCliTest, UpdatePrintsItsStatusTextsAndTheNewestDraw) {
     EXPECT_EQ(settings.value(QStringLiteral("Tirvex/ServiceURL")).toString(), QString());
 }
 
+// An update that got no response at all failed: exit status 1 and the
+// reason on standard error, beside the status lines the window shows.
 TEST_F(HistoryCliTest, UpdateWithoutAServiceSaysWhyAndStillLoads) {
     home.writeHistory({makeRecord(QDate(2022, 11, 26), 0, twentyNumbers(1))});
     const RunResult result = run({"--no-save", "--today", "28.11.2022", "update"});
-    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.status, 1);
     EXPECT_TRUE(result.lines().contains(QStringLiteral("Failed : 0 no draw service address set")));
+    EXPECT_TRUE(result.err.contains(QStringLiteral("Failed : 0 no draw service address set")));
     EXPECT_TRUE(result.out.contains(QStringLiteral("26.11.22")));
     EXPECT_EQ(stored().size(), 1u);
 
@@ -73,6 +76,7 @@ TEST_F(HistoryCliTest, UpdateWithoutAServiceSaysWhyAndStillLoads) {
     settings.setValue(QStringLiteral("Tirvex/ServiceURL"), QStringLiteral("http://127.0.0.1:1"));
     settings.sync();
     const RunResult refused = run({"--no-save", "--today", "28.11.2022", "update"});
+    EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.lines().filter(QStringLiteral("Failed : 0 ")).size(), 1);
     EXPECT_EQ(refused.lines().count(QStringLiteral("Loading")), 1);
 }
@@ -136,10 +140,24 @@ TEST_F(HistoryCliTest, AnEntryTheDialogWouldRefuseStopsBeforeAnythingRuns) {
     EXPECT_EQ(stored().size(), 2u);
 }
 
-TEST_F(HistoryCliTest, DeleteWithoutHistoryFailsAndCreatesNothing) {
+// Failures of enter, delete and update go to standard error.
+TEST_F(HistoryCliTest, FailuresOfDeleteEnterAndUpdateGoToStandardError) {
     const RunResult result = run({"--no-save", "delete"});
     EXPECT_EQ(result.status, 1);
     EXPECT_FALSE(QFile::exists(home.historyPath()));
+    EXPECT_TRUE(result.err.contains(QStringLiteral("Tirvex.dat"))) << result.err.toStdString();
+    const RunResult entered = run({"--no-save", "enter", "24.11.2022", "midi", "2", "0123456",
+                                   "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20"});
+    EXPECT_EQ(entered.status, 1);
+    EXPECT_TRUE(entered.err.contains(QStringLiteral("Tirvex.dat"))) << entered.err.toStdString();
+    EXPECT_FALSE(QFile::exists(home.historyPath()));
+    // A damaged newest date stops the update with its message.
+    TZiehung damaged = makeRecord(QDate(2022, 11, 26), 0, twentyNumbers(1));
+    damaged.datum = 800;
+    home.writeHistory({damaged});
+    const RunResult updated = run({"--no-save", "--today", "28.11.2022", "update"});
+    EXPECT_EQ(updated.status, 1);
+    EXPECT_TRUE(updated.err.contains(QStringLiteral("damaged date"))) << updated.err.toStdString();
 }
 
 TEST_F(HistoryCliTest, SettingsPersistThroughTheSettingsFile) {

@@ -55,6 +55,30 @@ TEST_F(TipCommandsTest, EvaluateLuckySavePrint) {
     EXPECT_EQ(run({"--no-save", "search", "x"}).status, 2);
 }
 
+// Saving over a tip file, and the tip list at the end, on a disk that takes
+// no more: exit status 1, the old files unchanged, the close names its file.
+TEST_F(TipCommandsTest, AFailedSaveIsAFailureAndKeepsTheOldFiles) {
+    const QString file = home.file("mine.hlt");
+    ASSERT_EQ(run({"add", "01,03,06,07", "save", file}).status, 0);
+    const QByteArray oldTips = readBytes(home.file("tipps.txt"));
+    const QByteArray oldSettings = readBytes(home.file("s.ini"));
+    QStringList commands;
+    for (int i = 0; i < 20; ++i) {
+        commands << "add"
+                 << "01,02,03,04,05,06,07,08,09,10";
+    }
+    RunResult result;
+    {
+        testsupport::FileSizeLimit limit(128);
+        result = run(commands + QStringList{"save", file});
+    }
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(readBytes(file), QByteArray("01,03,06,07\r\n"));
+    EXPECT_EQ(readBytes(home.file("tipps.txt")), oldTips);
+    EXPECT_EQ(readBytes(home.file("s.ini")), oldSettings);
+    EXPECT_TRUE(result.err.contains(QStringLiteral("tipps.txt"))) << result.err.toStdString();
+}
+
 TEST_F(TipCommandsTest, OpenLoadsTheFileAndShowsTheDraw) {
     QFile tipFile(home.file("in.hlt"));
     ASSERT_TRUE(tipFile.open(QIODevice::WriteOnly));

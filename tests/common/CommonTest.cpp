@@ -2,7 +2,10 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <cmath>
+#include <limits>
 
+#include "TestSupport.h"
 #include "common/DayNumber.h"
 #include "common/Formats.h"
 #include "common/Random.h"
@@ -18,6 +21,10 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour) {
     for (const auto& [value, expected] : cases) {
         EXPECT_EQ(common::roundHalfEven(value), expected) << value;
     }
+    // Damaged day numbers and infinities are never cast.
+    EXPECT_EQ(common::roundHalfEven(std::nan("")), 0);
+    EXPECT_EQ(common::roundHalfEven(1e300), common::roundHalfEven(-1e300) * -1);
+    EXPECT_GT(common::roundHalfEven(std::numeric_limits<double>::infinity()), 0);
 }
 
 TEST(DayNumber, CountsDaysSinceTheEndOf1899) {
@@ -90,6 +97,27 @@ TEST(TextFile, WritesCrLfAndReadsLfCrLfAndByteOrderMark) {
               (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
     EXPECT_EQ(common::TextFile::decode("\xEF\xBB\xBF\xC3\xA9\n"), QStringList{QStringLiteral("é")});
     EXPECT_EQ(common::TextFile::decode("a\r\n\r\n"), (QStringList{QStringLiteral("a"), QString()}));
+}
+
+// A write that fails (here past a file size limit, as on a full disk) keeps
+// the old file byte for byte and leaves no temporary file behind.
+TEST(TextFile, AFailedWriteLeavesTheOldFileAsItWas) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tipps.txt"));
+    const QStringList old{QStringLiteral("03,07,70")};
+    ASSERT_TRUE(common::TextFile::writeLines(path, old));
+    const QStringList longer(20, QStringLiteral("01,02,03,04,05,06,07,08,09,10"));
+    QString error;
+    {
+        testsupport::FileSizeLimit limit(64);
+        EXPECT_FALSE(common::TextFile::writeLines(path, longer, &error));
+        EXPECT_FALSE(common::TextFile::writeBytes(path, QByteArray(100, 'x'), &error));
+    }
+    EXPECT_FALSE(error.isEmpty());
+    QStringList lines;
+    ASSERT_TRUE(common::TextFile::readLines(path, &lines));
+    EXPECT_EQ(lines, old);
+    EXPECT_EQ(testsupport::filesIn(dir.path()), QStringList{QStringLiteral("tipps.txt")});
 }
 
 TEST(TextFile, ReadingAMissingFileFailsWithAReason) {

@@ -442,6 +442,19 @@ TEST(TipGenerator, ReviewFailuresEndTheRunCleanly) {
     EXPECT_EQ(result.outcome, RunResult::Outcome::Failed);
     EXPECT_TRUE(big.host.messages[0].contains(QStringLiteral("1400")));
 
+    // Weights whose sum no 64-bit integer holds do not wrap below the limit.
+    SmallRun huge;
+    huge.p.checkBox20 = true;
+    huge.host.reviewAnswer = GeneratorHost::ReviewAnswer::Calculate;
+    huge.host.editReview = [](prefs::NumberGrid& grid) {
+        grid.setWeightText(1, QStringLiteral("9223372036854775807"));
+        grid.setWeightText(2, QStringLiteral("9223372036854775807"));
+    };
+    result = huge.run();
+    EXPECT_EQ(result.outcome, RunResult::Outcome::Failed);
+    ASSERT_EQ(huge.host.messages.size(), 1);
+    EXPECT_TRUE(huge.host.messages[0].contains(QStringLiteral("9223372036854775807")));
+
     SmallRun cancel;
     cancel.p.checkBox20 = true;
     cancel.host.reviewAnswer = GeneratorHost::ReviewAnswer::Cancel;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "TestSupport.h"
@@ -83,6 +84,87 @@ TEST(ArchiveImporter, MalformedRowsNameTheirLine) {
     EXPECT_FALSE(ArchiveImporter::parse(kHeader + duplicate, &records, &errorLine, &reason));
 }
 
+// The last row cut at every byte (a download that broke off): each cut either
+// stops the import with its line or gives exactly the draws of the whole
+// file, never a draw with a cut number or Joker+.
+TEST(ArchiveImporter, ACutOrShiftedRowNeverGivesAWrongDraw) {
+    for (const char* name : {"keno_202010_slice.csv", "keno_gagnant_slice.csv"}) {
+        const QByteArray whole = readBytes(testsupport::dataFile(QString::fromLatin1(name)));
+        const std::vector<TZiehung> expected = parseBytes(whole);
+        const qsizetype lastRow = whole.lastIndexOf('\n', whole.size() - 2) + 1;
+        int stopped = 0;
+        for (qsizetype cut = lastRow + 1; cut < whole.size() - 1; ++cut) {
+            std::vector<TZiehung> records;
+            int line = 0;
+            QString reason;
+            if (!ArchiveImporter::parse(whole.left(cut), &records, &line, &reason)) {
+                EXPECT_EQ(line, whole.count('\n')) << name << " cut at " << cut;
+                ++stopped;
+                continue;
+            }
+            EXPECT_EQ(records, expected) << name << " cut at " << cut;
+        }
+        EXPECT_GT(stopped, 0) << name;
+    }
+    // A row with more fields than its header is shifted: refused.
+    std::vector<TZiehung> records;
+    int line = 0;
+    QString reason;
+    EXPECT_FALSE(ArchiveImporter::parse(kHeader + row("04/11/2022", "soir", "2", "") + "7;" +
+                                            row("03/11/2022", "soir", "2", ""),
+                                        &records, &line, &reason));
+    EXPECT_EQ(line, 3);
+    EXPECT_TRUE(reason.contains(QStringLiteral("29 fields"))) << reason.toStdString();
+}
+
+// Rows dated before the first draw or after today are no draws; a draw of
+// today and one of 16.09.1993 are.
+TEST(ArchiveImporter, RowsOutsideTheGamesDatesAreRefused) {
+    const QDate today(2022, 11, 24);
+    for (const char* date : {"15/09/1993", "25/11/2022", "31/12/9999"}) {
+        std::vector<TZiehung> records;
+        int line = 0;
+        QString reason;
+        EXPECT_FALSE(ArchiveImporter::parse(kHeader + row(date, "soir", "2", ""), &records, &line,
+                                            &reason, nullptr, today))
+            << date;
+        EXPECT_EQ(line, 2);
+    }
+    std::vector<TZiehung> records;
+    int line = 0;
+    QString reason;
+    EXPECT_TRUE(ArchiveImporter::parse(kHeader + row("24/11/2022", "soir", "2", "") +
+                                           row("16/09/1993", "midi", "2", ""),
+                                       &records, &line, &reason, nullptr, today));
+    EXPECT_EQ(records.size(), 2u);
+}
+
+// No header found: the message names the columns, the separator and how the
+// file reads. CR alone ends a line as CR LF and LF do.
+TEST(ArchiveImporter, AHeaderItCannotFindIsExplainedAndCrEndsALine) {
+    QByteArray utf16("\xFF\xFE");
+    for (char c : kHeader) {
+        utf16 += c;
+        utf16 += '\0';
+    }
+    QByteArray commas = kHeader;
+    commas.replace(';', ',');
+    for (const auto& [bytes, encoding] : {std::pair{utf16, "UTF-16"}, std::pair{commas, "ASCII"}}) {
+        std::vector<TZiehung> records;
+        int line = 0;
+        QString reason;
+        EXPECT_FALSE(ArchiveImporter::parse(bytes, &records, &line, &reason));
+        for (const char* part :
+             {"date_de_tirage", "heure_de_tirage", "boule1", "\";\"", encoding}) {
+            EXPECT_TRUE(reason.contains(QLatin1String(part))) << reason.toStdString();
+        }
+    }
+    QByteArray crOnly =
+        kHeader + row("04/11/2022", "soir", "2", "") + row("04/11/2022", "midi", "", "");
+    crOnly.replace('\n', '\r');
+    EXPECT_EQ(parseBytes(crOnly).size(), 2u);
+}
+
 TEST(ArchiveImporter, MergesInOrderAndSkipsStoredDraws) {
     testsupport::TempHome home;
     const QString slice = testsupport::dataFile(QStringLiteral("keno_202010_slice.csv"));
@@ -106,6 +188,28 @@ TEST(ArchiveImporter, MergesInOrderAndSkipsStoredDraws) {
         EXPECT_TRUE(records[i - 1].before(records[i])) << i;
     }
     EXPECT_FALSE(QFile::exists(home.historyPath() + "~"));
+}
+
+// A history record with a damaged date (one dated NaN made an import skip
+// hundreds of new draws) is skipped, reported, and left out when the import
+// rewrites the history.
+TEST(ArchiveImporter, DamagedHistoryRecordsAreReportedAndLeftOut) {
+    testsupport::TempHome home;
+    TZiehung damaged =
+        testsupport::makeRecord(QDate(2022, 11, 1), 0, testsupport::twentyNumbers(1));
+    damaged.datum = std::nan("");
+    home.writeHistory({damaged});
+    const auto result = ArchiveImporter::importFiles(
+        {testsupport::dataFile(QStringLiteral("keno_202010_slice.csv"))}, home.historyPath(),
+        home.historyPath() + "~");
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_EQ(result.imported, 40);
+    EXPECT_EQ(result.damaged, 1);
+    EXPECT_TRUE(
+        result.summary().contains(QStringLiteral("1 records of the history have a damaged date")));
+    std::vector<TZiehung> records;
+    ASSERT_EQ(HistoryFile::readRaw(home.historyPath(), &records), HistoryFile::Status::Ok);
+    EXPECT_EQ(records.size(), 40u);
 }
 
 TEST(ArchiveImporter, AMalformedFileLeavesTheHistoryAsItWas) {

@@ -2,8 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <cmath>
+#include <limits>
 
 #include "TestSupport.h"
+#include "common/DayNumber.h"
 #include "history/DrawCursor.h"
 #include "history/DrawHistory.h"
 #include "history/HistoryFile.h"
@@ -139,6 +142,54 @@ TEST(HistoryFile, FailedReplacementLeavesHistoryByteForByte) {
     const QString otherTemp = other.file(QStringLiteral("Tirvex.dat~"));
     EXPECT_FALSE(HistoryFile::replace(other.historyPath(), otherTemp, {}, &error));
     EXPECT_FALSE(QFile::exists(otherTemp));
+}
+
+// Records the disk takes only in part are cut off again, and the failure
+// names the system's reason (here the size limit; "No space left on device"
+// on a full disk), not a short write's "Unknown error".
+TEST(HistoryFile, AFailedAppendNamesTheReasonAndLeavesTheHistoryAsItWas) {
+    testsupport::TempHome home;
+    home.writeHistory({makeRecord(QDate(2020, 1, 1), 0, testsupport::twentyNumbers(5))});
+    const QByteArray before = readBytes(home.historyPath());
+    QString error;
+    {
+        testsupport::FileSizeLimit limit(TZiehung::kSize + 20);
+        EXPECT_FALSE(HistoryFile::append(home.historyPath(),
+                                         {makeRecord(QDate(2020, 1, 2), 0, {2})}, &error));
+    }
+    EXPECT_TRUE(error.contains(QStringLiteral("File too large"))) << error.toStdString();
+    EXPECT_EQ(readBytes(home.historyPath()), before);
+}
+
+// Dates no draw can have come from a broken or foreign file: the readers
+// skip them, and only the raw read shows them.
+TEST(HistoryFile, ReadersSkipRecordsWithADamagedDate) {
+    testsupport::TempHome home;
+    auto onDay = [](double day) {
+        TZiehung record = makeRecord(QDate(2020, 1, 1), 0, {9});
+        record.datum = day;
+        return record;
+    };
+    const std::vector<TZiehung> records = {makeRecord(QDate(2020, 1, 1), 0, {1}),
+                                           makeRecord(QDate(1902, 3, 9), 0, {2}),
+                                           onDay(std::nan("")),
+                                           makeRecord(QDate(2020, 1, 2), 0, {3}),
+                                           makeRecord(QDate(9999, 12, 31), 0, {4}),
+                                           makeRecord(QDate(2020, 1, 3), 1, {5}),
+                                           onDay(std::numeric_limits<double>::infinity())};
+    home.writeHistory(records);
+
+    std::vector<TZiehung> read;
+    ASSERT_EQ(HistoryFile::readAll(home.historyPath(), &read), HistoryFile::Status::Ok);
+    EXPECT_EQ(read, (std::vector<TZiehung>{records[0], records[3], records[5]}));
+    ASSERT_EQ(HistoryFile::readRaw(home.historyPath(), &read), HistoryFile::Status::Ok);
+    EXPECT_EQ(read.size(), records.size());
+    // A fraction within an allowed day is no damage; the day after the last one is.
+    const double last = common::toDayNumber(QDate(2022, 11, 27));
+    EXPECT_FALSE(HistoryFile::damagedDate(last + 0.75, last));
+    EXPECT_TRUE(HistoryFile::damagedDate(last + 1, last));
+    EXPECT_FALSE(HistoryFile::damagedDate(common::kFirstDrawDay, last));
+    EXPECT_TRUE(HistoryFile::damagedDate(common::kFirstDrawDay - 1, last));
 }
 
 TEST(DrawHistory, HoldsEachDrawAsABitSet) {

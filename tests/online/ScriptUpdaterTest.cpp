@@ -69,6 +69,13 @@ TEST_F(ScriptService, FailuresLeaveTheLocalFileAlone) {
     // Not on the service.
     EXPECT_EQ(ScriptUpdater::update(m_service.baseUrl(), local("Keno.qks")),
               ScriptUpdater::Result::Failed);
+    // An answer that is no script text, or not under 1 MiB.
+    writeFile(served("Keno.qks.txt"), QByteArray("MZ\0\x01binary", 10), m_new);
+    EXPECT_EQ(ScriptUpdater::update(m_service.baseUrl(), local("Keno.qks")),
+              ScriptUpdater::Result::Failed);
+    writeFile(served("Keno.qks.txt"), QByteArray(ScriptUpdater::kMaxBytes, 'a'), m_new);
+    EXPECT_EQ(ScriptUpdater::update(m_service.baseUrl(), local("Keno.qks")),
+              ScriptUpdater::Result::Failed);
     // No service address at all, or nobody listening.
     EXPECT_EQ(ScriptUpdater::update(QString(), local("Keno.qks")), ScriptUpdater::Result::Failed);
     const QString closed = m_service.baseUrl();

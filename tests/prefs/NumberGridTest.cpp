@@ -33,6 +33,11 @@ TEST(NumberGrid, ClickRuleCountsUpAndKeepsTheWeight) {
     // Setting the state it already has is no click.
     grid.setChecked(4, true);
     EXPECT_EQ(grid.weightText(4), QStringLiteral("1"));
+    // The largest weight stays the largest instead of wrapping round.
+    grid.setChecked(5, false);
+    grid.setWeightText(5, QStringLiteral("9223372036854775807"));
+    grid.toggle(5);
+    EXPECT_EQ(grid.weightText(5), QStringLiteral("9223372036854775807"));
 }
 
 TEST(ValueList, SaveGivesEmptyCheckedBoxesOneAndLoadRoundTrips) {

@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <algorithm>
+#include <csignal>
 #include <stdexcept>
+#include <sys/resource.h>
 
 #include "common/DayNumber.h"
 #include "history/ArchiveImporter.h"
@@ -22,6 +24,35 @@ history::TZiehung makeRecord(const QDate& date, int soir, std::vector<int> numbe
         record.zahlen[i] = static_cast<std::uint8_t>(numbers[i]);
     }
     return record;
+}
+
+FileSizeLimit::FileSizeLimit(long long bytes) {
+    // Without this the process would be killed by SIGXFSZ instead of seeing
+    // the write fail.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_previous = static_cast<long long>(limit.rlim_cur);
+    limit.rlim_cur = static_cast<rlim_t>(bytes);
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+        throw std::runtime_error("cannot limit the file size");
+    }
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = static_cast<rlim_t>(m_previous);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+QStringList filesIn(const QString& directory) {
+    return QDir(directory).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 std::vector<int> twentyNumbers(int start, int step) {

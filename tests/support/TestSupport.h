@@ -31,6 +31,25 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Files written while this lives cannot grow beyond the given size: a write
+// past it fails as on a full disk (with "File too large"), in this process
+// only and without any privilege.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(long long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    long long m_previous = 0;
+};
+
+// The files in a directory, to see that a failed write left nothing behind.
+QStringList filesIn(const QString& directory);
+// A file's bytes; empty when it cannot be read.
+QByteArray fileBytes(const QString& path);
+
 // The bundled real archive files, oldest first.
 QStringList archiveFiles();
 // The real history imported from the archive once per test program.

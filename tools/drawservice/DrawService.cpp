@@ -39,14 +39,15 @@ DrawRequest readRequest(const httplib::Request& req) {
     return request;
 }
 
-// A script name is a plain relative path inside the scripts folder.
+// A script name is a plain relative path inside the scripts folder, without
+// hidden files or folders (which also rules out "." and "..").
 bool safeScriptName(const QString& name) {
     if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))) {
         return false;
     }
     const QStringList parts = name.split(QLatin1Char('/'));
     for (const QString& part : parts) {
-        if (part.isEmpty() || part == QLatin1String(".") || part == QLatin1String("..")) {
+        if (part.isEmpty() || part.startsWith(QLatin1Char('.'))) {
             return false;
         }
     }
@@ -60,6 +61,11 @@ DrawService::DrawService() : m_server(std::make_unique<httplib::Server>()) {
     m_server->set_tcp_nodelay(true);
     // A client updating a long history sends thousands of requests in a row.
     m_server->set_keep_alive_max_count(1000);
+    m_server->set_keep_alive_timeout(kReadTimeoutSeconds);
+    m_server->set_read_timeout(kReadTimeoutSeconds);
+    m_server->set_write_timeout(kWriteTimeoutSeconds);
+    m_server->set_payload_max_length(kMaxBodyBytes);
+    m_server->new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
     installRoutes();
 }
 
@@ -180,15 +186,8 @@ void DrawService::installRoutes() {
                       res.set_content(reply->body, "text/html");
                   });
     m_server->Get(R"(/scripts/(.+))", [this](const httplib::Request& req, httplib::Response& res) {
-        const QString name = QString::fromStdString(req.matches[1]);
-        QString dir;
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            dir = m_scriptsDir;
-        }
-        QFile file(QDir(dir).filePath(name));
-        if (dir.isEmpty() || !safeScriptName(name) || !QFileInfo(file).isFile() ||
-            !file.open(QIODevice::ReadOnly)) {
+        QFile file(scriptFile(QString::fromStdString(req.matches[1])));
+        if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly)) {
             res.status = 404;
             res.set_content("no such script\r\n", "text/plain");
             return;
@@ -197,6 +196,26 @@ void DrawService::installRoutes() {
         res.set_header("Last-Modified", httpDate(QFileInfo(file).lastModified()));
         res.set_content(bytes.toStdString(), "application/octet-stream");
     });
+}
+
+QString DrawService::scriptFile(const QString& name) const {
+    QString dir;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        dir = m_scriptsDir;
+    }
+    if (dir.isEmpty() || !safeScriptName(name)) {
+        return QString();
+    }
+    // Where the name leads once every link is followed: a regular file that
+    // still lies inside the folder. A link out of it serves nothing.
+    const QString folder = QDir(dir).canonicalPath();
+    const QFileInfo target(QFileInfo(QDir(dir).filePath(name)).canonicalFilePath());
+    if (folder.isEmpty() || !target.exists() ||
+        !target.absoluteFilePath().startsWith(folder + QLatin1Char('/')) || !target.isFile()) {
+        return QString();
+    }
+    return target.absoluteFilePath();
 }
 
 int DrawService::start(const std::string& host, int port) {

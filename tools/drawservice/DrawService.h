@@ -48,6 +48,14 @@ public:
     using Interceptor = std::function<std::optional<Reply>(const DrawRequest&)>;
 
     static constexpr const char* kCookieName = "ASPSESSIONIDTIRVEX";
+    // Each connection may wait this long for the next bytes of a request or
+    // for the client to take the answer; then it is closed.
+    static constexpr int kReadTimeoutSeconds = 5;
+    static constexpr int kWriteTimeoutSeconds = 5;
+    // Requests are a request line and a few headers; a body is never needed.
+    static constexpr std::size_t kMaxBodyBytes = 64 * 1024;
+    // Connections served at once: a few slow clients cannot take them all.
+    static constexpr std::size_t kWorkers = 64;
 
     DrawService();
     ~DrawService();
@@ -81,6 +89,9 @@ public:
 private:
     using Key = std::pair<qint64, int>;
     void installRoutes();
+    // The script file a /scripts/ request names, or empty when it names
+    // nothing that may be served.
+    QString scriptFile(const QString& name) const;
 
     std::unique_ptr<httplib::Server> m_server;
     std::thread m_thread;

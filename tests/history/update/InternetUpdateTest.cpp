@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <cmath>
 
 #include "TestSupport.h"
 #include "UpdateTestSupport.h"
@@ -214,6 +215,56 @@ TEST_F(InternetUpdateTest, EmptyBodiesAndRedirectsAreFailedRequests) {
     EXPECT_EQ(stored().size(), 1u);
 }
 
+// A body of megabytes is no answer to a request for one draw: a failed
+// request that adds nothing, and the update goes on with the next draw.
+TEST_F(InternetUpdateTest, ABodyOverOneMebibyteIsAFailedRequest) {
+    const std::string line = serviceLine(twentyNumbers(1), 3, "1234567", "7654321") + "\r\n";
+    std::string huge;
+    while (huge.size() <= InternetUpdate::kMaxBodyBytes) {
+        huge += line;
+    }
+    m_reply = [&](const drawservice::DrawRequest& request) -> std::optional<drawservice::Reply> {
+        return drawservice::Reply{200, request.ziehung == 0 ? huge : line};
+    };
+    m_home.writeHistory({makeRecord(kDay.addDays(-1), 1, twentyNumbers(5))});
+    RecordingHost host(kDay);
+
+    runUpdate(host);
+
+    EXPECT_EQ(m_log.requests().size(), 2u);
+    EXPECT_TRUE(host.panel0.contains(QStringLiteral("Failed : 200 response larger than 1 MiB")));
+    ASSERT_EQ(stored().size(), 2u);
+    EXPECT_EQ(stored()[1].soir, 1);
+}
+
+// A newest date no draw can have (before the first draw, not a number,
+// after today) would make the update request from it and append out of
+// order: it stops with a message, requests nothing and changes nothing.
+TEST_F(InternetUpdateTest, ADamagedNewestDateStopsTheUpdate) {
+    for (const double damaged :
+         {common::toDayNumber(QDate(1902, 3, 9)), std::nan(""),
+          common::toDayNumber(QDate(9999, 12, 31)), common::toDayNumber(kDay.addDays(1))}) {
+        TZiehung newest = makeRecord(kDay, 0, twentyNumbers(2));
+        newest.datum = damaged;
+        m_home.writeHistory({makeRecord(kDay.addDays(-1), 1, twentyNumbers(5)), newest});
+        QFile file(m_home.historyPath());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        RecordingHost host(kDay);
+
+        const UpdateResult result = runUpdate(host);
+
+        EXPECT_TRUE(m_log.requests().empty()) << damaged;
+        ASSERT_EQ(host.messages.size(), 1) << damaged;
+        EXPECT_TRUE(host.messages[0].contains(QStringLiteral("damaged date"))) << damaged;
+        EXPECT_FALSE(result.reload);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), before);
+        file.close();
+    }
+}
+
 TEST_F(InternetUpdateTest, EveryLineOfABodyIsADrawOfTheRequestedDateAndFlag) {
     const std::string body = serviceLine(twentyNumbers(1), 3, "1234567", "7654321") + "\r\n" +
                              serviceLine(twentyNumbers(9), 5, "0000000", "0000001") + "\r\n";
@@ -284,6 +335,9 @@ TEST(InternetUpdateLines, AFailedLineIsQuotedFromTheFieldThatFailed) {
         // A number outside 1..70 would be stored as a wrong byte.
         {QStringLiteral("x,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,300,2,0000000,1111111"),
          QStringLiteral("300,2,0000000,1111111")},
+        // Twenty numbers that are not twenty distinct ones are no draw.
+        {QStringLiteral("x,5,5,5,5,5,5,5,5,5,5,5,5,5,5,5,5,5,5,5,5,2,0000000,1111111"),
+         QStringLiteral("5,5,5,5,5,5,5,5,5,5,5,5,5,5,5,5,5,5,5,2,0000000,1111111")},
     };
     for (const Case& c : cases) {
         EXPECT_FALSE(InternetUpdate::parseLine(c.line, day, 0, &parsed, &rest))

@@ -45,11 +45,13 @@ void ForwardingProxy::onClientData(Tunnel* tunnel) {
     tunnel->upstream = new QTcpSocket(tunnel->client);
     QTcpSocket* upstream = tunnel->upstream;
     QTcpSocket* client = tunnel->client;
-    QObject::connect(upstream, &QTcpSocket::connected,
+    // The client is the context: while it is being destroyed, its upstream
+    // child still signals, and must not call into the half-destroyed client.
+    QObject::connect(upstream, &QTcpSocket::connected, upstream,
                      [upstream, forwarded] { upstream->write(forwarded); });
-    QObject::connect(upstream, &QTcpSocket::readyRead,
+    QObject::connect(upstream, &QTcpSocket::readyRead, client,
                      [upstream, client] { client->write(upstream->readAll()); });
-    QObject::connect(upstream, &QTcpSocket::disconnected,
+    QObject::connect(upstream, &QTcpSocket::disconnected, client,
                      [client] { client->disconnectFromHost(); });
     upstream->connectToHost(target.host(), static_cast<quint16>(target.port(80)));
 }
