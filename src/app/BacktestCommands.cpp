@@ -458,9 +458,7 @@ bool BacktestCommands::saveAndOpen(const QStringList& log) {
     if (!common::TextFile::writeLines(path, log)) {
         return false;
     }
-    if (ShellPort* shell = m_session.shellPort()) {
-        shell->open(path);
-    }
+    m_session.openWrittenFile(path);
     return true;
 }
 

@@ -149,9 +149,21 @@ void GeneratorCommands::endRun(const generator::RunResult& result,
         } else if (!m_session.loadAtDate()) {
             m_session.Komplettcheck();
         }
+        keepClosingStatus(result.closingStatus);
     }
     setCaption(kIdleCaption);
     m_session.setBerechnunglaeuft(false);
+}
+
+void GeneratorCommands::keepClosingStatus(const QString& closingStatus) {
+    // The run's closing status says whether every tip was found; the final
+    // check's best result moves beside it instead of replacing it.
+    const QString checked = m_session.statusText(generator::TipGenerator::kRunPanel);
+    if (closingStatus.isEmpty() || checked == closingStatus) {
+        return;
+    }
+    m_session.setStatusText(generator::TipGenerator::kRunPanel, closingStatus);
+    m_session.setStatusText(generator::TipGenerator::kRunPanel + 1, checked);
 }
 
 // ---- tip editor --------------------------------------------------------------

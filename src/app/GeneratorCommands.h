@@ -58,6 +58,7 @@ private:
     bool readHistory(history::DrawHistory* history);
     generator::ReferenceDraws referenceDraws(const history::DrawHistory& history, bool fromFile);
     void endRun(const generator::RunResult& result, const history::DrawHistory* past);
+    void keepClosingStatus(const QString& closingStatus);
     void prepareEditor(const QString& line, int numbersPerTip);
 
     Session& m_session;

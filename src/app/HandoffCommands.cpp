@@ -102,7 +102,8 @@ online::AutoWebScript::Outcome HandoffCommands::SpeedButton12Click() {
     input.tips = m_session.tipList().lines();
     input.numbersPerTip = m_session.numbersPerTip();
     input.tipsPerTicket = m_session.tipsPerTicket();
-    input.stakeText = m_session.controls().text(QStringLiteral("ComboBox1"));
+    // The price is the stake the evaluation counts, also for a typed stake.
+    input.stakeText = QString::number(m_session.stake());
     input.today = m_session.port().today();
     input.serviceUrl = m_session.controls().text(QStringLiteral("ServiceURL"));
     return handoff.run(input, &m_form);

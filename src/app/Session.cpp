@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <limits>
 #include <utility>
@@ -87,6 +88,19 @@ int Session::stake() const {
     return 1;
 }
 
+void Session::setStakeText(const QString& text) {
+    m_controls.setText(kComboBox1, text);
+    rememberStake();
+    ComboBox1Change();
+}
+
+void Session::openWrittenFile(const QString& path) {
+    if (m_shell && !m_shell->open(path)) {
+        setStatusText(1, QStringLiteral("écrit dans %1 (aucun programme ne l'a ouvert)")
+                             .arg(QDir::toNativeSeparators(path)));
+    }
+}
+
 // ---- life cycle ----------------------------------------------------------
 
 void Session::publishChart(const stats::StatResult& result) {
@@ -134,9 +148,14 @@ void Session::FormActivate() {
     if (m_activationSteps.internetUpdate) {
         m_activationSteps.internetUpdate();
     }
-    SpeedButton5Click();
-    if (m_activationSteps.numberDistribution) {
-        m_activationSteps.numberDistribution();
+    const bool hasDraws = historyHasDraws();
+    if (hasDraws) {
+        SpeedButton5Click();
+        if (m_activationSteps.numberDistribution) {
+            m_activationSteps.numberDistribution();
+        }
+    } else {
+        showEmptyHistory();
     }
     // System follows the user's choice of a stake, so this restores the
     // stake restored at start and keeps any the user chose since; a stake
@@ -145,8 +164,27 @@ void Session::FormActivate() {
         m_controls.setIndex(kComboBox1, m_controls.text(kSystem).toInt());
     }
     ComboBox1Change();
-    SpeedButton7Click();
+    if (hasDraws) {
+        SpeedButton7Click();
+    }
     m_activating = false;
+    if (!hasDraws && m_activationSteps.emptyHistory) {
+        m_activationSteps.emptyHistory();
+    }
+}
+
+bool Session::historyHasDraws() const {
+    return QFileInfo(historyPath()).size() >= history::TZiehung::kSize;
+}
+
+void Session::showEmptyHistory() {
+    // A zero record would show a draw of 1899 with no numbers: say instead
+    // why the window is empty and where the draws come from.
+    static const QString kNoDraws = QStringLiteral(
+        "Aucun tirage dans l'historique : importez les résultats FDJ (page « analyse »)");
+    m_controls.setText(QStringLiteral("Label29"), kNoDraws);
+    m_controls.setText(QStringLiteral("Label35"), kNoDraws);
+    m_controls.setText(QStringLiteral("Label13"), QString());
 }
 
 bool Session::FormClose(QSettings* settings, const QString& group) {
@@ -427,7 +465,12 @@ int Session::Komplettcheck() {
     }
     m_port.controlChanged(QStringLiteral("ListBox1"));
     m_port.controlChanged(QStringLiteral("ListBox2"));
-    setStatusText(0, result.status);
+    // A check with nothing to report clears only its own text, so an
+    // update's failure or a run's closing status stays readable.
+    if (!result.status.isEmpty() || m_status[0] == m_checkStatus) {
+        setStatusText(0, result.status);
+    }
+    m_checkStatus = result.status;
     if (result.playSound && m_sound && !m_soundMuted) {
         m_sound->play(m_soundName);
     }

@@ -77,6 +77,14 @@ public:
     // The stake per tip from ComboBox1; a text that is no item counts with its
     // value when that is a whole number 1..10, else 1.
     int stake() const;
+    // The text of "Coût par Grille" as the user chose or typed it: an item's
+    // text selects that item, any other text is the stake as typed.
+    void setStakeText(const QString& text);
+    // Opens a report the program has written; when no program takes it, the
+    // status line says where it lies.
+    void openWrittenFile(const QString& path);
+    // True when the history file holds at least one record.
+    bool historyHasDraws() const;
 
     // The statistic result on the chart (Series2) that the generator reads
     // back; the view is told "Chart1" when it changes.
@@ -176,6 +184,9 @@ public:
         std::function<void()> numberDistribution;
         // Runs once, before the first sequence (the start in a new Home).
         std::function<void()> firstStart;
+        // Runs at the end of a sequence that found no draw in the history
+        // (the window offers the archive import).
+        std::function<void()> emptyHistory;
     };
     ActivationSteps& activationSteps() { return m_activationSteps; }
 
@@ -195,6 +206,7 @@ private:
     // System, the stake restored at start, follows the stake item chosen.
     void rememberStake();
     void showDrawLines();
+    void showEmptyHistory();
     // Reads the whole history for a step; the file's error is shown on failure.
     bool readHistoryForStep(std::vector<history::TZiehung>* records);
     QSettings* m_settings = nullptr;
@@ -218,6 +230,7 @@ private:
     common::Random m_random;
     std::array<int, 21> m_statistik{};
     std::array<QString, 2> m_status;
+    QString m_checkStatus; // what the last full check wrote into panel 0
     bool m_sortieren = true;
     bool m_berechnunglaeuft = false;
     bool m_activating = false;

@@ -75,9 +75,7 @@ bool TipFileCommands::BitBtn7Click() {
         m_session.port().showMessage(fileError(path, error));
         return false;
     }
-    if (ShellPort* shell = m_session.shellPort()) {
-        shell->open(path);
-    }
+    m_session.openWrittenFile(path);
     return true;
 }
 

@@ -50,7 +50,8 @@ public:
 class ShellPort {
 public:
     virtual ~ShellPort() = default;
-    virtual void open(const QString& target) = 0;
+    // False when no program took the document or address.
+    virtual bool open(const QString& target) = 0;
 };
 
 // The busy cursor for the length of a scope, restored on every way out.

@@ -6,9 +6,9 @@
 
 namespace platform {
 
-void DesktopShell::open(const QString& target) {
+bool DesktopShell::open(const QString& target) {
     const bool isAddress = target.contains(QLatin1String("://"));
-    QDesktopServices::openUrl(isAddress ? QUrl(target) : QUrl::fromLocalFile(target));
+    return QDesktopServices::openUrl(isAddress ? QUrl(target) : QUrl::fromLocalFile(target));
 }
 
 } // namespace platform

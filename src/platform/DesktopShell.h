@@ -7,7 +7,7 @@ namespace platform {
 // Opens documents and web addresses with the desktop's associated program.
 class DesktopShell : public app::ShellPort {
 public:
-    void open(const QString& target) override;
+    bool open(const QString& target) override;
 };
 
 } // namespace platform

@@ -119,6 +119,8 @@ void ChartPage::buildChart() {
         series->attachAxis(m_leftAxis);
     }
 
+    showEmptiness(true);
+
     m_view = new QChartView(m_chart);
     m_view->setObjectName(QStringLiteral("Chart1"));
     m_view->setRenderHint(QPainter::Antialiasing);
@@ -187,15 +189,40 @@ void ChartPage::scaleAxes(const stats::StatResult& result) {
     if (high <= low) {
         high = low + 1; // an axis needs some span to draw equal bars
     }
+    // The axis spans exactly the range the generator reads back, with its
+    // ticks on whole counts: counts have no fractions to label.
     m_leftAxis->setRange(low, high);
-    if (!result.fixedRange) {
-        m_leftAxis->applyNiceNumbers();
+    const double tick = tickStep(high - low);
+    m_leftAxis->setTickType(QValueAxis::TicksDynamic);
+    m_leftAxis->setTickAnchor(std::ceil(low / tick) * tick);
+    m_leftAxis->setTickInterval(tick);
+}
+
+double ChartPage::tickStep(double span) {
+    // 1, 2, 5, 10, 20, 50 ...: the first that keeps the labels to a handful.
+    constexpr double kMaxTicks = 8;
+    double step = 1;
+    for (double decade = 1;; decade *= 10) {
+        for (const double factor : {1.0, 2.0, 5.0}) {
+            step = factor * decade;
+            if (span / step <= kMaxTicks) {
+                return step;
+            }
+        }
     }
 }
 
 void ChartPage::showResult(const stats::StatResult& result) {
     fillBars(result);
     scaleAxes(result);
+    showEmptiness(result.points.empty());
+}
+
+void ChartPage::showEmptiness(bool empty) {
+    // The chart has no title; an empty one says why there is nothing to see.
+    m_chart->setTitle(empty ? QStringLiteral("Aucune statistique : choisissez-en une ci-dessus "
+                                             "(l'historique doit contenir des tirages)")
+                            : QString());
 }
 
 } // namespace ui

@@ -37,6 +37,9 @@ public:
     void showResult(const stats::StatResult& result);
     // The caption as the bottom axis shows it, its spacing kept.
     static QString displayCaption(const QString& caption);
+    // The distance of the left axis's ticks: a whole count, 1, 2 or 5 times
+    // a power of ten, so that a span shows at most eight of them.
+    static double tickStep(double span);
 
 private:
     QWidget* buildToolRow(PageBuilder& builder, const ButtonFactory& button,
@@ -44,6 +47,7 @@ private:
     void buildChart();
     void fillBars(const stats::StatResult& result);
     void scaleAxes(const stats::StatResult& result);
+    void showEmptiness(bool empty);
     QColor pointColor(std::uint32_t color) const;
 
     app::Session& m_session;

@@ -36,29 +36,36 @@ void ControlBinder::bind(QWidget* widget) {
 
 void ControlBinder::connectUserChanges(QWidget* widget, const QString& name) {
     if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
+        // Typing reaches the session when it ends (Enter or leaving the
+        // field), so the coupling rules never see half a number; the
+        // arrows still count at each step.
+        spin->setKeyboardTracking(false);
         const app::ControlSpec* control = app::ControlSchema::find(name);
-        // The total's edit normalises every text typed into it.
-        if (control && control->buddy == QLatin1String("Edit1")) {
-            connect(spin, &QSpinBox::textChanged, this,
-                    [this](const QString& text) { userChanged(QStringLiteral("Edit1"), text); });
+        const QString target =
+            control && control->buddy == QLatin1String("Edit1") ? QStringLiteral("Edit1") : name;
+        connect(spin, &QSpinBox::valueChanged, this,
+                [this, target](int value) { userChanged(target, QString::number(value)); });
+        if (target == QLatin1String("Edit1")) {
             connect(spin, &QSpinBox::editingFinished, this, [this] { m_session.Edit1Exit(); });
-        } else {
-            connect(spin, &QSpinBox::valueChanged, this,
-                    [this, name](int value) { userChanged(name, QString::number(value)); });
         }
     } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
         connect(check, &QCheckBox::toggled, this, [this, name](bool on) {
             userChanged(name, on ? QStringLiteral("1") : QStringLiteral("0"));
         });
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-        connect(combo, &QComboBox::currentTextChanged, this, [this, name, combo](const QString&) {
-            if (combo->isEditable() && combo->currentIndex() < 0) {
-                m_session.controls().setText(name, combo->currentText());
-                m_session.ComboBox1Change();
-                return;
-            }
-            userChanged(name, QString::number(combo->currentIndex()));
-        });
+        if (combo->isEditable()) {
+            // The stake field: a chosen item and a typed text alike are the
+            // stake; Enter must not add the text as an item of its own.
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            connect(combo, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+                if (!m_updating) {
+                    m_session.setStakeText(text);
+                }
+            });
+        } else {
+            connect(combo, &QComboBox::currentIndexChanged, this,
+                    [this, name](int index) { userChanged(name, QString::number(index)); });
+        }
     } else if (auto* date = qobject_cast<QDateEdit*>(widget)) {
         connect(date, &QDateEdit::dateChanged, this,
                 [this, name](const QDate& d) { userChanged(name, common::formatShortDate(d)); });
@@ -90,22 +97,21 @@ void ControlBinder::refresh(const QString& name) {
     m_updating = true;
     const QSignalBlocker blocker(widget);
     if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
-        const app::ControlSpec* entry = app::ControlSchema::find(control);
-        if (entry && entry->buddy == QLatin1String("Edit1")) {
-            // Any text may be typed into the total; it is normalised afterwards.
-            spin->setRange(-9999, 9999);
-        } else {
-            spin->setRange(values.minimum(control), values.maximum(control));
-        }
+        spin->setRange(values.minimum(control), values.maximum(control));
         spin->setValue(values.position(control));
     } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
         check->setChecked(values.checked(control));
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         const int index = values.index(control);
-        if (index >= 0 || !combo->isEditable()) {
+        if (!combo->isEditable()) {
             combo->setCurrentIndex(index);
-        } else {
-            combo->setEditText(values.text(control));
+        } else if (combo->currentText() != values.text(control)) {
+            // Rewriting the text under the user's typing would move the cursor.
+            if (index >= 0) {
+                combo->setCurrentIndex(index);
+            } else {
+                combo->setEditText(values.text(control));
+            }
         }
     } else if (auto* date = qobject_cast<QDateEdit*>(widget)) {
         // Setting the date it shows would put the cursor back while the

@@ -22,6 +22,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
 
 #include "app/BacktestCommands.h"
 #include "app/EvaluationCommands.h"
@@ -65,6 +67,19 @@ private:
     app::Session& m_session;
 };
 
+// The buttons whose hint the status line shows when the mouse enters them;
+// other buttons show theirs only as a tooltip.
+const char* const kStatusHintButtons[] = {
+    "SpeedButton10", "SpeedButton15", "SpeedButton16", "SpeedButton4",  "SpeedButton13",
+    "SpeedButton12", "SpeedEdit",     "SpeedButton11", "SpeedButton2",  "SpeedButton9",
+    "SpeedButton1",  "SpeedButton3",  "SpeedButton17", "SpeedButton19", "SpeedButton8",
+    "BitBtn4",       "BitBtn7",       "BitBtn1"};
+
+bool showsHintInStatus(const QString& name) {
+    return std::any_of(std::begin(kStatusHintButtons), std::end(kStatusHintButtons),
+                       [&name](const char* hinted) { return name == QLatin1String(hinted); });
+}
+
 // The commands that change the history, the current draw or the tip list, or
 // read the list while it is being made: none may start under a long
 // operation. The generator's own button stays, as the stop of its run.
@@ -77,10 +92,12 @@ const char* const kChangingCommands[] = {
 
 } // namespace
 
+const QString MainWindow::kCaption = QStringLiteral("Quorvane's Tirvex  France  2-10 of 70");
+
 MainWindow::MainWindow(const QString& home, std::unique_ptr<QSettings> settings, QWidget* parent)
     : QMainWindow(parent), m_session(*this), m_settings(std::move(settings)) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Quorvane's Tirvex  France  2-10 of 70"));
+    setWindowTitle(kCaption);
     QFont windowFont(QStringLiteral("Arial"));
     windowFont.setPixelSize(13);
     setFont(windowFont);
@@ -143,6 +160,18 @@ MainWindow::MainWindow(const QString& home, std::unique_ptr<QSettings> settings,
     m_designHeight = height();
     m_baseFontSize = m_pages->font().pixelSize() > 0 ? m_pages->font().pixelSize() : 13;
 
+    // A window without draws offers the archive import once; the analysis
+    // page keeps its button for later.
+    m_session.activationSteps().emptyHistory = [this] {
+        if (std::exchange(m_importOffered, true)) {
+            return;
+        }
+        if (askYesNo(QStringLiteral("L'historique ne contient encore aucun tirage.\n"
+                                    "Importer maintenant les résultats publiés par la FDJ "
+                                    "(fichiers .csv ou .zip) ?"))) {
+            m_session.importArchiveClick();
+        }
+    };
     m_session.FormCreate(m_settings.get());
     m_session.historyCommands().setDrawEntryPort(new DrawEntryDialog(this));
     m_binder->refreshAll();
@@ -156,7 +185,9 @@ QWidget* MainWindow::button(const QString& name, const QString& caption, const Q
     auto* widget = new QPushButton(caption);
     PageBuilder::named(widget, name, hint);
     connect(widget, &QPushButton::clicked, this, [action = std::move(action)] { action(); });
-    widget->installEventFilter(new HintFilter(m_session, widget));
+    if (showsHintInStatus(name)) {
+        widget->installEventFilter(new HintFilter(m_session, widget));
+    }
     return widget;
 }
 
@@ -208,12 +239,13 @@ QWidget* MainWindow::buildTipPage() {
     }
 
     auto* ticketPanel = new QVBoxLayout;
-    ticketPanel->addWidget(
-        m_builder->labelled(QStringLiteral("Numéros par grille"), QStringLiteral("UpDown18")));
+    ticketPanel->addWidget(m_builder->labelled(QStringLiteral("Numéros par grille"),
+                                               QStringLiteral("UpDown18"),
+                                               QStringLiteral("Label61")));
     ticketPanel->addWidget(
         m_builder->labelled(QStringLiteral("Grilles par billet"), QStringLiteral("UpDown8")));
-    ticketPanel->addWidget(
-        m_builder->labelled(QStringLiteral("Grille totale"), QStringLiteral("UpDown9")));
+    ticketPanel->addWidget(m_builder->labelled(
+        QStringLiteral("Grille totale"), QStringLiteral("UpDown9"), QStringLiteral("Label22")));
     ticketPanel->addWidget(
         m_builder->labelled(QStringLiteral("Coût par Grille"), QStringLiteral("ComboBox1")));
     ticketPanel->addWidget(m_builder->control(QStringLiteral("CheckBox28")));

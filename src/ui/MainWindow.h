@@ -30,6 +30,9 @@ public:
     MainWindow(const QString& home, std::unique_ptr<QSettings> settings, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // The window's caption; dialogs and message boxes carry their own.
+    static const QString kCaption;
+
     app::Session& session() { return m_session; }
     // Fixes "today" for tests; the clock otherwise.
     void setToday(const QDate& date) { m_today = date; }
@@ -87,6 +90,7 @@ private:
     int m_designHeight = 0;
     double m_baseFontSize = 0;
     bool m_closed = false;
+    bool m_importOffered = false;
     bool m_shownOnce = false;
     // A close asked for while a long operation ran: done once it has ended.
     bool m_closeWhenIdle = false;

@@ -14,6 +14,17 @@
 
 namespace ui {
 
+namespace {
+
+// The total of tips: a field left empty or holding no number in range
+// becomes the largest total, as the session normalises a typed total.
+class TotalSpinBox : public QSpinBox {
+public:
+    void fixup(QString& input) const override { input = QString::number(maximum()); }
+};
+
+} // namespace
+
 QWidget* PageBuilder::named(QWidget* widget, const QString& name, const QString& hint) {
     widget->setObjectName(name);
     if (!hint.isEmpty()) {
@@ -34,7 +45,7 @@ QWidget* PageBuilder::control(const QString& name) {
         widget = new QCheckBox(entry->caption);
         break;
     case app::ControlKind::UpDown:
-        widget = new QSpinBox;
+        widget = entry->buddy == QLatin1String("Edit1") ? new TotalSpinBox : new QSpinBox;
         break;
     case app::ControlKind::ComboBox: {
         auto* combo = new QComboBox;
@@ -61,11 +72,16 @@ QWidget* PageBuilder::control(const QString& name) {
     return widget;
 }
 
-QWidget* PageBuilder::labelled(const QString& caption, const QString& controlName) {
+QWidget* PageBuilder::labelled(const QString& caption, const QString& controlName,
+                               const QString& captionName) {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(caption));
+    auto* label = new QLabel(caption);
+    if (!captionName.isEmpty()) {
+        label->setObjectName(captionName);
+    }
+    layout->addWidget(label);
     layout->addWidget(control(controlName));
     layout->addStretch();
     return row;

@@ -17,7 +17,9 @@ public:
     // A widget for one schema control (check box, spin box, combo, date, edit).
     QWidget* control(const QString& name);
     // A labelled control: caption on the left, the control on the right.
-    QWidget* labelled(const QString& caption, const QString& controlName);
+    // A caption with a name of its own gets that object name.
+    QWidget* labelled(const QString& caption, const QString& controlName,
+                      const QString& captionName = QString());
     static QWidget* named(QWidget* widget, const QString& name, const QString& hint = QString());
 
 private:

@@ -1,6 +1,8 @@
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QSettings>
+#include <QTranslator>
 
 #include "app/FirstStart.h"
 #include "app/HomeFolder.h"
@@ -10,15 +12,20 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorvanes Tirvex FRANCE"));
     QApplication::setOrganizationName(QStringLiteral("Quorvane"));
     QApplication::setApplicationName(QStringLiteral("Tirvex"));
+    // Qt's own texts (standard buttons, file dialogs) speak the window's French.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_fr"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
     const QString executableDir = QApplication::applicationDirPath();
     const QString home = app::HomeFolder::choose(executableDir);
     app::HomeLock lock(home);
     QString inUse;
     if (!lock.acquire(&inUse)) {
-        QMessageBox::critical(nullptr, QApplication::applicationDisplayName(), inUse);
+        QMessageBox::critical(nullptr, ui::MainWindow::kCaption, inUse);
         return 1;
     }
     ui::MainWindow window(

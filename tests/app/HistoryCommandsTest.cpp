@@ -49,7 +49,10 @@ public:
 class RecordingShell : public app::ShellPort {
 public:
     QStringList opened;
-    void open(const QString& target) override { opened << target; }
+    bool open(const QString& target) override {
+        opened << target;
+        return true;
+    }
 };
 
 DrawEntry entryOf(const TZiehung& record) {

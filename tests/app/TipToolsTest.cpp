@@ -48,7 +48,11 @@ public:
 class RecordingShell : public app::ShellPort {
 public:
     QStringList opened;
-    void open(const QString& target) override { opened << target; }
+    bool open(const QString& target) override {
+        opened << target;
+        return opens;
+    }
+    bool opens = true;
 };
 
 class RecordingLauncher : public online::FormFillerLauncher {

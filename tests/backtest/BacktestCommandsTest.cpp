@@ -31,7 +31,10 @@ const QString kPicker2 = QStringLiteral("DateTimePicker2");
 class RecordingShell : public app::ShellPort {
 public:
     QStringList opened;
-    void open(const QString& target) override { opened << target; }
+    bool open(const QString& target) override {
+        opened << target;
+        return true;
+    }
 };
 
 std::vector<int> range(int from, int to) {

@@ -15,7 +15,10 @@ namespace {
 class RecordingShell : public app::ShellPort {
 public:
     QStringList opened;
-    void open(const QString& target) override { opened << target; }
+    bool open(const QString& target) override {
+        opened << target;
+        return true;
+    }
 };
 } // namespace
 

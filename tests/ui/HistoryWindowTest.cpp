@@ -13,8 +13,8 @@
 #include "TestSupport.h"
 #include "UpdateTestSupport.h"
 #include "app/HistoryCommands.h"
-#include "common/WebAddresses.h"
 #include "common/DayNumber.h"
+#include "common/WebAddresses.h"
 #include "history/HistoryFile.h"
 #include "ui/DrawEntryDialog.h"
 #include "ui/MainWindow.h"
@@ -28,7 +28,10 @@ namespace {
 class RecordingShell : public app::ShellPort {
 public:
     QStringList opened;
-    void open(const QString& target) override { opened << target; }
+    bool open(const QString& target) override {
+        opened << target;
+        return true;
+    }
 };
 
 const QDate kToday(2022, 11, 27);
