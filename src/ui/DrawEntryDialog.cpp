@@ -68,6 +68,9 @@ QWidget* DrawEntryDialog::buildNumberBoxes() {
         auto* box = new QCheckBox(QString::number(number));
         box->setObjectName(boxName(number));
         box->setMouseTracking(true);
+        // A button fills with its Button colour; the box shows the window's
+        // (cream, or the highlight) instead.
+        box->setBackgroundRole(QPalette::Window);
         box->setAutoFillBackground(true);
         box->installEventFilter(this);
         // A weight of 0 lets the first check raise it to 1; an empty weight

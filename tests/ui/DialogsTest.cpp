@@ -93,7 +93,7 @@ private Q_SLOTS:
                 });
                 dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
                     ->setText(QString::fromLatin1(typed));
-                dialog->accept();
+                static_cast<QDialog*>(dialog)->accept(); // as the Open button does
             });
             chosen << ui::FileDialogs::openFile(nullptr, QStringLiteral("Load"), home.path(),
                                                 QStringLiteral("Tipfile (*.hlt)"),
