@@ -9,16 +9,20 @@ namespace app {
 
 // The number choice dialog as the operations leave it between two showings:
 // its boxes with their weights, its caption, which of its two optional
-// buttons are visible and how many numbers the random pick takes. Weights
-// live as long as the dialog instance, so the state is kept here, not in the
-// widget.
+// buttons are visible, the random button's caption and how many numbers the
+// random pick takes. Weights and captions live as long as the dialog
+// instance, so the state is kept here, not in the widget.
 struct NumberDialogState {
     static constexpr const char* kFreshCaption = "What numbers to calculate";
+    static constexpr const char* kFreshRandomCaption = "&Random";
 
     prefs::NumberGrid grid;
     QString caption = QString::fromUtf8(kFreshCaption);
     bool randomVisible = false;   // the "&Random" button
     bool calculateVisible = true; // the "Calculate" button
+    // A fresh dialog's random button reads "&Random"; every close leaves it
+    // with the caption the stopped pick gives it.
+    QString randomCaption = QString::fromUtf8(kFreshRandomCaption);
     int maxtipp = 10;
 };
 

@@ -491,8 +491,10 @@ void Session::importArchiveClick() {
     if (refusedDuringOperation()) {
         return;
     }
-    const QStringList files = m_port.openFileNames(QStringLiteral("Importer les résultats"),
-                                                   QStringLiteral("Keno (*.csv *.zip);;*.*"), true);
+    // Archives come as .csv or .zip: a name without extension stays as typed.
+    const QStringList files =
+        m_port.openFileNames(QStringLiteral("Importer les résultats"),
+                             QStringLiteral("Keno (*.csv *.zip);;*.*"), QString(), true);
     if (files.isEmpty()) {
         return;
     }

@@ -1,10 +1,9 @@
 #include "app/TipFileCommands.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 #include "app/Session.h"
 #include "common/DayNumber.h"
+#include "common/DefaultSuffix.h"
+#include "common/FileError.h"
 #include "common/TextFile.h"
 #include "tips/LuckyNumber.h"
 #include "tips/TicketSheet.h"
@@ -12,29 +11,20 @@
 
 namespace app {
 
-namespace {
-
-QString fileError(const QString& path, const QString& reason) {
-    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
-}
-
-} // namespace
-
 bool TipFileCommands::SpeedButton15Click() {
     const QDate picked = m_session.controls().date(QStringLiteral("DateTimePicker1"));
     const QString proposed = tips::TipFile::proposedName(common::toDayNumber(picked));
-    QString path = m_session.port().saveFileName(QStringLiteral("Saving Tips calculated in a file"),
-                                                 proposed, fileFilter());
+    // The dialog's default extension: a name typed without one gets ".hlt".
+    const QString path = common::withDefaultSuffix(
+        m_session.port().saveFileName(QStringLiteral("Saving Tips calculated in a file"), proposed,
+                                      fileFilter()),
+        QLatin1String(tips::TipFile::kSuffix));
     if (path.isEmpty()) {
         return false;
     }
-    // The dialog's default extension: a name typed without one gets ".hlt".
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QLatin1Char('.') + QLatin1String(tips::TipFile::kSuffix);
-    }
     QString error;
     if (!tips::TipFile::save(path, m_session.tipList().lines(), &error)) {
-        m_session.port().showMessage(fileError(path, error));
+        m_session.port().showMessage(common::fileError(path, error));
         return false;
     }
     return true;
@@ -44,8 +34,9 @@ bool TipFileCommands::SpeedButton16Click() {
     if (m_session.refusedDuringOperation()) {
         return false;
     }
-    const QStringList chosen = m_session.port().openFileNames(
-        QStringLiteral("Load the file of a Tips"), fileFilter(), false);
+    const QStringList chosen =
+        m_session.port().openFileNames(QStringLiteral("Load the file of a Tips"), fileFilter(),
+                                       QLatin1String(tips::TipFile::kSuffix), false);
     if (!chosen.isEmpty()) {
         int total = m_session.totalTips();
         QString error;
@@ -53,7 +44,7 @@ bool TipFileCommands::SpeedButton16Click() {
             tips::TipFile::load(chosen.first(), &m_session.tipList(), &total, &error);
         m_session.port().controlChanged(QStringLiteral("ListBox1"));
         if (!loaded) {
-            m_session.port().showMessage(fileError(chosen.first(), error));
+            m_session.port().showMessage(common::fileError(chosen.first(), error));
             return false;
         }
         m_session.controls().setPosition(QStringLiteral("UpDown9"), total);
@@ -72,7 +63,7 @@ bool TipFileCommands::BitBtn7Click() {
     const QString path = m_session.homeFile(QLatin1String(tips::TicketSheet::kFileName));
     QString error;
     if (!common::TextFile::writeLines(path, sheet, &error)) {
-        m_session.port().showMessage(fileError(path, error));
+        m_session.port().showMessage(common::fileError(path, error));
         return false;
     }
     m_session.openWrittenFile(path);

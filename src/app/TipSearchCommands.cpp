@@ -1,6 +1,5 @@
 #include "app/TipSearchCommands.h"
 
-#include <QDir>
 #include <algorithm>
 
 #include "app/Session.h"
@@ -35,9 +34,8 @@ bool TipSearchCommands::SpeedButton4Click() {
     QString error;
     const auto status = history::DrawHistory::load(m_session.historyPath(), &history, &error);
     if (status != history::HistoryFile::Status::Ok) {
-        port.showMessage(QStringLiteral("%1: %2").arg(
-            QDir::toNativeSeparators(m_session.historyPath()),
-            error.isEmpty() ? QStringLiteral("file not found") : error));
+        // The history's own message already names the file.
+        port.showMessage(error);
         return false;
     }
 
@@ -76,6 +74,10 @@ bool TipSearchCommands::askGoOn(const tips::TipSearch::Hit& hit) {
     m_session.controls().setText(QStringLiteral("Label29"), hit.drawLine);
     m_session.controls().setText(QStringLiteral("Label35"), hit.drawLine);
     m_session.controls().setText(QStringLiteral("Label13"), hit.crossSumLine);
+    // The walk only counted the best hits; the full check of the reported
+    // draw (already in the current-draw fields) fills the hit column, the
+    // tally and the status beside the message with that draw's hits.
+    m_session.Komplettcheck();
     if (m_hitHandler) {
         return m_hitHandler(hit.message);
     }

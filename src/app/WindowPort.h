@@ -21,9 +21,10 @@ public:
     // The text entered, or nothing when the box was cancelled.
     virtual std::optional<QString> inputText(const QString& caption, const QString& prompt,
                                              const QString& defaultText) = 0;
-    // The chosen file names; empty when the dialog was cancelled.
+    // The chosen file names; empty when the dialog was cancelled. A name
+    // typed without an extension gets defaultSuffix (none when it is empty).
     virtual QStringList openFileNames(const QString& title, const QString& filter,
-                                      bool multiple) = 0;
+                                      const QString& defaultSuffix, bool multiple) = 0;
     virtual QString saveFileName(const QString& title, const QString& proposedName,
                                  const QString& filter) = 0;
     virtual void setBusy(bool busy) = 0;

@@ -1,5 +1,7 @@
 #include "cli/CliPort.h"
 
+#include "common/DefaultSuffix.h"
+
 namespace cli {
 
 CliPort::CliPort(QTextStream& out, QTextStream& err) : m_out(out), m_err(err) {
@@ -32,8 +34,13 @@ std::optional<QString> CliPort::inputText(const QString&, const QString&,
     return answer;
 }
 
-QStringList CliPort::openFileNames(const QString&, const QString&, bool) {
-    return std::exchange(m_nextFiles, {});
+QStringList CliPort::openFileNames(const QString&, const QString&, const QString& defaultSuffix,
+                                   bool) {
+    QStringList files = std::exchange(m_nextFiles, {});
+    for (QString& file : files) {
+        file = common::withDefaultSuffix(file, defaultSuffix);
+    }
+    return files;
 }
 
 QString CliPort::saveFileName(const QString&, const QString& proposedName, const QString&) {

@@ -33,7 +33,10 @@ public:
     bool askYesNo(const QString& text) override;
     std::optional<QString> inputText(const QString& caption, const QString& prompt,
                                      const QString& defaultText) override;
-    QStringList openFileNames(const QString& title, const QString& filter, bool multiple) override;
+    // The names given on the command line, completed as a file dialog
+    // completes a typed name.
+    QStringList openFileNames(const QString& title, const QString& filter,
+                              const QString& defaultSuffix, bool multiple) override;
     QString saveFileName(const QString& title, const QString& proposedName,
                          const QString& filter) override;
     void setBusy(bool) override {}

@@ -11,6 +11,7 @@
 #include <unistd.h>
 #endif
 
+#include "common/FileError.h"
 #include "common/FileWriter.h"
 
 namespace history {
@@ -85,13 +86,13 @@ HistoryFile::Status HistoryFile::readRaw(const QString& path, std::vector<TZiehu
     QFile file(path);
     if (!file.exists()) {
         if (error) {
-            *error = QStringLiteral("%1: No such file or directory").arg(path);
+            *error = common::fileError(path, QStringLiteral("No such file or directory"));
         }
         return Status::Missing;
     }
     if (!file.open(QIODevice::ReadOnly)) {
         if (error) {
-            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+            *error = common::fileError(path, file.errorString());
         }
         return Status::Error;
     }
@@ -104,7 +105,7 @@ bool HistoryFile::append(const QString& path, const std::vector<TZiehung>& recor
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         if (error) {
-            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+            *error = common::fileError(path, file.errorString());
         }
         return false;
     }
@@ -115,7 +116,7 @@ bool HistoryFile::append(const QString& path, const std::vector<TZiehung>& recor
     const QByteArray bytes = encode(records);
     if (!file.seek(whole) || !common::FileWriter::writeAll(file, bytes)) {
         if (error) {
-            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+            *error = common::fileError(path, file.errorString());
         }
         // Records the disk took only in part are cut off again (which needs
         // no room): the history stays as it was.
@@ -137,7 +138,7 @@ bool HistoryFile::replace(const QString& path, const QString& tempPath,
     {
         QFile temp(tempPath);
         if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
-            const QString reason = QStringLiteral("%1: %2").arg(tempPath, temp.errorString());
+            const QString reason = common::fileError(tempPath, temp.errorString());
             // Do not remove what we could not open: it may be someone else's.
             if (error) {
                 *error = reason;
@@ -146,18 +147,18 @@ bool HistoryFile::replace(const QString& path, const QString& tempPath,
         }
         const QByteArray bytes = encode(records);
         if (!common::FileWriter::writeAll(temp, bytes)) {
-            const QString reason = QStringLiteral("%1: %2").arg(tempPath, temp.errorString());
+            const QString reason = common::fileError(tempPath, temp.errorString());
             temp.close();
             return fail(reason);
         }
         QString reason;
         if (!syncToDisk(temp, &reason)) {
             temp.close();
-            return fail(QStringLiteral("%1: %2").arg(tempPath, reason));
+            return fail(common::fileError(tempPath, reason));
         }
         temp.close();
         if (temp.error() != QFileDevice::NoError) {
-            return fail(QStringLiteral("%1: %2").arg(tempPath, temp.errorString()));
+            return fail(common::fileError(tempPath, temp.errorString()));
         }
     }
     // std::filesystem::rename replaces the target in one step on every platform.
@@ -165,7 +166,7 @@ bool HistoryFile::replace(const QString& path, const QString& tempPath,
     std::filesystem::rename(std::filesystem::path(tempPath.toStdU16String()),
                             std::filesystem::path(path.toStdU16String()), code);
     if (code) {
-        return fail(QStringLiteral("%1: %2").arg(path, QString::fromStdString(code.message())));
+        return fail(common::fileError(path, QString::fromStdString(code.message())));
     }
     return true;
 }

@@ -5,19 +5,12 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "common/FileError.h"
 #include "common/TextFile.h"
 #include "online/ScriptFiller.h"
 #include "online/ScriptUpdater.h"
 
 namespace online {
-
-namespace {
-
-QString fileError(const QString& path, const QString& reason) {
-    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
-}
-
-} // namespace
 
 AutoWebScript::AutoWebScript(QSettings* settings, HandoffDialogs* dialogs,
                              FormFillerLauncher* launcher, const QString& settingsGroup)
@@ -92,7 +85,7 @@ bool AutoWebScript::handTicket(const Input& input, const HandoffSettings& values
     QStringList templateLines;
     QString reason;
     if (!common::TextFile::readLines(values.script, &templateLines, &reason)) {
-        m_dialogs->showError(fileError(values.script, reason));
+        m_dialogs->showError(common::fileError(values.script, reason));
         return false;
     }
     const int perTicket = std::max(1, input.tipsPerTicket);
@@ -103,12 +96,12 @@ bool AutoWebScript::handTicket(const Input& input, const HandoffSettings& values
 
     const QString scriptPath = ScriptFiller::filledScriptPath(input.home, input.today);
     if (!QDir().mkpath(QFileInfo(scriptPath).absolutePath())) {
-        m_dialogs->showError(fileError(QFileInfo(scriptPath).absolutePath(),
-                                       QStringLiteral("cannot create the folder")));
+        m_dialogs->showError(common::fileError(QFileInfo(scriptPath).absolutePath(),
+                                               QStringLiteral("cannot create the folder")));
         return false;
     }
     if (!common::TextFile::writeLines(scriptPath, filled.split(QLatin1Char('\n')), &reason)) {
-        m_dialogs->showError(fileError(scriptPath, reason));
+        m_dialogs->showError(common::fileError(scriptPath, reason));
         return false;
     }
     const QString executable = executablePath(values.path);
@@ -116,7 +109,7 @@ bool AutoWebScript::handTicket(const Input& input, const HandoffSettings& values
     outcome->commandLines << QDir::toNativeSeparators(executable) + QLatin1Char(' ') +
                                  parameterString(args);
     if (!m_launcher->start(executable, args)) {
-        m_dialogs->showError(fileError(executable, QStringLiteral("could not be started")));
+        m_dialogs->showError(common::fileError(executable, QStringLiteral("could not be started")));
         return false;
     }
     ++outcome->tickets;

@@ -13,6 +13,10 @@ QString text(QSettings* settings, const char* name) {
 
 HandoffSettings HandoffSettings::read(QSettings* settings, const QString& group) {
     HandoffSettings values;
+    // The form filler's installer writes these values from another process,
+    // perhaps while this program runs: read the store afresh, not from what
+    // this process cached at an earlier hand-off.
+    settings->sync();
     settings->beginGroup(group);
     values.path = text(settings, "Path");
     values.script = text(settings, "TirvexScript");

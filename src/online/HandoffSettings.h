@@ -18,6 +18,8 @@ struct HandoffSettings {
 
     static constexpr const char* kGroup = "Settings";
 
+    // Reads the values as the store holds them now, changes made by other
+    // programs since the last read included.
     static HandoffSettings read(QSettings* settings, const QString& group = QLatin1String(kGroup));
     // Writes the template and the parameters; the install path is not ours.
     void write(QSettings* settings, const QString& group = QLatin1String(kGroup)) const;

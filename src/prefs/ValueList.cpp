@@ -2,9 +2,20 @@
 
 #include <QStringList>
 
+#include "common/FileError.h"
 #include "common/TextFile.h"
 
 namespace prefs {
+
+namespace {
+
+void setError(QString* error, const QString& path, const QString& reason) {
+    if (error) {
+        *error = common::fileError(path, reason);
+    }
+}
+
+} // namespace
 
 QString ValueList::proposedFileName(const QDate& today) {
     return today.toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".hlw");
@@ -22,12 +33,19 @@ bool ValueList::save(const QString& path, NumberGrid& grid, QString* error) {
         }
         lines << grid.weightText(number);
     }
-    return common::TextFile::writeLines(path, lines, error);
+    QString reason;
+    if (!common::TextFile::writeLines(path, lines, &reason)) {
+        setError(error, path, reason);
+        return false;
+    }
+    return true;
 }
 
 bool ValueList::load(const QString& path, NumberGrid& grid, QString* error) {
     QStringList lines;
-    if (!common::TextFile::readLines(path, &lines, error)) {
+    QString reason;
+    if (!common::TextFile::readLines(path, &lines, &reason)) {
+        setError(error, path, reason);
         return false;
     }
     apply(lines, grid);

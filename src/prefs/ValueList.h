@@ -17,9 +17,10 @@ public:
     static QString proposedFileName(const QDate& today);
 
     // Writes the grid; a checked box without weight text is given "1" first.
-    // False with the reason in *error when the file cannot be written.
+    // False with the file and the reason in *error when it cannot be written.
     static bool save(const QString& path, NumberGrid& grid, QString* error = nullptr);
-    // Reads up to 70 lines into the grid; missing lines count as empty.
+    // Reads up to 70 lines into the grid; missing lines count as empty. False
+    // with the file and the reason in *error when it cannot be read.
     static bool load(const QString& path, NumberGrid& grid, QString* error = nullptr);
     // The lines of a value list put into the grid, as load does.
     static void apply(const QStringList& lines, NumberGrid& grid);

@@ -2,21 +2,18 @@
 
 #include <array>
 
-#include "common/Formats.h"
+#include "tips/TipLine.h"
 
 namespace stats {
 
 namespace {
 
-// Counts the numbers of one line; false when a piece did not convert.
+// Counts the numbers of one line, its fields read as the tip check reads
+// them; false when a field is no number.
 bool countLine(const QString& line, std::array<int, 71>* counters) {
-    QString rest = line + QLatin1Char(',');
-    while (!rest.isEmpty()) {
-        const qsizetype comma = rest.indexOf(QLatin1Char(','));
-        const QString piece = rest.left(comma);
-        rest.remove(0, comma + 1);
+    for (const QString& field : tips::TipLine::fields(line)) {
         qint64 number = 0;
-        if (!common::parseInteger(piece, &number)) {
+        if (!tips::TipLine::fieldValue(field, &number)) {
             return false;
         }
         if (number >= 1 && number <= 70) {

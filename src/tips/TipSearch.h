@@ -35,7 +35,8 @@ public:
         QString crossSumLine;
     };
     struct Callbacks {
-        // Shown for each reported draw; returning false stops the search.
+        // Shown for each reported draw, which is then in `current` for the
+        // caller's full check; returning false stops the search.
         std::function<bool(const Hit&)> onHit;
         // Called at most every progressIntervalMs and once at the end.
         std::function<void(const Progress&)> onProgress;

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <cstdlib>
 
 #include "common/DayNumber.h"
 
@@ -19,6 +20,15 @@ namespace ui {
 
 namespace {
 const int kMultiplierValues[] = {2, 3, 5};
+// How far apart two colours must be (sum of the channel differences) for the
+// eye to tell a marked box from an unmarked one at a glance.
+constexpr int kVisibleDistance = 60;
+
+int distance(const QColor& a, const QColor& b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+           std::abs(a.blue() - b.blue());
+}
+
 // Number n is box 70 + n: the boxes 1..70 belong to the number choice.
 QString boxName(int number) {
     return QStringLiteral("CheckBox%1").arg(number + prefs::DrawEntryGrid::kNumbers);
@@ -28,6 +38,7 @@ QString boxName(int number) {
 DrawEntryDialog::DrawEntryDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("ZiehungEingabe"));
     setWindowTitle(QStringLiteral("Welche Zahlen für die Berechnung"));
+    paintBackground();
     auto* layout = new QVBoxLayout(this);
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("Panel3"));
@@ -57,6 +68,9 @@ QWidget* DrawEntryDialog::buildNumberBoxes() {
         auto* box = new QCheckBox(QString::number(number));
         box->setObjectName(boxName(number));
         box->setMouseTracking(true);
+        // A button fills with its Button colour; the box shows the window's
+        // (cream, or the highlight) instead.
+        box->setBackgroundRole(QPalette::Window);
         box->setAutoFillBackground(true);
         box->installEventFilter(this);
         // A weight of 0 lets the first check raise it to 1; an empty weight
@@ -131,12 +145,35 @@ void DrawEntryDialog::boxToggled(int number, bool checked) {
     m_status->setText(m_grid.statusText());
 }
 
+QColor DrawEntryDialog::background() {
+    return QColor(255, 251, 240);
+}
+
+void DrawEntryDialog::paintBackground() {
+    QPalette cream = palette();
+    cream.setColor(QPalette::Window, background());
+    setPalette(cream);
+    setAutoFillBackground(true);
+}
+
+QColor DrawEntryDialog::highlightColour() const {
+    // The tooltip background, the system's colour for a note, is a pale
+    // yellow on most desktops and all but vanishes on cream: deepen it until
+    // it stands out.
+    QColor colour = palette().color(QPalette::ToolTipBase);
+    for (int step = 0; step < 20 && distance(colour, background()) < kVisibleDistance; ++step) {
+        colour = colour.darker(110);
+    }
+    return colour;
+}
+
 void DrawEntryDialog::highlight(int number, bool on) {
     QCheckBox* box = m_boxes[static_cast<std::size_t>(number - 1)];
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, on ? this->palette().color(QPalette::ToolTipBase)
-                                          : this->palette().color(QPalette::Window));
-    box->setPalette(palette);
+    QPalette colours = box->palette();
+    colours.setColor(QPalette::Window, on ? highlightColour() : palette().color(QPalette::Window));
+    colours.setColor(QPalette::WindowText, on ? palette().color(QPalette::ToolTipText)
+                                              : palette().color(QPalette::WindowText));
+    box->setPalette(colours);
 }
 
 bool DrawEntryDialog::eventFilter(QObject* watched, QEvent* event) {

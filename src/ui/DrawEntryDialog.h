@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QDialog>
 #include <array>
 
@@ -24,6 +25,11 @@ public:
 
     explicit DrawEntryDialog(QWidget* parent = nullptr);
 
+    // The dialog's cream background, also the normal colour of its boxes.
+    static QColor background();
+    // The colour that marks the current draw's numbers.
+    QColor highlightColour() const;
+
     // app::DrawEntryPort: shows the draw modally.
     std::optional<history::DrawEntry> editDraw(const history::DrawEntry& shown) override;
 
@@ -47,6 +53,7 @@ private:
     void boxToggled(int number, bool checked);
     void showBox(int number);
     void highlight(int number, bool on);
+    void paintBackground();
     int numberOf(QObject* box) const;
 
     prefs::DrawEntryGrid m_grid;

@@ -40,6 +40,7 @@
 #include "ui/ControlBinder.h"
 #include "ui/DrawEntryDialog.h"
 #include "ui/EvaluationDialog.h"
+#include "ui/FileDialogs.h"
 #include "ui/FilterDialog.h"
 #include "ui/NumberDialogWindow.h"
 #include "ui/OddsDialog.h"
@@ -595,12 +596,9 @@ std::optional<QString> MainWindow::inputText(const QString& caption, const QStri
     return ok ? std::optional<QString>(text) : std::nullopt;
 }
 
-QStringList MainWindow::openFileNames(const QString& title, const QString& filter, bool multiple) {
-    if (multiple) {
-        return QFileDialog::getOpenFileNames(this, title, m_session.home(), filter);
-    }
-    const QString file = QFileDialog::getOpenFileName(this, title, m_session.home(), filter);
-    return file.isEmpty() ? QStringList() : QStringList{file};
+QStringList MainWindow::openFileNames(const QString& title, const QString& filter,
+                                      const QString& defaultSuffix, bool multiple) {
+    return FileDialogs::openFiles(this, title, m_session.home(), filter, defaultSuffix, multiple);
 }
 
 QString MainWindow::saveFileName(const QString& title, const QString& proposedName,

@@ -43,7 +43,8 @@ public:
     bool askYesNo(const QString& text) override;
     std::optional<QString> inputText(const QString& caption, const QString& prompt,
                                      const QString& defaultText) override;
-    QStringList openFileNames(const QString& title, const QString& filter, bool multiple) override;
+    QStringList openFileNames(const QString& title, const QString& filter,
+                              const QString& defaultSuffix, bool multiple) override;
     QString saveFileName(const QString& title, const QString& proposedName,
                          const QString& filter) override;
     void setBusy(bool busy) override;

@@ -9,7 +9,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "common/DefaultSuffix.h"
 #include "prefs/ValueList.h"
+#include "ui/FileDialogs.h"
 
 namespace ui {
 
@@ -18,6 +20,7 @@ constexpr int kColumns = 10;
 constexpr int kTickMs = 25;
 const QString kHighlight = QStringLiteral("QCheckBox { color: #c00000; font-weight: bold; }");
 const QString kFileFilter = QStringLiteral("Werteliste (*.hlw)");
+const QString kSuffix = QStringLiteral("hlw");
 } // namespace
 
 NumberDialog::NumberDialog(app::NumberDialogState& state, common::Random& random,
@@ -35,7 +38,7 @@ NumberDialog::NumberDialog(app::NumberDialogState& state, common::Random& random
                                   QStringLiteral("Speichern der Liste"));
     QPushButton* load = addButton(QStringLiteral("SpeedButton2"), QStringLiteral("Charger"),
                                   QStringLiteral("Laden der Liste"));
-    m_random = addButton(QStringLiteral("BitBtn4"), QStringLiteral("&Random"), QString());
+    m_random = addButton(QStringLiteral("BitBtn4"), state.randomCaption, QString());
     QPushButton* calculate =
         addButton(QStringLiteral("BitBtn3"), QStringLiteral("Calculate"), QString());
     QPushButton* ok = addButton(QStringLiteral("BitBtn1"), QStringLiteral("OK"), QString());
@@ -109,7 +112,6 @@ void NumberDialog::boxClicked(int number, bool checked) {
 }
 
 void NumberDialog::randomPressed() {
-    m_pickUsed = true;
     m_pick.press();
     if (m_pick.timerActive() && !m_timer->isActive()) {
         m_timer->start();
@@ -132,11 +134,11 @@ QString NumberDialog::chooseFile(bool save) {
         return m_chooseFile(save, proposed);
     }
     return save ? QFileDialog::getSaveFileName(this, QString(), proposed, kFileFilter)
-                : QFileDialog::getOpenFileName(this, QString(), QString(), kFileFilter);
+                : FileDialogs::openFile(this, QString(), QString(), kFileFilter, kSuffix);
 }
 
 void NumberDialog::saveList() {
-    const QString path = chooseFile(true);
+    const QString path = common::withDefaultSuffix(chooseFile(true), kSuffix);
     if (path.isEmpty()) {
         return;
     }
@@ -168,12 +170,12 @@ app::NumberDialogPort::Answer NumberDialog::answer() const {
 }
 
 void NumberDialog::done(int result) {
-    // However the dialog closes, the spinning pick ends with it.
+    // However the dialog closes, the spinning pick ends with it, and the
+    // button keeps the stopped pick's caption for the next showing.
     m_timer->stop();
     m_pick.close();
-    if (m_pickUsed) {
-        m_random->setText(m_pick.caption());
-    }
+    m_state.randomCaption = m_pick.caption();
+    m_random->setText(m_state.randomCaption);
     QDialog::done(result);
 }
 

@@ -52,7 +52,6 @@ private:
     std::array<QCheckBox*, prefs::NumberGrid::kNumbers> m_boxes{};
     QPushButton* m_random = nullptr;
     QTimer* m_timer = nullptr;
-    bool m_pickUsed = false;
     FileChooser m_chooseFile;
 };
 

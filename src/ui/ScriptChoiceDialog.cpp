@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +12,7 @@
 #include <QWindow>
 
 #include "online/QKSForm.h"
+#include "ui/FileDialogs.h"
 
 namespace ui {
 
@@ -104,9 +104,9 @@ bool ScriptChoiceDialog::askYesNo(const QString& caption, const QString& text) {
 }
 
 void ScriptChoiceDialog::browse() {
-    const QString file = QFileDialog::getOpenFileName(
+    const QString file = FileDialogs::openFile(
         this, online::QKSForm::caption(), online::QKSForm::scriptFolder(m_home),
-        QStringLiteral("Quorvanes Click Script (*.qks)"));
+        QStringLiteral("Quorvanes Click Script (*.qks)"), online::QKSForm::browseSuffix());
     if (!file.isEmpty()) {
         m_script->setEditText(QDir::toNativeSeparators(file));
     }

@@ -33,7 +33,7 @@ public:
     std::optional<QString> inputText(const QString&, const QString&, const QString& def) override {
         return inputAnswers.empty() ? std::optional<QString>(def) : pop(inputAnswers, {});
     }
-    QStringList openFileNames(const QString&, const QString&, bool) override {
+    QStringList openFileNames(const QString&, const QString&, const QString&, bool) override {
         return pop(fileAnswers, {});
     }
     QString saveFileName(const QString&, const QString&, const QString&) override {

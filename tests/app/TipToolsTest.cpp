@@ -392,7 +392,7 @@ TEST_F(TipToolsTest, SearchRefusesABadThresholdOrAMissingHistory) {
     QFile::remove(session.historyPath());
     port.inputAnswers = {QStringLiteral("1")};
     EXPECT_FALSE(session.tipSearch().SpeedButton4Click());
-    EXPECT_TRUE(port.messages.last().contains(QStringLiteral("Tirvex.dat")));
+    EXPECT_EQ(port.messages.last().count(QStringLiteral("Tirvex.dat")), 1);
     EXPECT_EQ(port.busyDepth, 0);
 }
 

@@ -7,6 +7,7 @@
 
 #include "TestSupport.h"
 #include "common/DayNumber.h"
+#include "common/DefaultSuffix.h"
 #include "common/Formats.h"
 #include "common/Random.h"
 #include "common/Rounding.h"
@@ -128,3 +129,16 @@ TEST(TextFile, ReadingAMissingFileFailsWithAReason) {
 }
 
 } // namespace
+
+TEST(DefaultSuffix, OnlyANameWithoutDotGetsTheExtension) {
+    using common::withDefaultSuffix;
+    const QString hlt = QStringLiteral("hlt");
+    EXPECT_EQ(withDefaultSuffix(QStringLiteral("/home/me/tips"), hlt),
+              QStringLiteral("/home/me/tips.hlt"));
+    // A dot in a folder name is no extension of the file.
+    EXPECT_EQ(withDefaultSuffix(QStringLiteral("/v1.2/tips"), hlt),
+              QStringLiteral("/v1.2/tips.hlt"));
+    EXPECT_EQ(withDefaultSuffix(QStringLiteral("tips.old"), hlt), QStringLiteral("tips.old"));
+    EXPECT_EQ(withDefaultSuffix(QStringLiteral("tips"), QString()), QStringLiteral("tips"));
+    EXPECT_EQ(withDefaultSuffix(QString(), hlt), QString()); // a cancelled dialog
+}

@@ -75,3 +75,22 @@ TEST(HandoffSettings, RoundTripKeepsTheInstallPathUntouched) {
     EXPECT_EQ(read.zahl2, QStringLiteral("7"));
     EXPECT_EQ(read.text2, QStringLiteral("secret word"));
 }
+
+TEST(HandoffSettings, AnInstallationMadeMeanwhileIsSeenAtTheNextRead) {
+    testsupport::TempHome home;
+    const QString path = home.file("skrivano.ini");
+    const auto writeStore = [&path](const QByteArray& text) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+    };
+    writeStore("[Settings]\r\nTirvexZahl1=3\r\n");
+    QSettings settings(path, QSettings::IniFormat);
+    EXPECT_EQ(HandoffSettings::read(&settings).path, QString());
+    // The installer is another process: it writes the file, not through our
+    // settings object.
+    writeStore("[Settings]\r\nPath=/opt/skrivano\r\nTirvexZahl1=3\r\n");
+    const HandoffSettings after = HandoffSettings::read(&settings);
+    EXPECT_EQ(after.path, QStringLiteral("/opt/skrivano"));
+    EXPECT_EQ(after.zahl1, QStringLiteral("3"));
+}

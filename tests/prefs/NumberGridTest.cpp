@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <set>
 
 #include "TestSupport.h"
@@ -88,10 +90,18 @@ TEST(ValueList, ShortFileAndUnreadableFile) {
         EXPECT_FALSE(grid.checked(n));
         EXPECT_EQ(grid.weightText(n), QStringLiteral("1"));
     }
-    QString error;
-    EXPECT_FALSE(ValueList::load(home.file(QStringLiteral("missing.hlw")), grid, &error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_FALSE(ValueList::save(home.file(QStringLiteral("no/such/dir/x.hlw")), grid, &error));
+    // A file error names the file, once, before the system's reason.
+    for (const bool save : {false, true}) {
+        const QString bad =
+            home.file(save ? QStringLiteral("no/such/dir/x.hlw") : QStringLiteral("missing.hlw"));
+        QString error;
+        EXPECT_FALSE(save ? ValueList::save(bad, grid, &error)
+                          : ValueList::load(bad, grid, &error));
+        const QString named = QDir::toNativeSeparators(bad) + QStringLiteral(": ");
+        EXPECT_TRUE(error.startsWith(named)) << error.toStdString();
+        EXPECT_GT(error.size(), named.size()) << error.toStdString();
+        EXPECT_EQ(error.count(QFileInfo(bad).fileName()), 1) << error.toStdString();
+    }
     EXPECT_EQ(ValueList::proposedFileName(QDate(2024, 3, 7)), QStringLiteral("20240307.hlw"));
 }
 

@@ -1,6 +1,13 @@
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChartView>
+#include <QDateEdit>
 #include <QDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
@@ -47,6 +54,14 @@ private:
     }
     static QString text(QDialog* dialog, const QString& name) {
         return child<QLabel>(dialog, name)->text();
+    }
+    QStringList hitColumn() {
+        QStringList lines;
+        auto* list = child<QListWidget>(m_window.get(), QStringLiteral("ListBox2"));
+        for (int i = 0; i < list->count(); ++i) {
+            lines << list->item(i)->text();
+        }
+        return lines;
     }
     // Saves a picture of the widget when TIRVEX_SCREENSHOTS names a folder.
     static void snapshot(QWidget* widget, const QString& name) {
@@ -147,6 +162,62 @@ private Q_SLOTS:
         QVERIFY(!child<QLineEdit>(form8, QStringLiteral("Edit12"))->isEnabled());
         // The quotas stay for the whole run.
         QCOMPARE(child<QLineEdit>(form8, QStringLiteral("Edit14"))->text(), QStringLiteral("12,5"));
+    }
+
+    void tipSearchShowsEachReportedDrawsHits() {
+        child<QDateEdit>(m_window.get(), QStringLiteral("DateTimePicker2"))
+            ->setDate(QDate(2022, 11, 23));
+        QCOMPARE(hitColumn(), (QStringList{"4", "6", "0"})); // the 24th midi
+        // Answers the threshold box, then notes the hit column beside each
+        // message and goes on.
+        QStringList messages;
+        QList<QStringList> columns;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+                input->setTextValue(QStringLiteral("3"));
+                input->accept();
+            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                messages << box->text();
+                columns << hitColumn();
+                box->button(QMessageBox::No)->click();
+            }
+        });
+        answer.start(20);
+        QTest::mouseClick(child<QPushButton>(m_window.get(), QStringLiteral("SpeedButton4")),
+                          Qt::LeftButton);
+        answer.stop();
+        QCOMPARE(messages.size(), 2);
+        QVERIFY(messages[0].startsWith(QStringLiteral("A hit on: 23.11.2022")));
+        QCOMPARE(columns[0], (QStringList{"6", "0", "3"})); // the 23rd soir
+        QVERIFY(messages[1].startsWith(QStringLiteral("A hit on: 24.11.2022")));
+        QCOMPARE(columns[1], (QStringList{"4", "6", "0"}));
+    }
+
+    void tipDistributionReadsTheLinesAsTheCheckDoes() {
+        // " 03" is a number, "05 " is not: it ends the counting, also of
+        // the lines after it.
+        m_window->session().tipList().lines() = {QStringLiteral("02, 03,05 ,07"),
+                                                 QStringLiteral("09,10")};
+        m_window->session().Komplettcheck();
+        QTest::mouseClick(
+            child<QPushButton>(child<QWidget>(m_window.get(), QStringLiteral("TabSheet1")),
+                               QStringLiteral("Button6")),
+            Qt::LeftButton);
+        auto* series = child<QChartView>(m_window.get(), QStringLiteral("Chart1"))
+                           ->chart()
+                           ->findChild<QBarSeries*>(QStringLiteral("Series2"));
+        QVERIFY(series && !series->barSets().isEmpty());
+        QBarSet* bars = series->barSets().first();
+        QCOMPARE(bars->count(), 70);
+        QList<int> counted;
+        for (int i = 0; i < bars->count(); ++i) {
+            if (bars->at(i) != 0) {
+                counted << i + 1;
+            }
+        }
+        QCOMPARE(counted, (QList<int>{2, 3}));
     }
 };
 
