@@ -1,3 +1,4 @@
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -88,12 +89,54 @@ private Q_SLOTS:
         QCOMPARE(hits->count(), 1);
     }
 
-    void totalFieldNormalises() {
+    void totalFieldKeepsItsRangeAndNormalisesWhenLeft() {
         auto* total = child<QSpinBox>("UpDown9");
-        total->findChild<QLineEdit*>()->selectAll();
-        QTest::keyClicks(total, QStringLiteral("0"));
+        total->setFocus();
+        total->setValue(1);
+        QTest::keyClick(total, Qt::Key_Down);
+        QCOMPARE(m_window->session().totalTips(), 1);
+        QTest::keyClick(total, Qt::Key_Up);
+        QCOMPARE(m_window->session().totalTips(), 2);
+        // Emptied, the field waits for the typing to end, then holds 120.
+        total->findChild<QLineEdit*>()->clear();
+        QCOMPARE(m_window->session().totalTips(), 2);
+        QTest::keyClick(total, Qt::Key_Enter);
         QCOMPARE(m_window->session().totalTips(), 120);
         QCOMPARE(total->value(), 120);
+        total->findChild<QLineEdit*>()->selectAll();
+        QTest::keyClicks(total, QStringLiteral("0"));
+        QTest::keyClick(total, Qt::Key_Enter);
+        QCOMPARE(m_window->session().totalTips(), 120);
+    }
+
+    void typedMaximumIsCoupledWhenTheTypingEnds() {
+        m_window->session().setControlByUser(QStringLiteral("UpDown4"), QStringLiteral("8"));
+        m_window->session().setControlByUser(QStringLiteral("UpDown21"), QStringLiteral("5"));
+        auto* maximum = child<QSpinBox>("UpDown4");
+        maximum->findChild<QLineEdit*>()->selectAll();
+        QTest::keyClicks(maximum, QStringLiteral("10"));
+        QTest::keyClick(maximum, Qt::Key_Enter);
+        QCOMPARE(m_window->session().controls().position(QStringLiteral("UpDown4")), 10);
+        QCOMPARE(m_window->session().controls().position(QStringLiteral("UpDown21")), 5);
+    }
+
+    void typedStakeIsTheStake() {
+        auto* stake = child<QComboBox>("ComboBox1");
+        stake->lineEdit()->selectAll();
+        QTest::keyClicks(stake, QStringLiteral("4"));
+        QTest::keyClick(stake, Qt::Key_Enter);
+        QCOMPARE(stake->count(), 5); // Enter adds no item
+        QCOMPARE(m_window->session().stake(), 4);
+        // 4 per tip, 5 tips a ticket, 5 tips.
+        QCOMPARE(m_window->session().controls().text(QStringLiteral("Preis")),
+                 QStringLiteral("100"));
+        stake->setCurrentIndex(3);
+        QCOMPARE(m_window->session().stake(), 5);
+    }
+
+    void captionsCarryTheirNames() {
+        QCOMPARE(child<QLabel>("Label61")->text(), QStringLiteral("Numéros par grille"));
+        QCOMPARE(child<QLabel>("Label22")->text(), QStringLiteral("Grille totale"));
     }
 };
 

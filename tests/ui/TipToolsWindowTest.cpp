@@ -104,8 +104,10 @@ private Q_SLOTS:
             {"SpeedButton15", "Saving Tips calculated in a file"},
             {"SpeedButton16", "Load the file of a Tips"},
             {"SpeedButton4", "DB search tips"},
-            {"auswertung", "Auswertung und Ermittlung der Gewinnsumme"},
-            {"BitBtn7", ""}};
+            {"BitBtn7", ""},
+            // Buttons outside the status line's list keep their hint to the tooltip.
+            {"auswertung", "x"},
+            {"Button6", "x"}};
         auto* panel = child<QLabel>(m_window.get(), QStringLiteral("StatusBar1Panel1"));
         for (const auto& [name, hint] : buttons) {
             auto* button = child<QPushButton>(m_window.get(), QString::fromLatin1(name));
