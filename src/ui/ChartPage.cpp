@@ -56,6 +56,7 @@ QWidget* ChartPage::buildToolRow(PageBuilder& builder, const ButtonFactory& butt
     auto* panel = PageBuilder::named(new QWidget, QStringLiteral("Panel16"));
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(4);
     app::StatisticsCommands& statistics = m_session.statistics();
     // The number distribution's button shows a small bar glyph instead of a caption.
     row->addWidget(button(QStringLiteral("SpeedButton2"), QStringLiteral("▁▃▅▇"),
@@ -79,6 +80,9 @@ QWidget* ChartPage::buildToolRow(PageBuilder& builder, const ButtonFactory& butt
     row->addWidget(button(QStringLiteral("SpeedButton19"), QStringLiteral("en attendant"),
                           QStringLiteral("Which number was not drawn the longest?"),
                           [&statistics] { statistics.SpeedButton19Click(); }));
+    for (int i = 0; i < row->count(); ++i) {
+        PageBuilder::fitToCaption(row->itemAt(i)->widget());
+    }
     QWidget* picker = builder.control(QStringLiteral("DateTimePicker2"));
     watchHint(picker);
     row->addWidget(picker);

@@ -81,6 +81,12 @@ bool showsHintInStatus(const QString& name) {
                        [&name](const char* hinted) { return name == QLatin1String(hinted); });
 }
 
+// A button that shows a glyph: square, as small as the glyph.
+QWidget* glyphButton(QWidget* button) {
+    button->setFixedWidth(32);
+    return button;
+}
+
 // The commands that change the history, the current draw or the tip list, or
 // read the list while it is being made: none may start under a long
 // operation. The generator's own button stays, as the stop of its run.
@@ -93,6 +99,7 @@ const char* const kChangingCommands[] = {
 
 } // namespace
 
+const QSize MainWindow::kDesignSize(593, 534);
 const QString MainWindow::kCaption = QStringLiteral("Quorvane's Tirvex  France  2-10 of 70");
 
 MainWindow::MainWindow(const QString& home, std::unique_ptr<QSettings> settings, QWidget* parent)
@@ -157,7 +164,11 @@ MainWindow::MainWindow(const QString& home, std::unique_ptr<QSettings> settings,
         }
     });
 
-    resize(593, 534 + statusBar->sizeHint().height());
+    // The client area holds the pages and the status bar, centred on the desktop.
+    resize(kDesignSize);
+    if (const QScreen* desktop = screen()) {
+        move(desktop->availableGeometry().center() - rect().center());
+    }
     m_designHeight = height();
     m_baseFontSize = m_pages->font().pixelSize() > 0 ? m_pages->font().pixelSize() : 13;
 
@@ -197,24 +208,28 @@ QWidget* MainWindow::buildTipPage() {
     auto* layout = new QVBoxLayout(page);
 
     auto* drawRow = new QHBoxLayout;
-    drawRow->addWidget(button(QStringLiteral("SpeedButton6"), QStringLiteral("◀"), QString(),
-                              [this] { m_session.SpeedButton6Click(); }));
-    drawRow->addWidget(m_builder->control(QStringLiteral("Label35")), 1);
-    drawRow->addWidget(button(QStringLiteral("SpeedButton7"), QStringLiteral("▶"), QString(),
-                              [this] { m_session.SpeedButton7Click(); }));
-    drawRow->addWidget(button(QStringLiteral("SpeedButton10"), QStringLiteral("⟳"),
-                              QStringLiteral("Updating the lottery numbers from the Internet"),
-                              [this] { m_session.historyCommands().VellumatClick(); }));
+    drawRow->addWidget(glyphButton(button(QStringLiteral("SpeedButton6"), QStringLiteral("◀"),
+                                          QString(), [this] { m_session.SpeedButton6Click(); })));
+    // The draw line folds rather than widen the window past its design.
+    auto* drawLine = static_cast<QLabel*>(m_builder->control(QStringLiteral("Label35")));
+    drawLine->setWordWrap(true);
+    drawRow->addWidget(drawLine, 1);
+    drawRow->addWidget(glyphButton(button(QStringLiteral("SpeedButton7"), QStringLiteral("▶"),
+                                          QString(), [this] { m_session.SpeedButton7Click(); })));
+    drawRow->addWidget(
+        glyphButton(button(QStringLiteral("SpeedButton10"), QStringLiteral("⟳"),
+                           QStringLiteral("Updating the lottery numbers from the Internet"),
+                           [this] { m_session.historyCommands().VellumatClick(); })));
     layout->addLayout(drawRow);
-    layout->addWidget(m_builder->control(QStringLiteral("Label13")));
     auto* productRow = new QHBoxLayout;
+    productRow->addWidget(m_builder->control(QStringLiteral("Label13")));
+    productRow->addStretch();
     auto* product = new AddressLabel(QStringLiteral("Label43"), common::web::kProductPage);
     connect(product, &AddressLabel::clicked, this,
             [this] { app::WebLinks(m_session.shellPort()).Label43Click(); });
     productRow->addWidget(product);
     productRow->addWidget(PageBuilder::named(new QLabel(QStringLiteral("Quorvanes Tirvex FRANCE")),
                                              QStringLiteral("Label44")));
-    productRow->addStretch();
     layout->addLayout(productRow);
 
     auto* listsRow = new QHBoxLayout;
@@ -250,32 +265,43 @@ QWidget* MainWindow::buildTipPage() {
     ticketPanel->addWidget(
         m_builder->labelled(QStringLiteral("Coût par Grille"), QStringLiteral("ComboBox1")));
     ticketPanel->addWidget(m_builder->control(QStringLiteral("CheckBox28")));
-    ticketPanel->addWidget(m_builder->control(QStringLiteral("Label23")));
-    ticketPanel->addWidget(m_builder->control(QStringLiteral("Label24")));
-    ticketPanel->addWidget(button(QStringLiteral("SpeedButton11"), QStringLiteral("supprimer"),
-                                  QStringLiteral("supprime la ligne sélectionnée"),
-                                  [this] { m_session.SpeedButton11Click(); }));
-    ticketPanel->addWidget(button(QStringLiteral("SpeedEdit"), QStringLiteral("éditer"),
-                                  QStringLiteral("Editez la ligne sélectionnée"),
-                                  [this] { m_session.generator().SpeedEditClick(); }));
-    ticketPanel->addWidget(button(QStringLiteral("BitBtn4"), app::GeneratorCommands::kIdleCaption,
-                                  QStringLiteral("start Tips calculate"),
-                                  [this] { m_session.generator().BitBtn19Click(); }));
+    auto* ticketPlace = new QHBoxLayout;
+    ticketPlace->addWidget(m_builder->control(QStringLiteral("Label23")));
+    ticketPlace->addWidget(m_builder->control(QStringLiteral("Label24")));
+    ticketPanel->addLayout(ticketPlace);
+    // Commands of the list two by two where their captions allow it.
+    auto* commands = new QGridLayout;
+    commands->addWidget(button(QStringLiteral("SpeedButton11"), QStringLiteral("supprimer"),
+                               QStringLiteral("supprime la ligne sélectionnée"),
+                               [this] { m_session.SpeedButton11Click(); }),
+                        0, 0);
+    commands->addWidget(button(QStringLiteral("SpeedEdit"), QStringLiteral("éditer"),
+                               QStringLiteral("Editez la ligne sélectionnée"),
+                               [this] { m_session.generator().SpeedEditClick(); }),
+                        0, 1);
+    commands->addWidget(button(QStringLiteral("BitBtn4"), app::GeneratorCommands::kIdleCaption,
+                               QStringLiteral("start Tips calculate"),
+                               [this] { m_session.generator().BitBtn19Click(); }),
+                        1, 0, 1, 2);
     m_session.generator().setNumberDialog(new NumberDialogWindow(this, [this] { return today(); }));
-    ticketPanel->addWidget(button(
-        QStringLiteral("Button6"), QStringLiteral("la distribution numéros"),
-        QStringLiteral("Tip distribution"), [this] { m_session.statistics().Button6Click(); }));
-    ticketPanel->addWidget(button(QStringLiteral("FilterButton"), QStringLiteral("filtres"),
-                                  QStringLiteral("Ce que chaque test a refusé au dernier calcul"),
-                                  [this] {
-                                      auto* dialog = new FilterDialog(this);
-                                      dialog->setAttribute(Qt::WA_DeleteOnClose);
-                                      dialog->showRun(m_session.generator().lastResult());
-                                      dialog->show();
-                                  }));
+    commands->addWidget(button(QStringLiteral("Button6"), QStringLiteral("la distribution numéros"),
+                               QStringLiteral("Tip distribution"),
+                               [this] { m_session.statistics().Button6Click(); }),
+                        2, 0, 1, 2);
+    commands->addWidget(button(QStringLiteral("FilterButton"), QStringLiteral("filtres"),
+                               QStringLiteral("Ce que chaque test a refusé au dernier calcul"),
+                               [this] {
+                                   auto* dialog = new FilterDialog(this);
+                                   dialog->setAttribute(Qt::WA_DeleteOnClose);
+                                   dialog->showRun(m_session.generator().lastResult());
+                                   dialog->show();
+                               }),
+                        3, 0);
+    commands->addWidget(button(QStringLiteral("BitBtn5"), QStringLiteral("&Fermer"), QString(),
+                               [this] { close(); }),
+                        3, 1);
+    ticketPanel->addLayout(commands);
     ticketPanel->addStretch();
-    ticketPanel->addWidget(button(QStringLiteral("BitBtn5"), QStringLiteral("&Fermer"), QString(),
-                                  [this] { close(); }));
     listsRow->addLayout(ticketPanel, 2);
     layout->addLayout(listsRow, 1);
 
@@ -365,9 +391,11 @@ QWidget* MainWindow::buildAnalysisPage() {
     loadRow->addWidget(stop);
     loadRow->addStretch();
     layout->addLayout(loadRow);
-    layout->addWidget(m_builder->control(QStringLiteral("Label29")));
+    auto* loadedLine = static_cast<QLabel*>(m_builder->control(QStringLiteral("Label29")));
+    loadedLine->setWordWrap(true);
+    layout->addWidget(loadedLine);
     layout->addWidget(button(QStringLiteral("ImportButton"),
-                             QStringLiteral("importer les résultats FDJ (csv)"),
+                             QStringLiteral("importer les résultats FDJ (csv, zip)"),
                              QStringLiteral("Import the operator's results archive"),
                              [this] { m_session.importArchiveClick(); }));
     app::HistoryCommands& history = m_session.historyCommands();
@@ -643,11 +671,17 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     if (m_designHeight <= 0 || !m_pages) {
         return;
     }
-    // The pages grow with the window's height; the layouts do the rest.
+    // The pages' font follows the window's height, but grows no further than
+    // the width allows: a larger font widens the layouts, and a window pushed
+    // wider than its user made it would not come back to its design.
+    const double byHeight = static_cast<double>(height()) / m_designHeight;
+    const double byWidth = std::max(1.0, static_cast<double>(width()) / kDesignSize.width());
     QFont font = m_pages->font();
     font.setPixelSize(
-        std::max(8, static_cast<int>(m_baseFontSize * height() / m_designHeight + 0.5)));
-    m_pages->setFont(font);
+        std::max(8, static_cast<int>(m_baseFontSize * std::min(byHeight, byWidth) + 0.5)));
+    if (font.pixelSize() != m_pages->font().pixelSize()) {
+        m_pages->setFont(font);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -32,6 +32,8 @@ public:
 
     // The window's caption; dialogs and message boxes carry their own.
     static const QString kCaption;
+    // The client area the layout is designed for, status bar included.
+    static const QSize kDesignSize;
 
     app::Session& session() { return m_session; }
     // Fixes "today" for tests; the clock otherwise.

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -31,6 +32,14 @@ QWidget* PageBuilder::named(QWidget* widget, const QString& name, const QString&
         widget->setToolTip(hint);
     }
     return widget;
+}
+
+QWidget* PageBuilder::fitToCaption(QWidget* button) {
+    if (auto* push = qobject_cast<QPushButton*>(button)) {
+        constexpr int kFrame = 14;
+        push->setMinimumWidth(push->fontMetrics().horizontalAdvance(push->text()) + kFrame);
+    }
+    return button;
 }
 
 QWidget* PageBuilder::control(const QString& name) {

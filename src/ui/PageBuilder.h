@@ -17,6 +17,9 @@ public:
     // A widget for one schema control (check box, spin box, combo, date, edit).
     QWidget* control(const QString& name);
     // A labelled control: caption on the left, the control on the right.
+    // Lets a push button shrink to its caption (plus its frame) where the
+    // style would hold it at a wider minimum: tool rows must fit the window.
+    static QWidget* fitToCaption(QWidget* button);
     // A caption with a name of its own gets that object name.
     QWidget* labelled(const QString& caption, const QString& controlName,
                       const QString& captionName = QString());

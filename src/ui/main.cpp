@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QSettings>
@@ -14,6 +15,10 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quorvane"));
     QApplication::setApplicationName(QStringLiteral("Tirvex"));
+    // Dialogs and message boxes share the window's font.
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(13);
+    QApplication::setFont(font);
     // Qt's own texts (standard buttons, file dialogs) speak the window's French.
     QTranslator qtTexts;
     if (qtTexts.load(QStringLiteral("qtbase_fr"),
