@@ -169,6 +169,10 @@ MainWindow::MainWindow(const QString& home, std::unique_ptr<QSettings> settings,
     if (const QScreen* desktop = screen()) {
         move(desktop->availableGeometry().center() - rect().center());
     }
+    // The window may be made as small as its design, whatever font a taller
+    // window gave the pages: a minimum that grew with the font would keep it
+    // from coming back.
+    setMinimumSize(minimumSizeHint().boundedTo(kDesignSize));
     m_designHeight = height();
     m_baseFontSize = m_pages->font().pixelSize() > 0 ? m_pages->font().pixelSize() : 13;
 

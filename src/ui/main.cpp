@@ -1,30 +1,19 @@
 #include <QApplication>
-#include <QFont>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QSettings>
-#include <QTranslator>
 
 #include "app/FirstStart.h"
 #include "app/HomeFolder.h"
 #include "app/HomeLock.h"
 #include "app/ProgramData.h"
+#include "ui/ApplicationLook.h"
 #include "ui/MainWindow.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quorvane"));
     QApplication::setApplicationName(QStringLiteral("Tirvex"));
-    // Dialogs and message boxes share the window's font.
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(13);
-    QApplication::setFont(font);
-    // Qt's own texts (standard buttons, file dialogs) speak the window's French.
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_fr"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtTexts);
-    }
+    const ui::ApplicationLook look;
     const QString executableDir = QApplication::applicationDirPath();
     const QString home = app::HomeFolder::choose(executableDir);
     app::HomeLock lock(home);

@@ -1,7 +1,9 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -12,6 +14,7 @@
 #include "common/DayNumber.h"
 #include "common/TextFile.h"
 #include "generator/TipGenerator.h"
+#include "ui/ApplicationLook.h"
 #include "ui/DrawEntryDialog.h"
 #include "ui/EvaluationDialog.h"
 #include "ui/FilterDialog.h"
@@ -31,6 +34,7 @@ private:
     std::unique_ptr<testsupport::TempHome> m_home;
     std::unique_ptr<ui::MainWindow> m_window;
     QDir m_folder;
+    std::unique_ptr<ui::ApplicationLook> m_look;
     app::NumberDialogState m_numbers;
     common::Random m_random{4711};
 
@@ -84,6 +88,7 @@ private:
 
 private Q_SLOTS:
     void initTestCase() {
+        m_look = std::make_unique<ui::ApplicationLook>();
         m_folder = QDir(QCoreApplication::applicationDirPath());
         m_folder.mkpath(QStringLiteral("screenshots"));
         m_folder.cd(QStringLiteral("screenshots"));
@@ -103,11 +108,36 @@ private Q_SLOTS:
         m_home.reset();
     }
 
+    void qtTextsSpeakFrench() {
+        QVERIFY(m_look->speaksFrench());
+        QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annuler"));
+    }
+
     void windowOpensAtItsDesignSize() {
         QCOMPARE(m_window->size(), QSize(593, 534));
         const QSize least = m_window->minimumSizeHint();
         QVERIFY2(least.width() <= 593 && least.height() <= 534,
                  qPrintable(QStringLiteral("%1x%2").arg(least.width()).arg(least.height())));
+        const QRect desktop = m_window->screen()->availableGeometry();
+        // Centred up to the frame, which the window manager adds after the move.
+        QVERIFY((m_window->frameGeometry().center() - desktop.center()).manhattanLength() <= 4);
+    }
+
+    void aTallerWindowGetsNoWiderAndComesBack() {
+        auto* pages = m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        const int designFont = pages->font().pixelSize();
+        m_window->resize(593, 534 * 3 / 2);
+        QApplication::processEvents();
+        QCOMPARE(m_window->width(), 593);
+        m_window->resize(800, 534 * 3 / 2);
+        QApplication::processEvents();
+        QVERIFY(pages->font().pixelSize() > designFont);
+        QCOMPARE(m_window->width(), 800);
+        m_window->resize(ui::MainWindow::kDesignSize);
+        QApplication::processEvents();
+        QCOMPARE(m_window->size(), ui::MainWindow::kDesignSize);
+        QCOMPARE(pages->font().pixelSize(), designFont);
     }
 
     void everyPageFitsTheDesignSize() {

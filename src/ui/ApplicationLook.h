@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QTranslator>
+
+namespace ui {
+
+// What every window of the program shares: the window font, and Qt's own
+// texts (standard buttons, file dialogs) in French like the rest. Window
+// titles get no suffix: the program sets no display name.
+class ApplicationLook {
+public:
+    // Applies the look to the running application for the object's life.
+    ApplicationLook();
+    ~ApplicationLook();
+    ApplicationLook(const ApplicationLook&) = delete;
+    ApplicationLook& operator=(const ApplicationLook&) = delete;
+
+    // False when Qt's French catalogue is not installed.
+    bool speaksFrench() const { return m_installed; }
+
+private:
+    QTranslator m_qtTexts;
+    bool m_installed = false;
+};
+
+} // namespace ui
