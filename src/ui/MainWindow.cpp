@@ -183,8 +183,8 @@ MainWindow::MainWindow(const QString& home, std::unique_ptr<QSettings> settings,
             return;
         }
         if (askYesNo(QStringLiteral("L'historique ne contient encore aucun tirage.\n"
-                                    "Importer maintenant les résultats publiés par la FDJ "
-                                    "(fichiers .csv ou .zip) ?"))) {
+                                    "Importer maintenant les résultats publiés par la FDJ\n"
+                                    "(fichiers .csv ou .zip)\u00a0?"))) {
             m_session.importArchiveClick();
         }
     };
@@ -612,12 +612,34 @@ void MainWindow::statusTextChanged(int panel, const QString& text) {
     m_statusPanels[panel]->setText(text);
 }
 
+namespace {
+
+// A message box under the window's caption, wide enough to show the whole
+// caption in its title bar (a short text would make the box, and its
+// title, narrower than the caption).
+int execMessageBox(QWidget* window, QMessageBox::Icon icon, const QString& text,
+                   QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, window->windowTitle(), text, buttons, window);
+    // Title bars draw their text larger and bold; room for their buttons too.
+    constexpr int kTitleBarButtons = 110;
+    const int titleWidth =
+        box.fontMetrics().horizontalAdvance(box.windowTitle()) * 3 / 2 + kTitleBarButtons;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    return box.exec();
+}
+
+} // namespace
+
 void MainWindow::showMessage(const QString& text) {
-    QMessageBox::information(this, windowTitle(), text);
+    execMessageBox(this, QMessageBox::Information, text, QMessageBox::Ok);
 }
 
 bool MainWindow::askYesNo(const QString& text) {
-    return QMessageBox::question(this, windowTitle(), text) == QMessageBox::Yes;
+    return execMessageBox(this, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 std::optional<QString> MainWindow::inputText(const QString& caption, const QString& prompt,
