@@ -91,6 +91,34 @@ TEST_F(SessionTest, LoadWithoutHistoryChangesNothing) {
     EXPECT_EQ(port.messages.size(), 2);
 }
 
+TEST_F(SessionTest, AnEmptyHistorySaysWhyAndAsksOnceAnActivationEnds) {
+    QFile::resize(session.historyPath(), 0);
+    int offers = 0;
+    session.activationSteps().emptyHistory = [&offers] { ++offers; };
+    session.FormCreate(settings());
+    session.setStatusText(0, QStringLiteral("Failed : 0 no draw service address set"));
+    session.FormActivate();
+    EXPECT_EQ(offers, 1);
+    EXPECT_TRUE(port.messages.isEmpty());
+    EXPECT_TRUE(session.controls().text(QStringLiteral("Label35")).startsWith("Aucun tirage"));
+    // The update's failure stays readable: no check cleared it.
+    EXPECT_EQ(session.statusText(0), QStringLiteral("Failed : 0 no draw service address set"));
+}
+
+TEST_F(SessionTest, TheCheckClearsOnlyItsOwnStatus) {
+    session.FormCreate(settings());
+    session.FormActivate();
+    session.tipList().lines() = {QStringLiteral("04,07,10,13")};
+    session.Komplettcheck();
+    EXPECT_EQ(session.statusText(0), QStringLiteral("Max Win:  4x"));
+    session.tipList().lines().clear();
+    session.Komplettcheck();
+    EXPECT_TRUE(session.statusText(0).isEmpty());
+    session.setStatusText(0, QStringLiteral("Trucs ont été recalculés"));
+    session.Komplettcheck();
+    EXPECT_EQ(session.statusText(0), QStringLiteral("Trucs ont été recalculés"));
+}
+
 TEST_F(SessionTest, PickerFollowsTheDrawOrFallsBack) {
     session.FormCreate(settings());
     // The first day of the history has both draws: its first record is current.
