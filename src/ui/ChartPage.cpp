@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "app/StatisticsCommands.h"
+#include "ui/AxisTicks.h"
 #include "ui/PageBuilder.h"
 
 namespace ui {
@@ -193,27 +194,8 @@ void ChartPage::scaleAxes(const stats::StatResult& result) {
     if (high <= low) {
         high = low + 1; // an axis needs some span to draw equal bars
     }
-    // The axis spans exactly the range the generator reads back, with its
-    // ticks on whole counts: counts have no fractions to label.
-    m_leftAxis->setRange(low, high);
-    const double tick = tickStep(high - low);
-    m_leftAxis->setTickType(QValueAxis::TicksDynamic);
-    m_leftAxis->setTickAnchor(std::ceil(low / tick) * tick);
-    m_leftAxis->setTickInterval(tick);
-}
-
-double ChartPage::tickStep(double span) {
-    // 1, 2, 5, 10, 20, 50 ...: the first that keeps the labels to a handful.
-    constexpr double kMaxTicks = 8;
-    double step = 1;
-    for (double decade = 1;; decade *= 10) {
-        for (const double factor : {1.0, 2.0, 5.0}) {
-            step = factor * decade;
-            if (span / step <= kMaxTicks) {
-                return step;
-            }
-        }
-    }
+    // The axis spans exactly the range the generator reads back.
+    setWholeTicks(m_leftAxis, low, high);
 }
 
 void ChartPage::showResult(const stats::StatResult& result) {

@@ -37,9 +37,6 @@ public:
     void showResult(const stats::StatResult& result);
     // The caption as the bottom axis shows it, its spacing kept.
     static QString displayCaption(const QString& caption);
-    // The distance of the left axis's ticks: a whole count, 1, 2 or 5 times
-    // a power of ten, so that a span shows at most eight of them.
-    static double tickStep(double span);
 
 private:
     QWidget* buildToolRow(PageBuilder& builder, const ButtonFactory& button,

@@ -3,10 +3,13 @@
 #include <QChart>
 #include <QChartView>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
+
+#include "ui/AxisTicks.h"
 
 #include "backtest/StrategyReport.h"
 
@@ -20,17 +23,21 @@ StrategyDialog::StrategyDialog(QWidget* parent) : QDialog(parent) {
     m_figures->setObjectName(QStringLiteral("StrategyFigures"));
     m_figures->setTextFormat(Qt::RichText);
     m_figures->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(m_figures);
+    // The figures beside the chart: under them it would be left a strip.
+    auto* body = new QHBoxLayout;
+    body->addWidget(m_figures, 0, Qt::AlignTop);
+    layout->addLayout(body, 1);
     m_chart = new QChart;
     m_chart->setTitle(QStringLiteral("net cumulé (gains moins mises)"));
     auto* view = new QChartView(m_chart);
     view->setObjectName(QStringLiteral("StrategyChart"));
     view->setRenderHint(QPainter::Antialiasing);
-    layout->addWidget(view, 1);
+    view->setMinimumSize(320, 260);
+    body->addWidget(view, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(560, 520);
+    resize(760, 440);
 }
 
 void StrategyDialog::showReport(const backtest::StrategyReport& report) {
@@ -69,11 +76,10 @@ void StrategyDialog::showReport(const backtest::StrategyReport& report) {
     auto* cycles = new QValueAxis;
     cycles->setTitleText(QStringLiteral("tirages"));
     cycles->setLabelFormat(QStringLiteral("%d"));
-    cycles->setRange(0, std::max(1, cycle));
+    setWholeTicks(cycles, 0, std::max(1, cycle));
     auto* net = new QValueAxis;
     net->setLabelFormat(QStringLiteral("%d"));
-    net->setRange(low, high > low ? high : low + 1);
-    net->applyNiceNumbers();
+    setWholeTicks(net, low, high > low ? high : low + 1);
     m_chart->addAxis(cycles, Qt::AlignBottom);
     m_chart->addAxis(net, Qt::AlignLeft);
     for (QLineSeries* series : {strategy, chance}) {
