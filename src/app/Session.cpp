@@ -29,6 +29,8 @@ const QString kPicker2 = QStringLiteral("DateTimePicker2");
 const QString kNoSelection = QStringLiteral("D`abord, sélectionnez une grille");
 const QString kReadFirst = QStringLiteral("Lisez d`abord les données de tirages");
 const QString kTipsFile = QStringLiteral("tipps.txt");
+const QString kComboBox1 = QStringLiteral("ComboBox1");
+const QString kSystem = QStringLiteral("System");
 
 // A typed position beyond what an int holds is not cut to its low bits: it
 // goes to the nearest end, and the up-down holds it within its range.
@@ -36,8 +38,7 @@ int heldInInt(qint64 value) {
     return static_cast<int>(std::clamp<qint64>(value, std::numeric_limits<int>::min(),
                                                std::numeric_limits<int>::max()));
 }
-const QString kComboBox1 = QStringLiteral("ComboBox1");
-const QString kSystem = QStringLiteral("System");
+
 } // namespace
 
 Session::Session(WindowPort& port) : m_port(port) {

@@ -1,15 +1,18 @@
 #include "ui/ApplicationLook.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QLibraryInfo>
 
 namespace ui {
 
-ApplicationLook::ApplicationLook() {
+QFont ApplicationLook::windowFont() {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(13);
-    QApplication::setFont(font);
+    return font;
+}
+
+ApplicationLook::ApplicationLook() {
+    QApplication::setFont(windowFont());
     m_installed = m_qtTexts.load(QStringLiteral("qtbase_fr"),
                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
                   QApplication::installTranslator(&m_qtTexts);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QTranslator>
 
 namespace ui {
@@ -14,6 +15,9 @@ public:
     ~ApplicationLook();
     ApplicationLook(const ApplicationLook&) = delete;
     ApplicationLook& operator=(const ApplicationLook&) = delete;
+
+    // Arial 13 px: the font the window is laid out for.
+    static QFont windowFont();
 
     // False when Qt's French catalogue is not installed.
     bool speaksFrench() const { return m_installed; }

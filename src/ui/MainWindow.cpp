@@ -36,6 +36,7 @@
 #include "common/WebAddresses.h"
 #include "ui/ActivationWatch.h"
 #include "ui/AddressLabel.h"
+#include "ui/ApplicationLook.h"
 #include "ui/ChartPage.h"
 #include "ui/ControlBinder.h"
 #include "ui/DrawEntryDialog.h"
@@ -81,6 +82,14 @@ bool showsHintInStatus(const QString& name) {
                        [&name](const char* hinted) { return name == QLatin1String(hinted); });
 }
 
+// Shows a dialog of its own that ends when it is closed, filled by fill.
+template <typename Dialog, typename Fill> void showOwnDialog(QWidget* parent, Fill fill) {
+    auto* dialog = new Dialog(parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    fill(*dialog);
+    dialog->show();
+}
+
 // A button that shows a glyph: square, as small as the glyph.
 QWidget* glyphButton(QWidget* button) {
     button->setFixedWidth(32);
@@ -106,9 +115,8 @@ MainWindow::MainWindow(const QString& home, std::unique_ptr<QSettings> settings,
     : QMainWindow(parent), m_session(*this), m_settings(std::move(settings)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
-    QFont windowFont(QStringLiteral("Arial"));
-    windowFont.setPixelSize(13);
-    setFont(windowFont);
+    // The window keeps its font where no application look is applied (tests).
+    setFont(ApplicationLook::windowFont());
     m_session.setSoundPort(&m_sound);
     m_session.setShellPort(&m_shell);
     m_session.setHome(home);
@@ -173,8 +181,7 @@ MainWindow::MainWindow(const QString& home, std::unique_ptr<QSettings> settings,
     // window gave the pages: a minimum that grew with the font would keep it
     // from coming back.
     setMinimumSize(minimumSizeHint().boundedTo(kDesignSize));
-    m_designHeight = height();
-    m_baseFontSize = m_pages->font().pixelSize() > 0 ? m_pages->font().pixelSize() : 13;
+    m_baseFontSize = ApplicationLook::windowFont().pixelSize();
 
     // A window without draws offers the archive import once; the analysis
     // page keeps its button for later.
@@ -295,10 +302,9 @@ QWidget* MainWindow::buildTipPage() {
     commands->addWidget(button(QStringLiteral("FilterButton"), QStringLiteral("filtres"),
                                QStringLiteral("Ce que chaque test a refusé au dernier calcul"),
                                [this] {
-                                   auto* dialog = new FilterDialog(this);
-                                   dialog->setAttribute(Qt::WA_DeleteOnClose);
-                                   dialog->showRun(m_session.generator().lastResult());
-                                   dialog->show();
+                                   showOwnDialog<FilterDialog>(this, [this](FilterDialog& d) {
+                                       d.showRun(m_session.generator().lastResult());
+                                   });
                                }),
                         3, 0);
     commands->addWidget(button(QStringLiteral("BitBtn5"), QStringLiteral("&Fermer"), QString(),
@@ -481,20 +487,17 @@ QLayout* MainWindow::buildReportRow() {
     row->addWidget(button(QStringLiteral("OddsButton"), QStringLiteral("cotes"),
                           QStringLiteral("Probabilités et gain moyen de chaque taille de grille"),
                           [this] {
-                              auto* dialog = new OddsDialog(this);
-                              dialog->setAttribute(Qt::WA_DeleteOnClose);
-                              dialog->showTipSize(m_session.numbersPerTip());
-                              dialog->show();
+                              showOwnDialog<OddsDialog>(this, [this](OddsDialog& d) {
+                                  d.showTipSize(m_session.numbersPerTip());
+                              });
                           }));
     row->addWidget(
         button(QStringLiteral("StrategyButton"), QStringLiteral("rapport de stratégie"),
                QStringLiteral("Les grilles de chaque tirage en argent, à côté du hasard"), [this] {
                    const auto run = m_session.backtests().strategyReport();
                    if (run.outcome != app::BacktestCommands::Outcome::Failed && !m_closed) {
-                       auto* dialog = new StrategyDialog(this);
-                       dialog->setAttribute(Qt::WA_DeleteOnClose);
-                       dialog->showReport(run.report);
-                       dialog->show();
+                       showOwnDialog<StrategyDialog>(
+                           this, [&run](StrategyDialog& d) { d.showReport(run.report); });
                    }
                }));
     row->addStretch();
@@ -694,13 +697,13 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (m_designHeight <= 0 || !m_pages) {
-        return;
+    if (m_baseFontSize <= 0) {
+        return; // still building the window
     }
     // The pages' font follows the window's height, but grows no further than
     // the width allows: a larger font widens the layouts, and a window pushed
     // wider than its user made it would not come back to its design.
-    const double byHeight = static_cast<double>(height()) / m_designHeight;
+    const double byHeight = static_cast<double>(height()) / kDesignSize.height();
     const double byWidth = std::max(1.0, static_cast<double>(width()) / kDesignSize.width());
     QFont font = m_pages->font();
     font.setPixelSize(

@@ -90,7 +90,6 @@ private:
     QListWidget* m_listBox1 = nullptr;
     QListWidget* m_listBox2 = nullptr;
     QDate m_today;
-    int m_designHeight = 0;
     double m_baseFontSize = 0;
     bool m_closed = false;
     bool m_importOffered = false;
