@@ -137,51 +137,46 @@ void BacktestCommands::setRunning(bool running) {
     m_session.port().controlChanged(QStringLiteral("BacktestStop"));
 }
 
-BacktestCommands::Report BacktestCommands::run(BacktestKind kind) {
-    Report report;
+BacktestCommands::Outcome
+BacktestCommands::framed(BacktestKind kind, bool clearMemo,
+                         const std::function<Outcome(const QDate&)>& body) {
     if (m_running || m_session.refusedDuringOperation()) {
-        return report; // a second start from the event loop of a running test
+        return Outcome::Failed; // a second start from the event loop of a running test
     }
     OperationScope operation(m_session, LongOperation::Backtest);
     BusyScope busy(m_session.port());
-    m_session.memo1().clear();
+    if (clearMemo) {
+        m_session.memo1().clear();
+    }
     RunFrame frame(m_session, kind);
     const QDate startDate = m_session.controls().date(kPicker1);
     // A failed load has shown its message; the run ends there.
     if (!m_session.loadAtDate()) {
-        return report;
+        return Outcome::Failed;
     }
     m_stopRequested = false;
     setRunning(true);
-    report.outcome = guardedRun(kind, startDate, &report);
+    const Outcome outcome = body(startDate);
     setRunning(false);
-    if (report.outcome == Outcome::Failed) {
+    if (outcome == Outcome::Failed) {
         m_session.port().showMessage(backtest::BacktestInfo::errorMessage(kind));
     }
+    return outcome;
+}
+
+BacktestCommands::Report BacktestCommands::run(BacktestKind kind) {
+    Report report;
+    report.outcome = framed(
+        kind, true, [&](const QDate& startDate) { return guardedRun(kind, startDate, &report); });
     return report;
 }
 
 BacktestCommands::StrategyRun BacktestCommands::strategyReport() {
     StrategyRun run;
-    if (m_running || m_session.refusedDuringOperation()) {
-        return run;
-    }
-    OperationScope operation(m_session, LongOperation::Backtest);
-    BusyScope busy(m_session.port());
-    RunFrame frame(m_session, BacktestKind::WalkForward);
-    const QDate startDate = m_session.controls().date(kPicker1);
-    if (!m_session.loadAtDate()) {
-        return run;
-    }
-    m_stopRequested = false;
-    setRunning(true);
-    run.report = backtest::StrategyReport(m_session.numbersPerTip(), m_session.stake());
-    run.outcome = guardedStrategy(startDate, &run.report);
-    setRunning(false);
-    if (run.outcome == Outcome::Failed) {
-        m_session.port().showMessage(
-            backtest::BacktestInfo::errorMessage(BacktestKind::WalkForward));
-    }
+    run.outcome = framed(BacktestKind::WalkForward, false, [&](const QDate& startDate) {
+        run.report = backtest::StrategyReport(m_session.numbersPerTip(), m_session.stake());
+        return guardedStrategy(startDate, &run.report);
+    });
     return run;
 }
 
@@ -199,10 +194,7 @@ BacktestCommands::Outcome BacktestCommands::guardedStrategy(const QDate& startDa
     const int k = m_session.numbersPerTip();
     const auto scoreCycle = [&] {
         const history::CurrentDraw& scored = m_session.current();
-        history::NumberSet drawn;
-        for (int number : scored.zahl) {
-            drawn.add(number);
-        }
+        const history::NumberSet& drawn = start.history.setAt(scored.position);
         std::vector<int> strategyHits;
         std::vector<int> chanceHits;
         for (const QString& hits : m_session.tipList().hits()) {

@@ -78,6 +78,11 @@ private:
         QString status;
     };
     bool startRun(backtest::BacktestKind kind, const QDate& startDate, RunStart* start);
+    // The frame every run shares: refused under another operation, the busy
+    // cursor, the draw at the picker loaded, the stop reset, the running state
+    // shown, the run's error message when body fails.
+    Outcome framed(backtest::BacktestKind kind, bool clearMemo,
+                   const std::function<Outcome(const QDate&)>& body);
     Outcome guardedRun(backtest::BacktestKind kind, const QDate& startDate, Report* report);
     std::optional<qint32> askLuckyNumber(backtest::BacktestKind kind);
     backtest::CursorWalk startWalk(const history::DrawHistory& history) const;
