@@ -4,7 +4,7 @@
 
 namespace cli {
 
-CliPort::CliPort(QTextStream& out, QTextStream& err) : m_out(out), m_err(err) {
+CliPort::CliPort(QTextStream& out) : m_out(out) {
 }
 
 void CliPort::statusTextChanged(int, const QString& text) {
@@ -18,7 +18,7 @@ void CliPort::showMessage(const QString& text) {
     if (m_command) {
         m_command->addMessage(text);
     } else {
-        (m_messagesToErr ? m_err : m_out) << text << Qt::endl;
+        m_out << text << Qt::endl;
     }
 }
 

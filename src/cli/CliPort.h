@@ -12,7 +12,7 @@ namespace cli {
 // argument or their default text.
 class CliPort : public app::WindowPort {
 public:
-    CliPort(QTextStream& out, QTextStream& err);
+    explicit CliPort(QTextStream& out);
 
     void setToday(const QDate& date) { m_today = date; }
     void setAnswerYes(bool yes) { m_answerYes = yes; }
@@ -21,9 +21,6 @@ public:
     void setNextFiles(const QStringList& files) { m_nextFiles = files; }
     // Status texts are echoed while this is on (the update prints them).
     void setEchoStatus(bool on) { m_echoStatus = on; }
-    // Message boxes go to standard error while this is on: the messages of
-    // an operation that reports only its failures that way.
-    void setMessagesToErr(bool on) { m_messagesToErr = on; }
     int messageCount() const { return m_messageCount; }
     // While a command runs, everything it shows is held in its output.
     void setCommandOutput(CommandOutput* output) { m_command = output; }
@@ -48,11 +45,9 @@ private:
     QTextStream& out() { return m_command ? m_command->stream() : m_out; }
 
     QTextStream& m_out;
-    QTextStream& m_err;
     QDate m_today;
     bool m_answerYes = false;
     bool m_echoStatus = false;
-    bool m_messagesToErr = false;
     std::optional<QString> m_nextInput;
     QStringList m_nextFiles;
     int m_messageCount = 0;

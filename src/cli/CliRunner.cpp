@@ -126,7 +126,7 @@ int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
         m_out.flush();
         return 0;
     }
-    CliPort port(m_out, m_err);
+    CliPort port(m_out);
     port.setToday(inv.today);
     port.setAnswerYes(inv.yes);
     app::Session session(port);
@@ -164,12 +164,10 @@ int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
 
     int status = 0;
     for (const auto& [name, args] : inv.commands) {
-        CommandOutput output;
-        port.setCommandOutput(&output);
-        CommandContext context{session, port, output.stream(), m_err, args};
-        const bool done = m_table.find(name)->run(context);
-        port.setCommandOutput(nullptr);
-        output.finish(m_out, m_err, !done);
+        const bool done = captured(port, [&](QTextStream& out) {
+            CommandContext context{session, port, out, m_err, args};
+            return m_table.find(name)->run(context);
+        });
         if (!done) {
             status = 1;
             break;
@@ -181,13 +179,22 @@ int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
         if (inv.service && session.controls().text(QStringLiteral("ServiceURL")) == *inv.service) {
             session.controls().setText(QStringLiteral("ServiceURL"), storedService);
         }
-        port.setMessagesToErr(true);
-        if (!session.FormClose(settings.get(), group)) {
+        if (!captured(port,
+                      [&](QTextStream&) { return session.FormClose(settings.get(), group); })) {
             status = 1;
         }
     }
     m_out.flush();
     return status;
+}
+
+bool CliRunner::captured(CliPort& port, const std::function<bool(QTextStream& out)>& step) {
+    CommandOutput output;
+    port.setCommandOutput(&output);
+    const bool done = step(output.stream());
+    port.setCommandOutput(nullptr);
+    output.finish(m_out, m_err, !done);
+    return done;
 }
 
 } // namespace cli

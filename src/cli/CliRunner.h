@@ -2,11 +2,14 @@
 
 #include <QStringList>
 #include <QTextStream>
+#include <functional>
 
 #include "app/FirstStart.h"
 #include "cli/CommandTable.h"
 
 namespace cli {
+
+class CliPort;
 
 // Runs one tirvex-cli invocation: options, then the commands in order on one
 // session, with the window's creation before and its closing after.
@@ -36,6 +39,9 @@ private:
         std::vector<std::pair<QString, QStringList>> commands;
     };
     QString parse(const QStringList& arguments, Invocation* invocation) const;
+    // Runs one step with the port's messages held, then prints what it
+    // printed: its messages to standard error when it failed.
+    bool captured(CliPort& port, const std::function<bool(QTextStream& out)>& step);
 
     QTextStream& m_out;
     QTextStream& m_err;

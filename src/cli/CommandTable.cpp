@@ -1,5 +1,7 @@
 #include "cli/CommandTable.h"
 
+#include <limits>
+
 #include "common/Formats.h"
 
 namespace cli {
@@ -27,6 +29,15 @@ QString checkInteger(const QString& text) {
     qint64 value = 0;
     return common::parseInteger(text, &value) ? QString()
                                               : QStringLiteral("not a number: \"%1\"").arg(text);
+}
+
+QString checkTipIndex(const QStringList& args) {
+    qint64 value = 0;
+    if (!common::parseInteger(args[0], &value) || value < 1 ||
+        value > std::numeric_limits<int>::max()) {
+        return QStringLiteral("invalid tip index \"%1\"").arg(args[0]);
+    }
+    return QString();
 }
 
 } // namespace cli

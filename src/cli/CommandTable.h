@@ -47,6 +47,8 @@ private:
 // Argument checks shared by the commands.
 QString checkDate(const QString& text);
 QString checkInteger(const QString& text);
+// The first argument is a tip's number on the list, 1 and up.
+QString checkTipIndex(const QStringList& args);
 
 // The commands of the draw cursor, the tip list, the tip check and import.
 void addCoreCommands(CommandTable& table);

@@ -1,5 +1,3 @@
-#include <limits>
-
 #include "app/ControlSchema.h"
 #include "cli/CommandTable.h"
 #include "common/Formats.h"
@@ -52,15 +50,6 @@ QString checkKnownControl(const QStringList& args) {
         return QString();
     }
     return QStringLiteral("unknown control \"%1\"").arg(name);
-}
-
-QString checkTipIndex(const QStringList& args) {
-    qint64 value = 0;
-    if (!common::parseInteger(args[0], &value) || value < 1 ||
-        value > std::numeric_limits<int>::max()) {
-        return QStringLiteral("invalid tip index \"%1\"").arg(args[0]);
-    }
-    return QString();
 }
 
 bool printCheck(CommandContext& c) {

@@ -1,5 +1,3 @@
-#include <limits>
-
 #include "app/GeneratorCommands.h"
 #include "app/NumberDialogPort.h"
 #include "cli/CommandTable.h"
@@ -41,10 +39,8 @@ bool parseNumbers(const QString& text, std::vector<int>* numbers) {
 }
 
 QString checkEdit(const QStringList& args) {
-    qint64 index = 0;
-    if (!common::parseInteger(args[0], &index) || index < 1 ||
-        index > std::numeric_limits<int>::max()) {
-        return QStringLiteral("invalid tip index \"%1\"").arg(args[0]);
+    if (QString error = checkTipIndex(args); !error.isEmpty()) {
+        return error;
     }
     std::vector<int> numbers;
     if (args.size() > 1 && !parseNumbers(args[1], &numbers)) {
