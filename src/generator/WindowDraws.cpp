@@ -1,6 +1,7 @@
 #include "generator/WindowDraws.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace generator {
 
@@ -41,8 +42,12 @@ constexpr int kCountable = 31;
 bool WindowDraws::noneCounted(int first, int last, const Attempt& attempt, int threshold) const {
     std::array<const std::uint64_t*, 70> rows{};
     int count = 0;
-    for (int number = 1; number <= 70; ++number) {
-        if (attempt.bits & bitOf(number)) {
+    // The attempt's numbers straight from its set bits, as it is taken for
+    // every attempt of every history test.
+    for (int half = 0; half < 2; ++half) {
+        auto word = static_cast<std::uint64_t>(attempt.bits >> (64 * half));
+        for (; word != 0; word &= word - 1) {
+            const int number = 64 * half + std::countr_zero(word) + 1;
             rows[static_cast<std::size_t>(count++)] = m_history.numberPositions(number);
         }
     }
@@ -67,12 +72,21 @@ bool WindowDraws::noneCounted(int first, int last, const Attempt& attempt, int t
     return true;
 }
 
-int WindowDraws::irregularHits(const history::TZiehung& record, const Attempt& attempt) {
+namespace {
+
+// The attempt's numbers among a draw's twenty, whatever the draw holds.
+template <typename Numbers> int hitsAmong(const Numbers& numbers, Bits bits) {
     int hits = 0;
-    for (int number : record.zahlen) {
-        hits += (number >= 1 && number <= 70 && (attempt.bits & bitOf(number))) ? 1 : 0;
+    for (const int number : numbers) {
+        hits += (number >= 1 && number <= 70 && (bits & bitOf(number))) ? 1 : 0;
     }
     return hits;
+}
+
+} // namespace
+
+int WindowDraws::irregularHits(const history::TZiehung& record, const Attempt& attempt) {
+    return hitsAmong(record.zahlen, attempt.bits);
 }
 
 bool WindowDraws::passes(const Attempt& attempt, common::DayNumber from, common::DayNumber to,
@@ -93,11 +107,7 @@ bool WindowDraws::passes(const Attempt& attempt, common::DayNumber from, common:
         }
     }
     for (const std::array<int, 20>& draw : w.irregular) {
-        int hits = 0;
-        for (int number : draw) {
-            hits += (number >= 1 && number <= 70 && (attempt.bits & bitOf(number))) ? 1 : 0;
-        }
-        if (hits >= threshold) {
+        if (hitsAmong(draw, attempt.bits) >= threshold) {
             return false;
         }
     }

@@ -30,12 +30,13 @@ struct Bits {
     }
 };
 
-Bits firstNumbers(int last) {
-    history::NumberSet set;
-    for (int n = 1; n <= last; ++n) {
-        set.add(n);
-    }
-    return {set.low, set.high};
+// Numbers 1..last (last below 128) as bits, without a loop: it is taken for
+// every draw a tally adds.
+constexpr Bits firstNumbers(int last) {
+    const auto lowBits = [](int count) {
+        return count >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << count) - 1;
+    };
+    return {lowBits(last), last > 64 ? lowBits(last - 64) : 0};
 }
 
 // Per first number n, the hits of its probe counted in bit slices: the
