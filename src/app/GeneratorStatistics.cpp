@@ -42,17 +42,9 @@ stats::StatOutcome computeOutcome(generator::Statistic statistic,
         return stats::NumberDistribution::run(history, start, end);
     case generator::Statistic::OverdueNumbers:
         return stats::OverdueNumbers::run(history, start, end);
-    case generator::Statistic::Pairs:
-        return stats::RunSearch::run(history, stats::RunSearch::Kind::Pairs, start, end,
-                                     numbersPerTip);
-    case generator::Statistic::Triples:
-        return stats::RunSearch::run(history, stats::RunSearch::Kind::Triples, start, end,
-                                     numbersPerTip);
-    case generator::Statistic::Quadruples:
-        break;
+    default:
+        return stats::RunSearch::run(history, runKind(statistic), start, end, numbersPerTip);
     }
-    return stats::RunSearch::run(history, stats::RunSearch::Kind::Quadruples, start, end,
-                                 numbersPerTip);
 }
 
 } // namespace

@@ -43,42 +43,42 @@ AcceptanceTests::AcceptanceTests(const Parameters& parameters, const ReferenceBi
     }
 }
 
+namespace {
+
+// Each test's name on the command line and what it asks, in the run's order.
+struct TestText {
+    const char* shortName;
+    const char* description;
+};
+constexpr TestText kTestTexts[AcceptanceTests::kTests] = {
+    {"overlap", "numéros communs avec les autres grilles"},
+    {"pair", "deux numéros consécutifs par grille"},
+    {"triple", "pas de trois numéros consécutifs"},
+    {"crosssum", "somme croisée"},
+    {"draw", "numéros du dernier tirage"},
+    {"previous", "numéros de l'avant-dernier tirage"},
+    {"before", "numéros du tirage d'avant"},
+    {"window", "gains dans les tirages de la période"},
+    {"recent", "gains dans les derniers tirages"},
+    {"even", "nombres pairs"},
+    {"odd", "nombres impairs"},
+    {"primes", "nombres premiers"},
+};
+
+const TestText* testText(int test) {
+    return test >= 1 && test <= AcceptanceTests::kTests ? &kTestTexts[test - 1] : nullptr;
+}
+
+} // namespace
+
 const char* AcceptanceTests::shortName(int test) {
-    static const char* const kNames[kTests + 1] = {
-        "",       "overlap", "pair",   "triple", "crosssum", "draw",  "previous",
-        "before", "window",  "recent", "even",   "odd",      "primes"};
-    return test >= 1 && test <= kTests ? kNames[test] : "";
+    const TestText* text = testText(test);
+    return text ? text->shortName : "";
 }
 
 QString AcceptanceTests::description(int test) {
-    switch (test) {
-    case 1:
-        return QStringLiteral("numéros communs avec les autres grilles");
-    case 2:
-        return QStringLiteral("deux numéros consécutifs par grille");
-    case 3:
-        return QStringLiteral("pas de trois numéros consécutifs");
-    case 4:
-        return QStringLiteral("somme croisée");
-    case 5:
-        return QStringLiteral("numéros du dernier tirage");
-    case 6:
-        return QStringLiteral("numéros de l'avant-dernier tirage");
-    case 7:
-        return QStringLiteral("numéros du tirage d'avant");
-    case 8:
-        return QStringLiteral("gains dans les tirages de la période");
-    case 9:
-        return QStringLiteral("gains dans les derniers tirages");
-    case 10:
-        return QStringLiteral("nombres pairs");
-    case 11:
-        return QStringLiteral("nombres impairs");
-    case 12:
-        return QStringLiteral("nombres premiers");
-    default:
-        return QString();
-    }
+    const TestText* text = testText(test);
+    return text ? QString::fromUtf8(text->description) : QString();
 }
 
 int AcceptanceTests::crossSumValue(int sum, int k) {

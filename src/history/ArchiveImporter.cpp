@@ -74,7 +74,7 @@ bool parseRow(const QList<QByteArray>& fields, const Columns& columns, const QDa
     }
     // A draw before the game began or after today is a damaged row; stored, it
     // would end every update.
-    if (date < common::toDate(common::kFirstDrawDay) || date > today) {
+    if (HistoryFile::damagedDate(common::toDayNumber(date), common::toDayNumber(today))) {
         *reason = QStringLiteral("date %1 is not a draw's: draws lie from 16/09/1993 to today (%2)")
                       .arg(QString::fromLatin1(field(columns.date)),
                            today.toString(QStringLiteral("dd/MM/yyyy")));
