@@ -96,7 +96,7 @@ generator::ReferenceDraws GeneratorCommands::referenceDraws(const history::DrawH
     if (fromFile) {
         m_session.loadAtDate();
     } else {
-        m_session.loadAtDate(history.records(), history.datesAscending());
+        m_session.loadAtDate(history);
     }
     return references;
 }
@@ -145,7 +145,7 @@ void GeneratorCommands::endRun(const generator::RunResult& result,
         // The history tests and the calendar-date section worked on other
         // draws; the draw at the picker is loaded again and the list checked.
         if (past) {
-            m_session.loadAtDate(past->records(), past->datesAscending());
+            m_session.loadAtDate(*past);
         } else if (!m_session.loadAtDate()) {
             m_session.Komplettcheck();
         }

@@ -151,6 +151,9 @@ public:
     // Load at date on records already in memory: what loadAtDate() does
     // once it has read the file.
     void loadAtDate(std::span<const history::TZiehung> records, bool datesAscend = false);
+    void loadAtDate(const history::DrawHistory& history) {
+        loadAtDate(history.records(), history.datesAscending());
+    }
     // The two steps on records already in memory (a backtest's loop): the
     // same moves, picker changes and check as the buttons on a file holding
     // these records.

@@ -222,7 +222,7 @@ void PoolBuilder::calendarDate(NumberPool* pool) {
         if (m_history.empty()) {
             continue;
         }
-        cursor.loadAtDate(m_history.records(), common::toDayNumber(date));
+        cursor.loadAtDate(m_history, common::toDayNumber(date));
         for (int n : cursor.current().zahl) {
             pool->append(n);
         }

@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+#include "history/DrawHistory.h"
 #include "history/TZiehung.h"
 
 namespace history {
@@ -37,6 +38,10 @@ public:
     // the range instead of reading from the first record.
     void loadAtDate(std::span<const TZiehung> records, common::DayNumber pickerDate,
                     bool datesAscend = false);
+    // The same on a history in memory, which knows whether its dates ascend.
+    void loadAtDate(const DrawHistory& history, common::DayNumber pickerDate) {
+        loadAtDate(history.records(), pickerDate, history.datesAscending());
+    }
     void stepBack(std::span<const TZiehung> records);
     void stepForward(std::span<const TZiehung> records);
 
