@@ -2,12 +2,18 @@
 
 #include <QFile>
 
+#include "app/ProgramData.h"
 #include "app/Session.h"
 
 namespace app {
 
 FirstStart::FirstStart(QStringList archiveFiles, QString soundFile)
     : m_archiveFiles(std::move(archiveFiles)), m_soundFile(std::move(soundFile)) {
+}
+
+FirstStart FirstStart::bundledWith(const QString& executableDir) {
+    return FirstStart(ProgramData::archiveFiles(executableDir),
+                      ProgramData::soundFile(executableDir));
 }
 
 QString FirstStart::run(Session& session) const {

@@ -15,6 +15,8 @@ public:
     // The archive's files oldest first; the sound file may be empty (a build
     // tree has one beside the executables already).
     FirstStart(QStringList archiveFiles, QString soundFile);
+    // What the program brings beside the executables in executableDir.
+    static FirstStart bundledWith(const QString& executableDir);
 
     // Does nothing when Home holds a history or nothing is bundled. Otherwise
     // imports with the busy cursor and a status text (panel 1) telling what

@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "app/FirstStart.h"
-#include "app/ProgramData.h"
 #include "cli/CliRunner.h"
 
 int main(int argc, char* argv[]) {
@@ -14,7 +13,6 @@ int main(int argc, char* argv[]) {
     QTextStream err(stderr);
     const QString executableDir = QCoreApplication::applicationDirPath();
     cli::CliRunner runner(out, err);
-    runner.setFirstStart(app::FirstStart(app::ProgramData::archiveFiles(executableDir),
-                                         app::ProgramData::soundFile(executableDir)));
+    runner.setFirstStart(app::FirstStart::bundledWith(executableDir));
     return runner.run(QCoreApplication::arguments().mid(1), executableDir);
 }

@@ -5,7 +5,6 @@
 #include "app/FirstStart.h"
 #include "app/HomeFolder.h"
 #include "app/HomeLock.h"
-#include "app/ProgramData.h"
 #include "ui/ApplicationLook.h"
 #include "ui/MainWindow.h"
 
@@ -25,8 +24,7 @@ int main(int argc, char* argv[]) {
     ui::MainWindow window(
         home, std::make_unique<QSettings>(QStringLiteral("Quorvane"), QStringLiteral("Tirvex")));
     // A new Home gets the bundled archive before the first activation loads a draw.
-    const app::FirstStart firstStart(app::ProgramData::archiveFiles(executableDir),
-                                     app::ProgramData::soundFile(executableDir));
+    const app::FirstStart firstStart = app::FirstStart::bundledWith(executableDir);
     window.session().activationSteps().firstStart = [&] { firstStart.run(window.session()); };
     window.show();
     return QApplication::exec();
