@@ -34,6 +34,15 @@ struct NumberSet {
     bool containsAll(const NumberSet& other) const {
         return (low & other.low) == other.low && (high & other.high) == other.high;
     }
+    // Calls visit(number) for each member, smallest first.
+    template <typename Visit> void forEach(Visit visit) const {
+        for (std::uint64_t word = low; word != 0; word &= word - 1) {
+            visit(std::countr_zero(word) + 1);
+        }
+        for (std::uint64_t word = high; word != 0; word &= word - 1) {
+            visit(std::countr_zero(word) + 65);
+        }
+    }
     bool operator==(const NumberSet&) const = default;
 };
 

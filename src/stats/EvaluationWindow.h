@@ -38,6 +38,7 @@ public:
                day <= m_effects.end;
     }
     const WindowEffects& effects() const { return m_effects; }
+    bool startIncluded() const { return m_startIncluded; }
 
 private:
     WindowEffects m_effects;

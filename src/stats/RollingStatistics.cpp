@@ -5,11 +5,10 @@
 namespace stats {
 
 std::pair<int, int> RollingStatistics::positions(const history::DrawHistory& history,
-                                                 const EvaluationWindow& window,
-                                                 bool startIncluded) {
+                                                 const EvaluationWindow& window) {
     const WindowEffects& effects = window.effects();
-    const int first =
-        startIncluded ? history.firstOnOrAfter(effects.start) : history.firstAfter(effects.start);
+    const int first = window.startIncluded() ? history.firstOnOrAfter(effects.start)
+                                             : history.firstAfter(effects.start);
     return {first, std::max(first, history.firstAfter(effects.end))};
 }
 
@@ -37,7 +36,7 @@ StatOutcome RollingStatistics::numberDistribution(const history::DrawHistory& hi
         return NumberDistribution::run(history, start, end);
     }
     const EvaluationWindow window = NumberDistribution::window(start, end);
-    const auto [first, last] = positions(history, window, true);
+    const auto [first, last] = positions(history, window);
     move(
         &m_numbersSpan, history, 0, first, last, [&](int i) { m_numbers.add(history.at(i), 1); },
         [&](int i) { m_numbers.add(history.at(i), -1); }, [&] { m_numbers = {}; });
@@ -50,17 +49,14 @@ StatOutcome RollingStatistics::overdueNumbers(const history::DrawHistory& histor
         return OverdueNumbers::run(history, start, end);
     }
     const EvaluationWindow window = OverdueNumbers::window(start, end);
-    const auto [first, last] = positions(history, window, false);
+    const auto [first, last] = positions(history, window);
     // A number's last position stays where it was when older draws leave:
     // positions before the window's first read as not in the window.
     move(
         &m_overdueSpan, history, 0, first, last,
         [&](int i) {
-            for (int n = 1; n <= 70; ++n) {
-                if (history.setAt(i).contains(n)) {
-                    m_lastPositions[static_cast<std::size_t>(n)] = i;
-                }
-            }
+            history.setAt(i).forEach(
+                [&](int n) { m_lastPositions[static_cast<std::size_t>(n)] = i; });
         },
         [](int) {}, [&] { m_lastPositions.fill(-1); });
     return OverdueNumbers::outcome(m_lastPositions, first, last, window);
@@ -75,7 +71,7 @@ RunSearchOutcome RollingStatistics::runSearch(const history::DrawHistory& histor
     const auto slot = static_cast<std::size_t>(kind);
     RunSearch::Tally& tally = m_runs[slot];
     const EvaluationWindow window = RunSearch::window(kind, start, end);
-    const auto [first, last] = positions(history, window, false);
+    const auto [first, last] = positions(history, window);
     move(
         &m_runSpans[slot], history, numbersPerTip, first, last,
         [&](int i) { tally.add(history.setAt(i), kind, numbersPerTip, 1); },

@@ -35,7 +35,7 @@ private:
     static void move(Span* span, const history::DrawHistory& history, int key, int first, int last,
                      Add add, Remove remove, Reset reset);
     static std::pair<int, int> positions(const history::DrawHistory& history,
-                                         const EvaluationWindow& window, bool startIncluded);
+                                         const EvaluationWindow& window);
 
     Span m_numbersSpan;
     NumberDistribution::Tally m_numbers;
