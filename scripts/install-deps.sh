@@ -9,10 +9,11 @@ packages=(
     build-essential cmake ninja-build ccache pkg-config
     qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
     qt6-translations-l10n fonts-liberation
+    ca-certificates tzdata
     libgtest-dev libgmock-dev libbenchmark-dev
     libcpp-httplib-dev libquazip1-qt6-dev
     clang libclang-rt-14-dev
-    xvfb xauth
+    xvfb xauth iproute2
     desktop-file-utils
 )
 

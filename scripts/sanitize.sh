@@ -11,7 +11,7 @@ if [ ! -f build-sanitize/CMakeCache.txt ] || [ ! -f build-sanitize/build.ninja ]
     cmake --preset sanitize
 fi
 cmake --build --preset sanitize
-ctest --preset sanitize -j2
+bash scripts/offline.sh ctest --preset sanitize -j2
 
 seconds="${TIRVEX_FUZZ_SECONDS:-10}"
 for target in tipline archive servicebody tipfile valuelist history; do

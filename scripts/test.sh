@@ -3,4 +3,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
-ctest --preset default -j2 "$@"
+bash scripts/offline.sh ctest --preset default -j2 "$@"

@@ -77,6 +77,7 @@ const std::vector<ControlSpec> kControls = {
     {"ProxyPortEdit", ControlKind::Edit, 0, 0, "80", "Porxy-Port", {}, "TabSheet3", false, {}, "ProxyPortEdit", StoredAs::String, {}},
     {"DateTimePicker2", ControlKind::DatePicker, 0, 0, "16.09.1993", {}, "With the chosen date starts the evaluation", "TabSheet5", false, {}, "DateTimePicker2", StoredAs::Double, {}},
     {"ServiceURL", ControlKind::Edit, 0, 0, "", "Service", {}, "TabSheet3", false, {}, "ServiceURL", StoredAs::String, {}},
+    {"ResultsURL", ControlKind::Edit, 0, 0, common::web::kKenoResultsArchives.join(QLatin1Char(' ')), "Résultats FDJ", "Les adresses de l'archive des résultats FDJ (ZIP), essayées dans l'ordre, séparées par des espaces", "TabSheet3", false, {}, "ResultsURL", StoredAs::String, {}},
     {"ComboBox1", ControlKind::ComboBox, -1, 4, "0", "Coût par Grille", {}, "TabSheet1", false, {}, {}, StoredAs::None, {"1", "2", "3", "5", "10"}},
     {"DateTimePicker1", ControlKind::DatePicker, 0, 0, "", {}, {}, "TabSheet4", false, {}, {}, StoredAs::None, {}},
     {"DateTimePicker3", ControlKind::DatePicker, 0, 0, "18.06.2010", {}, {}, "TabSheet8", true, {}, {}, StoredAs::None, {}},

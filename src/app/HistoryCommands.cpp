@@ -2,6 +2,9 @@
 
 #include "app/Session.h"
 #include "common/DayNumber.h"
+#include "common/Formats.h"
+#include "history/ArchiveUpdate.h"
+#include "history/ArchiveValidators.h"
 
 namespace app {
 
@@ -26,6 +29,9 @@ history::UpdateSettings HistoryCommands::updateSettings() const {
     const ControlValues& controls = m_session.controls();
     history::UpdateSettings settings;
     settings.serviceUrl = controls.text(QStringLiteral("ServiceURL"));
+    settings.resultsUrls =
+        controls.text(QStringLiteral("ResultsURL")).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    settings.validatorsPath = m_session.homeFile(history::ArchiveValidators::kFileName);
     settings.proxyHost = controls.text(QStringLiteral("ProxyHostEdit"));
     settings.proxyPort = controls.text(QStringLiteral("ProxyPortEdit"));
     settings.connectTimeoutMs = m_connectTimeoutMs;
@@ -43,20 +49,46 @@ bool HistoryCommands::VellumatClick() {
     }
     OperationScope operation(m_session, LongOperation::Update);
     m_messageShown = false;
-    history::InternetUpdate update(*this, m_session.historyPath(), updateSettings());
-    const history::UpdateResult result = update.run();
+    const history::UpdateSettings settings = updateSettings();
+    // Without a draw service of one's own the operator's archive is the source.
+    const history::UpdateResult result =
+        settings.serviceUrl.trimmed().isEmpty()
+            ? history::ArchiveUpdate(*this, m_session.historyPath(), settings).run()
+            : history::InternetUpdate(*this, m_session.historyPath(), settings).run();
     m_unanswered = result.unanswered;
+    m_lastResult = result;
     if (!result.memo.isEmpty()) {
         m_session.memo1() = history::InternetUpdate::bodyLines(result.memo);
     }
     m_session.current().aktDatum = result.aktDatum;
     ControlValues& controls = m_session.controls();
     controls.setText(QStringLiteral("Label35"), controls.text(QStringLiteral("Label29")));
+    // The update's own result stays readable: the checks that follow put
+    // their best hit beside it instead of over it.
+    m_session.keepStatus({result.summary, result.differing});
     if (result.reload) {
         controls.setDate(kPicker1, common::toDate(result.pickerDate));
         m_session.loadAtDate();
     }
-    return !m_messageShown;
+    m_session.setStaleNotice(staleNotice(result));
+    return !m_messageShown && !(result.failed && !result.summary.isEmpty());
+}
+
+QString HistoryCommands::staleNotice(const history::UpdateResult& result) {
+    // A history that is merely a day behind is normal between two draws;
+    // older than that and not refreshed, every figure is old.
+    constexpr qint64 kStaleDays = 2;
+    if (!result.failed || result.newestDay <= 0) {
+        return {};
+    }
+    const QDate newest = common::toDate(result.newestDay);
+    const qint64 age = newest.daysTo(today());
+    if (age <= kStaleDays) {
+        return {};
+    }
+    return QStringLiteral("dernier tirage connu : %1, il y a %2 jours")
+        .arg(common::formatShortDate(newest))
+        .arg(age);
 }
 
 void HistoryCommands::announceButtons() {

@@ -35,6 +35,12 @@ public:
     // The status text of the last update's request that got no response at
     // all; empty when the service answered every request.
     const QString& lastUnanswered() const { return m_unanswered; }
+    // What the last update ended with.
+    const history::UpdateResult& lastResult() const { return m_lastResult; }
+    // "dernier tirage connu : 04.06.2025, il y a 553 jours" when the update
+    // failed and the newest draw it left is more than two days old; empty
+    // otherwise.
+    QString staleNotice(const history::UpdateResult& result);
 
     // The entry dialog's contents for the current draw.
     history::DrawEntry currentEntry() const;
@@ -61,6 +67,7 @@ private:
     bool m_running = false;
     bool m_messageShown = false;
     QString m_unanswered;
+    history::UpdateResult m_lastResult;
 };
 
 } // namespace app

@@ -467,9 +467,15 @@ int Session::Komplettcheck() {
     m_port.controlChanged(QStringLiteral("ListBox1"));
     m_port.controlChanged(QStringLiteral("ListBox2"));
     // A check with nothing to report clears only its own text, so an
-    // update's failure or a run's closing status stays readable.
-    if (!result.status.isEmpty() || m_status[0] == m_checkStatus) {
-        setStatusText(0, result.status);
+    // update's failure or a run's closing status stays readable; a kept
+    // text moves the check's result to the next panel.
+    auto kept = [this](std::size_t panel) {
+        return !m_keptStatus[panel].isEmpty() && m_status[panel] == m_keptStatus[panel];
+    };
+    const int panel = !kept(0) ? 0 : !kept(1) ? 1 : -1;
+    if (panel >= 0 &&
+        (!result.status.isEmpty() || m_status[static_cast<std::size_t>(panel)] == m_checkStatus)) {
+        setStatusText(panel, result.status);
     }
     m_checkStatus = result.status;
     if (result.playSound && m_sound && !m_soundMuted) {
@@ -479,6 +485,22 @@ int Session::Komplettcheck() {
 }
 
 // ---- archive import ----------------------------------------------------------
+
+void Session::keepStatus(const std::array<QString, 2>& texts) {
+    m_keptStatus = texts;
+    for (int panel = 0; panel < 2; ++panel) {
+        if (!texts[static_cast<std::size_t>(panel)].isEmpty()) {
+            setStatusText(panel, texts[static_cast<std::size_t>(panel)]);
+        }
+    }
+}
+
+void Session::setStaleNotice(const QString& text) {
+    if (text != m_staleNotice) {
+        m_staleNotice = text;
+        m_port.controlChanged(QStringLiteral("StaleNotice"));
+    }
+}
 
 history::ArchiveImporter::Result Session::importArchive(const QStringList& files) {
     OperationScope operation(*this, LongOperation::Import);

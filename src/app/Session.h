@@ -60,6 +60,15 @@ public:
     const std::array<int, 21>& statistik() const { return m_statistik; }
     const QString& statusText(int panel) const { return m_status[static_cast<std::size_t>(panel)]; }
     void setStatusText(int panel, const QString& text);
+    // Texts an operation ends with (the update's result) that the full
+    // checks after it must not overwrite: a check writes its best hit into
+    // the first panel that does not show one of them. The texts are shown
+    // here; they stop being kept once something else replaces them.
+    void keepStatus(const std::array<QString, 2>& texts);
+    // The notice that the history is not current ("dernier tirage connu :
+    // …"); the view is told "StaleNotice" when it changes.
+    const QString& staleNotice() const { return m_staleNotice; }
+    void setStaleNotice(const QString& text);
 
     bool sortieren() const { return m_sortieren; }
     void setSortieren(bool on) { m_sortieren = on; }
@@ -233,7 +242,9 @@ private:
     common::Random m_random;
     std::array<int, 21> m_statistik{};
     std::array<QString, 2> m_status;
-    QString m_checkStatus; // what the last full check wrote into panel 0
+    QString m_checkStatus; // what the last full check wrote
+    std::array<QString, 2> m_keptStatus;
+    QString m_staleNotice;
     bool m_sortieren = true;
     bool m_berechnunglaeuft = false;
     bool m_activating = false;

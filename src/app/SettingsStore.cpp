@@ -92,7 +92,8 @@ QStringList SettingsStore::saveOrder() {
     }
     order << QStringLiteral("Preis") << QStringLiteral("URLEdit") << QStringLiteral("ProxyHostEdit")
           << QStringLiteral("ProxyPortEdit") << QStringLiteral("DateTimePicker2")
-          << QStringLiteral("Land") << QStringLiteral("ServiceURL");
+          << QStringLiteral("Land") << QStringLiteral("ServiceURL")
+          << QStringLiteral("ResultsURL");
     return order;
 }
 

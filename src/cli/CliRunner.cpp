@@ -13,7 +13,7 @@ namespace cli {
 namespace {
 const QString kUsage = QStringLiteral(
     "usage: tirvex-cli [--home DIR] [--settings FILE] [--today DD.MM.YYYY] [--seed N] "
-    "[--service URL] [--no-save] [--yes] COMMAND [ARGS...] [COMMAND [ARGS...]]...");
+    "[--service URL] [--results URL] [--no-save] [--yes] COMMAND [ARGS...] [COMMAND [ARGS...]]...");
 } // namespace
 
 CliRunner::CliRunner(QTextStream& out, QTextStream& err) : m_out(out), m_err(err) {
@@ -80,7 +80,9 @@ QString CliRunner::parse(const QStringList& arguments, Invocation* inv) const {
             }
             inv->seed = static_cast<quint32>(seed);
         } else if (option == QLatin1String("--service")) {
-            inv->service = *value;
+            inv->overrides.emplace_back(QStringLiteral("ServiceURL"), *value);
+        } else if (option == QLatin1String("--results")) {
+            inv->overrides.emplace_back(QStringLiteral("ResultsURL"), *value);
         } else {
             return QStringLiteral("unknown option %1").arg(option);
         }
@@ -154,9 +156,11 @@ int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
             m_err << line << Qt::endl;
         }
     }
-    const QString storedService = session.controls().text(QStringLiteral("ServiceURL"));
-    if (inv.service) {
-        session.controls().setText(QStringLiteral("ServiceURL"), *inv.service);
+    // --service and --results are for this run only.
+    std::vector<std::pair<QString, QString>> stored;
+    for (const auto& [name, value] : inv.overrides) {
+        stored.emplace_back(name, session.controls().text(name));
+        session.controls().setText(name, value);
     }
     if (inv.seed) {
         session.random().setSeed(*inv.seed);
@@ -174,10 +178,11 @@ int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
         }
     }
     if (inv.save) {
-        // --service is for this run only: the stored address stays, unless a
-        // command set another one.
-        if (inv.service && session.controls().text(QStringLiteral("ServiceURL")) == *inv.service) {
-            session.controls().setText(QStringLiteral("ServiceURL"), storedService);
+        // The stored addresses stay, unless a command set another one.
+        for (std::size_t k = stored.size(); k-- > 0;) {
+            if (session.controls().text(stored[k].first) == inv.overrides[k].second) {
+                session.controls().setText(stored[k].first, stored[k].second);
+            }
         }
         if (!captured(port,
                       [&](QTextStream&) { return session.FormClose(settings.get(), group); })) {

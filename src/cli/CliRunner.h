@@ -31,7 +31,8 @@ private:
         QString settingsFile;
         QDate today;
         std::optional<quint32> seed;
-        std::optional<QString> service;
+        // Controls set for this run only (--service, --results), in order.
+        std::vector<std::pair<QString, QString>> overrides;
         bool save = true;
         bool yes = false;
         bool help = false;

@@ -106,6 +106,10 @@ void addCoreCommands(CommandTable& table) {
                                       }});
     table.add(QStringLiteral("activate"), {0, 0, nullptr, [](CommandContext& c) {
                                                c.session.FormActivate();
+                                               // The window shows it on every page.
+                                               if (!c.session.staleNotice().isEmpty()) {
+                                                   c.err << c.session.staleNotice() << Qt::endl;
+                                               }
                                                return true;
                                            }});
     table.add(QStringLiteral("load"), cursorCommand(&app::Session::SpeedButton5Click));

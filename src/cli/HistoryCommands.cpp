@@ -63,10 +63,19 @@ bool update(CommandContext& c) {
     c.port.setEchoStatus(false);
     // The status lines are the window's; a request that got no answer at all
     // is the update's failure as well.
-    const QString& unanswered = c.session.historyCommands().lastUnanswered();
+    const app::HistoryCommands& commands = c.session.historyCommands();
+    const QString& unanswered = commands.lastUnanswered();
     if (!unanswered.isEmpty()) {
         c.err << unanswered << Qt::endl;
         ok = false;
+    }
+    const history::UpdateResult& result = commands.lastResult();
+    if (result.failed && !result.summary.isEmpty()) {
+        c.err << result.summary << Qt::endl;
+        ok = false;
+    }
+    if (!c.session.staleNotice().isEmpty()) {
+        c.err << c.session.staleNotice() << Qt::endl;
     }
     printDrawLines(c);
     return ok;

@@ -21,6 +21,14 @@ inline const QString kLotteryResults =
 inline const QString kLotteryRules =
     QStringLiteral("https://www.fdj.fr/jeux-de-tirage/keno/regles-du-jeu");
 
+// The operator's published Keno results, one ZIP archive updated after every
+// draw, at the addresses it has used; the update tries them in this order.
+inline const QStringList kKenoResultsArchives = {
+    QStringLiteral("https://www.sto.api.fdj.fr/anonymous/service-draw-info/v3/documentations/"
+                   "1a2b3c4d-9876-4562-b3fc-2c963f66aft6"),
+    QStringLiteral("https://media.fdj.fr/static-draws/csv/keno/keno_202010.zip"),
+    QStringLiteral("https://cdn-media.fdj.fr/static-draws/csv/keno/keno_202010.zip")};
+
 // The address labels of the page "Options Internet", by label name, in the
 // order they are laid out.
 struct AddressLabel {

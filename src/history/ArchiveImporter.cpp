@@ -198,12 +198,20 @@ bool ArchiveImporter::collect(const QByteArray& bytes, const QString& name, Draw
 ArchiveImporter::Result ArchiveImporter::importFiles(const QStringList& files,
                                                      const QString& historyPath,
                                                      const QString& tempPath, const QDate& today) {
-    Result result;
-    DrawMerge incoming;
     std::vector<ArchiveSource::Content> contents;
+    Result result;
     if (!ArchiveSource::read(files, &contents, &result.error)) {
         return result;
     }
+    return importContents(contents, historyPath, tempPath, today);
+}
+
+ArchiveImporter::Result
+ArchiveImporter::importContents(const std::vector<ArchiveSource::Content>& contents,
+                                const QString& historyPath, const QString& tempPath,
+                                const QDate& today) {
+    Result result;
+    DrawMerge incoming;
     for (const ArchiveSource::Content& content : contents) {
         if (!collect(content.bytes, content.name, &incoming, &result.error, today)) {
             return result;
@@ -219,7 +227,7 @@ ArchiveImporter::Result ArchiveImporter::importFiles(const QStringList& files,
     }
     result.damaged = HistoryFile::dropDamaged(&records, common::toDayNumber(QDate::currentDate()));
     int completed = 0;
-    result.imported = incoming.mergeInto(&records, &completed);
+    result.imported = incoming.mergeInto(&records, &completed, &result.differing);
     result.alreadyPresent = incoming.size() - result.imported;
     result.rewritten = result.imported > 0 || completed > 0;
     if (result.rewritten && !HistoryFile::replace(historyPath, tempPath, records, &error)) {
@@ -240,7 +248,31 @@ QString ArchiveImporter::Result::summary() const {
                     .arg(rewritten ? QStringLiteral("left out of the rewritten history")
                                    : QStringLiteral("skipped, still in the file"));
     }
+    const QString differing = differenceText(this->differing);
+    if (!differing.isEmpty()) {
+        text += QLatin1Char('\n') + differing;
+    }
     return text;
+}
+
+QString ArchiveImporter::differenceText(const std::vector<DrawMerge::Difference>& differing) {
+    if (differing.empty()) {
+        return {};
+    }
+    // A long list would push everything else out of the status line.
+    constexpr std::size_t kNamed = 5;
+    QStringList names;
+    for (std::size_t i = 0; i < differing.size() && i < kNamed; ++i) {
+        names << DrawMerge::drawName(differing[i].stored);
+    }
+    if (differing.size() > kNamed) {
+        names << QStringLiteral("…");
+    }
+    const QString head =
+        differing.size() == 1
+            ? QStringLiteral("1 tirage enregistré diffère")
+            : QStringLiteral("%1 tirages enregistrés diffèrent").arg(differing.size());
+    return head + QStringLiteral(" des résultats FDJ : ") + names.join(QStringLiteral(", "));
 }
 
 } // namespace history

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "history/ArchiveSource.h"
 #include "history/DrawMerge.h"
 #include "history/TZiehung.h"
 
@@ -24,12 +25,18 @@ public:
         // out of the history when the import rewrote it.
         int damaged = 0;
         bool rewritten = false;
+        // Stored draws that contradict the archive's copy: left as they are.
+        std::vector<DrawMerge::Difference> differing;
         QString error; // names the file and line on failure
 
         // "imported N draws, M already present", and a line about damaged
-        // records when there were any.
+        // records and one about differing draws when there were any.
         QString summary() const;
     };
+
+    // "1 tirage enregistré diffère des résultats FDJ : 04.06.2025 midi";
+    // empty when nothing differs.
+    static QString differenceText(const std::vector<DrawMerge::Difference>& differing);
 
     // Parses one archive file's bytes; on a malformed row returns false with
     // the 1-based line number in *errorLine and a reason in *reason. When
@@ -48,6 +55,10 @@ public:
     // tempPath. Nothing changes unless every file parsed.
     static Result importFiles(const QStringList& files, const QString& historyPath,
                               const QString& tempPath, const QDate& today = QDate::currentDate());
+    // The same for contents already read (a downloaded archive).
+    static Result importContents(const std::vector<ArchiveSource::Content>& contents,
+                                 const QString& historyPath, const QString& tempPath,
+                                 const QDate& today = QDate::currentDate());
 };
 
 } // namespace history

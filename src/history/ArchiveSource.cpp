@@ -1,5 +1,6 @@
 #include "history/ArchiveSource.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <quazip.h>
@@ -8,10 +9,6 @@
 namespace history {
 
 namespace {
-
-// The operator's files are a few MB; an entry that inflates beyond this is
-// no results file but a ZIP bomb, and is not read into memory.
-constexpr qint64 kMaxEntrySize = qint64(256) * 1024 * 1024;
 
 bool looksLikeZip(const QString& path) {
     if (QFileInfo(path).suffix().compare(QLatin1String("zip"), Qt::CaseInsensitive) == 0) {
@@ -25,12 +22,39 @@ QString damaged(const QString& path) {
     return QStringLiteral("%1: damaged or incomplete ZIP archive").arg(path);
 }
 
+// What a body that is no ZIP archive starts with: an HTML page or a JSON
+// error says so in its first characters. Control characters are shown as dots.
+QString firstBytes(const QByteArray& bytes) {
+    QString shown = QString::fromUtf8(bytes.left(60)).simplified();
+    for (QChar& c : shown) {
+        if (c.category() == QChar::Other_Control) {
+            c = QLatin1Char('.');
+        }
+    }
+    if (shown.isEmpty()) {
+        return QStringLiteral("empty");
+    }
+    return QStringLiteral("starts with \"%1%2\"")
+        .arg(shown, bytes.size() > 60 ? QStringLiteral("…") : QString());
+}
+
+QString sizeLimit(qint64 bytes) {
+    return bytes % (1024 * 1024) == 0 ? QStringLiteral("%1 MB").arg(bytes / (1024 * 1024))
+                                      : QStringLiteral("%1 bytes").arg(bytes);
+}
+
 } // namespace
 
 bool ArchiveSource::read(const QStringList& paths, std::vector<Content>* contents, QString* error) {
     for (const QString& path : paths) {
         if (looksLikeZip(path)) {
-            if (!readZip(path, contents, error)) {
+            QuaZip zip(path);
+            if (!zip.open(QuaZip::mdUnzip)) {
+                *error = QFileInfo::exists(path) ? damaged(path)
+                                                 : QStringLiteral("%1: no such file").arg(path);
+                return false;
+            }
+            if (!readZip(zip, path, kMaxEntryBytes, contents, error)) {
                 return false;
             }
             continue;
@@ -45,13 +69,23 @@ bool ArchiveSource::read(const QStringList& paths, std::vector<Content>* content
     return true;
 }
 
-bool ArchiveSource::readZip(const QString& path, std::vector<Content>* contents, QString* error) {
-    QuaZip zip(path);
+bool ArchiveSource::readZipBytes(const QByteArray& zipBytes, const QString& name,
+                                 qint64 maxEntryBytes, std::vector<Content>* contents,
+                                 QString* error) {
+    QBuffer buffer;
+    buffer.setData(zipBytes);
+    QuaZip zip(&buffer);
     if (!zip.open(QuaZip::mdUnzip)) {
-        *error =
-            QFileInfo::exists(path) ? damaged(path) : QStringLiteral("%1: no such file").arg(path);
+        *error = zipBytes.startsWith("PK")
+                     ? damaged(name)
+                     : QStringLiteral("%1: not a ZIP archive (%2)").arg(name, firstBytes(zipBytes));
         return false;
     }
+    return readZip(zip, name, maxEntryBytes, contents, error);
+}
+
+bool ArchiveSource::readZip(QuaZip& zip, const QString& path, qint64 maxEntryBytes,
+                            std::vector<Content>* contents, QString* error) {
     const std::size_t before = contents->size();
     for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
         const QString inner = zip.getCurrentFileName();
@@ -63,9 +97,10 @@ bool ArchiveSource::readZip(const QString& path, std::vector<Content>* contents,
             *error = damaged(path);
             return false;
         }
-        const QByteArray bytes = entry.read(kMaxEntrySize + 1);
-        if (bytes.size() > kMaxEntrySize) {
-            *error = QStringLiteral("%1: %2 is larger than 256 MB").arg(path, inner);
+        const QByteArray bytes = entry.read(maxEntryBytes + 1);
+        if (bytes.size() > maxEntryBytes) {
+            *error = QStringLiteral("%1: %2 unpacks to more than %3")
+                         .arg(path, inner, sizeLimit(maxEntryBytes));
             return false;
         }
         // Closing checks the entry's CRC: a damaged entry fails here.

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <vector>
 
+class QuaZip;
+
 namespace history {
 
 // The contents of the files given to the archive import, each by a name that
@@ -23,8 +25,19 @@ public:
     // CSV file, cannot be read.
     static bool read(const QStringList& paths, std::vector<Content>* contents, QString* error);
 
+    // The CSV files of a ZIP archive held in memory (a download), named
+    // "name/inner.csv". An entry that unpacks to more than maxEntryBytes is
+    // refused before it is read whole.
+    static bool readZipBytes(const QByteArray& zipBytes, const QString& name, qint64 maxEntryBytes,
+                             std::vector<Content>* contents, QString* error);
+
+    // The operator's files are a few MB; an entry that inflates beyond this is
+    // no results file but a ZIP bomb, and is not read into memory.
+    static constexpr qint64 kMaxEntryBytes = qint64(256) * 1024 * 1024;
+
 private:
-    static bool readZip(const QString& path, std::vector<Content>* contents, QString* error);
+    static bool readZip(QuaZip& zip, const QString& name, qint64 maxEntryBytes,
+                        std::vector<Content>* contents, QString* error);
 };
 
 } // namespace history

@@ -20,16 +20,16 @@ std::array<std::uint8_t, 20> sortedNumbers(const TZiehung& record) {
     return numbers;
 }
 
-QString drawName(const TZiehung& record) {
-    return common::formatShortDate(common::toDate(record.datum)) +
-           (record.soir ? QStringLiteral(" soir") : QStringLiteral(" midi"));
-}
-
 QString place(const DrawMerge::Origin& origin) {
     return QStringLiteral("%1, line %2").arg(origin.file).arg(origin.line);
 }
 
 } // namespace
+
+QString DrawMerge::drawName(const TZiehung& record) {
+    return common::formatShortDate(common::toDate(record.datum)) +
+           (record.soir ? QStringLiteral(" soir") : QStringLiteral(" midi"));
+}
 
 bool DrawMerge::combine(TZiehung* kept, const TZiehung& other, QString* field) {
     if (sortedNumbers(*kept) != sortedNumbers(other)) {
@@ -82,7 +82,8 @@ std::vector<TZiehung> DrawMerge::draws() const {
     return records;
 }
 
-int DrawMerge::mergeInto(std::vector<TZiehung>* records, int* completed) const {
+int DrawMerge::mergeInto(std::vector<TZiehung>* records, int* completed,
+                         std::vector<Difference>* differing) const {
     std::map<std::pair<double, int>, TZiehung*> stored;
     for (TZiehung& record : *records) {
         stored.emplace(std::make_pair(record.datum, static_cast<int>(record.soir)), &record);
@@ -97,7 +98,13 @@ int DrawMerge::mergeInto(std::vector<TZiehung>* records, int* completed) const {
         }
         TZiehung combined = *it->second;
         QString field;
-        if (combine(&combined, copy.record, &field) && combined != *it->second) {
+        if (!combine(&combined, copy.record, &field)) {
+            if (differing) {
+                differing->push_back({*it->second, copy.record});
+            }
+            continue;
+        }
+        if (combined != *it->second) {
             // Only what the stored copy lacks is taken; its own numbers stay
             // in the order it has them.
             combined.zahlen = it->second->zahlen;

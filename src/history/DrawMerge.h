@@ -26,11 +26,23 @@ public:
     // numbers, another known multiplier or Joker+); *conflict names both.
     bool add(const TZiehung& record, const Origin& origin, QString* conflict);
 
+    // A stored draw that contradicts the copy merged into it.
+    struct Difference {
+        TZiehung stored;
+        TZiehung incoming;
+    };
+
     // Merges the held draws into records sorted by date: new draws are added,
     // and a stored draw with the same numbers gets the multiplier and Joker+
-    // it lacks. A stored draw whose numbers differ is left as it is. Returns
-    // the number of draws added; *completed counts the stored draws completed.
-    int mergeInto(std::vector<TZiehung>* records, int* completed = nullptr) const;
+    // it lacks. A stored draw that contradicts its copy (other numbers,
+    // another known multiplier or Joker+) is left as it is and listed in
+    // *differing, in date order. Returns the number of draws added;
+    // *completed counts the stored draws completed.
+    int mergeInto(std::vector<TZiehung>* records, int* completed = nullptr,
+                  std::vector<Difference>* differing = nullptr) const;
+
+    // "04.06.2025 midi": a draw as the messages name it.
+    static QString drawName(const TZiehung& record);
 
     int size() const { return static_cast<int>(m_draws.size()); }
     std::vector<TZiehung> draws() const;

@@ -1,16 +1,12 @@
 #include "history/InternetUpdate.h"
 
-#include <QEventLoop>
 #include <QNetworkAccessManager>
-#include <QNetworkProxy>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QTimer>
 #include <QUrl>
 #include <cmath>
 
 #include "common/Formats.h"
 #include "history/HistoryFile.h"
+#include "history/HttpDownload.h"
 
 namespace history {
 
@@ -46,6 +42,12 @@ bool takeDigits(const QString& text, std::array<std::uint8_t, 7>* digits) {
 }
 
 } // namespace
+
+QDateTime UpdateHost::now() {
+    const QDateTime clock = QDateTime::currentDateTime();
+    const QDate day = today();
+    return day == clock.date() ? clock : QDateTime(day, QTime(23, 59));
+}
 
 InternetUpdate::InternetUpdate(UpdateHost& host, QString historyPath, UpdateSettings settings)
     : m_host(host), m_historyPath(std::move(historyPath)), m_settings(std::move(settings)) {
@@ -124,18 +126,11 @@ bool InternetUpdate::parseLine(const QString& line, common::DayNumber day, int s
 }
 
 bool InternetUpdate::configureProxy(QNetworkAccessManager& manager) {
-    if (m_settings.proxyHost.trimmed().isEmpty()) {
-        manager.setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
-        return true;
-    }
-    qint64 port = 0;
-    if (!common::parseInteger(m_settings.proxyPort, &port) || port < 0 || port > 65535) {
-        m_host.showMessage(
-            QStringLiteral("'%1' is not a valid integer value").arg(m_settings.proxyPort));
+    QString error;
+    if (!HttpDownload::applyProxy(manager, m_settings.proxyHost, m_settings.proxyPort, &error)) {
+        m_host.showMessage(error);
         return false;
     }
-    manager.setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, m_settings.proxyHost.trimmed(),
-                                   static_cast<quint16>(port)));
     return true;
 }
 
@@ -153,59 +148,27 @@ InternetUpdate::Reply InternetUpdate::fetch(QNetworkAccessManager& manager, comm
             QStringLiteral("invalid draw service address \"%1\"").arg(m_settings.serviceUrl);
         return reply;
     }
-    QNetworkRequest request(url);
-    request.setRawHeader("Accept", kAccept);
-    request.setHeader(QNetworkRequest::UserAgentHeader, QString::fromLatin1(kUserAgent));
+    HttpDownload::Request request;
+    request.url = url;
+    request.headers = {{"Accept", kAccept}, {"User-Agent", kUserAgent}};
     // A redirect is a code above 200 and therefore a failed request.
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::ManualRedirectPolicy);
-    QNetworkReply* net = manager.get(request);
-
-    QEventLoop loop;
-    QTimer connectTimer;
-    QTimer requestTimer;
-    connectTimer.setSingleShot(true);
-    requestTimer.setSingleShot(true);
-    QString timeout;
-    QObject::connect(net, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    // Once the request is out, the connection stands.
-    QObject::connect(net, &QNetworkReply::requestSent, &connectTimer, &QTimer::stop);
-    QObject::connect(&connectTimer, &QTimer::timeout, net, [&] {
-        timeout = QStringLiteral("Connection timed out");
-        net->abort();
-    });
-    QObject::connect(&requestTimer, &QTimer::timeout, net, [&] {
-        timeout = QStringLiteral("Request timed out");
-        net->abort();
-    });
-    // An oversized body is dropped as it arrives, not first held whole.
-    bool tooLarge = false;
-    QObject::connect(net, &QNetworkReply::downloadProgress, net,
-                     [&](qint64 received, qint64 total) {
-                         if (received > kMaxBodyBytes || total > kMaxBodyBytes) {
-                             tooLarge = true;
-                             net->abort();
-                         }
-                     });
-    connectTimer.start(m_settings.connectTimeoutMs);
-    requestTimer.start(m_settings.requestTimeoutMs);
-    if (!net->isFinished()) {
-        loop.exec();
-    }
-
-    const QVariant status = net->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (timeout.isEmpty() && status.isValid() && tooLarge) {
+    request.redirects = HttpDownload::Redirects::Refused;
+    request.maxBytes = kMaxBodyBytes;
+    request.connectTimeoutMs = m_settings.connectTimeoutMs;
+    request.totalTimeoutMs = m_settings.requestTimeoutMs;
+    // The stop button ends the update after the request, as it always did.
+    const HttpDownload::Answer answer = HttpDownload(manager, nullptr).get(request);
+    if (answer.tooLarge && answer.code > 0) {
         // Answered, but with no draw: a failed request, and the update goes on.
-        reply.code = status.toInt();
-        reply.text = QStringLiteral("response larger than 1 MiB");
-    } else if (timeout.isEmpty() && status.isValid()) {
-        reply.code = status.toInt();
-        reply.text = net->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-        reply.body = net->readAll();
+        reply.code = answer.code;
+        reply.text = answer.failure;
+    } else if (answer.failure.isEmpty()) {
+        reply.code = answer.code;
+        reply.text = answer.reason;
+        reply.body = answer.body;
     } else {
-        reply.text = timeout.isEmpty() ? net->errorString() : timeout;
+        reply.text = answer.failure;
     }
-    delete net;
     return reply;
 }
 
@@ -284,8 +247,11 @@ bool InternetUpdate::newestDateUsable(const std::vector<TZiehung>& records,
 UpdateResult InternetUpdate::run() {
     UpdateResult result;
     m_host.setRunning(true);
+    common::DayNumber newestStored = 0;
     auto finish = [&](bool reload) {
         result.reload = reload;
+        result.newestDay = result.appended > 0 ? result.aktDatum : newestStored;
+        result.failed = result.failed || !result.unanswered.isEmpty() || !reload;
         m_host.setRunning(false);
         return result;
     };
@@ -302,6 +268,7 @@ UpdateResult InternetUpdate::run() {
     if (!newestDateUsable(records, today)) {
         return finish(false);
     }
+    newestStored = records.empty() ? 0 : records.back().datum;
 
     // The draw after the newest stored one, or the very first draw.
     common::DayNumber day = common::kFirstDrawDay;
@@ -325,10 +292,12 @@ UpdateResult InternetUpdate::run() {
     while (day <= today && !m_host.stopRequested()) {
         m_host.setStatusText(0, QStringLiteral("Loading"));
         const Reply reply = fetch(manager, day, soir);
+        ++result.requests;
         m_host.setStatusText(0, QStringLiteral("Received %1 bytes").arg(reply.body.size()));
         m_host.setStatusText(1, kNoWarranty);
         const Step step = handleReply(reply, day, soir, &result);
         if (step == Step::Abort) {
+            result.failed = true;
             break;
         }
         if (soir == 1) {

@@ -2,7 +2,9 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "common/DayNumber.h"
@@ -34,16 +36,32 @@ public:
     // A modal message: a line the update cannot process, a bad proxy port, a file error.
     virtual void showMessage(const QString& text) = 0;
     virtual QDate today() = 0;
+    // The moment the update decides by whether a newer draw can exist: the
+    // clock, or the end of today's evening when today is not the clock's.
+    virtual QDateTime now();
 };
 
 struct UpdateSettings {
     // Base address of the draw service, e.g. "http://127.0.0.1:8080"; empty
-    // when no service is configured.
+    // when no service is configured: the update then reads the operator's
+    // results archive.
     QString serviceUrl;
+    // The addresses of the operator's results archive, tried in this order.
+    QStringList resultsUrls;
+    // Where the archive's ETag and Last-Modified are kept between runs.
+    QString validatorsPath;
     QString proxyHost;                        // ProxyHostEdit; empty: no proxy
     QString proxyPort = QStringLiteral("80"); // ProxyPortEdit
     int connectTimeoutMs = 10000;
     int requestTimeoutMs = 30000;
+    // The archive: a longer limit for the whole download, which the request
+    // time-out then bounds as a time without data.
+    int archiveTimeoutMs = 120000;
+    // The operator's archive is well under 1 MiB zipped and a few MiB
+    // unpacked; these bounds leave room for years of draws and stop a
+    // hostile answer long before it costs memory.
+    qint64 maxArchiveBytes = qint64(32) * 1024 * 1024;
+    qint64 maxEntryBytes = qint64(64) * 1024 * 1024;
 };
 
 struct UpdateResult {
@@ -61,6 +79,16 @@ struct UpdateResult {
     // The status text of a request that got no response at all (which ends
     // the update); empty when every request was answered.
     QString unanswered;
+    // The update from the results archive: its closing status for panel 0
+    // ("Résultats FDJ : …" or "Mise à jour impossible : …"), stored draws
+    // that differ from the operator's (for panel 1), and whether it failed.
+    QString summary;
+    QString differing;
+    bool failed = false;
+    // Requests sent (0 when the newest stored draw is the latest possible).
+    int requests = 0;
+    // The newest draw in the history at the end (0 when it is empty).
+    common::DayNumber newestDay = 0;
 };
 
 // Brings the history file up to date from the draw service, one GET per draw

@@ -148,6 +148,14 @@ MainWindow::MainWindow(const QString& home, std::unique_ptr<QSettings> settings,
         m_statusPanels[panel]->setMinimumWidth(panel == 0 ? 150 : 50);
         statusBar->addWidget(m_statusPanels[panel], panel == 0 ? 0 : 1);
     }
+    // A history that could not be brought up to date says so on every page.
+    m_staleNotice = new QLabel;
+    PageBuilder::named(m_staleNotice, QStringLiteral("StaleNotice"),
+                       QStringLiteral("La mise à jour des tirages a échoué : les statistiques et "
+                                      "la vérification portent sur d'anciens tirages"));
+    m_staleNotice->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold"));
+    m_staleNotice->hide();
+    statusBar->addPermanentWidget(m_staleNotice);
     // The backtest's stop sits in the status bar, so it stays in sight
     // whatever page the generations of a run bring to the front.
     auto* backtestStop = new QPushButton(QStringLiteral("Stop"));
@@ -512,6 +520,8 @@ QWidget* MainWindow::buildInternetPage() {
     layout->addWidget(
         m_builder->labelled(QStringLiteral("Porxy-Port"), QStringLiteral("ProxyPortEdit")));
     layout->addWidget(m_builder->labelled(QStringLiteral("Service"), QStringLiteral("ServiceURL")));
+    layout->addWidget(
+        m_builder->labelled(QStringLiteral("Résultats FDJ"), QStringLiteral("ResultsURL")));
     QWidget* url = m_builder->control(QStringLiteral("URLEdit"));
     url->setEnabled(false);
     url->hide();
@@ -575,12 +585,25 @@ void MainWindow::controlChanged(const QString& name) {
             start->setText(m_session.generator().caption());
         }
         showOperationState();
+    } else if (name == QLatin1String("StaleNotice")) {
+        showStaleNotice();
     } else if (name == QLatin1String("SpeedButton8")) {
         if (QWidget* stop = findChild<QWidget*>(name)) {
             stop->setVisible(m_session.stopButtonVisible());
         }
     } else {
         m_binder->refresh(name);
+    }
+}
+
+void MainWindow::showStaleNotice() {
+    const QString& notice = m_session.staleNotice();
+    m_staleNotice->setText(notice);
+    m_staleNotice->setVisible(!notice.isEmpty());
+    // The draw line of the tip page turns red with it.
+    if (QWidget* drawLine = m_pages->findChild<QWidget*>(QStringLiteral("Label35"))) {
+        drawLine->setStyleSheet(notice.isEmpty() ? QString() : QStringLiteral("color: #b00000"));
+        drawLine->setToolTip(notice);
     }
 }
 

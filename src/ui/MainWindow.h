@@ -76,6 +76,7 @@ private:
     // Enables what may start while no long operation runs, and shows the
     // backtest's stop button while one runs.
     void showOperationState();
+    void showStaleNotice();
 
     app::Session m_session;
     std::unique_ptr<QSettings> m_settings;
@@ -86,6 +87,7 @@ private:
     QTabWidget* m_pages = nullptr;
     ChartPage* m_chartPage = nullptr;
     QLabel* m_statusPanels[2] = {nullptr, nullptr};
+    QLabel* m_staleNotice = nullptr;
     QProgressBar* m_progress = nullptr;
     QListWidget* m_listBox1 = nullptr;
     QListWidget* m_listBox2 = nullptr;

@@ -227,16 +227,36 @@ TEST_F(HistoryCommandsTest, ASilentServiceCostsOneTimeoutAndLeavesTheSessionUsab
     EXPECT_EQ(stored().size(), 2u);
 }
 
-TEST_F(HistoryCommandsTest, WithoutAServiceAddressNothingIsSentAndTheDrawIsLoaded) {
+// Without a service the update reads the operator's archive; its failure
+// stays in sight through the checks that follow, with the age of the history.
+TEST_F(HistoryCommandsTest, AFailedArchiveUpdateStaysVisibleAndTheHistoryIsCalledOld) {
     home.writeHistory({makeRecord(QDate(2022, 11, 26), 0, twentyNumbers(1))});
     port.todayDate = QDate(2022, 11, 30);
     session.FormCreate(nullptr);
-    EXPECT_TRUE(session.historyCommands().VellumatClick());
-    EXPECT_TRUE(
-        port.statusTexts[0].contains(QStringLiteral("Failed : 0 no draw service address set")));
-    EXPECT_EQ(session.controls().date(QStringLiteral("DateTimePicker1")), QDate(2022, 11, 26));
+    session.controls().setText(QStringLiteral("ResultsURL"), testsupport::kRefusedResults);
+    const std::vector<int> drawn = twentyNumbers(1);
+    session.tipList().lines() = {QStringLiteral("%1,%2,%3,%4")
+                                     .arg(drawn[0], 2, 10, QChar('0'))
+                                     .arg(drawn[1], 2, 10, QChar('0'))
+                                     .arg(drawn[2], 2, 10, QChar('0'))
+                                     .arg(drawn[3], 2, 10, QChar('0'))};
+
+    EXPECT_FALSE(session.historyCommands().VellumatClick());
+    session.SpeedButton5Click();
+
+    const QString failure = session.statusText(0);
+    EXPECT_TRUE(failure.startsWith(QStringLiteral("Mise à jour impossible : ") +
+                                   testsupport::kRefusedResults))
+        << failure.toStdString();
+    EXPECT_EQ(session.statusText(1), QStringLiteral("Max Win:  4x"));
+    EXPECT_EQ(session.staleNotice(),
+              QStringLiteral("dernier tirage connu : 26.11.2022, il y a 4 jours"));
     EXPECT_EQ(session.current().datum1, common::toDayNumber(QDate(2022, 11, 26)));
     EXPECT_TRUE(port.messages.isEmpty());
+    // Another command's text ends what the update kept.
+    session.setStatusText(0, QStringLiteral("Trucs ont été recalculés"));
+    session.Komplettcheck();
+    EXPECT_EQ(session.statusText(0), QStringLiteral("Max Win:  4x"));
 }
 
 // ---- manual entry and deletion --------------------------------------------------

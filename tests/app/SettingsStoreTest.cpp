@@ -134,7 +134,7 @@ TEST_F(SettingsStoreTest, FirstStartRestoresEveryDefaultAndFirstCloseWritesEvery
     names.sort();
     EXPECT_EQ(names, expected);
     EXPECT_TRUE(expected.contains(QStringLiteral("Chekcbox31")));
-    EXPECT_EQ(expected.size(), 1 + 28 + 5 + 23 + 4 + 3);
+    EXPECT_EQ(expected.size(), 1 + 28 + 5 + 23 + 4 + 4);
 }
 
 TEST_F(SettingsStoreTest, ARestartRestoresEveryStoredControlExactly) {
@@ -250,6 +250,9 @@ protected:
         m_settings.reset();
         auto session = std::make_unique<app::Session>(port);
         session->setHome(home.path());
+        if (!settings().contains(kGroup + QStringLiteral("/ResultsURL"))) {
+            store(QStringLiteral("ResultsURL"), testsupport::kRefusedResults);
+        }
         session->FormCreate(&settings(), kGroup);
         return session;
     }

@@ -225,9 +225,9 @@ TEST_F(StatisticsCommandsTest, TipDistributionStopsAtTheFirstBadPiece) {
 }
 
 TEST_F(StatisticsCommandsTest, ActivationRunsTheNumberDistribution) {
-    QSettings settings(home.file("s.ini"), QSettings::IniFormat);
+    const auto settings = testsupport::localSettings(home.file("s.ini"));
     port.todayDate = QDate(2022, 11, 23);
-    session.FormCreate(&settings);
+    session.FormCreate(settings.get());
     ASSERT_TRUE(session.controls().setDate(kPicker2, QDate(1993, 9, 16)));
     session.FormActivate();
     ASSERT_EQ(session.chart().points.size(), 70u);

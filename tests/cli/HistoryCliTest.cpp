@@ -61,14 +61,22 @@ TEST_F(HistoryCliTest, UpdatePrintsItsStatusTextsAndTheNewestDraw) {
 
 // An update that got no response at all failed: exit status 1 and the
 // reason on standard error, beside the status lines the window shows.
-TEST_F(HistoryCliTest, UpdateWithoutAServiceSaysWhyAndStillLoads) {
+TEST_F(HistoryCliTest, AFailedArchiveUpdateSaysWhyAndStillLoads) {
     home.writeHistory({makeRecord(QDate(2022, 11, 26), 0, twentyNumbers(1))});
-    const RunResult result = run({"--no-save", "--today", "28.11.2022", "update"});
+    const QString address = QStringLiteral("http://127.0.0.1:1/other.zip");
+    const RunResult result = run({"--today", "30.11.2022", "--results", address, "update"});
     EXPECT_EQ(result.status, 1);
-    EXPECT_TRUE(result.lines().contains(QStringLiteral("Failed : 0 no draw service address set")));
-    EXPECT_TRUE(result.err.contains(QStringLiteral("Failed : 0 no draw service address set")));
+    EXPECT_TRUE(result.err.contains(QStringLiteral("Mise à jour impossible : ") + address))
+        << result.err.toStdString();
+    EXPECT_TRUE(
+        result.err.contains(QStringLiteral("dernier tirage connu : 26.11.2022, il y a 4 jours")));
     EXPECT_TRUE(result.out.contains(QStringLiteral("26.11.22")));
     EXPECT_EQ(stored().size(), 1u);
+    // --results is for that run only.
+    EXPECT_EQ(QSettings(home.file("s.ini"), QSettings::IniFormat)
+                  .value(QStringLiteral("Tirvex/ResultsURL"))
+                  .toString(),
+              testsupport::kRefusedResults);
 
     // A stored address is used; one that refuses the connection ends the
     // update after its first request.
@@ -155,7 +163,8 @@ TEST_F(HistoryCliTest, FailuresOfDeleteEnterAndUpdateGoToStandardError) {
     TZiehung damaged = makeRecord(QDate(2022, 11, 26), 0, twentyNumbers(1));
     damaged.datum = 800;
     home.writeHistory({damaged});
-    const RunResult updated = run({"--no-save", "--today", "28.11.2022", "update"});
+    const RunResult updated =
+        run({"--no-save", "--today", "28.11.2022", "--service", "http://127.0.0.1:1", "update"});
     EXPECT_EQ(updated.status, 1);
     EXPECT_TRUE(updated.err.contains(QStringLiteral("damaged date"))) << updated.err.toStdString();
 }

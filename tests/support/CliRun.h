@@ -24,6 +24,7 @@ inline CliOutput runCli(const TempHome& home, const QStringList& options,
     QTextStream out(&result.out);
     QTextStream err(&result.err);
     cli::CliRunner runner(out, err);
+    localSettings(home.file(QStringLiteral("s.ini")), QStringLiteral("Tirvex"));
     const QStringList arguments =
         QStringList{QStringLiteral("--home"), home.path(), QStringLiteral("--settings"),
                     home.file(QStringLiteral("s.ini"))} +

@@ -114,4 +114,15 @@ QString dataFile(const QString& name) {
     return QDir(QStringLiteral(TIRVEX_TEST_DATA)).filePath(name);
 }
 
+std::unique_ptr<QSettings> localSettings(const QString& path, const QString& group) {
+    auto settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    const QString key =
+        (group.isEmpty() ? QString() : group + QLatin1Char('/')) + QStringLiteral("ResultsURL");
+    if (!settings->contains(key)) {
+        settings->setValue(key, kRefusedResults);
+        settings->sync();
+    }
+    return settings;
+}
+
 } // namespace testsupport

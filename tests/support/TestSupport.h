@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QDate>
+#include <QSettings>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <initializer_list>
+#include <memory>
 #include <vector>
 
 #include "history/TZiehung.h"
@@ -18,6 +20,14 @@ history::TZiehung makeRecord(const QDate& date, int soir, std::vector<int> numbe
 std::vector<int> twentyNumbers(int start, int step = 3);
 
 // A fresh program directory per test, removed afterwards.
+// An address of the operator's results archive on this machine where nothing
+// listens: a test that starts the window or the update never reaches the
+// network, and its update fails at once.
+inline const QString kRefusedResults = QStringLiteral("http://127.0.0.1:1/keno_202010.zip");
+// Settings in an INI file at path (under group), with the update pointed at
+// kRefusedResults unless the file names an address already.
+std::unique_ptr<QSettings> localSettings(const QString& path, const QString& group = QString());
+
 class TempHome {
 public:
     TempHome();

@@ -48,7 +48,7 @@ private Q_SLOTS:
     void init() {
         m_home = std::make_unique<testsupport::TempHome>();
         m_home->writeHistory(testsupport::realHistory());
-        auto settings = std::make_unique<QSettings>(m_home->file("s.ini"), QSettings::IniFormat);
+        auto settings = testsupport::localSettings(m_home->file("s.ini"));
         m_window = std::make_unique<ui::MainWindow>(m_home->path(), std::move(settings));
         m_window->show();
         QTRY_VERIFY(!child<QLabel>(m_window.get(), "Label35")->text().isEmpty());

@@ -81,7 +81,7 @@ private Q_SLOTS:
         m_service = std::make_unique<drawservice::DrawService>();
         m_service->setDraws(m_all);
         QVERIFY(m_service->start() > 0);
-        auto settings = std::make_unique<QSettings>(m_home->file("s.ini"), QSettings::IniFormat);
+        auto settings = testsupport::localSettings(m_home->file("s.ini"));
         m_window = std::make_unique<ui::MainWindow>(m_home->path(), std::move(settings));
         m_window->setToday(kToday);
         m_window->show();
@@ -92,6 +92,47 @@ private Q_SLOTS:
         m_window.reset();
         m_service.reset();
         m_home.reset();
+    }
+
+    // The update at start and the check after it: the update's failure stays
+    // in panel 0, the best hit moves beside it, and a history twelve days old
+    // says so on every page.
+    void aFailedUpdateStaysVisibleAndAnOldHistoryIsCalledSo() {
+        const TZiehung& newest = m_all[2];
+        m_window->setToday(kToday.addDays(10));
+        m_window->session().tipList().lines() = {QStringLiteral("%1,%2,%3")
+                                                     .arg(newest.zahlen[0], 2, 10, QChar('0'))
+                                                     .arg(newest.zahlen[1], 2, 10, QChar('0'))
+                                                     .arg(newest.zahlen[2], 2, 10, QChar('0'))};
+        QTest::mouseClick(child<QPushButton>(QStringLiteral("SpeedButton10")), Qt::LeftButton);
+        m_window->session().SpeedButton5Click();
+
+        const QString panel0 = child<QLabel>(QStringLiteral("StatusBar1Panel0"))->text();
+        QVERIFY2(panel0.startsWith(QStringLiteral("Mise à jour impossible : ") +
+                                   testsupport::kRefusedResults),
+                 qPrintable(panel0));
+        QCOMPARE(child<QLabel>(QStringLiteral("StatusBar1Panel1"))->text(),
+                 QStringLiteral("Max Win:  3x"));
+        auto* notice = child<QLabel>(QStringLiteral("StaleNotice"));
+        QVERIFY(notice->isVisible());
+        QCOMPARE(notice->text(),
+                 QStringLiteral("dernier tirage connu : 25.11.2022, il y a 12 jours"));
+        for (int page : {0, 1, 3, 4, 5}) {
+            m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(page);
+            QVERIFY(notice->isVisible());
+        }
+    }
+
+    void anUpdateWithNothingDueSendsNoRequest() {
+        m_home->writeHistory(m_all); // up to today's evening draw
+        updatetest::SilentServer server;
+        m_window->session().controls().setText(QStringLiteral("ResultsURL"),
+                                               server.baseUrl() + QStringLiteral("/keno.zip"));
+        QTest::mouseClick(child<QPushButton>(QStringLiteral("SpeedButton10")), Qt::LeftButton);
+        QCOMPARE(server.accepted(), 0);
+        QCOMPARE(child<QLabel>(QStringLiteral("StatusBar1Panel0"))->text(),
+                 QStringLiteral("Résultats FDJ : à jour (27.11.2022 soir)"));
+        QVERIFY(!child<QLabel>(QStringLiteral("StaleNotice"))->isVisible());
     }
 
     void updateButtonAppendsTheDrawsAndHidesTheStopButtonAgain() {

@@ -97,7 +97,7 @@ private Q_SLOTS:
         common::TextFile::writeLines(m_home->file("tipps.txt"),
                                      {QStringLiteral("03,06,09,12,15,18,21,24,27,30"),
                                       QStringLiteral("01,05,19,22,38,41,49,55,63,70")});
-        auto settings = std::make_unique<QSettings>(m_home->file("s.ini"), QSettings::IniFormat);
+        auto settings = testsupport::localSettings(m_home->file("s.ini"));
         m_window = std::make_unique<ui::MainWindow>(m_home->path(), std::move(settings));
         m_window->show();
         QTRY_VERIFY(!m_window->findChild<QLabel*>(QStringLiteral("Label35"))->text().isEmpty());

@@ -86,7 +86,7 @@ private Q_SLOTS:
                                      {QStringLiteral("01,02,03,04,30,31,32,33,34,35"),
                                       QStringLiteral("05,06,07,08,09,10,50,51,52,53"),
                                       QStringLiteral("21,22,23,60,61,62,63,64,65,66")});
-        auto settings = std::make_unique<QSettings>(m_home->file("s.ini"), QSettings::IniFormat);
+        auto settings = testsupport::localSettings(m_home->file("s.ini"));
         m_window = std::make_unique<ui::MainWindow>(m_home->path(), std::move(settings));
         m_window->show();
         QTRY_VERIFY(!child<QLabel>(m_window.get(), QStringLiteral("Label35"))->text().isEmpty());

@@ -9,6 +9,7 @@
 
 #include "common/DayNumber.h"
 #include "history/ArchiveImporter.h"
+#include "history/ArchiveSource.h"
 #include "history/HistoryFile.h"
 
 namespace drawservice {
@@ -90,27 +91,49 @@ bool DrawService::loadHistory(const QString& path, QString* error) {
     return true;
 }
 
-bool DrawService::loadArchive(const QString& dir, QString* error) {
-    const QDir folder(dir);
-    const QStringList names = folder.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name);
-    if (names.isEmpty()) {
-        *error = QStringLiteral("%1: no archive files (*.csv)").arg(dir);
+bool DrawService::loadArchive(const QString& path, QString* error) {
+    QStringList files;
+    if (QFileInfo(path).isDir()) {
+        const QDir folder(path);
+        for (const QString& name : folder.entryList(
+                 {QStringLiteral("*.csv"), QStringLiteral("*.zip")}, QDir::Files, QDir::Name)) {
+            files << folder.filePath(name);
+        }
+        if (files.isEmpty()) {
+            *error = QStringLiteral("%1: no archive files (*.csv, *.zip)").arg(path);
+            return false;
+        }
+    } else {
+        files << path;
+    }
+    std::vector<history::ArchiveSource::Content> contents;
+    if (!history::ArchiveSource::read(files, &contents, error)) {
         return false;
     }
     // Overlapping exports are merged as the import merges them.
     history::DrawMerge merge;
-    for (const QString& name : names) {
-        QFile file(folder.filePath(name));
-        if (!file.open(QIODevice::ReadOnly)) {
-            *error = QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
-            return false;
-        }
-        if (!history::ArchiveImporter::collect(file.readAll(), file.fileName(), &merge, error)) {
+    for (const history::ArchiveSource::Content& content : contents) {
+        if (!history::ArchiveImporter::collect(content.bytes, content.name, &merge, error)) {
             return false;
         }
     }
     setDraws(merge.draws());
     return true;
+}
+
+int DrawService::addDraws(const std::vector<history::TZiehung>& draws) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    int added = 0;
+    for (const history::TZiehung& draw : draws) {
+        added +=
+            m_draws.try_emplace({common::wholeDay(draw.datum), draw.soir}, draw).second ? 1 : 0;
+    }
+    return added;
+}
+
+int DrawService::drawCount() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return static_cast<int>(m_draws.size());
 }
 
 void DrawService::setScriptsDir(const QString& dir) {

@@ -65,8 +65,12 @@ public:
     void setDraws(const std::vector<history::TZiehung>& draws);
     // A history file of 48-byte records.
     bool loadHistory(const QString& path, QString* error);
-    // Every *.csv of the operator's results archive in dir.
-    bool loadArchive(const QString& dir, QString* error);
+    // The operator's results archive: one CSV or ZIP file, or every *.csv
+    // and *.zip in a folder.
+    bool loadArchive(const QString& path, QString* error);
+    // Adds the draws not yet served; returns how many were new.
+    int addDraws(const std::vector<history::TZiehung>& draws);
+    int drawCount() const;
     void setScriptsDir(const QString& dir);
     void setInterceptor(Interceptor interceptor);
 
