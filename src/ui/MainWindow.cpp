@@ -636,6 +636,9 @@ void MainWindow::progressChanged(int done, int total) {
 
 void MainWindow::statusTextChanged(int panel, const QString& text) {
     m_statusPanels[panel]->setText(text);
+    // A long text (an update's reason) is cut by the panel; the whole of it
+    // shows on hover.
+    m_statusPanels[panel]->setToolTip(text);
 }
 
 namespace {

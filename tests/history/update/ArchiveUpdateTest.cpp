@@ -4,6 +4,8 @@
 #include <QTimeZone>
 
 #include "ArchiveServer.h"
+#include "DrawService.h"
+#include "ResultsFeed.h"
 #include "TestSupport.h"
 #include "UpdateTestSupport.h"
 #include "history/ArchiveImporter.h"
@@ -266,6 +268,36 @@ TEST_F(ArchiveUpdateTest, TheNextAddressIsTriedWhenOneFails) {
 
     EXPECT_FALSE(result.failed) << result.summary.toStdString();
     EXPECT_EQ(result.appended, 1);
+}
+
+TEST_F(ArchiveUpdateTest, TheDrawServiceServesZipFilesAndKeepsItselfCurrent) {
+    testsupport::TempHome home;
+    const QString zipPath = home.file(QStringLiteral("keno_202010.zip"));
+    QFile zipFile(zipPath);
+    ASSERT_TRUE(zipFile.open(QIODevice::WriteOnly));
+    zipFile.write(ArchiveServer::zip({{"keno_202010.csv", exportBytes()}}));
+    zipFile.close();
+    drawservice::DrawService service;
+    QString error;
+    ASSERT_TRUE(service.loadArchive(zipPath, &error)) << error.toStdString();
+    const int bundled = service.drawCount();
+    drawservice::DrawRequest request;
+    request.date = QDate(2025, 6, 5);
+    request.ziehung = 0;
+    EXPECT_EQ(service.answer(request).status, 500); // not published yet
+
+    ArchiveServer server(QStringLiteral("trusted"));
+    server.setHandler(
+        ArchiveServer::archive(ArchiveServer::zip({{"keno_202010.csv", extendedExport(2)}})));
+    drawservice::ResultsFeed feed(service, server.url());
+    QString report;
+    EXPECT_TRUE(feed.refresh(&report)) << report.toStdString();
+    EXPECT_EQ(service.drawCount(), bundled + 2);
+    EXPECT_EQ(service.answer(request).status, 200);
+    EXPECT_TRUE(feed.refresh(&report));
+    EXPECT_TRUE(report.endsWith(QStringLiteral("unchanged"))) << report.toStdString();
+    ASSERT_EQ(server.requests().size(), 2);
+    EXPECT_TRUE(server.requests()[1].contains("If-None-Match: \"v1\""));
 }
 
 // No request while the newest stored draw is the latest that can have been
