@@ -20,6 +20,7 @@ const QString kPicker1 = QStringLiteral("DateTimePicker1");
 const QString kPicker2 = QStringLiteral("DateTimePicker2");
 const QString kNumbersPerTip = QStringLiteral("UpDown18");
 const QString kNumberDialogOption = QStringLiteral("CheckBox20");
+const QString kTotalTips = QStringLiteral("UpDown9");
 // Cycles run between two looks at the clock; a few microseconds of work.
 constexpr int kChunk = 256;
 // How often the status bar shows the progress and pending input runs.
@@ -87,6 +88,33 @@ private:
     bool m_checkBox20;
 };
 
+// The player's tip list, its hit column and tip total, given back however a
+// run that scores tips of its own ends: the list is the player's work, and
+// the run's last probe line or generation is of no use once the run is over.
+class PlayerTips {
+public:
+    PlayerTips(Session& session, bool keep)
+        : m_session(session), m_keep(keep), m_tips(session.tipList()),
+          m_total(session.controls().position(kTotalTips)) {}
+    ~PlayerTips() {
+        if (!m_keep) {
+            return;
+        }
+        m_session.tipList() = m_tips;
+        m_session.controls().setPosition(kTotalTips, m_total);
+        m_session.port().controlChanged(QStringLiteral("ListBox1"));
+        m_session.port().controlChanged(QStringLiteral("ListBox2"));
+    }
+    PlayerTips(const PlayerTips&) = delete;
+    PlayerTips& operator=(const PlayerTips&) = delete;
+
+private:
+    Session& m_session;
+    bool m_keep;
+    tips::TipList m_tips;
+    int m_total;
+};
+
 // Takes the progress bar away however the walk ends.
 class ProgressEnd {
 public:
@@ -138,7 +166,7 @@ void BacktestCommands::setRunning(bool running) {
 }
 
 BacktestCommands::Outcome
-BacktestCommands::framed(BacktestKind kind, bool clearMemo,
+BacktestCommands::framed(BacktestKind kind, bool clearMemo, bool keepPlayerTips,
                          const std::function<Outcome(const QDate&)>& body) {
     if (m_running || m_session.refusedDuringOperation()) {
         return Outcome::Failed; // a second start from the event loop of a running test
@@ -149,6 +177,7 @@ BacktestCommands::framed(BacktestKind kind, bool clearMemo,
         m_session.memo1().clear();
     }
     RunFrame frame(m_session, kind);
+    const PlayerTips playerTips(m_session, keepPlayerTips);
     const QDate startDate = m_session.controls().date(kPicker1);
     // A failed load has shown its message; the run ends there.
     if (!m_session.loadAtDate()) {
@@ -166,14 +195,17 @@ BacktestCommands::framed(BacktestKind kind, bool clearMemo,
 
 BacktestCommands::Report BacktestCommands::run(BacktestKind kind) {
     Report report;
-    report.outcome = framed(
-        kind, true, [&](const QDate& startDate) { return guardedRun(kind, startDate, &report); });
+    // Commands 1 and 2 leave the tips they generated; the draw-as-tip
+    // commands give the player's list back.
+    report.outcome =
+        framed(kind, true, backtest::BacktestInfo::usesDrawAsTip(kind),
+               [&](const QDate& startDate) { return guardedRun(kind, startDate, &report); });
     return report;
 }
 
 BacktestCommands::StrategyRun BacktestCommands::strategyReport() {
     StrategyRun run;
-    run.outcome = framed(BacktestKind::WalkForward, false, [&](const QDate& startDate) {
+    run.outcome = framed(BacktestKind::WalkForward, false, true, [&](const QDate& startDate) {
         run.report = backtest::StrategyReport(m_session.numbersPerTip(), m_session.stake());
         return guardedStrategy(startDate, &run.report);
     });

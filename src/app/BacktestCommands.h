@@ -80,8 +80,9 @@ private:
     bool startRun(backtest::BacktestKind kind, const QDate& startDate, RunStart* start);
     // The frame every run shares: refused under another operation, the busy
     // cursor, the draw at the picker loaded, the stop reset, the running state
-    // shown, the run's error message when body fails.
-    Outcome framed(backtest::BacktestKind kind, bool clearMemo,
+    // shown, the run's error message when body fails; with keepPlayerTips
+    // the tip list as it was before, however the run ends.
+    Outcome framed(backtest::BacktestKind kind, bool clearMemo, bool keepPlayerTips,
                    const std::function<Outcome(const QDate&)>& body);
     Outcome guardedRun(backtest::BacktestKind kind, const QDate& startDate, Report* report);
     std::optional<qint32> askLuckyNumber(backtest::BacktestKind kind);

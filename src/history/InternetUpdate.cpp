@@ -186,11 +186,19 @@ InternetUpdate::Step InternetUpdate::processBody(const QByteArray& body, common:
             failed = true;
             break;
         }
+        // A request names one draw: a second line would store that draw
+        // twice (once a body of thousands of copies counted thousands of
+        // times in every statistic). It ends the update like a bad line.
+        if (!received.empty()) {
+            failure = QStringLiteral("erreur: ") + line;
+            failed = true;
+            break;
+        }
         m_host.setDrawLine(parsed.drawLine);
         m_host.setCrossSumLine(parsed.crossSumLine);
         received.push_back(parsed.record);
     }
-    // Lines before a bad one are kept.
+    // The draw before a bad line is kept.
     if (!received.empty()) {
         QString error;
         if (!HistoryFile::append(m_historyPath, received, &error)) {

@@ -195,9 +195,13 @@ TEST_F(BacktestCommandsTest, ARunStartedOnTodayPerformsNoCycle) {
     EXPECT_EQ(session().current().position, 4);
 }
 
-TEST_F(BacktestCommandsTest, TheFrameRestoresItsSettingsAndLeavesTheLastProbe) {
+TEST_F(BacktestCommandsTest, TheFrameRestoresItsSettingsAndThePlayersTips) {
     session().controls().setPosition(QStringLiteral("UpDown18"), 6);
     session().controls().setChecked(QStringLiteral("CheckBox20"), true);
+    const QStringList tips = {QStringLiteral("01,02,03"), QStringLiteral("04,05,06")};
+    session().tipList().lines() = tips;
+    session().tipList().hits() = {QStringLiteral("1"), QStringLiteral("0")};
+    session().controls().setPosition(QStringLiteral("UpDown9"), 2);
     session().backtests().Button8Click();
     EXPECT_EQ(session().numbersPerTip(), 10);
     EXPECT_EQ(session().controls().maximum(QStringLiteral("UpDown18")), 10);
@@ -205,11 +209,10 @@ TEST_F(BacktestCommandsTest, TheFrameRestoresItsSettingsAndLeavesTheLastProbe) {
     // Last counted cycle: probe d2, two steps on to d4, one back to d3.
     EXPECT_EQ(session().current().position, 3);
     EXPECT_EQ(session().controls().date(kPicker1), QDate(2023, 3, 3));
-    EXPECT_EQ(session().tipList().lines(),
-              QStringList{backtest::DrawAsTipRun::probeLine(fiveDraws()[2])});
-    // The list is checked with the usual ten fields after the run; the
-    // last check inside it scored all twenty (d2 against d3: 10 hits).
-    EXPECT_EQ(session().tipList().hits(), QStringList{QStringLiteral("10")});
+    // The probe lines were the run's; the player's list comes back as it was.
+    EXPECT_EQ(session().tipList().lines(), tips);
+    EXPECT_EQ(session().tipList().hits(), (QStringList{QStringLiteral("1"), QStringLiteral("0")}));
+    EXPECT_EQ(session().totalTips(), 2);
     // No hit sound for the steps of a run, but the check itself is back.
     EXPECT_TRUE(fixture->sound.played.isEmpty());
     EXPECT_FALSE(session().soundMuted());
@@ -308,6 +311,7 @@ struct Literal {
 
 Literal literalRun(app::Session& session, BacktestKind kind, int maxCycles) {
     Literal literal;
+    const tips::TipList players = session.tipList();
     session.controls().setRange(QStringLiteral("UpDown18"), 2, 20);
     session.controls().setPosition(QStringLiteral("UpDown18"), 20);
     session.SpeedButton5Click();
@@ -351,6 +355,7 @@ Literal literalRun(app::Session& session, BacktestKind kind, int maxCycles) {
     }
     session.controls().setRange(QStringLiteral("UpDown18"), 2, 10);
     session.controls().setPosition(QStringLiteral("UpDown18"), 10);
+    session.tipList() = players;
     return literal;
 }
 

@@ -1,7 +1,9 @@
 // The backtest buttons of the analyse page in the real window. Set
 // TIRVEX_SCREENSHOTS to a folder to keep a picture of the page.
 #include <QDateEdit>
+#include <QDialog>
 #include <QDir>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
@@ -41,6 +43,7 @@ private:
 
 private Q_SLOTS:
     void init() {
+        m_shell.opened.clear();
         m_home = std::make_unique<testsupport::TempHome>();
         m_home->writeHistory(testsupport::realHistory());
         auto settings = testsupport::localSettings(m_home->file("s.ini"));
@@ -80,6 +83,52 @@ private Q_SLOTS:
             QDir().mkpath(folder);
             QVERIFY(m_window->grab().save(QDir(folder).filePath(QStringLiteral("analyse.png"))));
         }
+    }
+
+    // The strategy report and a draw-as-tip test score tips of their own; the
+    // player's sixty tips are on the list afterwards, and in tipps.txt after
+    // the window closes.
+    void thePlayersTipsSurviveTheStrategyReportAndCommandThree() {
+        QStringList tips;
+        for (int t = 0; t < 60; ++t) {
+            QStringList numbers;
+            for (int i = 0; i < 10; ++i) {
+                numbers << QStringLiteral("%1").arg((t + i * 7) % 70 + 1, 2, 10, QChar('0'));
+            }
+            numbers.sort();
+            tips << numbers.join(QLatin1Char(','));
+        }
+        m_window->session().tipList().lines() = tips;
+        m_window->controlChanged(QStringLiteral("ListBox1"));
+        m_window->findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"))
+            ->setDate(QDate(2025, 6, 3));
+        // The lucky number's box and the report's dialog are answered OK.
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                dialog->accept();
+            }
+        });
+        answer.start(20);
+        auto* list = m_window->findChild<QListWidget*>(QStringLiteral("ListBox1"));
+        auto shown = [list] {
+            QStringList lines;
+            for (int row = 0; row < list->count(); ++row) {
+                lines << list->item(row)->text();
+            }
+            return lines;
+        };
+        QTest::mouseClick(button(QStringLiteral("StrategyButton")), Qt::LeftButton);
+        QVERIFY(QFile::exists(m_home->file(QStringLiteral("Strategie.txt"))));
+        QCOMPARE(shown(), tips);
+        QTest::mouseClick(button(QStringLiteral("Button7")), Qt::LeftButton);
+        QCOMPARE(m_shell.opened.size(), 1);
+        QCOMPARE(shown(), tips);
+        answer.stop();
+        m_window->close();
+        QStringList saved;
+        QVERIFY(common::TextFile::readLines(m_home->file(QStringLiteral("tipps.txt")), &saved));
+        QCOMPARE(saved, tips);
     }
 
     void aClickRunsTheTestAndOpensTheLog() {

@@ -265,9 +265,14 @@ TEST_F(InternetUpdateTest, ADamagedNewestDateStopsTheUpdate) {
     }
 }
 
-TEST_F(InternetUpdateTest, EveryLineOfABodyIsADrawOfTheRequestedDateAndFlag) {
-    const std::string body = serviceLine(twentyNumbers(1), 3, "1234567", "7654321") + "\r\n" +
-                             serviceLine(twentyNumbers(9), 5, "0000000", "0000001") + "\r\n";
+// A body's line is a draw of the requested date and flag, and one request
+// stores one draw: a hundred copies append one record and end the update.
+TEST_F(InternetUpdateTest, OneRequestStoresAtMostOneDrawOfTheRequestedDateAndFlag) {
+    const std::string line = serviceLine(twentyNumbers(1), 3, "1234567", "7654321");
+    std::string body;
+    for (int i = 0; i < 100; ++i) {
+        body += line + "\r\n";
+    }
     m_reply = [&](const drawservice::DrawRequest& request) -> std::optional<drawservice::Reply> {
         if (request.ziehung == 1) {
             return drawservice::Reply{200, body};
@@ -275,24 +280,23 @@ TEST_F(InternetUpdateTest, EveryLineOfABodyIsADrawOfTheRequestedDateAndFlag) {
         return drawservice::Reply{500, ""};
     };
     m_home.writeHistory({makeRecord(kDay, 0, twentyNumbers(5))});
-    RecordingHost host(kDay);
+    RecordingHost host(kDay.addDays(3));
 
     runUpdate(host);
 
     const auto records = stored();
-    ASSERT_EQ(records.size(), 3u);
-    for (int i : {1, 2}) {
-        EXPECT_EQ(records[i].datum, common::toDayNumber(kDay));
-        EXPECT_EQ(records[i].soir, 1);
-    }
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].datum, common::toDayNumber(kDay));
+    EXPECT_EQ(records[1].soir, 1);
     EXPECT_EQ(records[1].multiplicateur, 3);
     EXPECT_EQ(records[1].joker, (std::array<std::uint8_t, 7>{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(records[1].jokerPlus, (std::array<std::uint8_t, 7>{7, 6, 5, 4, 3, 2, 1}));
-    EXPECT_EQ(records[2].zahlen[0], twentyNumbers(9)[0]);
-    EXPECT_EQ(records[2].jokerPlus[6], 1);
+    EXPECT_EQ(m_log.requests().size(), 1u);
+    EXPECT_EQ(host.messages,
+              QStringList{QStringLiteral("erreur: ") + QString::fromStdString(line)});
 }
 
-TEST_F(InternetUpdateTest, ABadLineEndsTheUpdateAndKeepsTheLinesBeforeIt) {
+TEST_F(InternetUpdateTest, ABadLineEndsTheUpdateAndKeepsTheDrawBeforeIt) {
     const std::string good = serviceLine(twentyNumbers(1), 2, "1111111", "2222222");
     const std::string bad = serviceLine(twentyNumbers(2), 2, "123456", "2222222");
     m_reply = [&](const drawservice::DrawRequest&) -> std::optional<drawservice::Reply> {
