@@ -5,6 +5,9 @@
 #include "common/Formats.h"
 #include "history/ArchiveUpdate.h"
 #include "history/ArchiveValidators.h"
+#include "history/DrawMerge.h"
+
+#include <algorithm>
 
 namespace app {
 
@@ -164,8 +167,18 @@ bool HistoryCommands::BitBtn8Click() {
         m_entryPort ? m_entryPort->editDraw(currentEntry()) : std::nullopt;
     if (entry) {
         history::TZiehung record;
+        std::optional<history::TZiehung> stored;
         QString error;
         if (!history::DrawEditor::buildRecord(*entry, &record, &error) ||
+            !history::DrawEditor::storedDraw(m_session.historyPath(), record, &stored, &error)) {
+            m_session.port().showMessage(error);
+            return false;
+        }
+        if (stored && !confirmReplacement(*stored, record)) {
+            return false; // the stored draw stays, nothing changes
+        }
+        // An entry that repeats the stored draw leaves the file as it is.
+        if ((!stored || *stored != record) &&
             !history::DrawEditor::enter(m_session.historyPath(), record, &error)) {
             m_session.port().showMessage(error);
             return false;
@@ -175,6 +188,22 @@ bool HistoryCommands::BitBtn8Click() {
     // A cancelled dialog still reloads the draw at the picker.
     m_session.SpeedButton5Click();
     return true;
+}
+
+bool HistoryCommands::confirmReplacement(const history::TZiehung& stored,
+                                         const history::TZiehung& entered) {
+    auto sorted = [](std::array<std::uint8_t, 20> numbers) {
+        std::sort(numbers.begin(), numbers.end());
+        return numbers;
+    };
+    // Another multiplier or Joker+ for the same numbers is a correction;
+    // other numbers replace a draw the player may have from the operator.
+    if (sorted(stored.zahlen) == sorted(entered.zahlen)) {
+        return true;
+    }
+    return m_session.port().askYesNo(
+        QStringLiteral("Le tirage du %1 est déjà enregistré avec d'autres numéros. Le remplacer ?")
+            .arg(history::DrawMerge::drawName(stored)));
 }
 
 bool HistoryCommands::BitBtn4Click() {

@@ -58,6 +58,9 @@ public:
 
 private:
     history::UpdateSettings updateSettings() const;
+    // True when an entry may replace the stored draw of its date and flag:
+    // at once when the numbers are the same, else when the player says so.
+    bool confirmReplacement(const history::TZiehung& stored, const history::TZiehung& entered);
     void announceButtons();
 
     Session& m_session;

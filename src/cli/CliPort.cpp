@@ -23,7 +23,12 @@ void CliPort::showMessage(const QString& text) {
 }
 
 bool CliPort::askYesNo(const QString& text) {
-    out() << text << Qt::endl;
+    // Printed like a message box: on standard error when the command fails.
+    if (m_command) {
+        m_command->addMessage(text);
+    } else {
+        m_out << text << Qt::endl;
+    }
     return m_answerYes;
 }
 

@@ -96,6 +96,22 @@ bool DrawEditor::enter(const QString& historyPath, const TZiehung& draw, QString
                                 error);
 }
 
+bool DrawEditor::storedDraw(const QString& historyPath, const TZiehung& draw,
+                            std::optional<TZiehung>* stored, QString* error) {
+    std::vector<TZiehung> records;
+    if (!readExisting(historyPath, &records, error)) {
+        return false;
+    }
+    const auto it = std::find_if(records.begin(), records.end(), [&](const TZiehung& r) {
+        return r.datum == draw.datum && r.soir == draw.soir;
+    });
+    stored->reset();
+    if (it != records.end()) {
+        *stored = *it;
+    }
+    return true;
+}
+
 bool DrawEditor::remove(const QString& historyPath, const QString& home, common::DayNumber datum,
                         std::uint8_t soir, int* removed, QString* error) {
     *removed = 0;

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QString>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "history/TZiehung.h"
@@ -34,6 +35,10 @@ public:
     // placed in order through "<history>~", replacing a stored draw of the
     // same date and flag. The history file must exist.
     static bool enter(const QString& historyPath, const TZiehung& draw, QString* error);
+    // The stored draw with the date and flag of draw, if any. False when
+    // the history cannot be read.
+    static bool storedDraw(const QString& historyPath, const TZiehung& draw,
+                           std::optional<TZiehung>* stored, QString* error);
     // Removes the draws with this date and flag through home + "Keno.da~".
     // *removed tells how many went; none leaves the file untouched.
     static bool remove(const QString& historyPath, const QString& home, common::DayNumber datum,

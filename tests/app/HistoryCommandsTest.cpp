@@ -347,6 +347,34 @@ TEST_F(DrawEditTest, AnEnteredDrawTakesItsPlaceAndBecomesCurrent) {
     EXPECT_EQ(stored().back().datum, common::toDayNumber(QDate(2022, 11, 26)));
 }
 
+// Other numbers over a stored draw replace it only when the player says so;
+// the same draw again changes nothing and asks nothing.
+TEST_F(DrawEditTest, ADrawWithOtherNumbersIsReplacedOnlyAfterAYes) {
+    loadAt(QDate(2022, 11, 25));
+    const QByteArray before = testsupport::fileBytes(home.historyPath());
+    dialog.answer = entryOf(records[2]);
+    EXPECT_TRUE(session.historyCommands().BitBtn8Click());
+    EXPECT_TRUE(port.questions.isEmpty());
+    EXPECT_TRUE(testsupport::fileBytes(home.historyPath()) == before);
+
+    const TZiehung other = makeRecord(QDate(2022, 11, 25), 0, twentyNumbers(8), 5);
+    dialog.answer = entryOf(other);
+    port.yesNoAnswers = {false};
+    EXPECT_FALSE(session.historyCommands().BitBtn8Click());
+    EXPECT_EQ(port.questions,
+              QStringList{QStringLiteral("Le tirage du 25.11.2022 midi est déjà enregistré avec "
+                                         "d'autres numéros. Le remplacer ?")});
+    EXPECT_TRUE(testsupport::fileBytes(home.historyPath()) == before);
+
+    port.yesNoAnswers = {true};
+    EXPECT_TRUE(session.historyCommands().BitBtn8Click());
+    ASSERT_EQ(stored().size(), records.size());
+    std::vector<TZiehung> expected = records;
+    expected[2] = other;
+    std::sort(expected[2].zahlen.begin(), expected[2].zahlen.end());
+    EXPECT_EQ(stored(), expected);
+}
+
 TEST_F(DrawEditTest, AnIncompleteDrawOrAMissingHistoryChangesNoFile) {
     loadAt(QDate(2022, 11, 25));
     DrawEntry entry = entryOf(records[0]);

@@ -118,6 +118,20 @@ TEST_F(HistoryCliTest, EnterAndDeleteKeepTheHistoryInOrder) {
     EXPECT_EQ(stored(), records);
     EXPECT_TRUE(result.lines().last().startsWith(QStringLiteral("traverser la somme: ")));
     EXPECT_TRUE(result.lines()[result.lines().size() - 2].contains(QStringLiteral("25.11.22")));
+
+    // Other numbers over a stored draw: refused without --yes, taken with it.
+    const QByteArray before = testsupport::fileBytes(home.historyPath());
+    const QStringList replace = {
+        "--no-save", "enter", "25.11.2022", "soir", "3", "0123456", numbers.join(QLatin1Char(','))};
+    result = run(replace);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.err.contains(QStringLiteral("Le tirage du 25.11.2022 soir est déjà "
+                                                   "enregistré avec d'autres numéros")))
+        << result.err.toStdString();
+    EXPECT_TRUE(testsupport::fileBytes(home.historyPath()) == before);
+    result = run(QStringList{"--yes"} + replace);
+    EXPECT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_EQ(stored().back().zahlen[0], 51);
 }
 
 TEST_F(HistoryCliTest, AnEntryTheDialogWouldRefuseStopsBeforeAnythingRuns) {

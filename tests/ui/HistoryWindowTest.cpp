@@ -3,6 +3,7 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -203,6 +204,7 @@ private Q_SLOTS:
         bool checkedShown = false;
         QString refusal;
         QString caption;
+        QString question;
         QTimer::singleShot(0, m_window.get(), [&] {
             auto* dialog = qobject_cast<ui::DrawEntryDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
@@ -236,6 +238,13 @@ private Q_SLOTS:
             QVERIFY(box(free)->isChecked());
             dialog->findChild<QRadioButton*>()->setChecked(true); // multiplier 2
             dialog->findChild<QSpinBox*>(QStringLiteral("UpDown9"))->setValue(7);
+            // Other numbers over the stored draw: the window asks first.
+            QTimer::singleShot(0, m_window.get(), [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    question = box->text();
+                    box->button(QMessageBox::Yes)->click();
+                }
+            });
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
                               Qt::LeftButton);
         });
@@ -244,6 +253,8 @@ private Q_SLOTS:
         QVERIFY(checkedShown);
         QCOMPARE(refusal, QStringLiteral("Un tirage compte exactement 20 numéros : 19 cochés."));
         const std::vector<TZiehung> records = stored();
+        QVERIFY2(question.startsWith(QStringLiteral("Le tirage du 25.11.2022 midi est déjà")),
+                 qPrintable(question));
         QCOMPARE(records.size(), 3u); // the stored draw was replaced
         QCOMPARE(records[2].datum, current.datum);
         QCOMPARE(records[2].soir, current.soir);
