@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -18,13 +19,26 @@ public:
         QByteArray bytes;
     };
 
+    // Receives the contents piece by piece as they are read, so that none
+    // needs to be held whole: begin, the bytes in order, end.
+    class Sink {
+    public:
+        virtual ~Sink() = default;
+        virtual void begin(const QString& name) = 0;
+        virtual void take(QByteArrayView bytes) = 0;
+        virtual void end() = 0;
+    };
+
     // Reads every path in order. On the first that cannot be read returns
     // false with *error naming it; a damaged ZIP archive, or one without a
     // CSV file, cannot be read.
     static bool read(const QStringList& paths, std::vector<Content>* contents, QString* error);
+    // The same, handing the contents to sink as they are read. A content
+    // found damaged after some of its bytes went to the sink gets no end.
+    static bool stream(const QStringList& paths, Sink* sink, QString* error);
 
 private:
-    static bool readZip(const QString& path, std::vector<Content>* contents, QString* error);
+    static bool readZip(const QString& path, Sink* sink, QString* error);
 };
 
 } // namespace history
