@@ -1,18 +1,18 @@
-#include "backtest/TipScorer.h"
-
-#include <algorithm>
+#include "tips/TipScorer.h"
 
 #include "tips/TipLine.h"
 
-namespace backtest {
+namespace tips {
 
-TipScorer::TipScorer(const QStringList& lines, int nFields) {
+TipScorer::TipScorer(const QStringList& lines, int nFields) : m_nFields(nFields) {
+    m_tips.reserve(static_cast<std::size_t>(lines.size()));
     for (const QString& line : lines) {
-        if (tips::TipLine::isBlank(line)) {
+        if (TipLine::isBlank(line)) {
+            m_blankLines = true;
             continue; // the full check drops blank lines before it counts
         }
         Tip tip;
-        tip.values = tips::TipLine::numbers(line, nFields);
+        tip.values = TipLine::numbers(line, nFields);
         for (qint64 value : tip.values) {
             if (value < 1 || value > 70 || tip.set.contains(static_cast<int>(value))) {
                 tip.plain = false;
@@ -23,33 +23,12 @@ TipScorer::TipScorer(const QStringList& lines, int nFields) {
     }
 }
 
-int TipScorer::countHits(const std::vector<qint64>& values, const history::TZiehung& draw) {
-    int hits = 0;
-    for (qint64 value : values) {
-        hits += static_cast<int>(std::count(draw.zahlen.begin(), draw.zahlen.end(), value));
+TipScorer::Draw<int> TipScorer::draw(const std::array<int, 20>& zahl) {
+    history::NumberSet set;
+    for (int number : zahl) {
+        set.add(number);
     }
-    return hits;
+    return {zahl, set};
 }
 
-int TipScorer::hits(std::size_t tip, const history::TZiehung& draw,
-                    const history::NumberSet& drawSet) const {
-    const Tip& t = m_tips[tip];
-    if (t.plain && isPlainDraw(drawSet)) {
-        return t.set.common(drawSet);
-    }
-    return countHits(t.values, draw);
-}
-
-std::array<int, 21> TipScorer::statistik(const history::TZiehung& draw,
-                                         const history::NumberSet& drawSet) const {
-    std::array<int, 21> result{};
-    for (std::size_t i = 0; i < m_tips.size(); ++i) {
-        const int h = hits(i, draw, drawSet);
-        if (h <= 20) {
-            ++result[static_cast<std::size_t>(h)];
-        }
-    }
-    return result;
-}
-
-} // namespace backtest
+} // namespace tips
