@@ -53,4 +53,8 @@ const history::DrawHistory& realHistory() {
     return loaded;
 }
 
+int shortRunDraws() {
+    return qEnvironmentVariableIsSet("TIRVEX_BENCH_SHORT") ? 20 : 0;
+}
+
 } // namespace bench

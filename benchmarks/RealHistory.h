@@ -12,5 +12,8 @@ const QString& realHistoryHome();
 const QString& realHistoryPath();
 // The same history read back into memory.
 const history::DrawHistory& realHistory();
+// TIRVEX_BENCH_SHORT is set: the long runs only show that they still run,
+// over this many draws.
+int shortRunDraws();
 
 } // namespace bench
