@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "QuietPort.h"
 #include "RealHistory.h"
 #include "app/BacktestCommands.h"
 #include "app/Session.h"
@@ -17,26 +18,6 @@ namespace {
 const QString& homePath() {
     return bench::realHistoryHome();
 }
-
-// Answers every dialog with its default and shows nothing.
-class QuietPort : public app::WindowPort {
-public:
-    QString luckyNumber = QStringLiteral("1");
-    void statusTextChanged(int, const QString&) override {}
-    void showMessage(const QString& text) override { qWarning("%s", qPrintable(text)); }
-    bool askYesNo(const QString&) override { return false; }
-    std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
-        return luckyNumber;
-    }
-    QStringList openFileNames(const QString&, const QString&, const QString&, bool) override {
-        return {};
-    }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    void setBusy(bool) override {}
-    void processEvents() override {}
-    void controlChanged(const QString&) override {}
-    QDate today() override { return QDate(2025, 6, 10); }
-};
 
 void BM_NextDrawCycles(benchmark::State& state) {
     history::DrawHistory history;
@@ -57,7 +38,7 @@ void BM_NextDrawCycles(benchmark::State& state) {
 BENCHMARK(BM_NextDrawCycles)->Unit(benchmark::kMillisecond);
 
 void runCommand(benchmark::State& state, backtest::BacktestKind kind, const QDate& start) {
-    QuietPort port;
+    bench::QuietPort port;
     app::Session session(port);
     session.setHome(homePath());
     session.FormCreate(nullptr);
@@ -102,7 +83,7 @@ BENCHMARK(BM_WalkForwardOneYear)->Unit(benchmark::kSecond)->Iterations(1);
 // thousand start 1001 draws before the newest, with the statistics window
 // still opening at the first draw.
 void walkForward(benchmark::State& state, const QString& home, const QDate& start) {
-    QuietPort port;
+    bench::QuietPort port;
     app::Session session(port);
     session.setHome(home);
     session.FormCreate(nullptr);

@@ -11,23 +11,15 @@
 #include <cstring>
 #include <ctime>
 
+#include "BesideFloor.h"
+#include "RealHistory.h"
 #include "common/DayNumber.h"
 #include "history/ArchiveImporter.h"
-#include "history/BundledArchive.h"
 #include "history/HistoryFile.h"
 
 namespace {
 
 using history::TZiehung;
-
-QStringList bundledFiles() {
-    const QDir archive(QStringLiteral(TIRVEX_ARCHIVE_DATA));
-    QStringList files;
-    for (const QString& name : history::BundledArchive::fileNames()) {
-        files << archive.filePath(name);
-    }
-    return files;
-}
 
 struct Field {
     const char* text = nullptr;
@@ -166,7 +158,7 @@ QByteArray contents(const QString& path) {
 }
 
 void BM_ImportBesidePlainParser(benchmark::State& state) {
-    const QStringList files = bundledFiles();
+    const QStringList files = bench::bundledArchiveFiles();
     QTemporaryDir dir;
     const QString imported = dir.filePath(QStringLiteral("Tirvex.dat"));
     const QString plain = dir.filePath(QStringLiteral("plain.dat"));
@@ -175,32 +167,12 @@ void BM_ImportBesidePlainParser(benchmark::State& state) {
         state.SkipWithError("the floor does not write the import's bytes");
         return;
     }
-    // CPU time of this thread: what the work costs, whatever else the machine runs.
-    struct Clock {
-        using duration = std::chrono::nanoseconds;
-        static std::chrono::nanoseconds now() {
-            timespec t{};
-            clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-            return std::chrono::seconds(t.tv_sec) + std::chrono::nanoseconds(t.tv_nsec);
-        }
-    };
-    Clock::duration importTime{};
-    Clock::duration plainTime{};
+    bench::BesideFloor timing;
     for (auto _ : state) {
-        const auto start = Clock::now();
-        benchmark::DoNotOptimize(import(files, imported));
-        const auto middle = Clock::now();
-        benchmark::DoNotOptimize(plainImport(files, plain));
-        plainTime += Clock::now() - middle;
-        importTime += middle - start;
+        timing.time([&] { benchmark::DoNotOptimize(import(files, imported)); },
+                    [&] { benchmark::DoNotOptimize(plainImport(files, plain)); });
     }
-    const auto ms = [&](Clock::duration d) {
-        return std::chrono::duration<double, std::milli>(d).count() /
-               static_cast<double>(state.iterations());
-    };
-    state.counters["import ms"] = ms(importTime);
-    state.counters["floor ms"] = ms(plainTime);
-    state.counters["ratio"] = ms(importTime) / ms(plainTime);
+    timing.report(state, "import");
 }
 BENCHMARK(BM_ImportBesidePlainParser)->Unit(benchmark::kMillisecond);
 

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "history/DrawHistory.h"
 
 namespace bench {
 
+// The files of the bundled archive.
+QStringList bundledArchiveFiles();
 // The bundled archive imported once per benchmark program into a history
 // file in a temporary Home, as the program keeps it.
 const QString& realHistoryHome();

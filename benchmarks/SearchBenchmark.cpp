@@ -4,35 +4,17 @@
 // CPU time over the floor's.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-#include <ctime>
 #include <numeric>
 #include <random>
 
+#include "BesideFloor.h"
+#include "QuietPort.h"
 #include "RealHistory.h"
 #include "app/Session.h"
 #include "app/TipSearchCommands.h"
 #include "tips/TipLine.h"
 
 namespace {
-
-class QuietPort : public app::WindowPort {
-public:
-    void statusTextChanged(int, const QString&) override {}
-    void showMessage(const QString& text) override { qWarning("%s", qPrintable(text)); }
-    bool askYesNo(const QString&) override { return false; }
-    std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
-        return QStringLiteral("7");
-    }
-    QStringList openFileNames(const QString&, const QString&, const QString&, bool) override {
-        return {};
-    }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    void setBusy(bool) override {}
-    void processEvents() override {}
-    void controlChanged(const QString&) override {}
-    QDate today() override { return QDate(2025, 6, 10); }
-};
 
 // 120 tips of ten numbers, the same in every run.
 std::vector<std::vector<int>> tipNumbers() {
@@ -62,7 +44,8 @@ int plainSearch(const history::DrawHistory& draws, const std::vector<history::Nu
 
 void BM_TipSearchBesidePopcount(benchmark::State& state) {
     const history::DrawHistory& draws = bench::realHistory();
-    QuietPort port;
+    bench::QuietPort port;
+    port.answer = QStringLiteral("7");
     app::Session session(port);
     session.setHome(bench::realHistoryHome());
     session.FormCreate(nullptr);
@@ -83,42 +66,22 @@ void BM_TipSearchBesidePopcount(benchmark::State& state) {
     });
     const QDate first = common::toDate(draws.at(0).datum);
     const QDate last = common::toDate(draws.at(draws.size() - 1).datum);
-    // CPU time of this thread: what the work costs, whatever else the machine runs.
-    struct Clock {
-        using duration = std::chrono::nanoseconds;
-        static std::chrono::nanoseconds now() {
-            timespec t{};
-            clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-            return std::chrono::seconds(t.tv_sec) + std::chrono::nanoseconds(t.tv_nsec);
-        }
-    };
-    Clock::duration searchTime{};
-    Clock::duration plainTime{};
+    bench::BesideFloor timing;
     int plainReported = 0;
     for (auto _ : state) {
         session.tipList().lines() = lines;
         session.controls().setDate(QStringLiteral("DateTimePicker2"), first);
         session.controls().setDate(QStringLiteral("DateTimePicker1"), last);
         reported = 0;
-        const auto start = Clock::now();
-        session.tipSearch().SpeedButton4Click();
-        const auto middle = Clock::now();
-        plainReported = plainSearch(draws, sets);
-        plainTime += Clock::now() - middle;
-        searchTime += middle - start;
+        timing.time([&] { session.tipSearch().SpeedButton4Click(); },
+                    [&] { plainReported = plainSearch(draws, sets); });
     }
     if (reported != plainReported) {
         state.SkipWithError("the floor reports other draws than the search");
         return;
     }
-    const auto ms = [&](Clock::duration d) {
-        return std::chrono::duration<double, std::milli>(d).count() /
-               static_cast<double>(state.iterations());
-    };
     state.counters["reported"] = reported;
-    state.counters["search ms"] = ms(searchTime);
-    state.counters["floor ms"] = ms(plainTime);
-    state.counters["ratio"] = ms(searchTime) / ms(plainTime);
+    timing.report(state, "search");
 }
 BENCHMARK(BM_TipSearchBesidePopcount)->Unit(benchmark::kMillisecond);
 
