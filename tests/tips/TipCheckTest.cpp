@@ -47,6 +47,10 @@ TEST(TipLine, ReadFormCutsAtCommasAndStopsAtTheFirstNonNumber) {
         many << QString::number(i);
     }
     EXPECT_EQ(TipLine::fields(many.join(QLatin1Char(','))).size(), 26);
+    EXPECT_EQ(TipLine::numbers(many.join(QLatin1Char(','))).size(), 26u);
+    EXPECT_EQ(TipLine::numbers(many.join(QLatin1Char(',')), 10).size(), 10u);
+    EXPECT_EQ(TipLine::numbers(QStringLiteral("0000000000000000007,08")),
+              (std::vector<qint64>{7, 8}));
 }
 
 TEST(TipCheck, CountsHitsOfTheFirstNFields) {
