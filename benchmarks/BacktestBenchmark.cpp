@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "QuietPort.h"
 #include "RealHistory.h"
 #include "app/BacktestCommands.h"
 #include "app/Session.h"
@@ -17,24 +18,6 @@ namespace {
 const QString& homePath() {
     return bench::realHistoryHome();
 }
-
-// Answers every dialog with its default and shows nothing.
-class QuietPort : public app::WindowPort {
-public:
-    QString luckyNumber = QStringLiteral("1");
-    void statusTextChanged(int, const QString&) override {}
-    void showMessage(const QString& text) override { qWarning("%s", qPrintable(text)); }
-    bool askYesNo(const QString&) override { return false; }
-    std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
-        return luckyNumber;
-    }
-    QStringList openFileNames(const QString&, const QString&, bool) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    void setBusy(bool) override {}
-    void processEvents() override {}
-    void controlChanged(const QString&) override {}
-    QDate today() override { return QDate(2025, 6, 10); }
-};
 
 void BM_NextDrawCycles(benchmark::State& state) {
     history::DrawHistory history;
@@ -55,7 +38,7 @@ void BM_NextDrawCycles(benchmark::State& state) {
 BENCHMARK(BM_NextDrawCycles)->Unit(benchmark::kMillisecond);
 
 void runCommand(benchmark::State& state, backtest::BacktestKind kind, const QDate& start) {
-    QuietPort port;
+    bench::QuietPort port;
     app::Session session(port);
     session.setHome(homePath());
     session.FormCreate(nullptr);
@@ -80,8 +63,16 @@ void BM_LastThreeDrawsCommandWholeHistory(benchmark::State& state) {
 }
 BENCHMARK(BM_LastThreeDrawsCommandWholeHistory)->Unit(benchmark::kMillisecond);
 
+// The date of the draw count draws before the newest.
+QDate drawsBeforeNewest(int count) {
+    const history::DrawHistory& all = bench::realHistory();
+    return common::toDate(all.at(all.size() - 1 - count).datum);
+}
+
 void BM_WalkForwardOneYear(benchmark::State& state) {
-    runCommand(state, backtest::BacktestKind::WalkForward, QDate(2024, 6, 4));
+    const int draws = bench::shortRunDraws();
+    runCommand(state, backtest::BacktestKind::WalkForward,
+               draws > 0 ? drawsBeforeNewest(draws) : QDate(2024, 6, 4));
 }
 BENCHMARK(BM_WalkForwardOneYear)->Unit(benchmark::kSecond)->Iterations(1);
 
@@ -92,7 +83,7 @@ BENCHMARK(BM_WalkForwardOneYear)->Unit(benchmark::kSecond)->Iterations(1);
 // thousand start 1001 draws before the newest, with the statistics window
 // still opening at the first draw.
 void walkForward(benchmark::State& state, const QString& home, const QDate& start) {
-    QuietPort port;
+    bench::QuietPort port;
     app::Session session(port);
     session.setHome(home);
     session.FormCreate(nullptr);
@@ -110,14 +101,17 @@ void walkForward(benchmark::State& state, const QString& home, const QDate& star
 }
 
 void BM_WalkForwardWholeHistory(benchmark::State& state) {
-    walkForward(state, homePath(), QDate(1993, 9, 16));
+    const int draws = bench::shortRunDraws();
+    walkForward(state, homePath(), draws > 0 ? drawsBeforeNewest(draws) : QDate(1993, 9, 16));
 }
 BENCHMARK(BM_WalkForwardWholeHistory)->Unit(benchmark::kSecond)->Iterations(1);
 
 void BM_WalkForwardFirstThousandCycles(benchmark::State& state) {
     static QTemporaryDir dir;
     const history::DrawHistory& all = bench::realHistory();
-    const std::vector<history::TZiehung> first(all.records().begin(), all.records().begin() + 1001);
+    const int draws = bench::shortRunDraws() > 0 ? bench::shortRunDraws() : 1000;
+    const std::vector<history::TZiehung> first(all.records().begin(),
+                                               all.records().begin() + draws + 1);
     QFile file(dir.filePath(QStringLiteral("Tirvex.dat")));
     if (!file.open(QIODevice::WriteOnly) || file.write(history::HistoryFile::encode(first)) < 0) {
         state.SkipWithError("cannot write the history");
@@ -129,9 +123,8 @@ void BM_WalkForwardFirstThousandCycles(benchmark::State& state) {
 BENCHMARK(BM_WalkForwardFirstThousandCycles)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_WalkForwardLastThousandCycles(benchmark::State& state) {
-    const history::DrawHistory& all = bench::realHistory();
-    const QDate start = common::toDate(all.at(all.size() - 1001).datum);
-    walkForward(state, homePath(), start);
+    const int draws = bench::shortRunDraws();
+    walkForward(state, homePath(), drawsBeforeNewest(draws > 0 ? draws : 1000));
 }
 BENCHMARK(BM_WalkForwardLastThousandCycles)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -18,13 +18,18 @@ QTemporaryDir& home() {
 
 } // namespace
 
+QStringList bundledArchiveFiles() {
+    const QDir archive(QStringLiteral(TIRVEX_ARCHIVE_DATA));
+    QStringList files;
+    for (const QString& name : history::BundledArchive::fileNames()) {
+        files << archive.filePath(name);
+    }
+    return files;
+}
+
 const QString& realHistoryPath() {
     static const QString path = [] {
-        const QDir archive(QStringLiteral(TIRVEX_ARCHIVE_DATA));
-        QStringList files;
-        for (const QString& name : history::BundledArchive::fileNames()) {
-            files << archive.filePath(name);
-        }
+        const QStringList files = bundledArchiveFiles();
         const QString target = home().filePath(QStringLiteral("Tirvex.dat"));
         const auto result =
             history::ArchiveImporter::importFiles(files, target, target + QLatin1Char('~'));
@@ -51,6 +56,10 @@ const history::DrawHistory& realHistory() {
         return draws;
     }();
     return loaded;
+}
+
+int shortRunDraws() {
+    return qEnvironmentVariableIsSet("TIRVEX_BENCH_SHORT") ? 20 : 0;
 }
 
 } // namespace bench

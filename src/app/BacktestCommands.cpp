@@ -54,7 +54,8 @@ common::DayNumber lowestDay(const ControlValues& controls, const QString& picker
 
 // What a run changes for its length and puts back on every way out: the
 // number dialog option, the numbers per tip of the draw-as-tip tests, the
-// hit sound and the running state the window shows.
+// hit sound, the draw lines written only when the window is let to show
+// them, and the running state the window shows.
 class RunFrame {
 public:
     RunFrame(Session& session, BacktestKind kind)
@@ -65,8 +66,10 @@ public:
             setNumbersPerTip(kAllNumbers);
         }
         session.setSoundMuted(true);
+        session.holdDrawLines(true);
     }
     ~RunFrame() {
+        m_session.holdDrawLines(false);
         m_session.setSoundMuted(false);
         m_session.controls().setChecked(kNumberDialogOption, m_checkBox20);
         if (backtest::BacktestInfo::usesDrawAsTip(m_kind)) {
@@ -337,9 +340,13 @@ backtest::CursorWalk BacktestCommands::startWalk(const history::DrawHistory& his
                                 lowestDay(controls, kPicker2));
 }
 
-bool BacktestCommands::reportProgress(int cycles, common::DayNumber date) {
+bool BacktestCommands::reportProgress(int cycles, common::DayNumber date, int total) {
     if (!m_sinceProgress.isValid() || m_sinceProgress.elapsed() >= kProgressIntervalMs) {
         m_sinceProgress.restart();
+        m_session.showHeldDrawLines();
+        if (total > 0) {
+            m_session.port().progressChanged(cycles, total);
+        }
         m_session.setStatusText(1, progressText(cycles, date));
         m_session.port().processEvents();
     }
@@ -377,7 +384,7 @@ BacktestCommands::Outcome BacktestCommands::runGeneratedTips(qint32 seed,
     const int limit = m_session.numbersPerTip();
     // An inactive check scores nothing, as the full check does then.
     const QStringList lines = m_session.sortieren() ? m_session.tipList().lines() : QStringList();
-    backtest::TipListRun run(startWalk(history), backtest::TipScorer(lines, limit), limit);
+    backtest::TipListRun run(startWalk(history), tips::TipScorer(lines, limit), limit);
     Outcome outcome = cancelled ? Outcome::Stopped : Outcome::Completed;
     while (performs && !cancelled && run.run(kChunk)) {
         if (!reportProgress(run.result().cycles, run.walk().picker1())) {
@@ -426,10 +433,7 @@ BacktestCommands::runWalkForward(qint32 seed, const history::DrawHistory& histor
         if (afterCycle) {
             afterCycle();
         }
-        m_session.port().progressChanged(result->cycles, last - first);
-        m_session.setStatusText(1, progressText(result->cycles, m_session.current().datum1));
-        m_session.port().processEvents();
-        if (m_stopRequested) {
+        if (!reportProgress(result->cycles, m_session.current().datum1, last - first)) {
             return Outcome::Stopped;
         }
     }

@@ -87,7 +87,9 @@ private:
     Outcome guardedRun(backtest::BacktestKind kind, const QDate& startDate, Report* report);
     std::optional<qint32> askLuckyNumber(backtest::BacktestKind kind);
     backtest::CursorWalk startWalk(const history::DrawHistory& history) const;
-    bool reportProgress(int cycles, common::DayNumber date);
+    // At most every so often: the progress (of total cycles, when given),
+    // the draw lines and pending input shown. False once a stop was asked for.
+    bool reportProgress(int cycles, common::DayNumber date, int total = 0);
     Outcome runDrawAsTip(backtest::BacktestKind kind, const history::DrawHistory& history,
                          bool performs, backtest::BacktestResult* result);
     Outcome runGeneratedTips(qint32 seed, const history::DrawHistory& history, bool performs,

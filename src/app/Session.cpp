@@ -296,8 +296,38 @@ void Session::stopOperation() {
 // ---- current-draw cursor -------------------------------------------------
 
 void Session::showDrawLines() {
+    if (m_drawLinesHeld) {
+        m_drawLinesPending = true;
+        return;
+    }
     m_controls.setText(QStringLiteral("Label29"), m_cursor.drawLine());
     m_controls.setText(QStringLiteral("Label13"), m_cursor.crossSumLine());
+}
+
+void Session::showCurrentDrawLine() {
+    if (m_drawLinesHeld) {
+        m_currentDrawLinePending = true;
+        return;
+    }
+    m_controls.setText(QStringLiteral("Label35"), m_cursor.drawLine());
+}
+
+void Session::holdDrawLines(bool hold) {
+    m_drawLinesHeld = hold;
+    if (!hold) {
+        showHeldDrawLines();
+    }
+}
+
+void Session::showHeldDrawLines() {
+    const bool held = std::exchange(m_drawLinesHeld, false);
+    if (std::exchange(m_drawLinesPending, false)) {
+        showDrawLines();
+    }
+    if (std::exchange(m_currentDrawLinePending, false)) {
+        showCurrentDrawLine();
+    }
+    m_drawLinesHeld = held;
 }
 
 bool Session::SpeedButton5Click() {
@@ -331,13 +361,13 @@ void Session::loadAtDate(std::span<const history::TZiehung> records, bool datesA
     if (!m_controls.setDate(kPicker1, common::toDate(current().datum1))) {
         m_controls.setDate(kPicker1, common::parseShortDate(QStringLiteral("29.10.2012")));
     }
-    m_controls.setText(QStringLiteral("Label35"), m_cursor.drawLine());
+    showCurrentDrawLine();
     Komplettcheck();
 }
 
 void Session::setPickerAfterStep() {
     showDrawLines();
-    m_controls.setText(QStringLiteral("Label35"), m_cursor.drawLine());
+    showCurrentDrawLine();
     m_controls.setDate(kPicker1, common::toDate(current().datum1)); // a refusal is ignored
 }
 

@@ -168,6 +168,11 @@ public:
     // these records.
     void stepBack(std::span<const history::TZiehung> records);
     void stepForward(std::span<const history::TZiehung> records);
+    // While held, the moves write no draw line into the labels; they are
+    // written once when shown or released (a backtest's thousands of steps
+    // between two looks at the screen).
+    void holdDrawLines(bool hold);
+    void showHeldDrawLines();
     // While muted the full check plays no hit sound (a backtest's steps).
     void setSoundMuted(bool muted) { m_soundMuted = muted; }
     bool soundMuted() const { return m_soundMuted; }
@@ -218,6 +223,7 @@ private:
     // System, the stake restored at start, follows the stake item chosen.
     void rememberStake();
     void showDrawLines();
+    void showCurrentDrawLine(); // Label35
     void showEmptyHistory();
     // Reads the whole history for a step; the file's error is shown on failure.
     bool readHistoryForStep(std::vector<history::TZiehung>* records);
@@ -263,6 +269,9 @@ private:
     std::unique_ptr<BacktestCommands> m_backtests;
     std::unique_ptr<GeneratorCommands> m_generator;
     bool m_soundMuted = false;
+    bool m_drawLinesHeld = false;
+    bool m_drawLinesPending = false;
+    bool m_currentDrawLinePending = false;
     LongOperation m_operation = LongOperation::None;
 };
 

@@ -2,17 +2,9 @@
 
 #include <QStringList>
 
-#include "backtest/TipScorer.h"
+#include "tips/TipScorer.h"
 
 namespace backtest {
-
-namespace {
-
-std::vector<qint64> probeValues(const history::TZiehung& draw) {
-    return std::vector<qint64>(draw.zahlen.begin(), draw.zahlen.end());
-}
-
-} // namespace
 
 DrawAsTipRun::DrawAsTipRun(BacktestKind kind, CursorWalk start)
     : m_kind(kind), m_moves(BacktestInfo::moves(kind)), m_walk(start) {
@@ -33,7 +25,7 @@ bool DrawAsTipRun::cycle() {
     CursorWalk walk = m_walk;
     const history::TZiehung& probe = walk.draw();
     const history::NumberSet& probeSet = walk.drawSet();
-    const bool plainProbe = TipScorer::isPlainDraw(probeSet);
+    const bool plainProbe = tips::TipScorer::isPlainDraw(probeSet);
     std::array<int, 21> counted{};
     int matchSum = 0;
     bool everyScoredStepMoved = true;
@@ -48,9 +40,9 @@ bool DrawAsTipRun::cycle() {
             continue;
         }
         everyScoredStepMoved = everyScoredStepMoved && walk.position() != from;
-        const int hits = plainProbe && TipScorer::isPlainDraw(walk.drawSet())
+        const int hits = plainProbe && tips::TipScorer::isPlainDraw(walk.drawSet())
                              ? probeSet.common(walk.drawSet())
-                             : TipScorer::countHits(probeValues(probe), walk.draw());
+                             : tips::TipScorer::countHits(probe.zahlen, walk.draw().zahlen);
         if (hits <= 20) {
             ++counted[static_cast<std::size_t>(hits)];
         }

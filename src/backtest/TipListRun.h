@@ -4,7 +4,7 @@
 
 #include "backtest/BacktestResult.h"
 #include "backtest/CursorWalk.h"
-#include "backtest/TipScorer.h"
+#include "tips/TipScorer.h"
 
 namespace backtest {
 
@@ -14,7 +14,7 @@ namespace backtest {
 // without being counted.
 class TipListRun {
 public:
-    TipListRun(CursorWalk start, TipScorer scorer, int limit)
+    TipListRun(CursorWalk start, tips::TipScorer scorer, int limit)
         : m_walk(start), m_scorer(std::move(scorer)), m_limit(limit) {}
 
     bool cycle();
@@ -26,7 +26,7 @@ public:
 
 private:
     CursorWalk m_walk;
-    TipScorer m_scorer;
+    tips::TipScorer m_scorer;
     int m_limit;
     BacktestResult m_result;
     std::optional<CursorWalk::State> m_lastStart;

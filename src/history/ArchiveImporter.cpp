@@ -1,178 +1,83 @@
 #include "history/ArchiveImporter.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <algorithm>
-#include <set>
+#include <optional>
 
 #include "common/DayNumber.h"
+#include "history/ArchiveParser.h"
 #include "history/ArchiveSource.h"
-#include "history/ArchiveText.h"
 #include "history/HistoryFile.h"
 
 namespace history {
 
 namespace {
 
-struct Columns {
-    int date = -1;
-    int period = -1;
-    int firstBall = -1; // boule1; boule2..20 are looked up one by one
-    std::array<int, 20> balls{};
-    int multiplier = -1;
-    int jokerPlus = -1;
+QString fileError(const QString& name, int line, const QString& reason) {
+    return QStringLiteral("%1, line %2: %3").arg(name).arg(line).arg(reason);
+}
+
+// Parses each content as it is read and adds its draws to the merge. The
+// first content found malformed or in conflict gives the error; the rest is
+// still read through, so that a file or entry that cannot be read is named
+// as the error instead, as when every content was read before any parsing.
+class ImportSink : public ArchiveSource::Sink {
+public:
+    ImportSink(DrawMerge* merge, const QDate& today) : m_merge(merge), m_today(today) {}
+
+    void begin(const QString& name) override {
+        if (!m_error.isEmpty()) {
+            return;
+        }
+        m_name = name;
+        m_parser.emplace(m_today, [this](const TZiehung& record, int line) {
+            // After a conflict the file is still parsed: a malformed row
+            // later in it is the error that stands.
+            if (m_conflict.isEmpty()) {
+                m_merge->add(record, {m_name, line}, &m_conflict);
+            }
+        });
+    }
+    void take(QByteArrayView bytes) override {
+        if (m_parser && m_parser->wantsBytes()) {
+            m_parser->feed(bytes);
+        }
+    }
+    void end() override {
+        if (!m_parser) {
+            return;
+        }
+        if (!m_parser->finish()) {
+            m_error = fileError(m_name, m_parser->errorLine(), m_parser->reason());
+        } else if (!m_conflict.isEmpty()) {
+            m_error = m_conflict;
+        }
+        m_parser.reset();
+    }
+    const QString& error() const { return m_error; }
+
+private:
+    DrawMerge* m_merge;
+    QDate m_today;
+    QString m_name;
+    std::optional<ArchiveParser> m_parser;
+    QString m_conflict;
+    QString m_error;
 };
-
-bool findColumns(const QList<QByteArray>& header, Columns* columns, QString* missing) {
-    auto indexOf = [&](const QByteArray& name) { return static_cast<int>(header.indexOf(name)); };
-    columns->date = indexOf("date_de_tirage");
-    columns->period = indexOf("heure_de_tirage");
-    columns->multiplier = indexOf("multiplicateur");
-    columns->jokerPlus = indexOf("numero_jokerplus");
-    if (columns->date < 0 || columns->period < 0) {
-        *missing = columns->date < 0 ? QStringLiteral("date_de_tirage")
-                                     : QStringLiteral("heure_de_tirage");
-        return false;
-    }
-    for (int i = 0; i < 20; ++i) {
-        columns->balls[static_cast<std::size_t>(i)] = indexOf("boule" + QByteArray::number(i + 1));
-        if (columns->balls[static_cast<std::size_t>(i)] < 0) {
-            *missing = QStringLiteral("boule%1").arg(i + 1);
-            return false;
-        }
-    }
-    return true;
-}
-
-// What to fix when the first line is no header the import can read.
-QString headerMessage(const QString& missing, const QByteArray& bytes) {
-    return QStringLiteral("no column %1 in the header line: the first line must name the columns "
-                          "date_de_tirage, heure_de_tirage and boule1 to boule20, separated by "
-                          "\";\" (this file reads as %2)")
-        .arg(missing, ArchiveText::encoding(bytes));
-}
-
-// The columns the import reads: a row cut inside one of them would give a
-// wrong draw that looks right.
-bool isReadColumn(const Columns& columns, int index) {
-    return index == columns.date || index == columns.period || index == columns.multiplier ||
-           index == columns.jokerPlus ||
-           std::find(columns.balls.begin(), columns.balls.end(), index) != columns.balls.end();
-}
-
-bool parseRow(const QList<QByteArray>& fields, const Columns& columns, const QDate& today,
-              TZiehung* record, QString* reason) {
-    auto field = [&](int index) -> QByteArray {
-        return index >= 0 && index < fields.size() ? fields[index].trimmed() : QByteArray();
-    };
-    const QDate date =
-        QDate::fromString(QString::fromLatin1(field(columns.date)), QStringLiteral("dd/MM/yyyy"));
-    if (!date.isValid()) {
-        *reason =
-            QStringLiteral("invalid date \"%1\"").arg(QString::fromLatin1(field(columns.date)));
-        return false;
-    }
-    // A draw before the game began or after today is a damaged row; stored, it
-    // would end every update.
-    if (HistoryFile::damagedDate(common::toDayNumber(date), common::toDayNumber(today))) {
-        *reason = QStringLiteral("date %1 is not a draw's: draws lie from 16/09/1993 to today (%2)")
-                      .arg(QString::fromLatin1(field(columns.date)),
-                           today.toString(QStringLiteral("dd/MM/yyyy")));
-        return false;
-    }
-    record->datum = common::toDayNumber(date);
-    const QByteArray period = field(columns.period);
-    if (period == "midi") {
-        record->soir = 0;
-    } else if (period == "soir") {
-        record->soir = 1;
-    } else {
-        *reason = QStringLiteral("invalid draw time \"%1\"").arg(QString::fromLatin1(period));
-        return false;
-    }
-    std::set<int> seen;
-    for (std::size_t i = 0; i < 20; ++i) {
-        bool ok = false;
-        const int number = field(columns.balls[i]).toInt(&ok);
-        if (!ok || number < 1 || number > 70 || !seen.insert(number).second) {
-            *reason = QStringLiteral("invalid number \"%1\" in boule%2")
-                          .arg(QString::fromLatin1(field(columns.balls[i])))
-                          .arg(i + 1);
-            return false;
-        }
-        record->zahlen[i] = static_cast<std::uint8_t>(number);
-    }
-    const QByteArray multiplier = field(columns.multiplier);
-    if (!multiplier.isEmpty()) {
-        bool ok = false;
-        const int value = multiplier.toInt(&ok);
-        if (!ok || value < 0 || value > 255) {
-            *reason =
-                QStringLiteral("invalid multiplier \"%1\"").arg(QString::fromLatin1(multiplier));
-            return false;
-        }
-        record->multiplicateur = static_cast<std::uint8_t>(value);
-    }
-    // Joker+ comes as "0 529 407", "6688011", empty or "Jokerplus indisponible";
-    // anything but seven digits leaves the digits at 0.
-    QByteArray digits = field(columns.jokerPlus);
-    digits.replace(' ', QByteArray());
-    const bool allDigits =
-        !digits.isEmpty() &&
-        std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (allDigits && digits.size() <= 7) {
-        digits = QByteArray(7 - digits.size(), '0') + digits;
-        for (std::size_t i = 0; i < 7; ++i) {
-            record->jokerPlus[i] =
-                static_cast<std::uint8_t>(digits[static_cast<qsizetype>(i)] - '0');
-        }
-    }
-    return true;
-}
 
 } // namespace
 
 bool ArchiveImporter::parse(const QByteArray& bytes, std::vector<TZiehung>* records, int* errorLine,
                             QString* reason, std::vector<int>* rowLines, const QDate& today) {
-    const std::vector<ArchiveText::Line> lines = ArchiveText::lines(bytes);
-    if (lines.empty()) {
-        *errorLine = 1;
-        *reason = QStringLiteral("no header line");
-        return false;
-    }
-    Columns columns;
-    QString missing;
-    *errorLine = lines.front().number;
-    if (!findColumns(lines.front().fields, &columns, &missing)) {
-        *reason = headerMessage(missing, bytes);
-        return false;
-    }
-    const qsizetype width = lines.front().fields.size();
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        const ArchiveText::Line& line = lines[i];
-        *errorLine = line.number;
-        // A row with another count of fields than the header is cut or shifted:
-        // its fields would be read from the wrong columns.
-        if (line.fields.size() != width) {
-            *reason = QStringLiteral("%1 fields where the header has %2 (separated by \";\")")
-                          .arg(line.fields.size())
-                          .arg(width);
-            return false;
-        }
-        // A last row without its line end may be cut inside its last field.
-        if (!line.ended && isReadColumn(columns, static_cast<int>(width - 1))) {
-            *reason = QStringLiteral("the last row has no line end and may be cut in column %1")
-                          .arg(QString::fromLatin1(lines.front().fields.last()));
-            return false;
-        }
-        TZiehung record;
-        if (!parseRow(line.fields, columns, today, &record, reason)) {
-            return false;
-        }
+    ArchiveParser parser(today, [&](const TZiehung& record, int line) {
         records->push_back(record);
         if (rowLines) {
-            rowLines->push_back(line.number);
+            rowLines->push_back(line);
         }
+    });
+    parser.feed(bytes);
+    if (!parser.finish()) {
+        *errorLine = parser.errorLine();
+        *reason = parser.reason();
+        return false;
     }
     return true;
 }
@@ -184,7 +89,7 @@ bool ArchiveImporter::collect(const QByteArray& bytes, const QString& name, Draw
     int line = 0;
     QString reason;
     if (!parse(bytes, &records, &line, &reason, &lines, today)) {
-        *error = QStringLiteral("%1, line %2: %3").arg(name).arg(line).arg(reason);
+        *error = fileError(name, line, reason);
         return false;
     }
     for (std::size_t i = 0; i < records.size(); ++i) {
@@ -198,12 +103,20 @@ bool ArchiveImporter::collect(const QByteArray& bytes, const QString& name, Draw
 ArchiveImporter::Result ArchiveImporter::importFiles(const QStringList& files,
                                                      const QString& historyPath,
                                                      const QString& tempPath, const QDate& today) {
-    std::vector<ArchiveSource::Content> contents;
     Result result;
-    if (!ArchiveSource::read(files, &contents, &result.error)) {
+    DrawMerge incoming;
+    // Each file is parsed as it is read: the import holds the draws, never a
+    // whole file.
+    ImportSink sink(&incoming, today);
+    if (!ArchiveSource::stream(files, &sink, &result.error)) {
         return result;
     }
-    return importContents(contents, historyPath, tempPath, today);
+    if (!sink.error().isEmpty()) {
+        result.error = sink.error();
+        return result;
+    }
+    mergeIntoHistory(incoming, historyPath, tempPath, &result);
+    return result;
 }
 
 ArchiveImporter::Result
@@ -217,25 +130,30 @@ ArchiveImporter::importContents(const std::vector<ArchiveSource::Content>& conte
             return result;
         }
     }
+    mergeIntoHistory(incoming, historyPath, tempPath, &result);
+    return result;
+}
+
+void ArchiveImporter::mergeIntoHistory(const DrawMerge& incoming, const QString& historyPath,
+                                       const QString& tempPath, Result* result) {
     // Records with a damaged date are skipped as every reader skips them
     // (by the clock's today), and counted for the report.
     std::vector<TZiehung> records;
     QString error;
     if (HistoryFile::readRaw(historyPath, &records, &error) == HistoryFile::Status::Error) {
-        result.error = error;
-        return result;
+        result->error = error;
+        return;
     }
-    result.damaged = HistoryFile::dropDamaged(&records, common::toDayNumber(QDate::currentDate()));
+    result->damaged = HistoryFile::dropDamaged(&records, common::toDayNumber(QDate::currentDate()));
     int completed = 0;
-    result.imported = incoming.mergeInto(&records, &completed, &result.differing);
-    result.alreadyPresent = incoming.size() - result.imported;
-    result.rewritten = result.imported > 0 || completed > 0;
-    if (result.rewritten && !HistoryFile::replace(historyPath, tempPath, records, &error)) {
-        result.error = error;
-        return result;
+    result->imported = incoming.mergeInto(&records, &completed, &result->differing);
+    result->alreadyPresent = incoming.size() - result->imported;
+    result->rewritten = result->imported > 0 || completed > 0;
+    if (result->rewritten && !HistoryFile::replace(historyPath, tempPath, records, &error)) {
+        result->error = error;
+        return;
     }
-    result.ok = true;
-    return result;
+    result->ok = true;
 }
 
 QString ArchiveImporter::Result::summary() const {

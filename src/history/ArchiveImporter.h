@@ -59,6 +59,11 @@ public:
     static Result importContents(const std::vector<ArchiveSource::Content>& contents,
                                  const QString& historyPath, const QString& tempPath,
                                  const QDate& today = QDate::currentDate());
+
+private:
+    // Merges the draws into the history and replaces it when anything changed.
+    static void mergeIntoHistory(const DrawMerge& incoming, const QString& historyPath,
+                                 const QString& tempPath, Result* result);
 };
 
 } // namespace history

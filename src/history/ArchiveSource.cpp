@@ -3,6 +3,8 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <limits>
 #include <quazip.h>
 #include <quazipfile.h>
 
@@ -43,9 +45,48 @@ QString sizeLimit(qint64 bytes) {
                                       : QStringLiteral("%1 bytes").arg(bytes);
 }
 
+// Reads a device to its end in pieces of this size.
+constexpr qint64 kPiece = 64 * 1024;
+
+// Hands the device's bytes to the sink, at most limit of them; returns how
+// many there were, or limit + 1 when there were more.
+qint64 pass(QIODevice* device, ArchiveSource::Sink* sink, qint64 limit) {
+    std::vector<char> piece(kPiece);
+    qint64 total = 0;
+    while (total <= limit) {
+        const qint64 size = device->read(piece.data(), std::min(kPiece, limit + 1 - total));
+        if (size <= 0) {
+            break;
+        }
+        total += size;
+        if (total <= limit) {
+            sink->take(QByteArrayView(piece.data(), size));
+        }
+    }
+    return total;
+}
+
+// Keeps what a sink is given, for the callers that want every content whole.
+class Collect : public ArchiveSource::Sink {
+public:
+    explicit Collect(std::vector<ArchiveSource::Content>* contents) : m_contents(contents) {}
+    void begin(const QString& name) override { m_current = {name, QByteArray()}; }
+    void take(QByteArrayView bytes) override { m_current.bytes.append(bytes); }
+    void end() override { m_contents->push_back(std::move(m_current)); }
+
+private:
+    std::vector<ArchiveSource::Content>* m_contents;
+    ArchiveSource::Content m_current;
+};
+
 } // namespace
 
 bool ArchiveSource::read(const QStringList& paths, std::vector<Content>* contents, QString* error) {
+    Collect collect(contents);
+    return stream(paths, &collect, error);
+}
+
+bool ArchiveSource::stream(const QStringList& paths, Sink* sink, QString* error) {
     for (const QString& path : paths) {
         if (looksLikeZip(path)) {
             QuaZip zip(path);
@@ -54,7 +95,7 @@ bool ArchiveSource::read(const QStringList& paths, std::vector<Content>* content
                                                  : QStringLiteral("%1: no such file").arg(path);
                 return false;
             }
-            if (!readZip(zip, path, kMaxEntryBytes, contents, error)) {
+            if (!readZip(zip, path, kMaxEntryBytes, sink, error)) {
                 return false;
             }
             continue;
@@ -64,7 +105,9 @@ bool ArchiveSource::read(const QStringList& paths, std::vector<Content>* content
             *error = QStringLiteral("%1: %2").arg(path, file.errorString());
             return false;
         }
-        contents->push_back({path, file.readAll()});
+        sink->begin(path);
+        pass(&file, sink, std::numeric_limits<qint64>::max() - 1);
+        sink->end();
     }
     return true;
 }
@@ -81,12 +124,13 @@ bool ArchiveSource::readZipBytes(const QByteArray& zipBytes, const QString& name
                      : QStringLiteral("%1: not a ZIP archive (%2)").arg(name, firstBytes(zipBytes));
         return false;
     }
-    return readZip(zip, name, maxEntryBytes, contents, error);
+    Collect collect(contents);
+    return readZip(zip, name, maxEntryBytes, &collect, error);
 }
 
-bool ArchiveSource::readZip(QuaZip& zip, const QString& path, qint64 maxEntryBytes,
-                            std::vector<Content>* contents, QString* error) {
-    const std::size_t before = contents->size();
+bool ArchiveSource::readZip(QuaZip& zip, const QString& path, qint64 maxEntryBytes, Sink* sink,
+                            QString* error) {
+    bool found = false;
     for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
         const QString inner = zip.getCurrentFileName();
         if (!inner.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
@@ -97,8 +141,8 @@ bool ArchiveSource::readZip(QuaZip& zip, const QString& path, qint64 maxEntryByt
             *error = damaged(path);
             return false;
         }
-        const QByteArray bytes = entry.read(maxEntryBytes + 1);
-        if (bytes.size() > maxEntryBytes) {
+        sink->begin(path + QLatin1Char('/') + inner);
+        if (pass(&entry, sink, maxEntryBytes) > maxEntryBytes) {
             *error = QStringLiteral("%1: %2 unpacks to more than %3")
                          .arg(path, inner, sizeLimit(maxEntryBytes));
             return false;
@@ -109,13 +153,14 @@ bool ArchiveSource::readZip(QuaZip& zip, const QString& path, qint64 maxEntryByt
             *error = damaged(path);
             return false;
         }
-        contents->push_back({path + QLatin1Char('/') + inner, bytes});
+        sink->end();
+        found = true;
     }
     if (zip.getZipError() != UNZ_OK) {
         *error = damaged(path);
         return false;
     }
-    if (contents->size() == before) {
+    if (!found) {
         *error = QStringLiteral("%1: the ZIP archive holds no CSV file").arg(path);
         return false;
     }

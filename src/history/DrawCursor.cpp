@@ -35,20 +35,42 @@ void DrawCursor::takeRecord(const TZiehung& record, bool withJoker) {
 }
 
 void DrawCursor::buildLines(Move move, bool firstOfMany) {
-    QString line = common::formatDrawLineDate(common::toDate(m_current.datum1));
-    line += (move == Move::Load && firstOfMany) ? QStringLiteral("   ") : QStringLiteral("  ");
-    if (move == Move::Forward) {
-        line += m_current.soir == 0 ? QStringLiteral(" (midi ) ") : QStringLiteral(" (soir ) ");
-    } else {
-        line += m_current.soir == 0 ? QStringLiteral(" (midi) ") : QStringLiteral(" (soir) ");
+    m_shown = {m_current, move, firstOfMany};
+    m_linesWritten = false;
+}
+
+const QString& DrawCursor::drawLine() const {
+    writeLines();
+    return m_drawLine;
+}
+
+const QString& DrawCursor::crossSumLine() const {
+    writeLines();
+    return m_crossSumLine;
+}
+
+void DrawCursor::writeLines() const {
+    if (m_linesWritten) {
+        return;
     }
-    for (int number : m_current.zahl) {
+    m_linesWritten = true;
+    const CurrentDraw& shown = m_shown.draw;
+    const Move move = m_shown.move;
+    QString line = common::formatDrawLineDate(common::toDate(shown.datum1));
+    line +=
+        (move == Move::Load && m_shown.firstOfMany) ? QStringLiteral("   ") : QStringLiteral("  ");
+    if (move == Move::Forward) {
+        line += shown.soir == 0 ? QStringLiteral(" (midi ) ") : QStringLiteral(" (soir ) ");
+    } else {
+        line += shown.soir == 0 ? QStringLiteral(" (midi) ") : QStringLiteral(" (soir) ");
+    }
+    for (int number : shown.zahl) {
         line += QStringLiteral("  ") + QString::number(number);
     }
     line += move == Move::Load ? QStringLiteral("  x") : QStringLiteral("   x");
-    line += QString::number(m_current.multiplicateur);
+    line += QString::number(shown.multiplicateur);
     m_drawLine = line;
-    m_crossSumLine = crossSumText(m_current.crossSum());
+    m_crossSumLine = crossSumText(shown.crossSum());
 }
 
 void DrawCursor::loadAtDate(std::span<const TZiehung> records, common::DayNumber pickerDate,

@@ -45,8 +45,11 @@ public:
     void stepBack(std::span<const TZiehung> records);
     void stepForward(std::span<const TZiehung> records);
 
-    const QString& drawLine() const { return m_drawLine; }
-    const QString& crossSumLine() const { return m_crossSumLine; }
+    // The lines of the draw the last move made current. They are written
+    // when first asked for: a backtest moves the cursor thousands of times
+    // between two looks at the screen.
+    const QString& drawLine() const;
+    const QString& crossSumLine() const;
 
     static QString crossSumText(int crossSum);
 
@@ -54,10 +57,19 @@ private:
     enum class Move { Load, Step, Forward };
     void takeRecord(const TZiehung& record, bool withJoker);
     void buildLines(Move move, bool firstOfMany);
+    void writeLines() const;
 
     CurrentDraw m_current;
-    QString m_drawLine;
-    QString m_crossSumLine;
+    // What the lines show, as the last move left it.
+    struct Shown {
+        CurrentDraw draw;
+        Move move = Move::Load;
+        bool firstOfMany = false;
+    };
+    Shown m_shown;
+    mutable bool m_linesWritten = true;
+    mutable QString m_drawLine;
+    mutable QString m_crossSumLine;
 };
 
 } // namespace history

@@ -37,6 +37,8 @@ public:
                                HitTally* tally);
 
     static QString maxWinText(int max);
+    // A hit count as the hit column shows it.
+    static QString hitText(int hits);
 };
 
 } // namespace tips

@@ -54,8 +54,48 @@ bool TipLine::fieldValue(const QString& field, qint64* value) {
     return ok;
 }
 
+namespace {
+
+// The written form, numbers of digits joined by single commas, read without
+// cutting the line into fields; false for any other line, which the general
+// reading then takes (it gives the same numbers for the written form).
+bool readWrittenForm(const QString& line, int maxCount, std::vector<qint64>* result) {
+    const auto wanted = static_cast<std::size_t>(std::clamp(maxCount, 0, TipLine::kMaxFields));
+    qint64 value = 0;
+    int digits = 0;
+    for (const QChar c : line) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            if (++digits > 18) {
+                return false; // beyond what a field may hold without care
+            }
+            value = value * 10 + (c.unicode() - '0');
+        } else if (c == QLatin1Char(',') && digits > 0) {
+            if (result->size() < wanted) {
+                result->push_back(value);
+            }
+            value = 0;
+            digits = 0;
+        } else {
+            return false;
+        }
+    }
+    if (digits == 0) {
+        return false;
+    }
+    if (result->size() < wanted) {
+        result->push_back(value);
+    }
+    return true;
+}
+
+} // namespace
+
 std::vector<qint64> TipLine::numbers(const QString& line, int maxCount) {
     std::vector<qint64> result;
+    if (readWrittenForm(line, maxCount, &result)) {
+        return result;
+    }
+    result.clear();
     const QStringList parts = fields(line);
     for (qsizetype i = 0; i < parts.size() && i < maxCount; ++i) {
         qint64 value = 0;

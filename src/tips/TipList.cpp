@@ -12,6 +12,16 @@ void TipList::clear() {
     m_selected = -1;
 }
 
+const TipScorer& TipList::scorer(int nFields) const {
+    const bool same = m_scoredLines.constData() == m_lines.constData() &&
+                      m_scoredLines.size() == m_lines.size() && m_scorer.nFields() == nFields;
+    if (!same) {
+        m_scorer = TipScorer(m_lines, nFields);
+        m_scoredLines = m_lines;
+    }
+    return m_scorer;
+}
+
 bool TipList::removeSelected() {
     if (m_selected < 0 || m_selected >= count()) {
         return false;

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "tips/TipScorer.h"
+
 namespace tips {
 
 // The tip lines (ListBox1) and, line for line, each tip's hits in the current
@@ -23,6 +25,10 @@ public:
     // Removes the selected line; false when nothing is selected.
     bool removeSelected();
 
+    // The lines parsed for the check of nFields numbers per tip. Parsed
+    // again only when the lines or nFields changed since the last call.
+    const TipScorer& scorer(int nFields) const;
+
     // Ticket number (1-based) and place within the ticket for a list index.
     static int ticketOf(int index, int tipsPerTicket) { return index / tipsPerTicket + 1; }
     static int placeOf(int index, int tipsPerTicket) { return index % tipsPerTicket + 1; }
@@ -35,6 +41,11 @@ private:
     QStringList m_lines;
     QStringList m_hits;
     int m_selected = -1;
+    // The lines m_scorer was made from. Sharing their data keeps it from
+    // being changed in place: any change to m_lines detaches it, and the
+    // data pointers differ from then on.
+    mutable QStringList m_scoredLines;
+    mutable TipScorer m_scorer;
 };
 
 } // namespace tips

@@ -5,70 +5,15 @@
 #include <vector>
 
 #include "common/Formats.h"
-#include "tips/TipLine.h"
 
 namespace tips {
 
 namespace {
 
-// A tip reduced to what the check counts: its first N integer fields.
-struct PreparedTip {
-    history::NumberSet set;
-    std::vector<qint64> values;
-    bool repeats = false; // a number given twice counts twice when drawn
-};
-
-std::vector<PreparedTip> prepare(const QStringList& lines, int tipSize) {
-    std::vector<PreparedTip> tips;
-    for (const QString& line : lines) {
-        if (TipLine::isBlank(line)) {
-            continue; // the check removes blank lines before it counts
-        }
-        PreparedTip tip;
-        const QStringList fields = TipLine::fields(line);
-        const qsizetype counted = std::min<qsizetype>(fields.size(), tipSize);
-        for (qsizetype f = 0; f < counted; ++f) {
-            qint64 value = 0;
-            if (!TipLine::fieldValue(fields[f], &value)) {
-                break;
-            }
-            if (value >= 1 && value <= 70 && tip.set.contains(static_cast<int>(value))) {
-                tip.repeats = true;
-            }
-            tip.set.add(static_cast<int>(std::clamp<qint64>(value, 0, 71)));
-            tip.values.push_back(value);
-        }
-        tips.push_back(std::move(tip));
-    }
-    return tips;
-}
-
-// Hits of a tip exactly as the check counts them against the draw's numbers.
-int slowHits(const PreparedTip& tip, const history::TZiehung& record) {
-    int hits = 0;
-    for (qint64 value : tip.values) {
-        hits += static_cast<int>(std::count(record.zahlen.begin(), record.zahlen.end(), value));
-    }
-    return hits;
-}
-
-int bestHits(const std::vector<PreparedTip>& tips, const history::TZiehung& record,
-             const history::NumberSet& drawn) {
-    // Twenty distinct numbers of 1..70: a set intersection counts exactly.
-    const bool regular = drawn.size() == 20;
+int bestHits(const TipScorer& tips, const TipScorer::Draw<std::uint8_t>& draw) {
     int best = 0;
-    for (const PreparedTip& tip : tips) {
-        int hits = 0;
-        if (!regular) {
-            hits = slowHits(tip, record);
-        } else if (!tip.repeats) {
-            hits = tip.set.common(drawn);
-        } else {
-            for (qint64 value : tip.values) {
-                hits += value >= 1 && value <= 70 && drawn.contains(static_cast<int>(value));
-            }
-        }
-        best = std::max(best, hits);
+    for (std::size_t i = 0; i < tips.size(); ++i) {
+        best = std::max(best, tips.hits(i, draw));
     }
     return best;
 }
@@ -126,7 +71,8 @@ TipSearch::Outcome TipSearch::run(const history::DrawHistory& history, TipList* 
     };
     const int total = static_cast<int>(
         std::count_if(history.records().begin(), history.records().end(), inRange));
-    const std::vector<PreparedTip> tips = prepare(list->lines(), tipSize);
+    // A copy: the full check of a reported draw may drop blank lines from the list.
+    const TipScorer tips = list->scorer(tipSize);
 
     QElapsedTimer sinceProgress;
     sinceProgress.start();
@@ -142,7 +88,7 @@ TipSearch::Outcome TipSearch::run(const history::DrawHistory& history, TipList* 
         if (!inRange(record)) {
             continue;
         }
-        const int best = bestHits(tips, record, history.setAt(position));
+        const int best = bestHits(tips, TipScorer::draw(record, history.setAt(position)));
         ++outcome.checked;
         ++outcome.bestHitDraws[static_cast<std::size_t>(std::min(best, 20))];
         outcome.lastPosition = position;

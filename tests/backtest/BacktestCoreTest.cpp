@@ -153,42 +153,13 @@ TEST(CursorWalkTest, APickerKeepsItsDateWhenTheDrawLiesBelowItsLowest) {
     EXPECT_EQ(walk.picker1(), day(1994, 1, 1));
 }
 
-// Unusual tips and records are counted field by field exactly as the tip
-// check counts: doubles twice, numbers out of range never (unless a damaged
-// record holds the same value), counting stops at the first non-number.
-TEST(TipScorerTest, CountsAsTheTipCheckDoes) {
-    std::vector<int> damaged = range(1, 19);
-    damaged.push_back(7); // 7 twice, no 20
-    const history::DrawHistory history({makeRecord(QDate(2023, 1, 1), 0, range(1, 20)),
-                                        makeRecord(QDate(2023, 1, 2), 0, damaged)});
-    const QStringList lines = {QStringLiteral("07,07"),
-                               QStringLiteral("05,ab,07"),
-                               QStringLiteral(",05,07"),
-                               QStringLiteral("05,07,"),
-                               QStringLiteral("01,02,03,20,71"),
-                               QStringLiteral("   "),
-                               QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12")};
-    const backtest::TipScorer scorer(lines, 10);
-    ASSERT_EQ(scorer.size(), 6u); // the blank line is dropped
-    const std::vector<int> plain = {2, 1, 0, 2, 4, 10};
-    const std::vector<int> onDamaged = {4, 1, 0, 3, 3, 11};
-    for (std::size_t i = 0; i < plain.size(); ++i) {
-        EXPECT_EQ(scorer.hits(i, history.at(0), history.setAt(0)), plain[i]) << i;
-        EXPECT_EQ(scorer.hits(i, history.at(1), history.setAt(1)), onDamaged[i]) << i;
-    }
-    const auto statistik = scorer.statistik(history.at(0), history.setAt(0));
-    EXPECT_EQ(statistik[2], 2);
-    EXPECT_EQ(statistik[0], 1);
-    EXPECT_EQ(statistik[10], 1);
-}
-
 TEST(TipListRunTest, ScoresTheListAgainstEveryLaterDrawUpToTheLimit) {
     const history::DrawHistory history = fiveDraws();
     // 21..30 hits d1 10 times, d2 10, d3 0, d4 4 (21..24); with limit 8 the
     // ten-hit checks fall outside the tally.
     backtest::TipListRun run(
         backtest::CursorWalk(history, {0, 0, 0}),
-        backtest::TipScorer(
+        tips::TipScorer(
             {QStringLiteral("21,22,23,24,25,26,27,28,29,30"), QStringLiteral("01,02,03")}, 10),
         8);
     while (run.cycle()) {

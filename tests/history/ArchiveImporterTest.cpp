@@ -9,6 +9,7 @@
 #include "TestSupport.h"
 #include "common/DayNumber.h"
 #include "history/ArchiveImporter.h"
+#include "history/ArchiveParser.h"
 #include "history/HistoryFile.h"
 
 using history::ArchiveImporter;
@@ -66,6 +67,12 @@ TEST(ArchiveImporter, MalformedRowsNameTheirLine) {
         {kHeader + row("04/11/2022", "matin", "2", ""), 2},
         {kHeader + QByteArray("1;04/11/2022;soir;x;1;2;3\n"), 2},
         {kHeader + row("04/11/2022", "soir", "x", ""), 2},
+        // A Joker+ is seven digits, blanks between them, or none at all.
+        {kHeader + row("04/11/2022", "soir", "2", "") + row("03/11/2022", "soir", "2", "529 407"),
+         3},
+        {kHeader + row("04/11/2022", "soir", "2", "0 529 4077"), 2},
+        {kHeader + row("04/11/2022", "soir", "2", "0 5x9 407"), 2},
+        {kHeader + row("04/11/2022", "soir", "2", "Jokerplus"), 2},
         {QByteArray("a;b;c\n"), 1},
     };
     for (const auto& [bytes, line] : cases) {
@@ -115,6 +122,62 @@ TEST(ArchiveImporter, ACutOrShiftedRowNeverGivesAWrongDraw) {
                                         &records, &line, &reason));
     EXPECT_EQ(line, 3);
     EXPECT_TRUE(reason.contains(QStringLiteral("29 fields"))) << reason.toStdString();
+}
+
+// The bytes come piece by piece from a file or a ZIP entry: cut anywhere,
+// even inside a CR LF or the byte-order mark, they give the same draws, or
+// the same error on the same line, as the whole file.
+TEST(ArchiveImporter, BytesCutAnywhereReadAsTheWholeFile) {
+    QByteArray crlf = kHeader + row("04/11/2022", "soir", "2", "0 529 407") + "\n \n" +
+                      row("04/11/2022", "midi", "", "");
+    crlf.replace("\n", "\r\n");
+    QByteArray crOnly = crlf;
+    crOnly.replace("\r\n", "\r");
+    QByteArray broken = crlf;
+    broken.replace("0 529 407", "0 529 40");
+    const QByteArray unended = crlf.chopped(2);
+    QByteArray commas = kHeader;
+    commas.replace(';', ',');
+    const QByteArray files[] = {
+        "\xEF\xBB\xBF" + crlf, crOnly, broken, unended, commas + "\xC3\xA9\n",
+        commas + "\xE9\n",     ""};
+    for (const QByteArray& bytes : files) {
+        std::vector<TZiehung> whole;
+        std::vector<int> wholeLines;
+        int wholeLine = 0;
+        QString wholeReason;
+        const bool ok =
+            ArchiveImporter::parse(bytes, &whole, &wholeLine, &wholeReason, &wholeLines);
+        for (qsizetype piece : {1, 2, 3, 5, 64}) {
+            std::vector<TZiehung> records;
+            std::vector<int> lines;
+            history::ArchiveParser parser(QDate::currentDate(),
+                                          [&](const TZiehung& record, int line) {
+                                              records.push_back(record);
+                                              lines.push_back(line);
+                                          });
+            for (qsizetype at = 0; at < bytes.size(); at += piece) {
+                parser.feed(QByteArrayView(bytes).sliced(at, std::min(piece, bytes.size() - at)));
+            }
+            ASSERT_EQ(parser.finish(), ok) << piece << " " << bytes.toStdString();
+            if (ok) {
+                EXPECT_EQ(records, whole) << piece;
+                EXPECT_EQ(lines, wholeLines) << piece;
+            } else {
+                EXPECT_EQ(parser.errorLine(), wholeLine) << piece;
+                EXPECT_EQ(parser.reason(), wholeReason) << piece;
+            }
+        }
+    }
+    std::vector<TZiehung> records;
+    int line = 0;
+    QString reason;
+    EXPECT_TRUE(ArchiveImporter::parse("\xEF\xBB\xBF" + crlf, &records, &line, &reason));
+    EXPECT_EQ(records.size(), 2u);
+    EXPECT_FALSE(ArchiveImporter::parse(commas + "\xE9\n", &records, &line, &reason));
+    EXPECT_TRUE(reason.contains(QStringLiteral("8-bit, not UTF-8"))) << reason.toStdString();
+    EXPECT_FALSE(ArchiveImporter::parse(commas + "\xC3\xA9\n", &records, &line, &reason));
+    EXPECT_TRUE(reason.endsWith(QStringLiteral("reads as UTF-8)"))) << reason.toStdString();
 }
 
 // Rows dated before the first draw or after today are no draws; a draw of

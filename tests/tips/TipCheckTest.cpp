@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
+#include "history/DrawHistory.h"
 #include "tips/TipCheck.h"
 #include "tips/TipLine.h"
 
@@ -7,6 +9,14 @@ using tips::TipCheck;
 using tips::TipLine;
 
 namespace {
+
+std::vector<int> range(int from, int to) {
+    std::vector<int> numbers;
+    for (int n = from; n <= to; ++n) {
+        numbers.push_back(n);
+    }
+    return numbers;
+}
 
 // A draw with 1..20 except 20 replaced by 70: enough to reason about by eye.
 TipCheck::Draw draw() {
@@ -37,6 +47,10 @@ TEST(TipLine, ReadFormCutsAtCommasAndStopsAtTheFirstNonNumber) {
         many << QString::number(i);
     }
     EXPECT_EQ(TipLine::fields(many.join(QLatin1Char(','))).size(), 26);
+    EXPECT_EQ(TipLine::numbers(many.join(QLatin1Char(','))).size(), 26u);
+    EXPECT_EQ(TipLine::numbers(many.join(QLatin1Char(',')), 10).size(), 10u);
+    EXPECT_EQ(TipLine::numbers(QStringLiteral("0000000000000000007,08")),
+              (std::vector<qint64>{7, 8}));
 }
 
 TEST(TipCheck, CountsHitsOfTheFirstNFields) {
@@ -115,6 +129,67 @@ TEST(TipCheck, FullCheckWithoutHitsOrWhileInactive) {
     result = TipCheck::checkAll(&empty, draw(), 10, true, &tally);
     EXPECT_TRUE(empty.hits().isEmpty());
     EXPECT_TRUE(result.status.isEmpty());
+}
+
+// Unusual tips and records are counted field by field exactly as the tip
+// check counts: doubles twice, numbers out of range never (unless a damaged
+// record holds the same value), counting stops at the first non-number.
+TEST(TipScorer, CountsAsTheTipCheckDoes) {
+    std::vector<int> damaged = range(1, 19);
+    damaged.push_back(7); // 7 twice, no 20
+    const history::DrawHistory history({testsupport::makeRecord(QDate(2023, 1, 1), 0, range(1, 20)),
+                                        testsupport::makeRecord(QDate(2023, 1, 2), 0, damaged)});
+    const QStringList lines = {QStringLiteral("07,07"),
+                               QStringLiteral("05,ab,07"),
+                               QStringLiteral(",05,07"),
+                               QStringLiteral("05,07,"),
+                               QStringLiteral("01,02,03,20,71"),
+                               QStringLiteral("   "),
+                               QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12")};
+    const tips::TipScorer scorer(lines, 10);
+    ASSERT_EQ(scorer.size(), 6u); // the blank line is dropped
+    const std::vector<int> plain = {2, 1, 0, 2, 4, 10};
+    const std::vector<int> onDamaged = {4, 1, 0, 3, 3, 11};
+    for (std::size_t i = 0; i < plain.size(); ++i) {
+        EXPECT_EQ(scorer.hits(i, history.at(0), history.setAt(0)), plain[i]) << i;
+        EXPECT_EQ(scorer.hits(i, history.at(1), history.setAt(1)), onDamaged[i]) << i;
+    }
+    const auto statistik = scorer.statistik(history.at(0), history.setAt(0));
+    EXPECT_EQ(statistik[2], 2);
+    EXPECT_EQ(statistik[0], 1);
+    EXPECT_EQ(statistik[10], 1);
+}
+
+// The full check reads the tips as parsed when the list last changed: every
+// way of changing the list, and another count of numbers per tip, is seen.
+TEST(TipCheck, FullCheckFollowsEveryChangeOfTheList) {
+    tips::TipList list;
+    tips::HitTally tally;
+    const auto hits = [&](int nFields) {
+        TipCheck::checkAll(&list, draw(), nFields, true, &tally);
+        return list.hits();
+    };
+    list.lines() = {QStringLiteral("01,02,03"), QStringLiteral("40,41")};
+    EXPECT_EQ(hits(10), (QStringList{QStringLiteral("3"), QStringLiteral("0")}));
+    EXPECT_EQ(hits(2), (QStringList{QStringLiteral("2"), QStringLiteral("0")}));
+    list.lines()[1] = QStringLiteral("04,41");
+    EXPECT_EQ(hits(2), (QStringList{QStringLiteral("2"), QStringLiteral("1")}));
+    list.append(QStringLiteral("05"));
+    EXPECT_EQ(hits(2),
+              (QStringList{QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("1")}));
+    list.select(0);
+    ASSERT_TRUE(list.removeSelected());
+    EXPECT_EQ(hits(2), (QStringList{QStringLiteral("1"), QStringLiteral("1")}));
+    const QStringList kept = list.lines();
+    list.lines() = {QStringLiteral("06,07,08")};
+    EXPECT_EQ(hits(10), QStringList{QStringLiteral("3")});
+    list.lines() = kept; // the very lines checked before
+    EXPECT_EQ(hits(10), (QStringList{QStringLiteral("1"), QStringLiteral("1")}));
+    list.lines().insert(1, QStringLiteral("  "));
+    EXPECT_EQ(hits(10), (QStringList{QStringLiteral("1"), QStringLiteral("1")}));
+    EXPECT_EQ(list.count(), 2);
+    list.clear();
+    EXPECT_TRUE(hits(10).isEmpty());
 }
 
 TEST(TipList, TicketsAndSelection) {
