@@ -161,6 +161,7 @@ private Q_SLOTS:
         const TZiehung current = m_all[2];
         bool checkedShown = false;
         QString refusal;
+        QString future;
         QString caption;
         QTimer::singleShot(0, m_window.get(), [&] {
             auto* dialog = qobject_cast<ui::DrawEntryDialog*>(QApplication::activeModalWidget());
@@ -195,6 +196,15 @@ private Q_SLOTS:
             QVERIFY(box(free)->isChecked());
             dialog->findChild<QRadioButton*>()->setChecked(true); // multiplier 2
             dialog->findChild<QSpinBox*>(QStringLiteral("UpDown9"))->setValue(7);
+            // A date after the window's today is refused like a missing number.
+            auto* date = dialog->findChild<QDateEdit*>();
+            const QDate shown = date->date();
+            date->setDate(kToday.addDays(1));
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
+                              Qt::LeftButton);
+            future = dialog->statusText();
+            QVERIFY(dialog->isVisible());
+            date->setDate(shown);
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
                               Qt::LeftButton);
         });
@@ -202,6 +212,7 @@ private Q_SLOTS:
         QCOMPARE(caption, QStringLiteral("Dates de tirage "));
         QVERIFY(checkedShown);
         QCOMPARE(refusal, QStringLiteral("Un tirage compte exactement 20 numéros : 19 cochés."));
+        QVERIFY2(future.contains(QStringLiteral("28.11.2022 est postérieur")), qPrintable(future));
         const std::vector<TZiehung> records = stored();
         QCOMPARE(records.size(), 3u); // the stored draw was replaced
         QCOMPARE(records[2].datum, current.datum);
