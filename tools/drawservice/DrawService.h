@@ -61,10 +61,9 @@ public:
     void setInterceptor(Interceptor interceptor);
 
     // Listens on host:port (0: a port the system chooses) in a thread of its
-    // own; returns the port, or -1 with the reason in *error when it cannot
-    // listen (a port in use is "address already in use", never shared).
-    // The limits that keep slow clients from starving the others are
-    // HttpServer's.
+    // own, once the program has its QCoreApplication; returns the port, or -1 with the reason in
+    // *error when it cannot listen (a port in use is "address already in use", never shared). The
+    // limits that keep slow clients from starving the others are HttpServer's.
     int start(const std::string& host = "127.0.0.1", int port = 0, QString* error = nullptr);
     void stop();
     // Blocks until the service stops.
