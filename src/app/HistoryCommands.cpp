@@ -163,12 +163,18 @@ bool HistoryCommands::BitBtn8Click() {
     if (m_running || m_session.refusedDuringOperation()) {
         return false;
     }
-    const std::optional<history::DrawEntry> entry =
-        m_entryPort ? m_entryPort->editDraw(currentEntry()) : std::nullopt;
+    // The dialog refuses a date after today too; the port knows today.
+    history::DrawEntry shown = currentEntry();
+    shown.lastDay = m_session.port().today();
+    std::optional<history::DrawEntry> entry =
+        m_entryPort ? m_entryPort->editDraw(shown) : std::nullopt;
     if (entry) {
+        // Whatever the dialog gave back, the limit holds.
+        entry->lastDay = shown.lastDay;
         history::TZiehung record;
         std::optional<history::TZiehung> stored;
         QString error;
+        int dropped = 0;
         if (!history::DrawEditor::buildRecord(*entry, &record, &error) ||
             !history::DrawEditor::storedDraw(m_session.historyPath(), record, &stored, &error)) {
             m_session.port().showMessage(error);
@@ -179,9 +185,15 @@ bool HistoryCommands::BitBtn8Click() {
         }
         // An entry that repeats the stored draw leaves the file as it is.
         if ((!stored || *stored != record) &&
-            !history::DrawEditor::enter(m_session.historyPath(), record, &error)) {
+            !history::DrawEditor::enter(m_session.historyPath(), record, &dropped, &error)) {
             m_session.port().showMessage(error);
             return false;
+        }
+        if (dropped > 0) {
+            m_session.port().showMessage(
+                QStringLiteral("%1 : %2 enregistrement(s) à date invalide (avant le 16.09.1993 "
+                               "ou après aujourd'hui) retiré(s) de l'historique.")
+                    .arg(m_session.historyPath(), QString::number(dropped)));
         }
         m_session.controls().setDate(kPicker1, entry->date);
     }
@@ -211,6 +223,20 @@ bool HistoryCommands::BitBtn4Click() {
         return false;
     }
     const history::CurrentDraw& draw = m_session.cursor().current();
+    // The draw at the date asked for, or none: when that date (the picker's,
+    // or the one the last load looked up) has no draw, the cursor shows a
+    // neighbour, which must not go in its place. Before any draw was
+    // current the deletion finds nothing to remove anyway.
+    const qint64 shown = common::wholeDay(draw.datum1);
+    const qint64 picked =
+        common::wholeDay(common::toDayNumber(m_session.controls().date(kPicker1)));
+    const qint64 asked = picked != shown ? picked : common::wholeDay(draw.aktDatum);
+    if (draw.datum1 >= common::kFirstDrawDay && asked != shown) {
+        m_session.port().showMessage(QStringLiteral("Pas de tirage le %1 : rien n'est effacé.")
+                                         .arg(common::formatShortDate(common::toDate(
+                                             static_cast<common::DayNumber>(asked)))));
+        return false;
+    }
     int removed = 0;
     QString error;
     bool ok = false;

@@ -4,6 +4,7 @@
 #include <QUrl>
 
 #include "common/Formats.h"
+#include "common/ShownText.h"
 #include "history/ArchiveImporter.h"
 #include "history/ArchiveSource.h"
 #include "history/ArchiveValidators.h"
@@ -16,6 +17,8 @@ namespace history {
 namespace {
 
 const QString kPrefix = QStringLiteral("Résultats FDJ : ");
+// Room for the import's longest message (a header that is not the operator's).
+constexpr qsizetype kShownFailureMax = 400;
 
 QString drawText(const TZiehung& draw) {
     return common::formatShortDate(common::toDate(draw.datum)) +
@@ -165,11 +168,16 @@ bool ArchiveUpdate::fetchFrom(QNetworkAccessManager& manager, const QString& add
         return true; // unchanged since the last download
     }
     if (answer.code != 200) {
-        *failure =
-            QStringLiteral("%1: HTTP %2 %3").arg(address).arg(answer.code).arg(answer.reason);
+        *failure = QStringLiteral("%1: HTTP %2 %3")
+                       .arg(address)
+                       .arg(answer.code)
+                       .arg(common::shownText(answer.reason));
         return false;
     }
     if (!merge(address, answer.body, result, failure)) {
+        // The archive's own texts (a quoted field) are the server's: shown,
+        // never acted upon by a terminal.
+        *failure = common::shownText(*failure, kShownFailureMax);
         return false;
     }
     std::vector<TZiehung> records;

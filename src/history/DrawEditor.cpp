@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "common/Formats.h"
 #include "history/HistoryFile.h"
 
 namespace history {
@@ -11,7 +12,8 @@ namespace {
 
 bool readExisting(const QString& historyPath, std::vector<TZiehung>* records, QString* error) {
     // Neither operation creates the history: a missing file is an error.
-    return HistoryFile::readAll(historyPath, records, error) == HistoryFile::Status::Ok;
+    // Both see every record, so that a rewrite loses none unnoticed.
+    return HistoryFile::readRaw(historyPath, records, error) == HistoryFile::Status::Ok;
 }
 
 } // namespace
@@ -25,6 +27,9 @@ bool DrawEditor::buildRecord(const DrawEntry& entry, TZiehung* record, QString* 
     };
     if (!entry.date.isValid()) {
         return fail(QStringLiteral("Date de tirage invalide."));
+    }
+    if (const QString future = futureDateError(entry.date, entry.lastDay); !future.isEmpty()) {
+        return fail(future);
     }
     const std::set<int> distinct(entry.numbers.begin(), entry.numbers.end());
     if (entry.numbers.size() != 20 || distinct.size() != 20) {
@@ -56,6 +61,15 @@ bool DrawEditor::buildRecord(const DrawEntry& entry, TZiehung* record, QString* 
     return true;
 }
 
+QString DrawEditor::futureDateError(const QDate& date, const QDate& lastDay) {
+    if (!lastDay.isValid() || !date.isValid() || date <= lastDay) {
+        return QString();
+    }
+    return QStringLiteral("Le tirage du %1 est postérieur à aujourd'hui (%2) : il n'est pas "
+                          "enregistré.")
+        .arg(common::formatShortDate(date), common::formatShortDate(lastDay));
+}
+
 std::vector<TZiehung> DrawEditor::insertInOrder(const std::vector<TZiehung>& records,
                                                 const TZiehung& draw) {
     std::vector<TZiehung> result;
@@ -84,12 +98,14 @@ std::vector<TZiehung> DrawEditor::insertInOrder(const std::vector<TZiehung>& rec
     return result;
 }
 
-bool DrawEditor::enter(const QString& historyPath, const TZiehung& draw, QString* error) {
+bool DrawEditor::enter(const QString& historyPath, const TZiehung& draw, int* dropped,
+                       QString* error) {
     std::vector<TZiehung> records;
     if (!readExisting(historyPath, &records, error)) {
         return false;
     }
-    if (records.empty() || draw.datum > records.back().datum) {
+    *dropped = HistoryFile::dropDamaged(&records, common::toDayNumber(QDate::currentDate()));
+    if (*dropped == 0 && (records.empty() || draw.datum > records.back().datum)) {
         return HistoryFile::append(historyPath, {draw}, error);
     }
     return HistoryFile::replace(historyPath, tempPathFor(historyPath), insertInOrder(records, draw),

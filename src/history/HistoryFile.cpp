@@ -1,6 +1,7 @@
 #include "history/HistoryFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 #include <cmath>
 #include <filesystem>
@@ -8,6 +9,7 @@
 #ifdef Q_OS_WIN
 #include <io.h>
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -31,6 +33,25 @@ bool syncToDisk(QFile& file, QString* reason) {
         *reason = QString::fromStdString(std::generic_category().message(errno));
     }
     return synced;
+}
+
+// The replacement gets the history's permissions, not the default ones of a
+// new file.
+bool keepPermissions(const QString& path, QFile& temp, QString* reason) {
+#ifdef Q_OS_WIN
+    if (!temp.setPermissions(QFile::permissions(path))) {
+        *reason = temp.errorString();
+        return false;
+    }
+#else
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 ||
+        ::fchmod(temp.handle(), status.st_mode & 07777) != 0) {
+        *reason = QString::fromStdString(std::generic_category().message(errno));
+        return false;
+    }
+#endif
+    return true;
 }
 
 } // namespace
@@ -135,6 +156,17 @@ bool HistoryFile::replace(const QString& path, const QString& tempPath,
         }
         return false;
     };
+    // A history its owner made read-only is refused as an append would
+    // refuse it, instead of being replaced by a writable file.
+    QFile current(path);
+    const bool existing = QFileInfo(path).isFile();
+    if (existing && !current.open(QIODevice::ReadWrite)) {
+        if (error) {
+            *error = common::fileError(path, current.errorString());
+        }
+        return false;
+    }
+    current.close();
     {
         QFile temp(tempPath);
         if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
@@ -152,6 +184,10 @@ bool HistoryFile::replace(const QString& path, const QString& tempPath,
             return fail(reason);
         }
         QString reason;
+        if (existing && !keepPermissions(path, temp, &reason)) {
+            temp.close();
+            return fail(common::fileError(tempPath, reason));
+        }
         if (!syncToDisk(temp, &reason)) {
             temp.close();
             return fail(common::fileError(tempPath, reason));

@@ -40,7 +40,9 @@ public:
     // Replaces the whole file through the temporary file tempPath: the
     // temporary file is written and flushed completely, then renamed over the
     // history in one step. On any failure the history stays as it was and the
-    // temporary file is removed.
+    // temporary file is removed. The new file keeps the history's
+    // permissions; a history that cannot be opened for writing (write-
+    // protected) is refused, as append refuses it.
     static bool replace(const QString& path, const QString& tempPath,
                         const std::vector<TZiehung>& records, QString* error = nullptr);
 };

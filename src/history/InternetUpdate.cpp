@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "common/Formats.h"
+#include "common/ShownText.h"
 #include "history/HistoryFile.h"
 #include "history/HttpDownload.h"
 
@@ -182,7 +183,7 @@ InternetUpdate::Step InternetUpdate::processBody(const QByteArray& body, common:
         ParsedLine parsed;
         QString rest;
         if (!parseLine(line, day, soir, &parsed, &rest)) {
-            failure = QStringLiteral("erreur: ") + rest;
+            failure = QStringLiteral("erreur: ") + common::shownText(rest);
             failed = true;
             break;
         }
@@ -224,7 +225,8 @@ InternetUpdate::Step InternetUpdate::handleReply(const Reply& reply, common::Day
         m_host.setStatusText(0, common::formatShortDate(common::toDate(day)) + kNotYet);
         return Step::Next;
     }
-    const QString failed = QStringLiteral("Failed : %1 %2").arg(reply.code).arg(reply.text);
+    const QString failed =
+        QStringLiteral("Failed : %1 %2").arg(reply.code).arg(common::shownText(reply.text));
     m_host.setStatusText(0, failed);
     // Without any response every later request would fail the same way.
     if (reply.code == 0) {

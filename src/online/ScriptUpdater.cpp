@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "common/ShownText.h"
 #include "common/TextFile.h"
 
 namespace online {
@@ -76,7 +77,8 @@ ScriptUpdater::Result ScriptUpdater::update(const QString& serviceUrl, const QSt
     }
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (reply->error() != QNetworkReply::NoError || status != 200) {
-        return fail(reason, reply->errorString());
+        // Qt's text carries the server's reason phrase.
+        return fail(reason, common::shownText(reply->errorString()));
     }
     const QDateTime lastModified = reply->header(QNetworkRequest::LastModifiedHeader).toDateTime();
     if (!lastModified.isValid() || local.lastModified() >= lastModified) {

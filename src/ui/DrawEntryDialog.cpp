@@ -201,6 +201,7 @@ bool DrawEntryDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void DrawEntryDialog::showDraw(const history::DrawEntry& draw) {
     m_date->setDate(draw.date);
+    m_lastDay = draw.lastDay;
     for (std::size_t i = 0; i < m_digits.size(); ++i) {
         m_digits[i]->setValue(draw.jokerPlus[i]);
     }
@@ -234,6 +235,7 @@ int DrawEntryDialog::checkedCount() const {
 history::DrawEntry DrawEntryDialog::entry() const {
     history::DrawEntry draw;
     draw.date = m_date->date();
+    draw.lastDay = m_lastDay;
     draw.soir = m_soir->isChecked();
     for (std::size_t i = 0; i < m_multipliers.size(); ++i) {
         if (m_multipliers[i]->isChecked()) {
@@ -262,6 +264,11 @@ void DrawEntryDialog::accept() {
         // store zeros as numbers.
         m_status->setText(
             QStringLiteral("Un tirage compte exactement 20 numéros : %1 cochés.").arg(count));
+        return;
+    }
+    if (const QString future = history::DrawEditor::futureDateError(m_date->date(), m_lastDay);
+        !future.isEmpty()) {
+        m_status->setText(future);
         return;
     }
     QDialog::accept();

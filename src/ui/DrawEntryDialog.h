@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QDate>
 #include <QDialog>
 #include <array>
 
@@ -17,7 +18,8 @@ namespace ui {
 
 // The draw entry dialog: the date, the 70 number boxes with their signed
 // weighting rule, the seven Joker+ digits, "Soir" and the multiplier. It
-// closes with OK only when exactly 20 numbers are checked.
+// closes with OK only when exactly 20 numbers are checked and the date is
+// not in the future.
 class DrawEntryDialog : public QDialog, public app::DrawEntryPort {
     Q_OBJECT
 public:
@@ -41,7 +43,8 @@ public:
     int checkedCount() const;
     QString statusText() const;
 
-    // OK: refused with a message in the status line unless 20 are checked.
+    // OK: refused with a message in the status line unless 20 are checked
+    // and the date is not after the shown draw's lastDay (today).
     void accept() override;
 
 protected:
@@ -63,6 +66,7 @@ private:
     QDateEdit* m_date = nullptr;
     QCheckBox* m_soir = nullptr;
     QLabel* m_status = nullptr;
+    QDate m_lastDay;
 };
 
 } // namespace ui

@@ -412,6 +412,25 @@ TEST_F(DrawEditTest, DeletionRemovesExactlyTheCurrentDraw) {
     EXPECT_EQ(session.current().datum1, records[2].datum);
 }
 
+// A date without a draw makes a neighbour current (load at a date after the
+// newest draw shows the newest); deleting at that date deletes nothing.
+TEST_F(DrawEditTest, DeletingAtADateWithoutADrawDeletesNothing) {
+    loadAt(QDate(2062, 1, 1));
+    ASSERT_EQ(session.current().datum1, records[3].datum);
+    EXPECT_FALSE(session.historyCommands().BitBtn4Click());
+    loadAt(QDate(2022, 11, 24));
+    ASSERT_EQ(session.current().datum1, records[3].datum);
+    EXPECT_FALSE(session.historyCommands().BitBtn4Click());
+    // A date picked but not loaded is the date asked for as well.
+    session.SpeedButton7Click();
+    session.controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2022, 11, 24));
+    EXPECT_FALSE(session.historyCommands().BitBtn4Click());
+    EXPECT_EQ(stored(), records);
+    ASSERT_EQ(port.messages.size(), 3);
+    EXPECT_TRUE(port.messages[0].contains(QStringLiteral("01.01.2062")));
+    EXPECT_TRUE(port.messages[2].contains(QStringLiteral("24.11.2022")));
+}
+
 TEST_F(DrawEditTest, AFailedReplacementLeavesTheHistoryAsItWas) {
     loadAt(QDate(2022, 11, 23));
     // The temporary files cannot be written where a folder of their name stands.

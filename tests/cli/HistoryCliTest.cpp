@@ -162,6 +162,20 @@ TEST_F(HistoryCliTest, AnEntryTheDialogWouldRefuseStopsBeforeAnythingRuns) {
     EXPECT_EQ(stored().size(), 2u);
 }
 
+// A draw after today (--today's day here) is a typo: refused with a message,
+// the history byte for byte as it was.
+TEST_F(HistoryCliTest, AnEntryAfterTodayIsRefusedAndChangesNothing) {
+    home.writeHistory({makeRecord(QDate(2022, 11, 23), 0, twentyNumbers(1))});
+    const QByteArray before = testsupport::fileBytes(home.historyPath());
+    const QString twenty = QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20");
+    const RunResult result = run({"--no-save", "--today", "23.11.2022", "enter", "24.11.2022",
+                                  "midi", "2", "0123456", twenty});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.err.contains(QStringLiteral("24.11.2022 est postérieur")))
+        << result.err.toStdString();
+    EXPECT_EQ(testsupport::fileBytes(home.historyPath()), before);
+}
+
 // Failures of enter, delete and update go to standard error.
 TEST_F(HistoryCliTest, FailuresOfDeleteEnterAndUpdateGoToStandardError) {
     const RunResult result = run({"--no-save", "delete"});

@@ -11,6 +11,7 @@
 #include "common/Formats.h"
 #include "common/Random.h"
 #include "common/Rounding.h"
+#include "common/ShownText.h"
 #include "common/TextFile.h"
 
 namespace {
@@ -141,4 +142,35 @@ TEST(DefaultSuffix, OnlyANameWithoutDotGetsTheExtension) {
     EXPECT_EQ(withDefaultSuffix(QStringLiteral("tips.old"), hlt), QStringLiteral("tips.old"));
     EXPECT_EQ(withDefaultSuffix(QStringLiteral("tips"), QString()), QStringLiteral("tips"));
     EXPECT_EQ(withDefaultSuffix(QString(), hlt), QString()); // a cancelled dialog
+}
+
+// What a server sends reaches a terminal or a message as visible text: no
+// escape sequence sets a title or a colour, no invisible character turns a
+// line around, and a long text is cut without splitting an escape.
+TEST(ShownText, EscapesControlsAndCutsLongTexts) {
+    using common::shownText;
+    const struct {
+        QString text;
+        QString shown;
+    } cases[] = {
+        {QStringLiteral("404 Not Found"), QStringLiteral("404 Not Found")},
+        {QStringLiteral("\x1b]0;owned\x07\x1b[31mred"),
+         QStringLiteral("\\x1b]0;owned\\x07\\x1b[31mred")},
+        {QStringLiteral("a\r\nb\tc\x7f"), QStringLiteral("a\\r\\nb\\tc\\x7f")},
+        {QString::fromLatin1("\x9b"
+                             "2J caf\xe9"),
+         QString::fromUtf8("\\x9b2J café")},
+        {QString::fromUtf8("abc\u202Efdp.exe"), QStringLiteral("abc\\u202efdp.exe")},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(shownText(c.text), c.shown) << c.text.toStdString();
+    }
+    const QString exact(common::kShownTextMax, QLatin1Char('x'));
+    EXPECT_EQ(shownText(exact), exact);
+    const QString cut = shownText(exact + QLatin1Char('y'));
+    EXPECT_EQ(cut.size(), common::kShownTextMax);
+    EXPECT_EQ(cut, exact.left(common::kShownTextMax - 1) + QChar(0x2026));
+    // An escape that would not fit whole is left out whole.
+    EXPECT_EQ(shownText(QStringLiteral("abcd\x1bxyz"), 6), QStringLiteral("abcd") + QChar(0x2026));
+    EXPECT_EQ(shownText(QString(1000000, QLatin1Char('\x1b'))).size(), common::kShownTextMax - 3);
 }

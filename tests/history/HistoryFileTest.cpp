@@ -122,6 +122,37 @@ TEST(HistoryFile, ReplaceLeavesNoTemporaryFileBehind) {
     EXPECT_EQ(readBytes(home.historyPath()), HistoryFile::encode(replacement));
 }
 
+// A rewrite (an insertion, a deletion) keeps the history's permissions, and
+// a history its owner made read-only is refused as an append refuses it.
+TEST(HistoryFile, AReplacementKeepsThePermissionsAndRefusesAWriteProtectedHistory) {
+    testsupport::TempHome home;
+    home.writeHistory({makeRecord(QDate(2020, 1, 1), 0, {1})});
+    const QString temp = home.historyPath() + QLatin1Char('~');
+    const auto kept = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(home.historyPath(), kept));
+    ASSERT_TRUE(HistoryFile::replace(home.historyPath(), temp, {}));
+    EXPECT_EQ(QFile::permissions(home.historyPath()) & ~QFile::Permissions(0x0F00), kept);
+
+    home.writeHistory({makeRecord(QDate(2020, 1, 1), 0, {1})});
+    const QByteArray before = readBytes(home.historyPath());
+    ASSERT_TRUE(QFile::setPermissions(home.historyPath(), QFile::ReadOwner | QFile::ReadGroup));
+    QString error;
+    const bool appended =
+        HistoryFile::append(home.historyPath(), {makeRecord(QDate(2020, 1, 2), 0, {2})}, &error);
+    // root writes to any file: there the append, and so the rewrite, succeed,
+    // and the rewritten history is still read-only.
+    if (appended) {
+        EXPECT_TRUE(HistoryFile::replace(home.historyPath(), temp, {}, &error));
+    } else {
+        EXPECT_FALSE(HistoryFile::replace(home.historyPath(), temp, {}, &error));
+        EXPECT_TRUE(error.contains(QStringLiteral("Tirvex.dat"))) << error.toStdString();
+        EXPECT_EQ(readBytes(home.historyPath()), before);
+        EXPECT_FALSE(QFile::exists(temp));
+    }
+    EXPECT_EQ(QFile::permissions(home.historyPath()) & ~QFile::Permissions(0x0F00),
+              QFile::ReadOwner | QFile::ReadGroup);
+}
+
 TEST(HistoryFile, FailedReplacementLeavesHistoryByteForByte) {
     testsupport::TempHome home;
     home.writeHistory({makeRecord(QDate(2020, 1, 1), 0, testsupport::twentyNumbers(5))});

@@ -203,6 +203,7 @@ private Q_SLOTS:
         const TZiehung current = m_all[2];
         bool checkedShown = false;
         QString refusal;
+        QString future;
         QString caption;
         QString question;
         QTimer::singleShot(0, m_window.get(), [&] {
@@ -238,6 +239,15 @@ private Q_SLOTS:
             QVERIFY(box(free)->isChecked());
             dialog->findChild<QRadioButton*>()->setChecked(true); // multiplier 2
             dialog->findChild<QSpinBox*>(QStringLiteral("UpDown9"))->setValue(7);
+            // A date after the window's today is refused like a missing number.
+            auto* date = dialog->findChild<QDateEdit*>();
+            const QDate shown = date->date();
+            date->setDate(kToday.addDays(1));
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
+                              Qt::LeftButton);
+            future = dialog->statusText();
+            QVERIFY(dialog->isVisible());
+            date->setDate(shown);
             // Other numbers over the stored draw: the window asks first.
             QTimer::singleShot(0, m_window.get(), [&] {
                 if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -252,6 +262,7 @@ private Q_SLOTS:
         QCOMPARE(caption, QStringLiteral("Dates de tirage "));
         QVERIFY(checkedShown);
         QCOMPARE(refusal, QStringLiteral("Un tirage compte exactement 20 numéros : 19 cochés."));
+        QVERIFY2(future.contains(QStringLiteral("28.11.2022 est postérieur")), qPrintable(future));
         const std::vector<TZiehung> records = stored();
         QVERIFY2(question.startsWith(QStringLiteral("Le tirage du 25.11.2022 midi est déjà")),
                  qPrintable(question));

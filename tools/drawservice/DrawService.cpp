@@ -1,16 +1,14 @@
 #include "DrawService.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QLocale>
-#include <chrono>
-#include <httplib.h>
-
+#include "HttpServer.h"
 #include "common/DayNumber.h"
 #include "history/ArchiveImporter.h"
 #include "history/ArchiveSource.h"
 #include "history/HistoryFile.h"
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
 
 namespace drawservice {
 
@@ -24,19 +22,19 @@ std::string digits(const std::array<std::uint8_t, 7>& values) {
     return text;
 }
 
-DrawRequest readRequest(const httplib::Request& req) {
+DrawRequest readRequest(const HttpRequest& req) {
     DrawRequest request;
     request.target = req.target;
-    request.programm = req.get_param_value("Programm");
-    request.date = QDate::fromString(QString::fromStdString(req.get_param_value("Datum")),
-                                     QStringLiteral("yyyyMMdd"));
-    const std::string ziehung = req.get_param_value("Ziehung");
+    request.programm = req.param("Programm");
+    request.date =
+        QDate::fromString(QString::fromStdString(req.param("Datum")), QStringLiteral("yyyyMMdd"));
+    const std::string ziehung = req.param("Ziehung");
     if (ziehung == "0" || ziehung == "1") {
         request.ziehung = ziehung[0] - '0';
     }
-    request.accept = req.get_header_value("Accept");
-    request.userAgent = req.get_header_value("User-Agent");
-    request.cookie = req.get_header_value("Cookie");
+    request.accept = req.header("Accept");
+    request.userAgent = req.header("User-Agent");
+    request.cookie = req.header("Cookie");
     return request;
 }
 
@@ -57,17 +55,9 @@ bool safeScriptName(const QString& name) {
 
 } // namespace
 
-DrawService::DrawService() : m_server(std::make_unique<httplib::Server>()) {
-    // Small answers written in pieces would otherwise wait for delayed ACKs.
-    m_server->set_tcp_nodelay(true);
-    // A client updating a long history sends thousands of requests in a row.
-    m_server->set_keep_alive_max_count(1000);
-    m_server->set_keep_alive_timeout(kReadTimeoutSeconds);
-    m_server->set_read_timeout(kReadTimeoutSeconds);
-    m_server->set_write_timeout(kWriteTimeoutSeconds);
-    m_server->set_payload_max_length(kMaxBodyBytes);
-    m_server->new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
-    installRoutes();
+DrawService::DrawService()
+    : m_server(std::make_unique<HttpServer>(
+          [this](const HttpRequest& request) { return handle(request); })) {
 }
 
 DrawService::~DrawService() {
@@ -180,45 +170,63 @@ Reply DrawService::answer(const DrawRequest& request) const {
     return {404, "no such draw\r\n"};
 }
 
-void DrawService::installRoutes() {
-    m_server->Get("/zahlen/lotto_neu.asp",
-                  [this](const httplib::Request& req, httplib::Response& res) {
-                      const DrawRequest request = readRequest(req);
-                      Interceptor interceptor;
-                      bool newSession = false;
-                      int session = 0;
-                      {
-                          std::lock_guard<std::mutex> lock(m_mutex);
-                          ++m_drawRequests;
-                          interceptor = m_interceptor;
-                          newSession = request.cookie.find(kCookieName) == std::string::npos;
-                          session = newSession ? ++m_sessions : 0;
-                      }
-                      std::optional<Reply> reply;
-                      if (interceptor) {
-                          reply = interceptor(request);
-                      }
-                      if (!reply) {
-                          reply = answer(request);
-                      }
-                      if (newSession) {
-                          res.set_header("Set-Cookie", std::string(kCookieName) + "=S" +
-                                                           std::to_string(session) + "; path=/");
-                      }
-                      res.status = reply->status;
-                      res.set_content(reply->body, "text/html");
-                  });
-    m_server->Get(R"(/scripts/(.+))", [this](const httplib::Request& req, httplib::Response& res) {
-        QFile file(scriptFile(QString::fromStdString(req.matches[1])));
-        if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly)) {
-            res.status = 404;
-            res.set_content("no such script\r\n", "text/plain");
-            return;
-        }
-        const QByteArray bytes = file.readAll();
-        res.set_header("Last-Modified", httpDate(QFileInfo(file).lastModified()));
-        res.set_content(bytes.toStdString(), "application/octet-stream");
-    });
+HttpResponse DrawService::handle(const HttpRequest& request) {
+    static const std::string kScripts = "/scripts/";
+    if (request.path == "/zahlen/lotto_neu.asp") {
+        return drawReply(request);
+    }
+    if (request.path.size() > kScripts.size() && request.path.starts_with(kScripts)) {
+        return scriptReply(request.path.substr(kScripts.size()));
+    }
+    HttpResponse response;
+    response.status = 404;
+    response.body = "not found\r\n";
+    return response;
+}
+
+HttpResponse DrawService::drawReply(const HttpRequest& req) {
+    const DrawRequest request = readRequest(req);
+    Interceptor interceptor;
+    bool newSession = false;
+    int session = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        ++m_drawRequests;
+        interceptor = m_interceptor;
+        newSession = request.cookie.find(kCookieName) == std::string::npos;
+        session = newSession ? ++m_sessions : 0;
+    }
+    std::optional<Reply> reply;
+    if (interceptor) {
+        reply = interceptor(request);
+    }
+    if (!reply) {
+        reply = answer(request);
+    }
+    HttpResponse response;
+    if (newSession) {
+        response.headers.emplace_back("Set-Cookie", std::string(kCookieName) + "=S" +
+                                                        std::to_string(session) + "; path=/");
+    }
+    response.status = reply->status;
+    response.contentType = "text/html";
+    response.body = std::move(reply->body);
+    return response;
+}
+
+HttpResponse DrawService::scriptReply(const std::string& name) const {
+    HttpResponse response;
+    QFile file(scriptFile(QString::fromStdString(name)));
+    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        response.status = 404;
+        response.body = "no such script\r\n";
+        return response;
+    }
+    const QByteArray bytes = file.readAll();
+    response.headers.emplace_back("Last-Modified", httpDate(QFileInfo(file).lastModified()));
+    response.contentType = "application/octet-stream";
+    response.body = bytes.toStdString();
+    return response;
 }
 
 QString DrawService::scriptFile(const QString& name) const {
@@ -241,42 +249,23 @@ QString DrawService::scriptFile(const QString& name) const {
     return target.absoluteFilePath();
 }
 
-int DrawService::start(const std::string& host, int port) {
-    if (m_thread.joinable()) {
+int DrawService::start(const std::string& host, int port, QString* error) {
+    if (m_running) {
         return m_port;
     }
     m_host = host;
-    if (port == 0) {
-        m_port = m_server->bind_to_any_port(host);
-    } else {
-        m_port = m_server->bind_to_port(host, port) ? port : -1;
-    }
-    if (m_port < 0) {
-        return -1;
-    }
-    m_listenEnded = false;
-    m_thread = std::thread([this] {
-        m_server->listen_after_bind();
-        m_listenEnded = true;
-    });
-    // stop() only takes effect once the listening loop runs.
-    while (!m_server->is_running() && !m_listenEnded) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
+    m_port = m_server->start(QString::fromStdString(host), port, error);
+    m_running = m_port > 0;
     return m_port;
 }
 
 void DrawService::stop() {
-    if (m_thread.joinable()) {
-        m_server->stop();
-        m_thread.join();
-    }
+    m_server->stop();
+    m_running = false;
 }
 
 void DrawService::wait() {
-    if (m_thread.joinable()) {
-        m_thread.join();
-    }
+    m_server->wait();
 }
 
 QString DrawService::baseUrl() const {

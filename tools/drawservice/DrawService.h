@@ -3,23 +3,21 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
-#include <atomic>
 #include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "history/TZiehung.h"
 
-namespace httplib {
-class Server;
-}
-
 namespace drawservice {
+
+class HttpServer;
+struct HttpRequest;
+struct HttpResponse;
 
 // One request for a draw: GET /zahlen/lotto_neu.asp?Programm=..&Datum=yyyymmdd&Ziehung=0|1
 struct DrawRequest {
@@ -48,14 +46,6 @@ public:
     using Interceptor = std::function<std::optional<Reply>(const DrawRequest&)>;
 
     static constexpr const char* kCookieName = "ASPSESSIONIDTIRVEX";
-    // Each connection may wait this long for the next bytes of a request or
-    // for the client to take the answer; then it is closed.
-    static constexpr int kReadTimeoutSeconds = 5;
-    static constexpr int kWriteTimeoutSeconds = 5;
-    // Requests are a request line and a few headers; a body is never needed.
-    static constexpr std::size_t kMaxBodyBytes = 64 * 1024;
-    // Connections served at once: a few slow clients cannot take them all.
-    static constexpr std::size_t kWorkers = 64;
 
     DrawService();
     ~DrawService();
@@ -75,8 +65,10 @@ public:
     void setInterceptor(Interceptor interceptor);
 
     // Listens on host:port (0: a port the system chooses) in a thread of its
-    // own; returns the port, or -1 when it cannot listen.
-    int start(const std::string& host = "127.0.0.1", int port = 0);
+    // own, once the program has its QCoreApplication; returns the port, or -1 with the reason in
+    // *error when it cannot listen (a port in use is "address already in use", never shared). The
+    // limits that keep slow clients from starving the others are HttpServer's.
+    int start(const std::string& host = "127.0.0.1", int port = 0, QString* error = nullptr);
     void stop();
     // Blocks until the service stops.
     void wait();
@@ -92,15 +84,16 @@ public:
 
 private:
     using Key = std::pair<qint64, int>;
-    void installRoutes();
+    HttpResponse handle(const HttpRequest& request);
+    HttpResponse drawReply(const HttpRequest& request);
+    HttpResponse scriptReply(const std::string& name) const;
     // The script file a /scripts/ request names, or empty when it names
     // nothing that may be served.
     QString scriptFile(const QString& name) const;
 
-    std::unique_ptr<httplib::Server> m_server;
-    std::thread m_thread;
-    std::atomic<bool> m_listenEnded{false};
+    std::unique_ptr<HttpServer> m_server;
     int m_port = -1;
+    bool m_running = false;
     std::string m_host;
 
     mutable std::mutex m_mutex;

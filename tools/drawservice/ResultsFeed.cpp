@@ -3,6 +3,7 @@
 #include <QNetworkAccessManager>
 
 #include "DrawService.h"
+#include "common/ShownText.h"
 #include "history/ArchiveImporter.h"
 #include "history/ArchiveSource.h"
 #include "history/HttpDownload.h"
@@ -42,8 +43,10 @@ bool ResultsFeed::refresh(QString* report) {
         return true;
     }
     if (answer.code != 200) {
-        *report =
-            QStringLiteral("%1: HTTP %2 %3").arg(m_address).arg(answer.code).arg(answer.reason);
+        *report = QStringLiteral("%1: HTTP %2 %3")
+                      .arg(m_address)
+                      .arg(answer.code)
+                      .arg(common::shownText(answer.reason));
         return false;
     }
     std::vector<history::ArchiveSource::Content> contents;

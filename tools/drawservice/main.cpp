@@ -93,9 +93,10 @@ int main(int argc, char* argv[]) {
     if (parser.isSet(scripts)) {
         service.setScriptsDir(parser.value(scripts));
     }
-    if (service.start(parser.value(bind).toStdString(), portNumber) < 0) {
-        std::fprintf(stderr, "cannot listen on %s:%d\n", qPrintable(parser.value(bind)),
-                     portNumber);
+    QString reason;
+    if (service.start(parser.value(bind).toStdString(), portNumber, &reason) < 0) {
+        std::fprintf(stderr, "cannot listen on %s:%d: %s\n", qPrintable(parser.value(bind)),
+                     portNumber, qPrintable(reason));
         return 1;
     }
     std::printf("listening on %s\n", qPrintable(service.baseUrl()));

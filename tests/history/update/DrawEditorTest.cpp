@@ -49,7 +49,10 @@ protected:
     }
     void enterAndExpect(const TZiehung& draw, std::vector<TZiehung> expected) {
         QString error;
-        ASSERT_TRUE(DrawEditor::enter(m_home.historyPath(), draw, &error)) << error.toStdString();
+        int dropped = -1;
+        ASSERT_TRUE(DrawEditor::enter(m_home.historyPath(), draw, &dropped, &error))
+            << error.toStdString();
+        EXPECT_EQ(dropped, 0);
         EXPECT_EQ(stored(), expected);
         EXPECT_TRUE(noTempFiles());
     }
@@ -116,7 +119,8 @@ TEST_F(DrawEditorTest, EnteringIntoAnEmptyHistoryAppendsButAMissingHistoryIsAnEr
 
     QFile::remove(m_home.historyPath());
     QString error;
-    EXPECT_FALSE(DrawEditor::enter(m_home.historyPath(), draw, &error));
+    int dropped = 0;
+    EXPECT_FALSE(DrawEditor::enter(m_home.historyPath(), draw, &dropped, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("Tirvex.dat")));
     EXPECT_FALSE(QFile::exists(m_home.historyPath()));
     int removed = 0;
@@ -144,14 +148,47 @@ TEST_F(DrawEditorTest, DeletionRemovesExactlyTheCurrentDraw) {
     EXPECT_EQ(bytes(), before);
 }
 
+// Records with a damaged date (a typo of the future, garbage before the first
+// draw) cannot be placed in order: an entry leaves them out and counts them;
+// a deletion keeps every record but the one it deletes.
+TEST_F(DrawEditorTest, AnEntryCountsTheDamagedRecordsItLeavesOutADeletionKeepsThem) {
+    TZiehung future = makeRecord(QDate::currentDate().addYears(40), 0, twentyNumbers(7));
+    TZiehung ancient = makeRecord(QDate(1980, 1, 1), 1, twentyNumbers(8));
+    std::vector<TZiehung> raw = m_records;
+    raw.insert(raw.begin() + 2, ancient);
+    raw.push_back(future);
+    m_home.writeHistory(raw);
+
+    int removed = 0;
+    QString error;
+    ASSERT_TRUE(DrawEditor::remove(m_home.historyPath(), m_home.path(), m_records[0].datum, 0,
+                                   &removed, &error));
+    EXPECT_EQ(removed, 1);
+    std::vector<TZiehung> records;
+    history::HistoryFile::readRaw(m_home.historyPath(), &records);
+    raw.erase(raw.begin());
+    EXPECT_EQ(records, raw);
+
+    // Even a draw newer than every sound one is not appended behind them.
+    const TZiehung draw = entered(kMonday.addDays(9), 0);
+    int dropped = 0;
+    ASSERT_TRUE(DrawEditor::enter(m_home.historyPath(), draw, &dropped, &error));
+    EXPECT_EQ(dropped, 2);
+    history::HistoryFile::readRaw(m_home.historyPath(), &records);
+    auto expected = std::vector<TZiehung>(m_records.begin() + 1, m_records.end());
+    expected.push_back(draw);
+    EXPECT_EQ(records, expected);
+}
+
 TEST_F(DrawEditorTest, AFailedReplacementLeavesTheHistoryByteForByte) {
     // A folder where the temporary file should go makes writing it fail.
     ASSERT_TRUE(QDir(m_home.path()).mkdir(QStringLiteral("Tirvex.dat~")));
     ASSERT_TRUE(QDir(m_home.path()).mkdir(QStringLiteral("Keno.da~")));
     const QByteArray before = bytes();
     QString error;
+    int dropped = 0;
 
-    EXPECT_FALSE(DrawEditor::enter(m_home.historyPath(), entered(kMonday, 0), &error));
+    EXPECT_FALSE(DrawEditor::enter(m_home.historyPath(), entered(kMonday, 0), &dropped, &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(bytes(), before);
     int removed = 0;
@@ -202,6 +239,13 @@ TEST(DrawEditorRecord, AnEntryNeedsExactlyTwentyNumbersOfOneToSeventy) {
     DrawEntry digit = entry;
     digit.jokerPlus[6] = 10;
     EXPECT_TRUE(refused(digit));
+    // A date after today is refused; today itself is taken.
+    DrawEntry future = entry;
+    future.lastDay = kMonday.addDays(-1);
+    EXPECT_TRUE(refused(future));
+    EXPECT_TRUE(error.contains(QStringLiteral("21.11.2022")));
+    future.lastDay = kMonday;
+    EXPECT_TRUE(DrawEditor::buildRecord(future, &record, &error));
 }
 
 } // namespace

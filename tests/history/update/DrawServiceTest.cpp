@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <atomic>
+#include <cerrno>
 #include <httplib.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -11,7 +13,9 @@
 #include <unistd.h>
 
 #include "DrawService.h"
+#include "HttpServer.h"
 #include "TestSupport.h"
+#include "UpdateTestSupport.h"
 
 using drawservice::DrawRequest;
 using drawservice::DrawService;
@@ -48,6 +52,7 @@ TEST(DrawService, AnswersKnownDrawsAndTellsUnpublishedFromMissingOnes) {
 }
 
 TEST(DrawService, ServesScriptsWithLastModifiedAndNothingOutsideTheirFolder) {
+    updatetest::ensureApp();
     testsupport::TempHome home;
     QDir(home.path()).mkdir(QStringLiteral("scripts"));
     QFile script(home.file(QStringLiteral("scripts/keno.qks")));
@@ -94,46 +99,142 @@ TEST(DrawService, ServesScriptsWithLastModifiedAndNothingOutsideTheirFolder) {
     }
 }
 
-// Clients that send a request a byte at a time, each byte within the read
-// time-out, hold their connections; there are workers enough for the rest.
-TEST(DrawService, SlowClientsDoNotBlockTheOthers) {
+int connectTo(int port) {
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<std::uint16_t>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Sends text and reads until the service closes the connection (or 30 s pass).
+std::string talk(int port, const std::string& text) {
+    const int fd = connectTo(port);
+    timeval wait{30, 0};
+    setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof(wait));
+    (void)!send(fd, text.data(), text.size(), MSG_NOSIGNAL);
+    std::string answer;
+    char buffer[4096];
+    for (ssize_t n; (n = recv(fd, buffer, sizeof(buffer), 0)) > 0;) {
+        answer.append(buffer, static_cast<std::size_t>(n));
+    }
+    close(fd);
+    return answer;
+}
+
+const char* const kDrawPath = "/zahlen/lotto_neu.asp?Programm=Tirvex&Datum=20220101&Ziehung=0";
+
+// 100 clients that each keep a request open, one header line every 100 ms,
+// and connect again when the service drops them, while a normal client asks
+// for a draw 50 times: every one of its requests is answered.
+TEST(DrawService, OneHundredDrippingClientsDoNotKeepAnotherFromItsAnswers) {
+    updatetest::ensureApp();
     DrawService service;
     service.setDraws({makeRecord(QDate(2022, 1, 1), 0, twentyNumbers(1))});
     const int port = service.start();
     ASSERT_GT(port, 0);
-    std::vector<int> slow;
-    for (int i = 0; i < 8; ++i) {
-        const int fd = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_port = htons(static_cast<std::uint16_t>(port));
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ASSERT_EQ(connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
-        slow.push_back(fd);
-    }
+    std::vector<int> slow(100, -1);
     std::atomic<bool> done{false};
-    std::thread trickle([&] {
-        while (!done) {
-            for (int fd : slow) {
-                (void)!send(fd, "G", 1, MSG_NOSIGNAL);
+    std::atomic<int> rounds{0};
+    std::thread drip([&] {
+        for (int line = 0; !done; ++line, ++rounds) {
+            for (int& fd : slow) {
+                const std::string text =
+                    fd < 0 ? "GET / HTTP/1.1\r\n" : "X-Drip-" + std::to_string(line) + ": 1\r\n";
+                if (fd < 0) {
+                    fd = connectTo(port);
+                }
+                if (fd >= 0 && send(fd, text.data(), text.size(), MSG_NOSIGNAL) < 0) {
+                    close(fd);
+                    fd = -1;
+                }
             }
-            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
     });
+    // Under way once every dripping client has sent its first line.
+    while (rounds == 0) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
     httplib::Client client("127.0.0.1", port);
     client.set_read_timeout(std::chrono::seconds(30));
-    const auto answer =
-        client.Get("/zahlen/lotto_neu.asp?Programm=Tirvex&Datum=20220101&Ziehung=0");
-    done = true;
-    trickle.join();
-    for (int fd : slow) {
-        close(fd);
+    int answered = 0;
+    for (int i = 0; i < 50; ++i) {
+        const auto answer = client.Get(kDrawPath);
+        answered += answer && answer->status == 200 ? 1 : 0;
     }
-    ASSERT_TRUE(answer);
-    EXPECT_EQ(answer->status, 200);
+    done = true;
+    drip.join();
+    for (int fd : slow) {
+        if (fd >= 0) {
+            close(fd);
+        }
+    }
+    EXPECT_EQ(answered, 50);
+}
+
+// A header block must come whole within the request deadline, in at most
+// kMaxHeaders lines of kMaxHeaderBytes together; past a limit the connection
+// is answered (when it can be) and closed.
+TEST(DrawService, HeaderBlocksAreLimitedInLinesSizeAndTime) {
+    updatetest::ensureApp();
+    DrawService service;
+    service.setDraws({makeRecord(QDate(2022, 1, 1), 0, twentyNumbers(1))});
+    const int port = service.start();
+    ASSERT_GT(port, 0);
+    const std::string request = std::string("GET ") + kDrawPath + " HTTP/1.1\r\n";
+    std::string lines = request;
+    for (int i = 0; i <= drawservice::HttpServer::kMaxHeaders; ++i) {
+        lines += "X-Line-" + std::to_string(i) + ": 1\r\n";
+    }
+    EXPECT_EQ(talk(port, lines + "\r\n").rfind("HTTP/1.1 431 ", 0), 0u);
+    const std::string wide(drawservice::HttpServer::kMaxHeaderBytes, 'w');
+    EXPECT_EQ(talk(port, request + "X-Wide: " + wide + "\r\n\r\n").rfind("HTTP/1.1 431 ", 0), 0u);
+    EXPECT_EQ(talk(port, request + "Connection: close\r\n\r\n").rfind("HTTP/1.1 200 ", 0), 0u);
+
+    // One line every 500 ms would stay within the line limit for over 30 s;
+    // the deadline closes the connection long before.
+    const int fd = connectTo(port);
+    ASSERT_GE(fd, 0);
+    bool closed = false;
+    for (int i = 0; i < drawservice::HttpServer::kMaxHeaders && !closed; ++i) {
+        const std::string text = i == 0 ? request : "X-Slow: 1\r\n";
+        char byte = 0;
+        const ssize_t read = recv(fd, &byte, 1, MSG_DONTWAIT);
+        closed = read == 0 || (read < 0 && errno != EAGAIN && errno != EWOULDBLOCK) ||
+                 send(fd, text.data(), text.size(), MSG_NOSIGNAL) < 0;
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    }
+    close(fd);
+    EXPECT_TRUE(closed);
+}
+
+// A port another service listens on is refused, not shared: the second
+// tirvex-drawservice says so and ends with status 1.
+TEST(DrawService, ASecondServiceOnATakenPortExitsWithStatusOne) {
+    updatetest::ensureApp();
+    DrawService first;
+    const int port = first.start();
+    ASSERT_GT(port, 0);
+    testsupport::TempHome home;
+    home.writeHistory({makeRecord(QDate(2022, 1, 1), 0, twentyNumbers(1))});
+    QProcess second;
+    second.start(QStringLiteral(TIRVEX_DRAWSERVICE),
+                 {QStringLiteral("--history"), home.historyPath(), QStringLiteral("--port"),
+                  QString::number(port)});
+    ASSERT_TRUE(second.waitForFinished(30000));
+    EXPECT_EQ(second.exitCode(), 1);
+    EXPECT_TRUE(second.readAllStandardError().contains("address already in use"));
+    EXPECT_FALSE(second.readAllStandardOutput().contains("listening"));
 }
 
 TEST(DrawService, SetsASessionCookieOnlyOnce) {
+    updatetest::ensureApp();
     DrawService service;
     service.setDraws({makeRecord(QDate(2022, 1, 1), 0, twentyNumbers(1))});
     const int port = service.start();

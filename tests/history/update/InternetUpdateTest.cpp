@@ -5,6 +5,7 @@
 
 #include "TestSupport.h"
 #include "UpdateTestSupport.h"
+#include "common/ShownText.h"
 #include "history/HistoryFile.h"
 
 using history::InternetUpdate;
@@ -452,6 +453,28 @@ TEST_F(InternetUpdateTest, NoResponseAtAllEndsTheUpdateAfterThatRequest) {
     }
     EXPECT_EQ(silent.accepted(), 1);
     EXPECT_EQ(stored().size(), 1u);
+}
+
+// What the service sends is quoted, never acted upon: an escape sequence in a
+// bad line reaches the message escaped, and a long line is cut.
+TEST_F(InternetUpdateTest, AServersBadLineIsQuotedEscapedAndCut) {
+    const std::string bad =
+        serviceLine(twentyNumbers(1), 2, "\x1b]0;owned\x07", std::string(5000, '7').c_str());
+    m_reply = [&](const drawservice::DrawRequest&) -> std::optional<drawservice::Reply> {
+        return drawservice::Reply{200, bad + "\r\n"};
+    };
+    m_home.writeHistory({makeRecord(kDay.addDays(-1), 1, twentyNumbers(5))});
+    RecordingHost host(kDay);
+
+    runUpdate(host);
+
+    ASSERT_EQ(host.messages.size(), 1);
+    const QString& message = host.messages[0];
+    EXPECT_TRUE(message.startsWith(QStringLiteral("erreur: \\x1b]0;owned\\x07,777")))
+        << message.toStdString();
+    EXPECT_FALSE(message.contains(QChar(0x1b)));
+    EXPECT_EQ(message.size(), QStringLiteral("erreur: ").size() + common::kShownTextMax);
+    EXPECT_TRUE(message.endsWith(QChar(0x2026)));
 }
 
 } // namespace
