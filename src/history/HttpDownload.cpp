@@ -63,10 +63,11 @@ HttpDownload::Answer HttpDownload::get(const Request& request) {
     for (const auto& [name, value] : request.headers) {
         net.setRawHeader(name, value);
     }
-    net.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                     request.redirects == Redirects::Refused
-                         ? QNetworkRequest::ManualRedirectPolicy
-                         : QNetworkRequest::UserVerifiedRedirectPolicy);
+    const QNetworkRequest::RedirectPolicy policy =
+        request.redirects == Redirects::Refused     ? QNetworkRequest::ManualRedirectPolicy
+        : request.redirects == Redirects::HttpsOnly ? QNetworkRequest::UserVerifiedRedirectPolicy
+                                                    : QNetworkRequest::NoLessSafeRedirectPolicy;
+    net.setAttribute(QNetworkRequest::RedirectPolicyAttribute, policy);
     net.setMaximumRedirectsAllowed(5);
     QNetworkReply* reply = m_manager.get(net);
     reply->setReadBufferSize(kReadBufferBytes);
@@ -147,6 +148,7 @@ HttpDownload::Answer HttpDownload::get(const Request& request) {
         answer.reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
         answer.etag = reply->rawHeader("ETag");
         answer.lastModified = reply->rawHeader("Last-Modified");
+        answer.lastModifiedTime = reply->header(QNetworkRequest::LastModifiedHeader).toDateTime();
     } else {
         answer.body.clear();
         answer.failure = failure.isEmpty() ? reply->errorString() : failure;

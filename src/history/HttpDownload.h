@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -19,8 +20,9 @@ namespace history {
 class HttpDownload {
 public:
     enum class Redirects {
-        Refused,   // a redirect is answered as it is (a code above 200)
-        HttpsOnly, // followed when it leads to an https address, else a failure
+        Refused,    // a redirect is answered as it is (a code above 200)
+        HttpsOnly,  // followed when it leads to an https address, else a failure
+        NoLessSafe, // followed unless it leads from https to http
     };
 
     struct Request {
@@ -37,9 +39,10 @@ public:
         int code = 0;   // 0: no HTTP answer (see failure)
         QString reason; // the reason phrase of the answer
         QByteArray body;
-        QByteArray etag;         // ETag of a 200 answer
-        QByteArray lastModified; // Last-Modified of a 200 answer, as sent
-        QUrl finalUrl;           // after redirects
+        QByteArray etag;            // ETag of a 200 answer
+        QByteArray lastModified;    // Last-Modified of a 200 answer, as sent
+        QDateTime lastModifiedTime; // the same read as a time; invalid when absent
+        QUrl finalUrl;              // after redirects
         // Why no complete answer arrived: time-out, stop, size, TLS, network.
         // Empty when code and body are the server's whole answer.
         QString failure;

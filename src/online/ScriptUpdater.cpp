@@ -1,18 +1,15 @@
 #include "online/ScriptUpdater.h"
 
 #include <QDateTime>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 #include <memory>
 
 #include "common/ShownText.h"
 #include "common/TextFile.h"
+#include "history/HttpDownload.h"
 
 namespace online {
 
@@ -55,36 +52,30 @@ ScriptUpdater::Result ScriptUpdater::update(const QString& serviceUrl, const QSt
         return fail(reason, QStringLiteral("no local template"));
     }
     QNetworkAccessManager manager;
-    QNetworkRequest request{QUrl(requestUrl(serviceUrl, templatePath))};
-    request.setTransferTimeout(kTimeoutMs);
-    std::unique_ptr<QNetworkReply> reply(manager.get(request));
-    QEventLoop loop;
-    bool tooLarge = false;
-    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    // A body over the limit is dropped as it arrives, not first held whole.
-    QObject::connect(reply.get(), &QNetworkReply::downloadProgress, &loop,
-                     [&](qint64 received, qint64 total) {
-                         if (received >= kMaxBytes || total >= kMaxBytes) {
-                             tooLarge = true;
-                             reply->abort();
-                         }
-                     });
-    if (!reply->isFinished()) {
-        loop.exec();
-    }
-    if (tooLarge) {
+    history::HttpDownload::Request request;
+    request.url = QUrl(requestUrl(serviceUrl, templatePath));
+    request.redirects = history::HttpDownload::Redirects::NoLessSafe;
+    // Counted as the bytes arrive, whatever the answer's framing.
+    request.maxBytes = kMaxBytes - 1;
+    request.idleTimeoutMs = kTimeoutMs;
+    request.totalTimeoutMs = 4 * kTimeoutMs;
+    const history::HttpDownload::Answer answer =
+        history::HttpDownload(manager, nullptr).get(request);
+    if (answer.tooLarge) {
         return fail(reason, QStringLiteral("the script is not under 1 MiB"));
     }
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->error() != QNetworkReply::NoError || status != 200) {
-        // Qt's text carries the server's reason phrase.
-        return fail(reason, common::shownText(reply->errorString()));
+    if (!answer.failure.isEmpty() || answer.code != 200) {
+        return fail(
+            reason,
+            common::shownText(answer.failure.isEmpty()
+                                  ? QStringLiteral("HTTP %1 %2").arg(answer.code).arg(answer.reason)
+                                  : answer.failure));
     }
-    const QDateTime lastModified = reply->header(QNetworkRequest::LastModifiedHeader).toDateTime();
+    const QDateTime lastModified = answer.lastModifiedTime;
     if (!lastModified.isValid() || local.lastModified() >= lastModified) {
         return Result::UpToDate;
     }
-    const QByteArray body = reply->readAll();
+    const QByteArray& body = answer.body;
     if (body.size() >= kMaxBytes || !isText(body)) {
         return fail(reason, QStringLiteral("the answer is no script text"));
     }
