@@ -74,6 +74,13 @@ bool update(CommandContext& c) {
         c.err << result.summary << Qt::endl;
         ok = false;
     }
+    // A script must tell "up to date" from "service broken".
+    if (result.requests > 0 && result.failedRequests == result.requests &&
+        result.summary.isEmpty() && unanswered.isEmpty()) {
+        c.err << QStringLiteral("every one of the %1 requests failed").arg(result.requests)
+              << Qt::endl;
+        ok = false;
+    }
     if (!c.session.staleNotice().isEmpty()) {
         c.err << c.session.staleNotice() << Qt::endl;
     }

@@ -45,6 +45,9 @@ QString sizeLimit(qint64 bytes) {
                                       : QStringLiteral("%1 bytes").arg(bytes);
 }
 
+// Bit 0 of a ZIP entry's general purpose flags: the entry is encrypted.
+constexpr quint16 kEncryptedFlag = 0x1;
+
 // Reads a device to its end in pieces of this size.
 constexpr qint64 kPiece = 64 * 1024;
 
@@ -135,6 +138,15 @@ bool ArchiveSource::readZip(QuaZip& zip, const QString& path, qint64 maxEntryByt
         const QString inner = zip.getCurrentFileName();
         if (!inner.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
             continue; // a read-me or a folder beside the results
+        }
+        // An encrypted entry cannot be read without its password: say so
+        // rather than call the archive damaged.
+        QuaZipFileInfo64 info;
+        if (zip.getCurrentFileInfo(&info) && (info.flags & kEncryptedFlag) != 0) {
+            *error =
+                QStringLiteral("%1: %2 is encrypted; only unencrypted ZIP archives can be read")
+                    .arg(path, inner);
+            return false;
         }
         QuaZipFile entry(&zip);
         if (!entry.open(QIODevice::ReadOnly)) {

@@ -228,6 +228,7 @@ InternetUpdate::Step InternetUpdate::handleReply(const Reply& reply, common::Day
     const QString failed =
         QStringLiteral("Failed : %1 %2").arg(reply.code).arg(common::shownText(reply.text));
     m_host.setStatusText(0, failed);
+    ++result->failedRequests;
     // Without any response every later request would fail the same way.
     if (reply.code == 0) {
         result->unanswered = failed;
@@ -261,7 +262,9 @@ UpdateResult InternetUpdate::run() {
     auto finish = [&](bool reload) {
         result.reload = reload;
         result.newestDay = result.appended > 0 ? result.aktDatum : newestStored;
-        result.failed = result.failed || !result.unanswered.isEmpty() || !reload;
+        // A service that failed every request is broken, not up to date.
+        const bool allFailed = result.requests > 0 && result.failedRequests == result.requests;
+        result.failed = result.failed || !result.unanswered.isEmpty() || !reload || allFailed;
         m_host.setRunning(false);
         return result;
     };

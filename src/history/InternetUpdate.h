@@ -85,8 +85,10 @@ struct UpdateResult {
     QString summary;
     QString differing;
     bool failed = false;
-    // Requests sent (0 when the newest stored draw is the latest possible).
+    // Requests sent (0 when the newest stored draw is the latest possible),
+    // and of them those that failed (no answer, or an HTTP error but 500).
     int requests = 0;
+    int failedRequests = 0;
     // The newest draw in the history at the end (0 when it is empty).
     common::DayNumber newestDay = 0;
 };

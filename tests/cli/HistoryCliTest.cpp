@@ -61,6 +61,22 @@ TEST_F(HistoryCliTest, UpdatePrintsItsStatusTextsAndTheNewestDraw) {
 
 // An update that got no response at all failed: exit status 1 and the
 // reason on standard error, beside the status lines the window shows.
+// A service that fails every request is broken, not up to date: status 1.
+TEST_F(HistoryCliTest, AnUpdateWhoseEveryRequestFailedEndsWithStatusOne) {
+    home.writeHistory({makeRecord(QDate(2022, 11, 26), 0, twentyNumbers(1))});
+    drawservice::DrawService service;
+    service.setInterceptor([](const drawservice::DrawRequest&) {
+        return std::optional<drawservice::Reply>(drawservice::Reply{404, "gone"});
+    });
+    ASSERT_GT(service.start(), 0);
+    const RunResult result =
+        run({"--no-save", "--today", "27.11.2022", "--service", service.baseUrl(), "update"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.err.contains(QStringLiteral("every one of the 3 requests failed")))
+        << result.err.toStdString();
+    EXPECT_EQ(stored().size(), 1u);
+}
+
 TEST_F(HistoryCliTest, AFailedArchiveUpdateSaysWhyAndStillLoads) {
     home.writeHistory({makeRecord(QDate(2022, 11, 26), 0, twentyNumbers(1))});
     const QString address = QStringLiteral("http://127.0.0.1:1/other.zip");

@@ -116,7 +116,8 @@ ArchiveServer::Handler ArchiveServer::archive(const QByteArray& body, const QByt
     };
 }
 
-QByteArray ArchiveServer::zip(const QList<QPair<QString, QByteArray>>& entries) {
+QByteArray ArchiveServer::zip(const QList<QPair<QString, QByteArray>>& entries,
+                              const char* password) {
     QTemporaryFile file;
     if (!file.open()) {
         return {};
@@ -128,7 +129,7 @@ QByteArray ArchiveServer::zip(const QList<QPair<QString, QByteArray>>& entries) 
     }
     for (const auto& [name, bytes] : entries) {
         QuaZipFile entry(&archive);
-        if (!entry.open(QIODevice::WriteOnly, QuaZipNewInfo(name))) {
+        if (!entry.open(QIODevice::WriteOnly, QuaZipNewInfo(name), password)) {
             return {};
         }
         entry.write(bytes);

@@ -39,8 +39,10 @@ public:
 
     // Serves body with an ETag, and 304 to a request that names that ETag.
     static Handler archive(const QByteArray& body, const QByteArray& etag = "\"v1\"");
-    // A ZIP archive holding the given entries (name, bytes).
-    static QByteArray zip(const QList<QPair<QString, QByteArray>>& entries);
+    // A ZIP archive holding the given entries (name, bytes), encrypted with
+    // password when one is given.
+    static QByteArray zip(const QList<QPair<QString, QByteArray>>& entries,
+                          const char* password = nullptr);
     // Makes the test process trust tests/data/tls/trusted.crt.
     static void trustTestCertificate();
 

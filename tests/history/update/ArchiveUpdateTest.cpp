@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QTimeZone>
+#include <sys/resource.h>
 
 #include "ArchiveServer.h"
 #include "DrawService.h"
@@ -181,6 +182,11 @@ TEST_F(ArchiveUpdateTest, BadAnswersChangeNothingAndSayWhy) {
              return Answer{200, {}, ArchiveServer::zip({{"readme.txt", "Keno"}})};
          },
          "holds no CSV file"},
+        {"encrypted zip", tls,
+         [](auto&) {
+             return Answer{200, {}, ArchiveServer::zip({{"keno.csv", "date"}}, "secret")};
+         },
+         "keno.csv is encrypted"},
         {"foreign header", tls,
          [](auto&) {
              return Answer{200, {}, ArchiveServer::zip({{"keno.csv", "date;numbers\n1;2\n"}})};
@@ -234,6 +240,31 @@ TEST_F(ArchiveUpdateTest, BadAnswersChangeNothingAndSayWhy) {
             << result.summary.toStdString();
         EXPECT_TRUE(home.history() == before);
     }
+}
+
+// A draw service whose answer never ends costs the update one mebibyte per
+// request, not the machine's memory.
+TEST_F(ArchiveUpdateTest, AnEndlessChunkedAnswerOfADrawServiceIsCutWithoutMemory) {
+    ArchiveServer server;
+    server.setHandler([](const QByteArray&) {
+        return ArchiveServer::Answer{200, {}, {}, false, true};
+    });
+    ImportedHome home;
+    const QByteArray before = home.history();
+    history::UpdateSettings settings;
+    settings.serviceUrl = server.url(QString());
+    updatetest::RecordingHost host(QDate(2025, 6, 4)); // one request: that day's evening draw
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const long peakBefore = usage.ru_maxrss;
+
+    history::InternetUpdate(host, home.home.historyPath(), settings).run();
+
+    getrusage(RUSAGE_SELF, &usage);
+    EXPECT_LT(usage.ru_maxrss - peakBefore, 100 * 1024); // kilobytes
+    EXPECT_TRUE(host.panel0.contains(QStringLiteral("Failed : 200 response larger than 1 MiB")))
+        << host.panel0.join('|').toStdString();
+    EXPECT_TRUE(home.history() == before);
 }
 
 TEST_F(ArchiveUpdateTest, TheStopButtonEndsADownload) {
