@@ -50,6 +50,26 @@ QString ArchiveUpdate::failedText(const QString& reason) {
     return QStringLiteral("Mise à jour impossible : ") + reason;
 }
 
+HttpDownload::Request ArchiveUpdate::archiveRequest(const QUrl& url, const UpdateSettings& settings,
+                                                    const QByteArray& etag,
+                                                    const QByteArray& lastModified) {
+    HttpDownload::Request request;
+    request.url = url;
+    request.headers = {{"Accept", "application/zip, */*"}};
+    if (!etag.isEmpty()) {
+        request.headers.append({"If-None-Match", etag});
+    }
+    if (!lastModified.isEmpty()) {
+        request.headers.append({"If-Modified-Since", lastModified});
+    }
+    request.redirects = HttpDownload::Redirects::HttpsOnly;
+    request.maxBytes = settings.maxArchiveBytes;
+    request.connectTimeoutMs = settings.connectTimeoutMs;
+    request.idleTimeoutMs = settings.requestTimeoutMs;
+    request.totalTimeoutMs = settings.archiveTimeoutMs;
+    return request;
+}
+
 UpdateResult ArchiveUpdate::run() {
     UpdateResult result;
     m_host.setRunning(true);
@@ -136,20 +156,9 @@ bool ArchiveUpdate::fetchFrom(QNetworkAccessManager& manager, const QString& add
         *failure = QStringLiteral("adresse invalide \"%1\"").arg(address);
         return false;
     }
-    HttpDownload::Request request;
-    request.url = url;
-    request.headers = {{"Accept", "application/zip, */*"}};
-    if (conditional && !known.etag.isEmpty()) {
-        request.headers.append({"If-None-Match", known.etag});
-    }
-    if (conditional && !known.lastModified.isEmpty()) {
-        request.headers.append({"If-Modified-Since", known.lastModified});
-    }
-    request.redirects = HttpDownload::Redirects::HttpsOnly;
-    request.maxBytes = m_settings.maxArchiveBytes;
-    request.connectTimeoutMs = m_settings.connectTimeoutMs;
-    request.idleTimeoutMs = m_settings.requestTimeoutMs;
-    request.totalTimeoutMs = m_settings.archiveTimeoutMs;
+    const HttpDownload::Request request =
+        conditional ? archiveRequest(url, m_settings, known.etag, known.lastModified)
+                    : archiveRequest(url, m_settings, {}, {});
 
     m_host.setStatusText(0, kPrefix + QStringLiteral("téléchargement de ") + url.host());
     ++result->requests;

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "history/HttpDownload.h"
 #include "history/InternetUpdate.h"
 
 class QNetworkAccessManager;
@@ -28,6 +29,11 @@ public:
     static QString addedText(int added, const TZiehung& newest);
     static QString upToDateText(const TZiehung& newest);
     static QString failedText(const QString& reason);
+    // The request for the archive at url within the settings' bounds; the
+    // validators of an earlier answer make it conditional.
+    static HttpDownload::Request archiveRequest(const QUrl& url, const UpdateSettings& settings,
+                                                const QByteArray& etag,
+                                                const QByteArray& lastModified);
 
 private:
     // One address: false with *failure when it gave no usable archive.

@@ -6,6 +6,7 @@
 #include "common/ShownText.h"
 #include "history/ArchiveImporter.h"
 #include "history/ArchiveSource.h"
+#include "history/ArchiveUpdate.h"
 #include "history/HttpDownload.h"
 #include "history/InternetUpdate.h"
 
@@ -18,19 +19,8 @@ ResultsFeed::ResultsFeed(DrawService& service, QString address)
 bool ResultsFeed::refresh(QString* report) {
     // The same bounds as the program's own update.
     const history::UpdateSettings limits;
-    history::HttpDownload::Request request;
-    request.url = QUrl(m_address);
-    request.redirects = history::HttpDownload::Redirects::HttpsOnly;
-    request.maxBytes = limits.maxArchiveBytes;
-    request.connectTimeoutMs = limits.connectTimeoutMs;
-    request.idleTimeoutMs = limits.requestTimeoutMs;
-    request.totalTimeoutMs = limits.archiveTimeoutMs;
-    if (!m_etag.isEmpty()) {
-        request.headers.append({"If-None-Match", m_etag});
-    }
-    if (!m_lastModified.isEmpty()) {
-        request.headers.append({"If-Modified-Since", m_lastModified});
-    }
+    const history::HttpDownload::Request request =
+        history::ArchiveUpdate::archiveRequest(QUrl(m_address), limits, m_etag, m_lastModified);
     QNetworkAccessManager manager;
     const history::HttpDownload::Answer answer =
         history::HttpDownload(manager, nullptr).get(request);
