@@ -5,6 +5,7 @@
 #include "backtest/AnalysisLog.h"
 #include "backtest/DrawAsTipRun.h"
 #include "backtest/TipListRun.h"
+#include "common/FileError.h"
 #include "common/Formats.h"
 #include "common/TextFile.h"
 #include "history/DrawHistory.h"
@@ -187,10 +188,11 @@ BacktestCommands::framed(BacktestKind kind, bool clearMemo, bool keepPlayerTips,
         return Outcome::Failed;
     }
     m_stopRequested = false;
+    m_fileErrorShown = false;
     setRunning(true);
     const Outcome outcome = body(startDate);
     setRunning(false);
-    if (outcome == Outcome::Failed) {
+    if (outcome == Outcome::Failed && !m_fileErrorShown) {
         m_session.port().showMessage(backtest::BacktestInfo::errorMessage(kind));
     }
     return outcome;
@@ -250,15 +252,18 @@ BacktestCommands::Outcome BacktestCommands::guardedStrategy(const QDate& startDa
 }
 
 bool BacktestCommands::saveReport(const backtest::StrategyReport& report) {
+    return writeFile(m_session.homeFile(backtest::StrategyReport::fileName()), report.text()) &&
+           writeFile(m_session.homeFile(backtest::StrategyReport::csvFileName()), report.csv());
+}
+
+bool BacktestCommands::writeFile(const QString& path, const QStringList& lines) {
     QString error;
-    if (!common::TextFile::writeLines(m_session.homeFile(backtest::StrategyReport::fileName()),
-                                      report.text(), &error) ||
-        !common::TextFile::writeLines(m_session.homeFile(backtest::StrategyReport::csvFileName()),
-                                      report.csv(), &error)) {
-        m_session.port().showMessage(error);
-        return false;
+    if (common::TextFile::writeLines(path, lines, &error)) {
+        return true;
     }
-    return true;
+    m_session.port().showMessage(common::fileError(path, error));
+    m_fileErrorShown = true;
+    return false;
 }
 
 bool BacktestCommands::startRun(BacktestKind kind, const QDate& startDate, RunStart* start) {
@@ -483,7 +488,7 @@ void BacktestCommands::replayCycle(BacktestKind kind, const history::DrawHistory
 
 bool BacktestCommands::saveAndOpen(const QStringList& log) {
     const QString path = m_session.homeFile(backtest::AnalysisLog::fileName());
-    if (!common::TextFile::writeLines(path, log)) {
+    if (!writeFile(path, log)) {
         return false;
     }
     m_session.openWrittenFile(path);

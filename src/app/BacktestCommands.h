@@ -104,10 +104,14 @@ private:
     void replayCycle(backtest::BacktestKind kind, const history::DrawHistory& history,
                      const backtest::CursorWalk::State& start);
     bool saveAndOpen(const QStringList& log);
+    // Writes one of the run's files; a failure names the file and the
+    // system's reason, and the run's own error message is not shown too.
+    bool writeFile(const QString& path, const QStringList& lines);
     void setRunning(bool running);
 
     Session& m_session;
     bool m_running = false;
+    bool m_fileErrorShown = false;
     bool m_stopRequested = false;
     QElapsedTimer m_sinceProgress;
 };

@@ -135,6 +135,11 @@ void HistoryCommands::showMessage(const QString& text) {
     m_session.port().showMessage(text);
 }
 
+bool HistoryCommands::takeOperatorDraws(
+    const std::vector<history::DrawMerge::Difference>& differing) {
+    return m_session.takeOperatorDraws(differing);
+}
+
 QDate HistoryCommands::today() {
     return m_session.port().today();
 }

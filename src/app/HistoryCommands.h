@@ -55,6 +55,7 @@ public:
     void setPickerDate(common::DayNumber day) override;
     void showMessage(const QString& text) override;
     QDate today() override;
+    bool takeOperatorDraws(const std::vector<history::DrawMerge::Difference>& differing) override;
 
 private:
     history::UpdateSettings updateSettings() const;

@@ -14,9 +14,11 @@
 #include "app/HistoryCommands.h"
 #include "app/ParameterRules.h"
 #include "app/SettingsStore.h"
+#include "app/SettingsSync.h"
 #include "app/StatisticsCommands.h"
 #include "app/TipFileCommands.h"
 #include "app/TipSearchCommands.h"
+#include "common/FileError.h"
 #include "common/Formats.h"
 #include "common/TextFile.h"
 #include "history/HistoryFile.h"
@@ -71,6 +73,9 @@ void Session::setHome(const QString& directory) {
 }
 
 void Session::setStatusText(int panel, const QString& text) {
+    if (m_notice && !m_activating && m_notice->first == panel && m_notice->second != text) {
+        m_notice.reset();
+    }
     m_status[static_cast<std::size_t>(panel)] = text;
     m_port.statusTextChanged(panel, text);
 }
@@ -169,9 +174,17 @@ void Session::FormActivate() {
         SpeedButton7Click();
     }
     m_activating = false;
+    if (const auto notice = std::exchange(m_notice, std::nullopt)) {
+        setStatusText(notice->first, notice->second);
+    }
     if (!hasDraws && m_activationSteps.emptyHistory) {
         m_activationSteps.emptyHistory();
     }
+}
+
+void Session::showNotice(int panel, const QString& text) {
+    setStatusText(panel, text);
+    m_notice.emplace(panel, text);
 }
 
 bool Session::historyHasDraws() const {
@@ -195,14 +208,13 @@ bool Session::FormClose(QSettings* settings, const QString& group) {
     if (settings) {
         rememberStake();
         if (!SettingsStore(*settings, group).save(m_controls, m_port.today())) {
-            unsaved << QStringLiteral("%1: the settings could not be written")
-                           .arg(QDir::toNativeSeparators(settings->fileName()));
+            unsaved << common::fileError(settings->fileName(),
+                                         SettingsSync::failureReason(settings->fileName()));
         }
     }
     QString error;
     if (!common::TextFile::writeLines(homeFile(kTipsFile), m_tips.lines(), &error)) {
-        unsaved << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(homeFile(kTipsFile)),
-                                                error);
+        unsaved << common::fileError(homeFile(kTipsFile), error);
     }
     if (unsaved.isEmpty()) {
         return true;
@@ -535,8 +547,16 @@ void Session::setStaleNotice(const QString& text) {
 history::ArchiveImporter::Result Session::importArchive(const QStringList& files) {
     OperationScope operation(*this, LongOperation::Import);
     BusyScope busy(m_port);
-    return history::ArchiveImporter::importFiles(files, historyPath(),
-                                                 historyPath() + QLatin1Char('~'), m_port.today());
+    return history::ArchiveImporter::importFiles(
+        files, historyPath(), historyPath() + QLatin1Char('~'), m_port.today(),
+        [this](const auto& differing) { return takeOperatorDraws(differing); });
+}
+
+bool Session::takeOperatorDraws(const std::vector<history::DrawMerge::Difference>& differing) {
+    if (m_operatorDrawsAnswer) {
+        return m_operatorDrawsAnswer(differing);
+    }
+    return m_port.askYesNo(history::ArchiveImporter::replacementQuestion(differing));
 }
 
 void Session::importArchiveClick() {

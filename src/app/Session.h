@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -60,6 +61,11 @@ public:
     const std::array<int, 21>& statistik() const { return m_statistik; }
     const QString& statusText(int panel) const { return m_status[static_cast<std::size_t>(panel)]; }
     void setStatusText(int panel, const QString& text);
+    // A status text the player must read, written after a dialog: the
+    // activation that follows the dialog's closing writes both panels, so
+    // the notice is written again when that sequence ends. Any other text
+    // written to its panel outside the sequence ends it.
+    void showNotice(int panel, const QString& text);
     // Texts an operation ends with (the update's result) that the full
     // checks after it must not overwrite: a check writes its best hit into
     // the first panel that does not show one of them. The texts are shown
@@ -192,6 +198,13 @@ public:
 
     // Adds the draws of the operator's archive files to the history.
     history::ArchiveImporter::Result importArchive(const QStringList& files);
+    // Whether stored draws that contradict the operator's results are
+    // replaced by the operator's: the player is asked, unless a caller
+    // without a window answers instead (the command line lists them).
+    bool takeOperatorDraws(const std::vector<history::DrawMerge::Difference>& differing);
+    void setOperatorDrawsAnswer(history::ArchiveImporter::TakeOperators answer) {
+        m_operatorDrawsAnswer = std::move(answer);
+    }
     void importArchiveClick();
 
     // The steps of the activation sequence that other parts provide; each is
@@ -251,6 +264,8 @@ private:
     QString m_checkStatus; // what the last full check wrote
     std::array<QString, 2> m_keptStatus;
     QString m_staleNotice;
+    std::optional<std::pair<int, QString>> m_notice;
+    history::ArchiveImporter::TakeOperators m_operatorDrawsAnswer;
     bool m_sortieren = true;
     bool m_berechnunglaeuft = false;
     bool m_activating = false;

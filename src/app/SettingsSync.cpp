@@ -2,10 +2,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <filesystem>
 #include <optional>
 #include <system_error>
 
+#include "common/FileWriter.h"
 #include "common/TextFile.h"
 
 namespace app {
@@ -25,6 +27,24 @@ std::filesystem::path native(const QString& path) {
 }
 
 } // namespace
+
+QString SettingsSync::failureReason(const QString& path) {
+    constexpr qsizetype kProbeBytes = 64 * 1024;
+    QTemporaryFile probe(path + QStringLiteral(".XXXXXX"));
+    if (!probe.open()) {
+        return probe.errorString();
+    }
+    probe.close();
+    // Unbuffered, so the write meets the disk's answer itself.
+    QFile file(probe.fileName());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return file.errorString();
+    }
+    if (!common::FileWriter::writeAll(file, QByteArray(kProbeBytes, ' '))) {
+        return file.errorString();
+    }
+    return QStringLiteral("le fichier écrit est incomplet");
+}
 
 bool SettingsSync::sync(QSettings& settings) {
     return QFileInfo(settings.fileName()).isFile() ? replaceKeepingOld(settings)

@@ -13,6 +13,10 @@ public:
     // False when the settings could not be written; the file is then as it
     // was before (the registry, which is no file, is only synced).
     static bool sync(QSettings& settings);
+    // Why the settings file at path could not be written. QSettings keeps
+    // the system's reason to itself; a write of a few blocks beside the file
+    // meets what stopped it ("No space left on device").
+    static QString failureReason(const QString& path);
 
 private:
     static bool writeFirst(QSettings& settings);

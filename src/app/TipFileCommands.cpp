@@ -83,7 +83,7 @@ void TipFileCommands::SpeedButton13Click() {
     const std::optional<QString> status =
         tips::LuckyNumber::apply(answer.value_or(current), &random);
     if (status) {
-        m_session.setStatusText(1, *status);
+        m_session.showNotice(1, *status);
     }
 }
 

@@ -132,6 +132,17 @@ int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
     port.setToday(inv.today);
     port.setAnswerYes(inv.yes);
     app::Session session(port);
+    // Nobody to ask: the differing draws are listed and the operator's are
+    // taken only with --yes.
+    session.setOperatorDrawsAnswer([this, yes = inv.yes](const auto& differing) {
+        for (const QString& line : history::ArchiveImporter::differenceLines(differing)) {
+            m_err << line << Qt::endl;
+        }
+        if (!yes) {
+            m_err << QStringLiteral("--yes remplace ces tirages par ceux de la FDJ") << Qt::endl;
+        }
+        return yes;
+    });
     session.setHome(inv.home.isEmpty() ? app::HomeFolder::choose(executableDir) : inv.home);
     app::HomeLock lock(session.home());
     QString inUse;

@@ -32,6 +32,8 @@ QString helpText() {
         "  update                bring the history up to date from the operator's results\n"
         "                        archive, or from the draw service when one is set\n"
         "  import FILE...        add the draws of the operator's results files (CSV or ZIP)\n"
+        "                        (update and import list stored draws that differ from the\n"
+        "                        operator's on stderr; --yes takes the operator's)\n"
         "  enter D midi|soir MULT JOKERPLUS N1,...,N20\n"
         "                        enter a draw by hand\n"
         "  delete                delete the current draw\n"

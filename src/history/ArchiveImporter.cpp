@@ -1,5 +1,6 @@
 #include "history/ArchiveImporter.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "common/DayNumber.h"
@@ -13,6 +14,52 @@ namespace {
 
 QString fileError(const QString& name, int line, const QString& reason) {
     return QStringLiteral("%1, line %2: %3").arg(name).arg(line).arg(reason);
+}
+
+QString numbersText(const TZiehung& record) {
+    std::array<std::uint8_t, 20> numbers = record.zahlen;
+    std::sort(numbers.begin(), numbers.end());
+    QStringList texts;
+    for (const std::uint8_t number : numbers) {
+        texts << QString::number(number);
+    }
+    return texts.join(QLatin1Char(' '));
+}
+
+QString jokerPlusText(const TZiehung& record) {
+    QString text;
+    for (const std::uint8_t digit : record.jokerPlus) {
+        text += QString::number(digit);
+    }
+    return text;
+}
+
+// Both versions of what differs: the numbers, else the multiplier or Joker+.
+QString versionsText(const TZiehung& stored, const TZiehung& incoming) {
+    QString mine = numbersText(stored);
+    QString theirs = numbersText(incoming);
+    QString what;
+    if (mine == theirs) {
+        const bool multiplier = stored.multiplicateur != incoming.multiplicateur &&
+                                stored.multiplicateur != 0 && incoming.multiplicateur != 0;
+        what = multiplier ? QStringLiteral("multiplicateur ") : QStringLiteral("Joker+ ");
+        mine = multiplier ? QString::number(stored.multiplicateur) : jokerPlusText(stored);
+        theirs = multiplier ? QString::number(incoming.multiplicateur) : jokerPlusText(incoming);
+    }
+    return QStringLiteral("%1enregistré %2, FDJ %3").arg(what, mine, theirs);
+}
+
+// Puts each operator's copy in place of the stored draw it contradicts.
+void replaceStored(std::vector<TZiehung>* records,
+                   const std::vector<DrawMerge::Difference>& differing) {
+    for (const DrawMerge::Difference& difference : differing) {
+        const auto it = std::find_if(records->begin(), records->end(), [&](const TZiehung& record) {
+            return record.sameDraw(difference.stored);
+        });
+        if (it != records->end()) {
+            *it = difference.incoming;
+        }
+    }
 }
 
 // Parses each content as it is read and adds its draws to the merge. The
@@ -102,7 +149,8 @@ bool ArchiveImporter::collect(const QByteArray& bytes, const QString& name, Draw
 
 ArchiveImporter::Result ArchiveImporter::importFiles(const QStringList& files,
                                                      const QString& historyPath,
-                                                     const QString& tempPath, const QDate& today) {
+                                                     const QString& tempPath, const QDate& today,
+                                                     const TakeOperators& takeOperators) {
     Result result;
     DrawMerge incoming;
     // Each file is parsed as it is read: the import holds the draws, never a
@@ -115,14 +163,14 @@ ArchiveImporter::Result ArchiveImporter::importFiles(const QStringList& files,
         result.error = sink.error();
         return result;
     }
-    mergeIntoHistory(incoming, historyPath, tempPath, &result);
+    mergeIntoHistory(incoming, historyPath, tempPath, takeOperators, &result);
     return result;
 }
 
 ArchiveImporter::Result
 ArchiveImporter::importContents(const std::vector<ArchiveSource::Content>& contents,
                                 const QString& historyPath, const QString& tempPath,
-                                const QDate& today) {
+                                const QDate& today, const TakeOperators& takeOperators) {
     Result result;
     DrawMerge incoming;
     for (const ArchiveSource::Content& content : contents) {
@@ -130,12 +178,13 @@ ArchiveImporter::importContents(const std::vector<ArchiveSource::Content>& conte
             return result;
         }
     }
-    mergeIntoHistory(incoming, historyPath, tempPath, &result);
+    mergeIntoHistory(incoming, historyPath, tempPath, takeOperators, &result);
     return result;
 }
 
 void ArchiveImporter::mergeIntoHistory(const DrawMerge& incoming, const QString& historyPath,
-                                       const QString& tempPath, Result* result) {
+                                       const QString& tempPath, const TakeOperators& takeOperators,
+                                       Result* result) {
     // Records with a damaged date are skipped as every reader skips them
     // (by the clock's today), and counted for the report.
     std::vector<TZiehung> records;
@@ -148,7 +197,11 @@ void ArchiveImporter::mergeIntoHistory(const DrawMerge& incoming, const QString&
     int completed = 0;
     result->imported = incoming.mergeInto(&records, &completed, &result->differing);
     result->alreadyPresent = incoming.size() - result->imported;
-    result->rewritten = result->imported > 0 || completed > 0;
+    if (!result->differing.empty() && takeOperators && takeOperators(result->differing)) {
+        replaceStored(&records, result->differing);
+        result->replaced = true;
+    }
+    result->rewritten = result->imported > 0 || completed > 0 || result->replaced;
     if (result->rewritten && !HistoryFile::replace(historyPath, tempPath, records, &error)) {
         result->error = error;
         return;
@@ -166,14 +219,15 @@ QString ArchiveImporter::Result::summary() const {
                     .arg(rewritten ? QStringLiteral("left out of the rewritten history")
                                    : QStringLiteral("skipped, still in the file"));
     }
-    const QString differing = differenceText(this->differing);
+    const QString differing = differenceText(this->differing, replaced);
     if (!differing.isEmpty()) {
         text += QLatin1Char('\n') + differing;
     }
     return text;
 }
 
-QString ArchiveImporter::differenceText(const std::vector<DrawMerge::Difference>& differing) {
+QString ArchiveImporter::differenceText(const std::vector<DrawMerge::Difference>& differing,
+                                        bool replaced) {
     if (differing.empty()) {
         return {};
     }
@@ -186,11 +240,41 @@ QString ArchiveImporter::differenceText(const std::vector<DrawMerge::Difference>
     if (differing.size() > kNamed) {
         names << QStringLiteral("…");
     }
+    const bool one = differing.size() == 1;
+    const QString head = one ? QStringLiteral("1 tirage diffère")
+                             : QStringLiteral("%1 tirages diffèrent").arg(differing.size());
+    const QString outcome = replaced ? (one ? QStringLiteral("remplacé par celui de la FDJ")
+                                            : QStringLiteral("remplacés par ceux de la FDJ"))
+                                     : (one ? QStringLiteral("gardé") : QStringLiteral("gardés"));
+    return QStringLiteral("%1 des résultats FDJ : %2 (%3)")
+        .arg(head, names.join(QStringLiteral(", ")), outcome);
+}
+
+QStringList ArchiveImporter::differenceLines(const std::vector<DrawMerge::Difference>& differing) {
+    QStringList lines;
+    for (const DrawMerge::Difference& difference : differing) {
+        lines << DrawMerge::drawName(difference.stored) + QStringLiteral(" : ") +
+                     versionsText(difference.stored, difference.incoming);
+    }
+    return lines;
+}
+
+QString ArchiveImporter::replacementQuestion(const std::vector<DrawMerge::Difference>& differing) {
+    // A message box cannot show hundreds of lines; the count says how many.
+    constexpr qsizetype kListed = 10;
+    QStringList lines = differenceLines(differing);
+    const qsizetype more = lines.size() - kListed;
+    if (more > 0) {
+        lines.resize(kListed);
+        lines << QStringLiteral("… et %1 autres").arg(more);
+    }
     const QString head =
         differing.size() == 1
-            ? QStringLiteral("1 tirage enregistré diffère")
-            : QStringLiteral("%1 tirages enregistrés diffèrent").arg(differing.size());
-    return head + QStringLiteral(" des résultats FDJ : ") + names.join(QStringLiteral(", "));
+            ? QStringLiteral("1 tirage enregistré diffère des résultats FDJ :")
+            : QStringLiteral("%1 tirages enregistrés diffèrent des résultats FDJ :")
+                  .arg(differing.size());
+    return head + QLatin1Char('\n') + lines.join(QLatin1Char('\n')) +
+           QStringLiteral("\nLes remplacer par les tirages de la FDJ ?");
 }
 
 } // namespace history

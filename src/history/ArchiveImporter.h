@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 #include "history/ArchiveSource.h"
@@ -17,6 +18,10 @@ namespace history {
 // again; it only gains the multiplier or Joker+ it lacked.
 class ArchiveImporter {
 public:
+    // Asked when stored draws contradict the operator's copies, before
+    // anything is written: true puts the operator's draws in their place.
+    using TakeOperators = std::function<bool(const std::vector<DrawMerge::Difference>&)>;
+
     struct Result {
         bool ok = false;
         int imported = 0;
@@ -25,8 +30,10 @@ public:
         // out of the history when the import rewrote it.
         int damaged = 0;
         bool rewritten = false;
-        // Stored draws that contradict the archive's copy: left as they are.
+        // Stored draws that contradict the archive's copy: left as they are
+        // unless the answer took the operator's (then replaced is set).
         std::vector<DrawMerge::Difference> differing;
+        bool replaced = false;
         QString error; // names the file and line on failure
 
         // "imported N draws, M already present", and a line about damaged
@@ -34,9 +41,15 @@ public:
         QString summary() const;
     };
 
-    // "1 tirage enregistré diffère des résultats FDJ : 04.06.2025 midi";
+    // "3 tirages diffèrent des résultats FDJ : 04.06.2025 midi, … (gardés)";
     // empty when nothing differs.
-    static QString differenceText(const std::vector<DrawMerge::Difference>& differing);
+    static QString differenceText(const std::vector<DrawMerge::Difference>& differing,
+                                  bool replaced);
+    // One line per draw with both versions: "04.06.2025 midi : enregistré
+    // 1 4 …, FDJ 2 4 …" (or the multiplier or Joker+ when only that differs).
+    static QStringList differenceLines(const std::vector<DrawMerge::Difference>& differing);
+    // The question that offers the operator's draws, listing the first ones.
+    static QString replacementQuestion(const std::vector<DrawMerge::Difference>& differing);
 
     // Parses one archive file's bytes; on a malformed row returns false with
     // the 1-based line number in *errorLine and a reason in *reason. When
@@ -53,17 +66,21 @@ public:
 
     // Imports the files into the history at historyPath, replacing it through
     // tempPath. Nothing changes unless every file parsed.
+    // Without takeOperators every differing stored draw is kept.
     static Result importFiles(const QStringList& files, const QString& historyPath,
-                              const QString& tempPath, const QDate& today = QDate::currentDate());
+                              const QString& tempPath, const QDate& today = QDate::currentDate(),
+                              const TakeOperators& takeOperators = {});
     // The same for contents already read (a downloaded archive).
     static Result importContents(const std::vector<ArchiveSource::Content>& contents,
                                  const QString& historyPath, const QString& tempPath,
-                                 const QDate& today = QDate::currentDate());
+                                 const QDate& today = QDate::currentDate(),
+                                 const TakeOperators& takeOperators = {});
 
 private:
     // Merges the draws into the history and replaces it when anything changed.
     static void mergeIntoHistory(const DrawMerge& incoming, const QString& historyPath,
-                                 const QString& tempPath, Result* result);
+                                 const QString& tempPath, const TakeOperators& takeOperators,
+                                 Result* result);
 };
 
 } // namespace history

@@ -1,5 +1,6 @@
 #include "history/ArchiveUpdate.h"
 
+#include <QFile>
 #include <QNetworkAccessManager>
 #include <QUrl>
 
@@ -189,6 +190,14 @@ bool ArchiveUpdate::fetchFrom(QNetworkAccessManager& manager, const QString& add
         *failure = common::shownText(*failure, kShownFailureMax);
         return false;
     }
+    if (m_keptDifferences) {
+        // Unconditional next time, so that the kept draws are offered again
+        // instead of hidden behind "not modified".
+        if (!m_settings.validatorsPath.isEmpty()) {
+            QFile::remove(m_settings.validatorsPath);
+        }
+        return true;
+    }
     std::vector<TZiehung> records;
     HistoryFile::readAll(m_historyPath, &records);
     ArchiveValidators validators;
@@ -212,14 +221,18 @@ bool ArchiveUpdate::merge(const QString& address, const QByteArray& zip, UpdateR
     if (!ArchiveSource::readZipBytes(zip, address, m_settings.maxEntryBytes, &contents, failure)) {
         return false;
     }
+    const auto ask = [this](const std::vector<DrawMerge::Difference>& differing) {
+        return m_host.takeOperatorDraws(differing);
+    };
     const ArchiveImporter::Result imported = ArchiveImporter::importContents(
-        contents, m_historyPath, m_historyPath + QLatin1Char('~'), m_host.today());
+        contents, m_historyPath, m_historyPath + QLatin1Char('~'), m_host.today(), ask);
     if (!imported.ok) {
         *failure = imported.error;
         return false;
     }
     result->appended = imported.imported;
-    result->differing = ArchiveImporter::differenceText(imported.differing);
+    result->differing = ArchiveImporter::differenceText(imported.differing, imported.replaced);
+    m_keptDifferences = !imported.differing.empty() && !imported.replaced;
     return true;
 }
 

@@ -48,6 +48,8 @@ private:
     QString m_historyPath;
     UpdateSettings m_settings;
     bool m_stopped = false;
+    // The last merge left stored draws that differ from the operator's.
+    bool m_keptDifferences = false;
 };
 
 } // namespace history

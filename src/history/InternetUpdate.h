@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/DayNumber.h"
+#include "history/DrawMerge.h"
 #include "history/TZiehung.h"
 
 class QNetworkAccessManager;
@@ -36,6 +37,12 @@ public:
     // A modal message: a line the update cannot process, a bad proxy port, a file error.
     virtual void showMessage(const QString& text) = 0;
     virtual QDate today() = 0;
+    // Stored draws contradict the operator's results: true replaces them
+    // with the operator's. Nothing is replaced unless asked and agreed.
+    virtual bool takeOperatorDraws(const std::vector<DrawMerge::Difference>& differing) {
+        (void)differing;
+        return false;
+    }
     // The moment the update decides by whether a newer draw can exist: the
     // clock, or the end of today's evening when today is not the clock's.
     virtual QDateTime now();

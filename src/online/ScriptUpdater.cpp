@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "common/FileError.h"
 #include "common/ShownText.h"
 #include "common/TextFile.h"
 #include "history/HttpDownload.h"
@@ -82,7 +83,7 @@ ScriptUpdater::Result ScriptUpdater::update(const QString& serviceUrl, const QSt
     // Replaced whole, so a failed write never leaves half a template.
     QString error;
     if (!common::TextFile::writeBytes(templatePath, body, &error)) {
-        return fail(reason, error);
+        return fail(reason, common::fileError(templatePath, error));
     }
     return Result::Updated;
 }

@@ -409,9 +409,8 @@ QWidget* MainWindow::buildAnalysisPage() {
     loadRow->addWidget(stop);
     loadRow->addStretch();
     layout->addLayout(loadRow);
-    auto* loadedLine = static_cast<QLabel*>(m_builder->control(QStringLiteral("Label29")));
-    loadedLine->setWordWrap(true);
-    layout->addWidget(loadedLine);
+    // One line, however long the draw: the buttons below stay in place.
+    layout->addWidget(m_builder->elidedLabel(QStringLiteral("Label29")));
     layout->addWidget(button(QStringLiteral("ImportButton"),
                              QStringLiteral("importer les résultats FDJ (csv, zip)"),
                              QStringLiteral("Import the operator's results archive"),

@@ -12,6 +12,7 @@
 
 #include "app/ControlSchema.h"
 #include "ui/ControlBinder.h"
+#include "ui/ElidedLabel.h"
 
 namespace ui {
 
@@ -79,6 +80,13 @@ QWidget* PageBuilder::control(const QString& name) {
     }
     m_binder.bind(widget);
     return widget;
+}
+
+QWidget* PageBuilder::elidedLabel(const QString& name) {
+    auto* label = new ElidedLabel;
+    named(label, name);
+    m_binder.bind(label);
+    return label;
 }
 
 QWidget* PageBuilder::labelled(const QString& caption, const QString& controlName,

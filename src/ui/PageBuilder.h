@@ -16,6 +16,8 @@ public:
     explicit PageBuilder(ControlBinder& binder) : m_binder(binder) {}
     // A widget for one schema control (check box, spin box, combo, date, edit).
     QWidget* control(const QString& name);
+    // A label control kept to one line (ElidedLabel).
+    QWidget* elidedLabel(const QString& name);
     // A labelled control: caption on the left, the control on the right.
     // Lets a push button shrink to its caption (plus its frame) where the
     // style would hold it at a wider minimum: tool rows must fit the window.

@@ -11,6 +11,7 @@
 #include "app/HistoryCommands.h"
 #include "app/Session.h"
 #include "app/SettingsStore.h"
+#include "app/TipFileCommands.h"
 #include "common/TextFile.h"
 
 using testsupport::makeRecord;
@@ -121,6 +122,22 @@ TEST_F(SessionTest, TheCheckClearsOnlyItsOwnStatus) {
     EXPECT_EQ(session.statusText(0), QStringLiteral("Trucs ont été recalculés"));
 }
 
+// The activation that follows a dialog's closing checks the tips into the
+// status bar; the lucky number's confirmation must still be readable after it.
+TEST_F(SessionTest, TheLuckyNumberSurvivesTheActivationAfterItsDialog) {
+    session.FormCreate(settings());
+    session.FormActivate();
+    session.tipList().lines() = {QStringLiteral("04,07,10,13")};
+    port.inputAnswers.push_back(QStringLiteral("4711"));
+    session.tipFiles().SpeedButton13Click();
+    session.FormActivate();
+    EXPECT_EQ(session.statusText(1), QStringLiteral("réglez le numéro de la chance 4711"));
+    // Replaced by something else, it is not brought back by a later one.
+    session.setStatusText(1, QStringLiteral("autre"));
+    session.FormActivate();
+    EXPECT_EQ(session.statusText(1), QStringLiteral("Max Win:  4x"));
+}
+
 TEST_F(SessionTest, PickerFollowsTheDrawOrFallsBack) {
     session.FormCreate(settings());
     // The first day of the history has both draws: its first record is current.
@@ -216,8 +233,10 @@ TEST_F(SessionTest, AFailedSaveAtCloseNamesTheFilesAndKeepsTheOldOnes) {
     }
     EXPECT_FALSE(saved);
     ASSERT_EQ(port.messages.size(), 1);
-    EXPECT_TRUE(port.messages[0].contains(QStringLiteral("tipps.txt")));
-    EXPECT_TRUE(port.messages[0].contains(QStringLiteral("settings.ini")));
+    // Each named with the system's reason (the size limit stands for a full disk).
+    EXPECT_TRUE(port.messages[0].contains(QStringLiteral("tipps.txt: File too large")))
+        << port.messages[0].toStdString();
+    EXPECT_TRUE(port.messages[0].contains(QStringLiteral("settings.ini: File too large")));
     ASSERT_TRUE(tips.open(QIODevice::ReadOnly) && ini.open(QIODevice::ReadOnly));
     EXPECT_EQ(tips.readAll(), oldTips);
     EXPECT_EQ(ini.readAll(), oldIni);

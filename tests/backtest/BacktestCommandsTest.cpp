@@ -235,14 +235,25 @@ TEST_F(BacktestCommandsTest, ALuckyNumberThatIsNoIntegerFailsWithoutLog) {
     EXPECT_FALSE(session().backtests().running());
 }
 
-TEST_F(BacktestCommandsTest, ALogThatCannotBeSavedIsReportedWithTheTestsMessage) {
+// A file of the run that cannot be written is named with the system's
+// reason, and only that: the run's own error speaks of the lucky number.
+TEST_F(BacktestCommandsTest, AFileThatCannotBeSavedIsNamedWithItsReason) {
     ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("Analyse.txt")));
     const auto report = session().backtests().Button9Click();
     EXPECT_EQ(report.outcome, BacktestCommands::Outcome::Failed);
-    EXPECT_EQ(fixture->port.messages,
-              QStringList{QStringLiteral("Erreur lors de l´ajout du nombre aléatoire")});
+    ASSERT_EQ(fixture->port.messages.size(), 1);
+    EXPECT_TRUE(fixture->port.messages[0].startsWith(
+        QDir::toNativeSeparators(home.file(QStringLiteral("Analyse.txt"))) + QStringLiteral(": ")))
+        << fixture->port.messages[0].toStdString();
     EXPECT_TRUE(fixture->shell.opened.isEmpty());
     EXPECT_EQ(session().numbersPerTip(), 10);
+
+    ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("Strategie.csv")));
+    fixture->port.messages.clear();
+    fixture->port.inputAnswers.push_back(QStringLiteral("7"));
+    EXPECT_EQ(session().backtests().strategyReport().outcome, BacktestCommands::Outcome::Failed);
+    ASSERT_EQ(fixture->port.messages.size(), 1);
+    EXPECT_TRUE(fixture->port.messages[0].contains(QStringLiteral("Strategie.csv: ")));
 }
 
 // Stops the run the first time the loop lets pending input run.

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <algorithm>
 
 #include "CliRun.h"
 #include "TestSupport.h"
 #include "UpdateTestSupport.h"
 #include "common/DayNumber.h"
+#include "history/DrawMerge.h"
 #include "history/HistoryFile.h"
 
 using history::TZiehung;
@@ -190,6 +192,45 @@ TEST_F(HistoryCliTest, AnEntryAfterTodayIsRefusedAndChangesNothing) {
     EXPECT_TRUE(result.err.contains(QStringLiteral("24.11.2022 est postérieur")))
         << result.err.toStdString();
     EXPECT_EQ(testsupport::fileBytes(home.historyPath()), before);
+}
+
+// An import of the bundled files over a history with one altered draw lists
+// that draw and keeps it; with --yes the history is that of a clean import.
+TEST_F(HistoryCliTest, ImportListsADifferingDrawAndTakesTheOperatorsWithYes) {
+    const QStringList import = QStringList{"--no-save", "import"} + testsupport::archiveFiles();
+    ASSERT_EQ(run(import).status, 0);
+    QFile file(home.historyPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray clean = file.readAll();
+    file.close();
+    std::vector<TZiehung> altered = stored();
+    TZiehung& draw = altered[altered.size() / 2];
+    std::uint8_t absent = 1;
+    while (std::find(draw.zahlen.begin(), draw.zahlen.end(), absent) != draw.zahlen.end()) {
+        ++absent;
+    }
+    draw.zahlen[0] = absent;
+    home.writeHistory(altered);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    RunResult result = run(import);
+    EXPECT_EQ(result.status, 0);
+    const QString name = history::DrawMerge::drawName(draw);
+    EXPECT_TRUE(result.err.startsWith(name + QStringLiteral(" : enregistré ")))
+        << result.err.toStdString();
+    EXPECT_TRUE(result.out.contains(QStringLiteral("1 tirage diffère des résultats FDJ : ") + name +
+                                    QStringLiteral(" (gardé)")))
+        << result.out.toStdString();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll() == before);
+    file.close();
+
+    result = run(QStringList{"--yes"} + import);
+    EXPECT_EQ(result.status, 0);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll() == clean);
 }
 
 // Failures of enter, delete and update go to standard error.

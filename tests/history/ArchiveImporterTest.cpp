@@ -371,6 +371,68 @@ TEST(ArchiveImporter, CopiesOfADrawAreCombinedOrRefused) {
     EXPECT_EQ(readBytes(home.historyPath()), before);
 }
 
+// A stored draw the operator's file contradicts is never replaced silently:
+// the answer decides, and taking the operator's gives the clean import.
+TEST(ArchiveImporter, AStoredDrawThatDiffersIsReplacedOnlyWhenTheAnswerSaysSo) {
+    testsupport::TempHome home;
+    QByteArray altered = row("04/07/2022", "midi", "2", "");
+    altered.replace(";70;", ";69;");
+    const QString stored = writeFile(home, QStringLiteral("stored.csv"), kHeader + altered);
+    const QString operators = writeFile(home, QStringLiteral("operators.csv"),
+                                        kHeader + row("05/07/2022", "midi", "3", "") +
+                                            row("04/07/2022", "midi", "2", ""));
+    const QString tempPath = home.historyPath() + "~";
+    ASSERT_TRUE(ArchiveImporter::importFiles({stored}, home.historyPath(), tempPath).ok);
+    const QByteArray before = readBytes(home.historyPath());
+
+    std::vector<history::DrawMerge::Difference> asked;
+    auto answer = [&asked](bool take) {
+        return [&asked, take](const std::vector<history::DrawMerge::Difference>& differing) {
+            asked = differing;
+            return take;
+        };
+    };
+    auto result = ArchiveImporter::importFiles({operators}, home.historyPath(), tempPath,
+                                               QDate::currentDate(), answer(false));
+    ASSERT_TRUE(result.ok);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(ArchiveImporter::differenceLines(asked),
+              QStringList{"04.07.2022 midi : enregistré 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 "
+                          "17 18 19 69, FDJ 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 70"});
+    EXPECT_TRUE(result.summary().endsWith(
+        QStringLiteral("1 tirage diffère des résultats FDJ : 04.07.2022 midi (gardé)")));
+    std::vector<TZiehung> records;
+    ASSERT_EQ(HistoryFile::readAll(home.historyPath(), &records), HistoryFile::Status::Ok);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(
+        records[0].toBytes(),
+        TZiehung::fromBytes(reinterpret_cast<const std::uint8_t*>(before.constData())).toBytes());
+
+    // Taken: byte for byte the history of an import over nothing.
+    ASSERT_TRUE(QFile::remove(home.historyPath()));
+    ASSERT_TRUE(ArchiveImporter::importFiles({operators}, home.historyPath(), tempPath).ok);
+    const QByteArray clean = readBytes(home.historyPath());
+    ASSERT_TRUE(QFile::remove(home.historyPath()));
+    ASSERT_TRUE(ArchiveImporter::importFiles({stored}, home.historyPath(), tempPath).ok);
+    result = ArchiveImporter::importFiles({operators}, home.historyPath(), tempPath,
+                                          QDate::currentDate(), answer(true));
+    ASSERT_TRUE(result.ok);
+    EXPECT_TRUE(result.replaced);
+    EXPECT_TRUE(result.summary().endsWith(QStringLiteral("(remplacé par celui de la FDJ)")));
+    EXPECT_EQ(readBytes(home.historyPath()), clean);
+
+    // Only the multiplier differs: the line names it.
+    const QString tripled = writeFile(home, QStringLiteral("tripled.csv"),
+                                      kHeader + row("05/07/2022", "midi", "4", ""));
+    asked.clear();
+    ASSERT_TRUE(ArchiveImporter::importFiles({tripled}, home.historyPath(), tempPath,
+                                             QDate::currentDate(), answer(false))
+                    .ok);
+    EXPECT_EQ(ArchiveImporter::differenceLines(asked),
+              QStringList{"05.07.2022 midi : multiplicateur enregistré 3, FDJ 4"});
+    EXPECT_EQ(readBytes(home.historyPath()), clean);
+}
+
 // The whole bundled archive: 48 bytes per draw, and each record read back
 // equals the archive row as read here, independently of the importer.
 TEST(ArchiveImporter, RealArchiveImportsDrawForDraw) {

@@ -10,6 +10,7 @@
 
 #include "TestSupport.h"
 #include "common/TextFile.h"
+#include "ui/ElidedLabel.h"
 #include "ui/MainWindow.h"
 
 using testsupport::makeRecord;
@@ -77,6 +78,22 @@ private Q_SLOTS:
         QCOMPARE(child<QLabel>("Label29")->text(), child<QLabel>("Label35")->text());
         QTest::mouseClick(child<QPushButton>("SpeedButton7"), Qt::LeftButton);
         QVERIFY(child<QLabel>("Label35")->text().contains(QStringLiteral("(midi )")));
+    }
+
+    void analysisPageKeepsItsControlsWhateverTheDrawLine() {
+        child<QTabWidget>("PageControl1")->setCurrentIndex(4);
+        auto* erase = child<QPushButton>("BitBtn6");
+        QTRY_VERIFY(erase->isVisible());
+        const QPoint place = erase->mapTo(m_window.get(), QPoint());
+        const QString line = QStringLiteral("24.11.22 (midi ) ") + QStringLiteral("07 ").repeated(150);
+        m_window->session().controls().setText(QStringLiteral("Label29"), line);
+        m_window->session().port().controlChanged(QStringLiteral("Label29"));
+        QApplication::processEvents();
+        QCOMPARE(erase->mapTo(m_window.get(), QPoint()), place);
+        auto* drawLine = child<ui::ElidedLabel>("Label29");
+        QCOMPARE(drawLine->text(), line);
+        QVERIFY(drawLine->shownText().endsWith(QStringLiteral("…")));
+        QVERIFY(m_window->width() < 2000);
     }
 
     void selectionsMoveTogether() {

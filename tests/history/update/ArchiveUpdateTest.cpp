@@ -132,8 +132,17 @@ TEST_F(ArchiveUpdateTest, AStoredDrawThatDiffersIsKeptAndNamed) {
     const history::UpdateResult result = update(home, settingsFor(server.url(), home.home), &host);
 
     EXPECT_EQ(result.differing,
-              QStringLiteral("1 tirage enregistré diffère des résultats FDJ : 04.06.2025 midi"));
+              QStringLiteral("1 tirage diffère des résultats FDJ : 04.06.2025 midi (gardé)"));
+    EXPECT_EQ(host.offered, 1);
     EXPECT_TRUE(home.history() == before);
+
+    // Offered again by the next update, not hidden behind "not modified".
+    host.takeOperators = true;
+    const history::UpdateResult taken = update(home, settingsFor(server.url(), home.home), &host);
+    EXPECT_EQ(taken.differing, QStringLiteral("1 tirage diffère des résultats FDJ : 04.06.2025 "
+                                              "midi (remplacé par celui de la FDJ)"));
+    EXPECT_EQ(host.offered, 2);
+    EXPECT_FALSE(home.history() == before);
 }
 
 // Every bad answer leaves the history as it was, byte for byte, and a

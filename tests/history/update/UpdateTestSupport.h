@@ -41,8 +41,14 @@ public:
     void setCrossSumLine(const QString& text) override { crossSumLines.push_back(text); }
     void showMessage(const QString& text) override { messages.push_back(text); }
     QDate today() override { return m_today; }
+    bool takeOperatorDraws(const std::vector<history::DrawMerge::Difference>& differing) override {
+        offered += static_cast<int>(differing.size());
+        return takeOperators;
+    }
 
     std::atomic<bool> stop{false};
+    bool takeOperators = false;
+    int offered = 0;
     int processed = 0;
     std::vector<bool> runningChanges;
     QStringList panel0;
