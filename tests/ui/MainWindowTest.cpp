@@ -85,7 +85,8 @@ private Q_SLOTS:
         auto* erase = child<QPushButton>("BitBtn6");
         QTRY_VERIFY(erase->isVisible());
         const QPoint place = erase->mapTo(m_window.get(), QPoint());
-        const QString line = QStringLiteral("24.11.22 (midi ) ") + QStringLiteral("07 ").repeated(150);
+        const QString line =
+            QStringLiteral("24.11.22 (midi ) ") + QStringLiteral("07 ").repeated(150);
         m_window->session().controls().setText(QStringLiteral("Label29"), line);
         m_window->session().port().controlChanged(QStringLiteral("Label29"));
         QApplication::processEvents();
