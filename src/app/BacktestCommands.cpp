@@ -164,16 +164,24 @@ QString BacktestCommands::progressText(int cycles, common::DayNumber date) {
         .arg(common::formatShortDate(common::toDate(date)));
 }
 
-void BacktestCommands::setRunning(bool running) {
-    m_running = running;
+void BacktestCommands::setRunning(bool) {
     m_session.port().controlChanged(QStringLiteral("BacktestStop"));
 }
 
+bool BacktestCommands::running() const {
+    return m_session.operations().isActive(LongOperation::Backtest);
+}
+
+void BacktestCommands::requestStop() {
+    m_session.stopOperation();
+}
+
 BacktestCommands::Outcome
-BacktestCommands::framed(BacktestKind kind, bool clearMemo, bool keepPlayerTips,
-                         const std::function<Outcome(const QDate&)>& body) {
-    if (m_running || m_session.refusedDuringOperation()) {
-        return Outcome::Failed; // a second start from the event loop of a running test
+BacktestCommands::framed(WindowCommand command, BacktestKind kind, bool clearMemo,
+                         bool keepPlayerTips, const std::function<Outcome(const QDate&)>& body) {
+    // A second start from the event loop of a running test fails quietly.
+    if (running() || m_session.refused(command)) {
+        return Outcome::Failed;
     }
     OperationScope operation(m_session, LongOperation::Backtest);
     BusyScope busy(m_session.port());
@@ -187,7 +195,6 @@ BacktestCommands::framed(BacktestKind kind, bool clearMemo, bool keepPlayerTips,
     if (!m_session.loadAtDate()) {
         return Outcome::Failed;
     }
-    m_stopRequested = false;
     m_fileErrorShown = false;
     setRunning(true);
     const Outcome outcome = body(startDate);
@@ -203,17 +210,19 @@ BacktestCommands::Report BacktestCommands::run(BacktestKind kind) {
     // Commands 1 and 2 leave the tips they generated; the draw-as-tip
     // commands give the player's list back.
     report.outcome =
-        framed(kind, true, backtest::BacktestInfo::usesDrawAsTip(kind),
+        framed(WindowCommand::Backtest, kind, true, backtest::BacktestInfo::usesDrawAsTip(kind),
                [&](const QDate& startDate) { return guardedRun(kind, startDate, &report); });
     return report;
 }
 
 BacktestCommands::StrategyRun BacktestCommands::strategyReport() {
     StrategyRun run;
-    run.outcome = framed(BacktestKind::WalkForward, false, true, [&](const QDate& startDate) {
-        run.report = backtest::StrategyReport(m_session.numbersPerTip(), m_session.stake());
-        return guardedStrategy(startDate, &run.report);
-    });
+    run.outcome = framed(WindowCommand::StrategyReport, BacktestKind::WalkForward, false, true,
+                         [&](const QDate& startDate) {
+                             run.report = backtest::StrategyReport(m_session.numbersPerTip(),
+                                                                   m_session.stake());
+                             return guardedStrategy(startDate, &run.report);
+                         });
     return run;
 }
 
@@ -355,7 +364,7 @@ bool BacktestCommands::reportProgress(int cycles, common::DayNumber date, int to
         m_session.setStatusText(1, progressText(cycles, date));
         m_session.port().processEvents();
     }
-    return !m_stopRequested;
+    return !m_session.operations().stopRequested();
 }
 
 BacktestCommands::Outcome BacktestCommands::runDrawAsTip(BacktestKind kind,

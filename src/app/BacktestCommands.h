@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+#include "app/LongOperation.h"
 #include "backtest/BacktestKind.h"
 #include "backtest/BacktestResult.h"
 #include "backtest/CursorWalk.h"
@@ -61,8 +62,9 @@ public:
     StrategyRun strategyReport();
 
     // The window's stop button (or Escape): the run ends after its current cycle.
-    void requestStop() { m_stopRequested = true; }
-    bool running() const { return m_running; }
+    // Stops the running test after its cycle, as Escape does.
+    void requestStop();
+    bool running() const;
 
     // The status text of the progress (panel 1): the cycles done and the date.
     static QString progressText(int cycles, common::DayNumber date);
@@ -82,8 +84,8 @@ private:
     // cursor, the draw at the picker loaded, the stop reset, the running state
     // shown, the run's error message when body fails; with keepPlayerTips
     // the tip list as it was before, however the run ends.
-    Outcome framed(backtest::BacktestKind kind, bool clearMemo, bool keepPlayerTips,
-                   const std::function<Outcome(const QDate&)>& body);
+    Outcome framed(WindowCommand command, backtest::BacktestKind kind, bool clearMemo,
+                   bool keepPlayerTips, const std::function<Outcome(const QDate&)>& body);
     Outcome guardedRun(backtest::BacktestKind kind, const QDate& startDate, Report* report);
     std::optional<qint32> askLuckyNumber(backtest::BacktestKind kind);
     backtest::CursorWalk startWalk(const history::DrawHistory& history) const;
@@ -110,9 +112,7 @@ private:
     void setRunning(bool running);
 
     Session& m_session;
-    bool m_running = false;
     bool m_fileErrorShown = false;
-    bool m_stopRequested = false;
     QElapsedTimer m_sinceProgress;
 };
 

@@ -36,13 +36,13 @@ void GeneratorCommands::setCaption(const QString& caption) {
 
 generator::RunResult GeneratorCommands::BitBtn19Click() {
     if (running()) {
-        // The run sees the caption change when it next lets input run.
-        setCaption(kIdleCaption);
+        // The run sees the stop when it next lets input run.
+        m_session.stopOperation();
         generator::RunResult stopped;
         stopped.outcome = generator::RunResult::Outcome::Stopped;
         return stopped;
     }
-    if (m_session.refusedDuringOperation()) {
+    if (m_session.refused(WindowCommand::Generate)) {
         generator::RunResult refused;
         refused.outcome = generator::RunResult::Outcome::Failed;
         return refused;
@@ -53,10 +53,14 @@ generator::RunResult GeneratorCommands::BitBtn19Click() {
     return m_lastResult;
 }
 
-void GeneratorCommands::requestStop() {
-    if (running()) {
-        setCaption(kIdleCaption); // the run sees it when it next lets input run
+void GeneratorCommands::showStopped() {
+    if (caption() == kStopCaption) {
+        setCaption(kIdleCaption);
     }
+}
+
+bool GeneratorCommands::running() const {
+    return m_session.operations().isActive(LongOperation::Generation);
 }
 
 generator::RunResult GeneratorCommands::generateOn(const history::DrawHistory& past,
@@ -188,7 +192,7 @@ void GeneratorCommands::prepareEditor(const QString& line, int numbersPerTip) {
 }
 
 void GeneratorCommands::SpeedEditClick() {
-    if (m_session.refusedDuringOperation()) {
+    if (m_session.refused(WindowCommand::EditTip)) {
         return;
     }
     tips::TipList& list = m_session.tipList();

@@ -14,8 +14,8 @@ namespace app {
 class Session;
 
 // Tip generation ("calculer les grilles") and the tip editor, both working
-// with the number choice dialog. The start button's caption is the run
-// state: "Stop" while a run goes, and a click on it then stops the run.
+// with the number choice dialog. The start button says "Stop" while a run
+// goes, and a click on it then stops the run.
 class GeneratorCommands {
 public:
     static const QString kIdleCaption; // "calculer les grilles"
@@ -37,10 +37,12 @@ public:
     // the previous call.
     generator::RunResult generateOn(const history::DrawHistory& past,
                                     stats::RollingStatistics* rolling = nullptr);
-    // Stops a running run as a click on the button would.
-    void requestStop();
+    // A stop was asked: the button says "calculer les grilles" again while
+    // the run winds down.
+    void showStopped();
     QString caption() const;
-    bool running() const { return caption() == kStopCaption; }
+    // A run goes, on its own or as a part of a backtest.
+    bool running() const;
     const generator::RunResult& lastResult() const { return m_lastResult; }
     // A run has been made (its result is lastResult()).
     bool hasRun() const { return m_hasRun; }

@@ -28,7 +28,7 @@ void GeneratorRunHost::processEvents() {
 }
 
 bool GeneratorRunHost::stillRunning() {
-    return m_session.generator().caption() == GeneratorCommands::kStopCaption;
+    return !m_session.operations().stopRequested();
 }
 
 generator::GeneratorHost::ReviewAnswer GeneratorRunHost::reviewPool(prefs::NumberGrid& grid) {

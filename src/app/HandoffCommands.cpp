@@ -91,6 +91,11 @@ QSettings* HandoffCommands::handoffSettings(QString* group) {
 }
 
 online::AutoWebScript::Outcome HandoffCommands::SpeedButton12Click() {
+    if (m_session.refused(WindowCommand::Handoff)) {
+        online::AutoWebScript::Outcome refused;
+        refused.cancelled = true;
+        return refused;
+    }
     QString group;
     QSettings* settings = handoffSettings(&group);
     SessionDialogs dialogs(m_session, m_dialogs);

@@ -47,7 +47,7 @@ history::UpdateSettings HistoryCommands::updateSettings() const {
 bool HistoryCommands::VellumatClick() {
     // A second start while one runs (the window re-activated during a
     // request) would append the same draws twice.
-    if (m_running || m_session.refusedDuringOperation()) {
+    if (updateRunning() || m_session.refused(WindowCommand::Update)) {
         return false;
     }
     OperationScope operation(m_session, LongOperation::Update);
@@ -100,14 +100,17 @@ void HistoryCommands::announceButtons() {
     }
 }
 
-void HistoryCommands::setRunning(bool running) {
-    m_running = running;
-    m_session.setStopButtonVisible(running);
+bool HistoryCommands::updateRunning() const {
+    return m_session.operations().isActive(LongOperation::Update);
+}
+
+void HistoryCommands::setRunning(bool) {
+    m_session.port().controlChanged(QStringLiteral("SpeedButton8"));
     announceButtons();
 }
 
 bool HistoryCommands::stopRequested() {
-    return !m_session.stopButtonVisible();
+    return m_session.operations().stopRequested();
 }
 
 void HistoryCommands::processEvents() {
@@ -165,7 +168,7 @@ history::DrawEntry HistoryCommands::currentEntry() const {
 }
 
 bool HistoryCommands::BitBtn8Click() {
-    if (m_running || m_session.refusedDuringOperation()) {
+    if (updateRunning() || m_session.refused(WindowCommand::EnterDraw)) {
         return false;
     }
     // The dialog refuses a date after today too; the port knows today.
@@ -224,7 +227,7 @@ bool HistoryCommands::confirmReplacement(const history::TZiehung& stored,
 }
 
 bool HistoryCommands::BitBtn4Click() {
-    if (m_running || m_session.refusedDuringOperation()) {
+    if (updateRunning() || m_session.refused(WindowCommand::DeleteDraw)) {
         return false;
     }
     const history::CurrentDraw& draw = m_session.cursor().current();

@@ -31,7 +31,7 @@ public:
     bool BitBtn4Click();
 
     // While the update runs its buttons and the history edits are disabled.
-    bool updateRunning() const { return m_running; }
+    bool updateRunning() const;
     // The status text of the last update's request that got no response at
     // all; empty when the service answered every request.
     const QString& lastUnanswered() const { return m_unanswered; }
@@ -68,7 +68,6 @@ private:
     DrawEntryPort* m_entryPort = nullptr;
     int m_connectTimeoutMs = 10000;
     int m_requestTimeoutMs = 30000;
-    bool m_running = false;
     bool m_messageShown = false;
     QString m_unanswered;
     history::UpdateResult m_lastResult;

@@ -144,7 +144,7 @@ void Session::FormActivate() {
     // A dialog closed during the sequence re-activates the window; the
     // sequence must not start again inside itself, nor run under a long
     // operation whose message box has just closed.
-    if (m_activating || operationRunning()) {
+    if (m_activating || m_operations.isRunning()) {
         return;
     }
     m_activating = true;
@@ -232,77 +232,26 @@ void Session::rememberStake() {
 
 // ---- long operations -------------------------------------------------------
 
-OperationScope::OperationScope(Session& session, LongOperation operation)
-    : m_session(session), m_owner(!session.operationRunning()) {
-    if (m_owner) {
-        m_session.setOperation(operation);
-    }
-}
-
-OperationScope::~OperationScope() {
-    if (m_owner) {
-        m_session.setOperation(LongOperation::None);
-    }
-}
-
-void Session::setOperation(LongOperation operation) {
-    m_operation = operation;
+void Session::operationChanged() {
+    m_port.controlChanged(QStringLiteral("SpeedButton8"));
     m_port.controlChanged(QStringLiteral("Operation"));
 }
 
-QString Session::busyMessage(LongOperation operation) {
-    QString name;
-    switch (operation) {
-    case LongOperation::Update:
-        name = QStringLiteral("mise à jour des tirages");
-        break;
-    case LongOperation::Import:
-        name = QStringLiteral("importation des résultats");
-        break;
-    case LongOperation::Generation:
-        name = QStringLiteral("calcul des grilles");
-        break;
-    case LongOperation::Backtest:
-        name = QStringLiteral("analyse");
-        break;
-    case LongOperation::TipSearch:
-        name = QStringLiteral("recherche de grilles");
-        break;
-    case LongOperation::None:
-        break;
-    }
-    return QStringLiteral("Une opération est en cours (%1) : attendez qu'elle se termine ou "
-                          "arrêtez-la avec Échap.")
-        .arg(name);
-}
-
-bool Session::refusedDuringOperation() {
-    if (!operationRunning()) {
+bool Session::refused(WindowCommand command) {
+    if (!m_operations.refuses(command)) {
         return false;
     }
-    m_port.showMessage(busyMessage(m_operation));
+    m_port.showMessage(OperationController::busyMessage(m_operations.running()));
     return true;
 }
 
 void Session::stopOperation() {
-    switch (m_operation) {
-    case LongOperation::Backtest:
-        m_backtests->requestStop();
-        m_generator->requestStop();
-        break;
-    case LongOperation::Generation:
-        m_generator->requestStop();
-        break;
-    case LongOperation::Update:
-        SpeedButton8Click();
-        break;
-    case LongOperation::TipSearch:
-        m_tipSearch->requestStop();
-        break;
-    case LongOperation::Import:
-    case LongOperation::None:
-        break;
+    if (!m_operations.isRunning()) {
+        return;
     }
+    m_operations.requestStop();
+    // The generation's button says "calculer les grilles" again at once.
+    m_generator->showStopped();
 }
 
 // ---- current-draw cursor -------------------------------------------------
@@ -343,7 +292,7 @@ void Session::showHeldDrawLines() {
 }
 
 bool Session::SpeedButton5Click() {
-    if (refusedDuringOperation()) {
+    if (refused(WindowCommand::Load)) {
         return false;
     }
     return loadAtDate();
@@ -394,7 +343,7 @@ bool Session::readHistoryForStep(std::vector<history::TZiehung>* records) {
 }
 
 bool Session::SpeedButton6Click() {
-    if (refusedDuringOperation()) {
+    if (refused(WindowCommand::StepBack)) {
         return false;
     }
     std::vector<history::TZiehung> records;
@@ -412,7 +361,7 @@ void Session::stepBack(std::span<const history::TZiehung> records) {
 }
 
 bool Session::SpeedButton7Click() {
-    if (refusedDuringOperation()) {
+    if (refused(WindowCommand::StepForward)) {
         return false;
     }
     std::vector<history::TZiehung> records;
@@ -433,12 +382,9 @@ void Session::stepForward(std::span<const history::TZiehung> records) {
 }
 
 void Session::SpeedButton8Click() {
-    setStopButtonVisible(false);
-}
-
-void Session::setStopButtonVisible(bool visible) {
-    m_stopButtonVisible = visible;
-    m_port.controlChanged(QStringLiteral("SpeedButton8"));
+    if (m_operations.isActive(LongOperation::Update)) {
+        stopOperation();
+    }
 }
 
 // ---- tip list ----------------------------------------------------------------
@@ -459,7 +405,7 @@ void Session::selectTip(int index) {
 }
 
 void Session::SpeedButton11Click() {
-    if (refusedDuringOperation()) {
+    if (refused(WindowCommand::DeleteTip)) {
         return;
     }
     if (!m_tips.removeSelected()) {
@@ -561,7 +507,7 @@ bool Session::takeOperatorDraws(const std::vector<history::DrawMerge::Difference
 
 void Session::importArchiveClick() {
     // An import under an update would rewrite the file the update appends to.
-    if (refusedDuringOperation()) {
+    if (refused(WindowCommand::Import)) {
         return;
     }
     // Archives come as .csv or .zip: a name without extension stays as typed.

@@ -134,17 +134,17 @@ public:
     QSettings* settings() const { return m_settings; }
     const QString& settingsGroup() const { return m_settingsGroup; }
 
-    // The long operation that runs, if any; the view is told "Operation"
-    // when it starts and ends.
-    LongOperation operation() const { return m_operation; }
-    bool operationRunning() const { return m_operation != LongOperation::None; }
-    // True, after a message saying why, while a long operation runs: a
-    // user's command that would change the history, the current draw or the
-    // tip list under it then does nothing. The operations themselves call
-    // what they need without this check.
-    bool refusedDuringOperation();
-    static QString busyMessage(LongOperation operation);
-    // Asks the running long operation to stop (Escape, closing the window).
+    // What runs for a while, the stop asked of it and what it refuses; the
+    // view is told "Operation" when one starts or ends or is asked to stop.
+    OperationController& operations() { return m_operations; }
+    const OperationController& operations() const { return m_operations; }
+    // True, after a message saying why, while a long operation runs and the
+    // command touches the history, the current draw or the tip list: it then
+    // does nothing. The operations themselves call what they need without
+    // this check.
+    bool refused(WindowCommand command);
+    // Asks the running long operation to stop (Escape, closing the window,
+    // a stop button).
     void stopOperation();
 
     // Window life cycle.
@@ -184,8 +184,10 @@ public:
     bool soundMuted() const { return m_soundMuted; }
     // Stop the running internet update: hides SpeedButton8.
     void SpeedButton8Click();
-    bool stopButtonVisible() const { return m_stopButtonVisible; }
-    void setStopButtonVisible(bool visible);
+    // SpeedButton8 shows while an update runs and no stop was asked.
+    bool stopButtonVisible() const {
+        return m_operations.isActive(LongOperation::Update) && !m_operations.stopRequested();
+    }
 
     // Tip list.
     void selectTip(int index);
@@ -231,8 +233,7 @@ public:
     void onUserChange(const QString& name, std::function<void()> handler);
 
 private:
-    friend class OperationScope;
-    void setOperation(LongOperation operation);
+    void operationChanged();
     // System, the stake restored at start, follows the stake item chosen.
     void rememberStake();
     void showDrawLines();
@@ -272,7 +273,6 @@ private:
     int m_laufMax = 100000;
     common::DayNumber m_dfb = 0;
     ActivationSteps m_activationSteps;
-    bool m_stopButtonVisible = false;
     std::map<QString, std::vector<std::function<void()>>> m_userChangeHandlers;
     QString m_requestedPage;
     std::unique_ptr<StatisticsCommands> m_statistics;
@@ -287,7 +287,7 @@ private:
     bool m_drawLinesHeld = false;
     bool m_drawLinesPending = false;
     bool m_currentDrawLinePending = false;
-    LongOperation m_operation = LongOperation::None;
+    OperationController m_operations{[this] { operationChanged(); }};
 };
 
 } // namespace app

@@ -31,7 +31,7 @@ bool TipFileCommands::SpeedButton15Click() {
 }
 
 bool TipFileCommands::SpeedButton16Click() {
-    if (m_session.refusedDuringOperation()) {
+    if (m_session.refused(WindowCommand::OpenTips)) {
         return false;
     }
     const QStringList chosen =
@@ -72,7 +72,7 @@ bool TipFileCommands::BitBtn7Click() {
 
 void TipFileCommands::SpeedButton13Click() {
     // The lucky number reseeds the generator a running generation draws from.
-    if (m_session.refusedDuringOperation()) {
+    if (m_session.refused(WindowCommand::LuckyNumber)) {
         return;
     }
     common::Random& random = m_session.random();

@@ -14,7 +14,8 @@ const QString kPicker2 = QStringLiteral("DateTimePicker2");
 } // namespace
 
 bool TipSearchCommands::SpeedButton4Click() {
-    if (m_running || m_session.refusedDuringOperation()) {
+    if (m_session.operations().isActive(LongOperation::TipSearch) ||
+        m_session.refused(WindowCommand::TipSearch)) {
         return false;
     }
     OperationScope operation(m_session, LongOperation::TipSearch);
@@ -51,13 +52,10 @@ bool TipSearchCommands::SpeedButton4Click() {
     tips::TipSearch::Callbacks callbacks;
     callbacks.onHit = [this](const tips::TipSearch::Hit& hit) { return askGoOn(hit); };
     callbacks.onProgress = [this](const tips::TipSearch::Progress& p) { showProgress(p); };
-    callbacks.stopRequested = [this] { return m_stopRequested; };
-    m_running = true;
-    m_stopRequested = false;
+    callbacks.stopRequested = [this] { return m_session.operations().stopRequested(); };
     m_outcome =
         tips::TipSearch::run(history, &m_session.tipList(), m_session.numbersPerTip(), *threshold,
                              range, &m_session.current(), &m_session.hitTally(), callbacks);
-    m_running = false;
     if (m_outcome.lastPosition >= 0) {
         controls.setText(QStringLiteral("Label29"), m_outcome.drawLine);
         controls.setText(QStringLiteral("Label35"), m_outcome.drawLine);

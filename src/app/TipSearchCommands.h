@@ -28,8 +28,6 @@ public:
     // would leave the draw fields to whichever ends last.
     bool SpeedButton4Click();
     const tips::TipSearch::Outcome& lastOutcome() const { return m_outcome; }
-    // Ends a running search after the draw it checks (Escape, closing).
-    void requestStop() { m_stopRequested = m_running; }
 
     static QString stopQuestion() { return QStringLiteral("Arrêter la recherche?"); }
     static QString chartCaption() {
@@ -44,8 +42,6 @@ private:
     Session& m_session;
     HitHandler m_hitHandler;
     tips::TipSearch::Outcome m_outcome;
-    bool m_running = false;
-    bool m_stopRequested = false;
 };
 
 } // namespace app

@@ -96,16 +96,6 @@ QWidget* glyphButton(QWidget* button) {
     return button;
 }
 
-// The commands that change the history, the current draw or the tip list, or
-// read the list while it is being made: none may start under a long
-// operation. The generator's own button stays, as the stop of its run.
-const char* const kChangingCommands[] = {
-    "SpeedButton5",  "SpeedButton6",  "SpeedButton7", "SpeedButton10", "BitBtn1",
-    "BitBtn8",       "BitBtn6",       "ImportButton", "SpeedButton11", "SpeedEdit",
-    "SpeedButton16", "SpeedButton13", "SpeedButton4", "SpeedButton12", "BitBtn9",
-    "Erfolgstest",   "Button7",       "Button8",      "Button9",       "Button10",
-    "Button11",      "StrategyButton"};
-
 } // namespace
 
 const QSize MainWindow::kDesignSize(593, 534);
@@ -162,8 +152,7 @@ MainWindow::MainWindow(const QString& home, std::unique_ptr<QSettings> settings,
     PageBuilder::named(backtestStop, QStringLiteral("BacktestStop"),
                        QStringLiteral("Arrêter l'analyse en cours (Échap)"));
     backtestStop->hide();
-    connect(backtestStop, &QPushButton::clicked, this,
-            [this] { m_session.backtests().requestStop(); });
+    connect(backtestStop, &QPushButton::clicked, this, [this] { m_session.stopOperation(); });
     statusBar->addPermanentWidget(backtestStop);
     m_progress = new QProgressBar;
     m_progress->setObjectName(QStringLiteral("ProgressBar"));
@@ -607,14 +596,18 @@ void MainWindow::showStaleNotice() {
 }
 
 void MainWindow::showOperationState() {
-    const bool idle = !m_session.operationRunning();
-    for (const char* name : kChangingCommands) {
-        if (QWidget* widget = m_pages->findChild<QWidget*>(QString::fromLatin1(name))) {
-            widget->setEnabled(idle);
+    const app::OperationController& operations = m_session.operations();
+    const bool idle = !operations.isRunning();
+    for (const app::CommandRule& rule : app::commandRules()) {
+        // The generation's own button is its stop while it runs.
+        const bool enabled =
+            !operations.refuses(rule.command) ||
+            (rule.command == app::WindowCommand::Generate && m_session.generator().running());
+        for (const char* name : rule.buttons) {
+            if (QWidget* widget = m_pages->findChild<QWidget*>(QString::fromLatin1(name))) {
+                widget->setEnabled(enabled);
+            }
         }
-    }
-    if (QWidget* start = m_pages->findChild<QWidget*>(QStringLiteral("BitBtn4"))) {
-        start->setEnabled(idle || m_session.generator().running());
     }
     if (QWidget* stop = statusBar()->findChild<QWidget*>(QStringLiteral("BacktestStop"))) {
         stop->setVisible(m_session.backtests().running());
@@ -739,7 +732,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (m_session.operationRunning()) {
+    if (m_session.operations().isRunning()) {
         // The close arrives while the operation lets input run. It is stopped
         // and unwinds first, putting back what it changed for its length, so
         // the settings saved are the user's own; then the window closes.

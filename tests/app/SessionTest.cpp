@@ -352,7 +352,7 @@ TEST(SessionOperationTest, CommandsUnderALongOperationAreRefused) {
     int position = -1;
     QStringList tips;
     port.duringOperation = [&] {
-        EXPECT_EQ(session.operation(), app::LongOperation::Backtest);
+        EXPECT_EQ(session.operations().running(), app::LongOperation::Backtest);
         position = session.current().position;
         tips = session.tipList().lines();
         port.fileAnswers.push_back(
@@ -373,11 +373,13 @@ TEST(SessionOperationTest, CommandsUnderALongOperationAreRefused) {
     }();
     session.backtests().Button7Click();
     EXPECT_GE(position, 0);
-    EXPECT_EQ(port.messages.count(app::Session::busyMessage(app::LongOperation::Backtest)), 6);
+    EXPECT_EQ(
+        port.messages.count(app::OperationController::busyMessage(app::LongOperation::Backtest)),
+        6);
     QFile file(home.historyPath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
-    EXPECT_EQ(session.operation(), app::LongOperation::None);
+    EXPECT_EQ(session.operations().running(), app::LongOperation::None);
 }
 
 } // namespace

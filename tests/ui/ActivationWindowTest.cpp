@@ -234,7 +234,7 @@ private Q_SLOTS:
                           Qt::LeftButton);
         QCOMPARE(silent.accepted(), 1);
         QVERIFY(!importEnabled);
-        QCOMPARE(refusal, app::Session::busyMessage(app::LongOperation::Update));
+        QCOMPARE(refusal, app::OperationController::busyMessage(app::LongOperation::Update));
         QCOMPARE(m_sequences, 1);
         QCOMPARE(readBytes(m_home->historyPath()), before);
         QVERIFY(m_window->findChild<QWidget*>(QStringLiteral("ImportButton"))->isEnabled());
