@@ -72,9 +72,11 @@ bool strategy(CommandContext& c) {
 } // namespace
 
 void addBacktestCommands(CommandTable& table) {
-    table.add(QStringLiteral("backtest"), {1, 2, checkBacktest, backtestRun});
+    table.add(QStringLiteral("backtest"), {1, 2, checkBacktest, backtestRun}).windowCommand =
+        app::WindowCommand::Backtest;
     table.add(QStringLiteral("odds"), {1, 1, checkTipSize, odds});
-    table.add(QStringLiteral("strategy"), {0, 1, nullptr, strategy});
+    table.add(QStringLiteral("strategy"), {0, 1, nullptr, strategy}).windowCommand =
+        app::WindowCommand::StrategyReport;
 }
 
 } // namespace cli

@@ -181,7 +181,7 @@ int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
     for (const auto& [name, args] : inv.commands) {
         const bool done = captured(port, [&](QTextStream& out) {
             CommandContext context{session, port, out, m_err, args};
-            return m_table.find(name)->run(context);
+            return CommandTable::run(*m_table.find(name), context);
         });
         if (!done) {
             status = 1;

@@ -19,6 +19,13 @@ const Command* CommandTable::find(const QString& name) const {
     return it == m_commands.end() ? nullptr : &it->second;
 }
 
+bool CommandTable::run(const Command& command, CommandContext& context) {
+    if (command.windowCommand && context.session.refused(*command.windowCommand)) {
+        return false;
+    }
+    return command.run(context);
+}
+
 QString checkDate(const QString& text) {
     return common::parseShortDate(text).isValid()
                ? QString()

@@ -5,6 +5,7 @@
 #include <QTextStream>
 #include <functional>
 #include <map>
+#include <optional>
 
 #include "app/Session.h"
 #include "cli/CliPort.h"
@@ -26,17 +27,29 @@ using CommandRun = std::function<bool(CommandContext&)>;
 using CommandCheck = std::function<QString(const QStringList& args)>;
 
 struct Command {
+    Command() = default;
+    Command(int min, int max, CommandCheck checkArgs, CommandRun runIt)
+        : minArgs(min), maxArgs(max), check(std::move(checkArgs)), run(std::move(runIt)) {}
+
     int minArgs = 0;
     int maxArgs = 0; // -1: as many as follow, up to the next command name
     CommandCheck check;
     CommandRun run;
+    // The window's command it runs, when that one touches the history, the
+    // current draw or the tip list: refused by the same rule while a long
+    // operation runs.
+    std::optional<app::WindowCommand> windowCommand;
 };
 
 // The commands of tirvex-cli by name. Each subsystem adds its own.
 class CommandTable {
 public:
-    void add(const QString& name, Command command) { m_commands[name] = std::move(command); }
+    Command& add(const QString& name, Command command) {
+        return m_commands[name] = std::move(command);
+    }
     const Command* find(const QString& name) const;
+    // Runs the command unless the rule of long operations refuses it.
+    static bool run(const Command& command, CommandContext& context);
     bool contains(const QString& name) const { return m_commands.count(name) > 0; }
     QStringList names() const;
 

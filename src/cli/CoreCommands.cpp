@@ -112,39 +112,54 @@ void addCoreCommands(CommandTable& table) {
                                                }
                                                return true;
                                            }});
-    table.add(QStringLiteral("load"), cursorCommand(&app::Session::SpeedButton5Click));
-    table.add(QStringLiteral("back"), cursorCommand(&app::Session::SpeedButton6Click));
-    table.add(QStringLiteral("forward"), cursorCommand(&app::Session::SpeedButton7Click));
-    table.add(QStringLiteral("import"), {1, -1, nullptr, [](CommandContext& c) {
-                                             const auto result = c.session.importArchive(c.args);
-                                             if (!result.ok) {
-                                                 c.err << result.error << Qt::endl;
-                                                 return false;
-                                             }
-                                             c.out << result.summary() << Qt::endl;
-                                             return true;
-                                         }});
+    table.add(QStringLiteral("load"), cursorCommand(&app::Session::SpeedButton5Click))
+        .windowCommand = app::WindowCommand::Load;
+    table.add(QStringLiteral("back"), cursorCommand(&app::Session::SpeedButton6Click))
+        .windowCommand = app::WindowCommand::StepBack;
+    table.add(QStringLiteral("forward"), cursorCommand(&app::Session::SpeedButton7Click))
+        .windowCommand = app::WindowCommand::StepForward;
+    table
+        .add(QStringLiteral("import"), {1, -1, nullptr,
+                                        [](CommandContext& c) {
+                                            const auto result = c.session.importArchive(c.args);
+                                            if (!result.ok) {
+                                                c.err << result.error << Qt::endl;
+                                                return false;
+                                            }
+                                            c.out << result.summary() << Qt::endl;
+                                            return true;
+                                        }})
+        .windowCommand = app::WindowCommand::Import;
     table.add(QStringLiteral("tips"), {0, 0, nullptr, [](CommandContext& c) {
                                            printTips(c);
                                            return true;
                                        }});
-    table.add(QStringLiteral("add"),
-              {1, 1, nullptr, [](CommandContext& c) {
-                   c.session.tipList().append(c.args[0]);
-                   c.session.port().controlChanged(QStringLiteral("ListBox1"));
-                   return true;
-               }});
-    table.add(QStringLiteral("remove"), {1, 1, checkTipIndex, [](CommandContext& c) {
-                                             c.session.selectTip(c.args[0].toInt() - 1);
-                                             c.session.SpeedButton11Click();
-                                             return printCheck(c);
-                                         }});
-    table.add(QStringLiteral("clear"),
-              {0, 0, nullptr, [](CommandContext& c) {
-                   c.session.tipList().clear();
-                   c.session.port().controlChanged(QStringLiteral("ListBox1"));
-                   return true;
-               }});
+    table
+        .add(QStringLiteral("add"),
+             {1, 1, nullptr,
+              [](CommandContext& c) {
+                  c.session.tipList().append(c.args[0]);
+                  c.session.port().controlChanged(QStringLiteral("ListBox1"));
+                  return true;
+              }})
+        .windowCommand = app::WindowCommand::EditTip;
+    table
+        .add(QStringLiteral("remove"), {1, 1, checkTipIndex,
+                                        [](CommandContext& c) {
+                                            c.session.selectTip(c.args[0].toInt() - 1);
+                                            c.session.SpeedButton11Click();
+                                            return printCheck(c);
+                                        }})
+        .windowCommand = app::WindowCommand::DeleteTip;
+    table
+        .add(QStringLiteral("clear"),
+             {0, 0, nullptr,
+              [](CommandContext& c) {
+                  c.session.tipList().clear();
+                  c.session.port().controlChanged(QStringLiteral("ListBox1"));
+                  return true;
+              }})
+        .windowCommand = app::WindowCommand::DeleteTip;
     table.add(QStringLiteral("check"), {0, 0, nullptr, printCheck});
 }
 

@@ -93,8 +93,10 @@ bool edit(CommandContext& c) {
 } // namespace
 
 void addGeneratorCommands(CommandTable& table) {
-    table.add(QStringLiteral("generate"), {0, 0, nullptr, generate});
-    table.add(QStringLiteral("edit"), {2, 2, checkEdit, edit});
+    table.add(QStringLiteral("generate"), {0, 0, nullptr, generate}).windowCommand =
+        app::WindowCommand::Generate;
+    table.add(QStringLiteral("edit"), {2, 2, checkEdit, edit}).windowCommand =
+        app::WindowCommand::EditTip;
     table.add(QStringLiteral("filters"), {0, 0, nullptr, filters});
 }
 

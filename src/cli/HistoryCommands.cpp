@@ -113,14 +113,18 @@ bool remove(CommandContext& c) {
 } // namespace
 
 void addHistoryCommands(CommandTable& table) {
-    table.add(QStringLiteral("update"), {0, 0, nullptr, update});
-    table.add(QStringLiteral("enter"), {5, 5,
-                                        [](const QStringList& args) {
-                                            history::DrawEntry entry;
-                                            return parseEntry(args, &entry);
-                                        },
-                                        enter});
-    table.add(QStringLiteral("delete"), {0, 0, nullptr, remove});
+    table.add(QStringLiteral("update"), {0, 0, nullptr, update}).windowCommand =
+        app::WindowCommand::Update;
+    table
+        .add(QStringLiteral("enter"), {5, 5,
+                                       [](const QStringList& args) {
+                                           history::DrawEntry entry;
+                                           return parseEntry(args, &entry);
+                                       },
+                                       enter})
+        .windowCommand = app::WindowCommand::EnterDraw;
+    table.add(QStringLiteral("delete"), {0, 0, nullptr, remove}).windowCommand =
+        app::WindowCommand::DeleteDraw;
 }
 
 } // namespace cli

@@ -50,17 +50,20 @@ bool search(CommandContext& c) {
 } // namespace
 
 void addTipCommands(CommandTable& table) {
-    table.add(QStringLiteral("lucky"), {0, 1, checkOneInteger, lucky});
+    table.add(QStringLiteral("lucky"), {0, 1, checkOneInteger, lucky}).windowCommand =
+        app::WindowCommand::LuckyNumber;
     table.add(QStringLiteral("evaluate"), {0, 0, nullptr, [](CommandContext& c) {
                                                c.session.evaluation().auswertungClick();
                                                return true;
                                            }});
     table.add(QStringLiteral("save"), {1, 1, nullptr, save});
-    table.add(QStringLiteral("open"), {1, 1, nullptr, open});
+    table.add(QStringLiteral("open"), {1, 1, nullptr, open}).windowCommand =
+        app::WindowCommand::OpenTips;
     table.add(QStringLiteral("print"), {0, 0, nullptr, [](CommandContext& c) {
                                             return c.session.tipFiles().BitBtn7Click();
                                         }});
-    table.add(QStringLiteral("search"), {1, 1, checkOneInteger, search});
+    table.add(QStringLiteral("search"), {1, 1, checkOneInteger, search}).windowCommand =
+        app::WindowCommand::TipSearch;
 }
 
 } // namespace cli

@@ -5,6 +5,8 @@
 
 #include "CliRun.h"
 #include "TestSupport.h"
+#include "app/LongOperation.h"
+#include "cli/CliRunner.h"
 #include "common/DayNumber.h"
 #include "common/Formats.h"
 #include "history/HistoryFile.h"
@@ -29,6 +31,39 @@ TEST_F(CliTest, UsageErrorsStopBeforeAnyCommandRuns) {
     EXPECT_EQ(run({}).status, 2);
     // Nothing ran, so nothing was saved.
     EXPECT_FALSE(QFile::exists(home.file("tipps.txt")));
+}
+
+// Every command that touches the tip list waits for every kind of long
+// operation, by the one rule the window's buttons follow too; a command that
+// only reads runs.
+TEST_F(CliTest, TipListCommandsWaitForEveryLongOperation) {
+    QString output;
+    QTextStream stream(&output);
+    cli::CliRunner runner(stream, stream);
+    cli::CliPort port(stream);
+    app::Session session(port);
+    session.setHome(home.path());
+    const auto run = [&](const char* name, QStringList args) {
+        cli::CommandContext context{session, port, stream, stream, std::move(args)};
+        return cli::CommandTable::run(*runner.commands().find(QString::fromLatin1(name)), context);
+    };
+    for (const app::LongOperation kind :
+         {app::LongOperation::Update, app::LongOperation::Import, app::LongOperation::Generation,
+          app::LongOperation::Backtest, app::LongOperation::TipSearch}) {
+        session.tipList().lines() = {QStringLiteral("01,02,03")};
+        const app::OperationScope operation(session, kind);
+        output.clear();
+        EXPECT_FALSE(run("add", {QStringLiteral("04,05")}));
+        EXPECT_FALSE(run("clear", {}));
+        EXPECT_FALSE(run("lucky", {QStringLiteral("7")}));
+        EXPECT_TRUE(output.contains(app::OperationController::busyMessage(kind)));
+        // The window's handler refuses by the same rule.
+        session.SpeedButton11Click();
+        EXPECT_EQ(session.tipList().lines(), QStringList{QStringLiteral("01,02,03")});
+        EXPECT_TRUE(run("tips", {}));
+    }
+    EXPECT_TRUE(run("add", {QStringLiteral("04,05")}));
+    EXPECT_EQ(session.tipList().count(), 2);
 }
 
 TEST_F(CliTest, HelpAndVersionRunNoCommand) {

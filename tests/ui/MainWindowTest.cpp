@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "TestSupport.h"
+#include "app/LongOperation.h"
 #include "common/TextFile.h"
 #include "ui/ElidedLabel.h"
 #include "ui/MainWindow.h"
@@ -95,6 +96,31 @@ private Q_SLOTS:
         QCOMPARE(drawLine->text(), line);
         QVERIFY(drawLine->shownText().endsWith(QStringLiteral("…")));
         QVERIFY(m_window->width() < 2000);
+    }
+
+    // The buttons of every command that touches the tip list wait for every
+    // kind of long operation; the generation's own button stays its stop.
+    void tipListButtonsWaitForEveryLongOperation() {
+        app::Session& session = m_window->session();
+        for (const app::LongOperation kind :
+             {app::LongOperation::Update, app::LongOperation::Import,
+              app::LongOperation::Generation, app::LongOperation::Backtest,
+              app::LongOperation::TipSearch}) {
+            {
+                const app::OperationScope operation(session, kind);
+                for (const app::CommandRule& rule : app::commandRules()) {
+                    if (!(rule.touches & app::kTouchesTipList)) {
+                        continue;
+                    }
+                    const bool stop = rule.command == app::WindowCommand::Generate &&
+                                      kind == app::LongOperation::Generation;
+                    for (const char* name : rule.buttons) {
+                        QCOMPARE(child<QWidget>(name)->isEnabled(), stop);
+                    }
+                }
+            }
+            QVERIFY(child<QWidget>("SpeedButton11")->isEnabled());
+        }
     }
 
     void selectionsMoveTogether() {
