@@ -4,12 +4,13 @@
 #include "app/Session.h"
 #include "backtest/AnalysisLog.h"
 #include "backtest/DrawAsTipRun.h"
+#include "backtest/StrategyWalk.h"
 #include "backtest/TipListRun.h"
+#include "backtest/WalkForwardRun.h"
 #include "common/FileError.h"
 #include "common/Formats.h"
 #include "common/TextFile.h"
 #include "history/DrawHistory.h"
-#include "stats/RollingStatistics.h"
 
 namespace app {
 
@@ -133,6 +134,39 @@ private:
 
 } // namespace
 
+class BacktestCommands::SessionWalk : public backtest::WalkForwardHost {
+public:
+    SessionWalk(BacktestCommands& commands, const history::DrawHistory& history)
+        : m_commands(commands), m_session(commands.m_session), m_history(history) {}
+
+    Generation generate(qint32 seed, const history::DrawHistory& past,
+                        stats::RollingStatistics* rolling) override {
+        return m_commands.generate(seed, past, rolling);
+    }
+    int position() const override { return m_session.current().position; }
+    void stepForwardFrom(int position) override {
+        m_session.current().position = position;
+        m_session.stepForward(m_history.records());
+    }
+    const std::array<int, 21>& hitCounts() const override { return m_session.statistik(); }
+    std::vector<int> tipHits() const override {
+        std::vector<int> hits;
+        for (const QString& tipHits : m_session.tipList().hits()) {
+            hits.push_back(tipHits.toInt());
+        }
+        return hits;
+    }
+    int numbersPerTip() const override { return m_session.numbersPerTip(); }
+    bool progress(int cycles, common::DayNumber date, int total) override {
+        return m_commands.reportProgress(cycles, date, total);
+    }
+
+private:
+    BacktestCommands& m_commands;
+    Session& m_session;
+    const history::DrawHistory& m_history;
+};
+
 BacktestCommands::BacktestCommands(Session& session) : m_session(session) {
 }
 
@@ -232,30 +266,13 @@ BacktestCommands::Outcome BacktestCommands::guardedStrategy(const QDate& startDa
     if (!startRun(BacktestKind::WalkForward, startDate, &start)) {
         return Outcome::Failed;
     }
-    const qint32 seed = *start.seed;
-    // Chance draws its tips from a generator of its own, seeded once with the
-    // lucky number: the walk-forward reseeds the program's generator for
-    // every generation.
-    common::Random chance(static_cast<std::uint32_t>(seed));
-    const int k = m_session.numbersPerTip();
-    const auto scoreCycle = [&] {
-        const history::CurrentDraw& scored = m_session.current();
-        const history::NumberSet& drawn = start.history.setAt(scored.position);
-        std::vector<int> strategyHits;
-        std::vector<int> chanceHits;
-        for (const QString& hits : m_session.tipList().hits()) {
-            strategyHits.push_back(hits.toInt());
-            chanceHits.push_back(backtest::StrategyReport::chanceTip(chance, k).common(drawn));
-        }
-        report->addCycle(scored.datum1, scored.soir, strategyHits, chanceHits);
-    };
-    backtest::BacktestResult result;
     const Outcome outcome =
-        runWalkForward(seed, start.history, start.performs, &result, scoreCycle);
+        walkForward(start.history, start.performs, [&](backtest::WalkForwardHost& host) {
+            return backtest::StrategyWalk(start.history, host, report).run(*start.seed);
+        });
     if (outcome == Outcome::Failed) {
         return outcome;
     }
-    report->setStopped(outcome == Outcome::Stopped);
     m_session.setStatusText(1, start.status);
     return saveReport(*report) ? outcome : Outcome::Failed;
 }
@@ -390,11 +407,13 @@ BacktestCommands::Outcome BacktestCommands::runGeneratedTips(qint32 seed,
                                                              const history::DrawHistory& history,
                                                              bool performs,
                                                              backtest::BacktestResult* result) {
-    bool cancelled = false;
     // The tips are made from what was known at the start draw.
-    if (!generate(seed, history.prefix(m_session.current().position + 1), &cancelled)) {
+    const backtest::WalkForwardHost::Generation generation =
+        generate(seed, history.prefix(m_session.current().position + 1));
+    if (generation == backtest::WalkForwardHost::Generation::Failed) {
         return Outcome::Failed;
     }
+    const bool cancelled = generation == backtest::WalkForwardHost::Generation::Cancelled;
     const int limit = m_session.numbersPerTip();
     // An inactive check scores nothing, as the full check does then.
     const QStringList lines = m_session.sortieren() ? m_session.tipList().lines() : QStringList();
@@ -413,49 +432,33 @@ BacktestCommands::Outcome BacktestCommands::runGeneratedTips(qint32 seed,
     return outcome;
 }
 
-BacktestCommands::Outcome
-BacktestCommands::runWalkForward(qint32 seed, const history::DrawHistory& history, bool performs,
-                                 backtest::BacktestResult* result,
-                                 const std::function<void()>& afterCycle) {
-    const int last = std::max(0, history.size() - 1);
-    const int first = m_session.current().position;
-    const ProgressEnd progressEnd(m_session.port());
-    // Consecutive generations see windows a draw apart: their counts are
-    // carried on instead of counted anew.
-    stats::RollingStatistics rolling;
-    while (performs) {
-        // A step from the newest draw would not advance: the run is over, and
-        // a generation there would be scored against nothing.
-        const int before = m_session.current().position;
-        if (before >= last) {
-            return Outcome::Completed;
-        }
-        bool cancelled = false;
-        // The generation for the next draw sees the draws up to this one
-        // only: on a day with two draws, the evening draw it is scored on
-        // shares the date and would otherwise be in its statistics.
-        if (!generate(seed, history.prefix(before + 1), &cancelled, &rolling)) {
-            return Outcome::Failed;
-        }
-        if (cancelled) {
-            return Outcome::Stopped;
-        }
-        m_session.current().position = before;
-        m_session.stepForward(history.records());
-        result->addCheck(m_session.statistik(), m_session.numbersPerTip());
-        ++result->cycles;
-        if (afterCycle) {
-            afterCycle();
-        }
-        if (!reportProgress(result->cycles, m_session.current().datum1, last - first)) {
-            return Outcome::Stopped;
-        }
-    }
-    return Outcome::Completed;
+BacktestCommands::Outcome BacktestCommands::runWalkForward(qint32 seed,
+                                                           const history::DrawHistory& history,
+                                                           bool performs,
+                                                           backtest::BacktestResult* result) {
+    return walkForward(history, performs, [&](backtest::WalkForwardHost& host) {
+        backtest::WalkForwardRun run(history, host);
+        const Outcome outcome = run.run(seed);
+        *result = run.result();
+        return outcome;
+    });
 }
 
-bool BacktestCommands::generate(qint32 seed, const history::DrawHistory& past, bool* cancelled,
-                                stats::RollingStatistics* rolling) {
+BacktestCommands::Outcome
+BacktestCommands::walkForward(const history::DrawHistory& history, bool performs,
+                              const std::function<Outcome(backtest::WalkForwardHost&)>& walk) {
+    const ProgressEnd progressEnd(m_session.port());
+    if (!performs) {
+        return Outcome::Completed;
+    }
+    SessionWalk host(*this, history);
+    return walk(host);
+}
+
+backtest::WalkForwardHost::Generation
+BacktestCommands::generate(qint32 seed, const history::DrawHistory& past,
+                           stats::RollingStatistics* rolling) {
+    using Generation = backtest::WalkForwardHost::Generation;
     m_session.random().setSeed(static_cast<std::uint32_t>(seed));
     // Returns when the run has ended; pending input runs inside it, so the
     // generator's own stop button cuts it short and the test goes on with
@@ -463,12 +466,11 @@ bool BacktestCommands::generate(qint32 seed, const history::DrawHistory& past, b
     const generator::RunResult run = m_session.generator().generateOn(past, rolling);
     switch (run.outcome) {
     case generator::RunResult::Outcome::Failed:
-        return false;
+        return Generation::Failed;
     case generator::RunResult::Outcome::Cancelled:
-        *cancelled = true;
-        return true;
+        return Generation::Cancelled;
     default:
-        return true;
+        return Generation::Made;
     }
 }
 

@@ -10,12 +10,10 @@
 #include "backtest/BacktestKind.h"
 #include "backtest/BacktestResult.h"
 #include "backtest/CursorWalk.h"
+#include "backtest/RunOutcome.h"
 #include "backtest/StrategyReport.h"
+#include "backtest/WalkForwardHost.h"
 #include "history/DrawHistory.h"
-
-namespace stats {
-class RollingStatistics;
-}
 
 namespace app {
 
@@ -29,11 +27,9 @@ class Session;
 // cycle leaves (cursor, pickers, tip list, check).
 class BacktestCommands {
 public:
-    enum class Outcome {
-        Completed, // the run reached the end of the history (or had nothing to do)
-        Stopped,   // stopped by the user; the log holds the cycles done
-        Failed     // a message said why; no log was saved
-    };
+    // Stopped: the log holds the cycles done; Failed: a message said why and
+    // no log was saved.
+    using Outcome = backtest::RunOutcome;
     struct Report {
         Outcome outcome = Outcome::Failed;
         backtest::BacktestResult result;
@@ -70,6 +66,10 @@ public:
     static QString progressText(int cycles, common::DayNumber date);
 
 private:
+    // The walk-forward's view of the session: its generator, cursor, check
+    // and progress.
+    class SessionWalk;
+
     // What a run starts from: the lucky number (of the generator tests),
     // the history read once, whether anything lies after the start date,
     // and the status text to show again at the end.
@@ -97,12 +97,15 @@ private:
     Outcome runGeneratedTips(qint32 seed, const history::DrawHistory& history, bool performs,
                              backtest::BacktestResult* result);
     Outcome runWalkForward(qint32 seed, const history::DrawHistory& history, bool performs,
-                           backtest::BacktestResult* result,
-                           const std::function<void()>& afterCycle = {});
+                           backtest::BacktestResult* result);
+    // What both walk-forwards share: the progress bar taken away however
+    // they end, and no walk when the run performs nothing.
+    Outcome walkForward(const history::DrawHistory& history, bool performs,
+                        const std::function<Outcome(backtest::WalkForwardHost&)>& walk);
     Outcome guardedStrategy(const QDate& startDate, backtest::StrategyReport* report);
     bool saveReport(const backtest::StrategyReport& report);
-    bool generate(qint32 seed, const history::DrawHistory& past, bool* cancelled,
-                  stats::RollingStatistics* rolling = nullptr);
+    backtest::WalkForwardHost::Generation generate(qint32 seed, const history::DrawHistory& past,
+                                                   stats::RollingStatistics* rolling = nullptr);
     void replayCycle(backtest::BacktestKind kind, const history::DrawHistory& history,
                      const backtest::CursorWalk::State& start);
     bool saveAndOpen(const QStringList& log);
