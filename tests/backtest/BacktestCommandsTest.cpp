@@ -8,6 +8,7 @@
 #include <random>
 #include <set>
 
+#include "FiveDraws.h"
 #include "RecordingPort.h"
 #include "TestSupport.h"
 #include "app/BacktestCommands.h"
@@ -37,26 +38,8 @@ public:
     }
 };
 
-std::vector<int> range(int from, int to) {
-    std::vector<int> numbers;
-    for (int n = from; n <= to; ++n) {
-        numbers.push_back(n);
-    }
-    return numbers;
-}
-
-// The five draws of the core tests: d0 1..20, d1 11..30, d2 21..40,
-// d3 1..10 + 31..40, d4 5..24; d0 and d1 share a day.
-std::vector<history::TZiehung> fiveDraws() {
-    std::vector<int> d3 = range(1, 10);
-    for (int n : range(31, 40)) {
-        d3.push_back(n);
-    }
-    return {makeRecord(QDate(2023, 3, 1), 0, range(1, 20)),
-            makeRecord(QDate(2023, 3, 1), 1, range(11, 30)),
-            makeRecord(QDate(2023, 3, 2), 0, range(21, 40)), makeRecord(QDate(2023, 3, 3), 1, d3),
-            makeRecord(QDate(2023, 3, 4), 0, range(5, 24))};
-}
+using backtesttest::fiveDraws;
+using backtesttest::range;
 
 // A history with days of one and two draws, shuffled numbers and a few
 // damaged records (a number twice, a number out of range).

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "FiveDraws.h"
 #include "TestSupport.h"
 #include "backtest/StrategyWalk.h"
 #include "backtest/WalkForwardRun.h"
@@ -12,13 +13,7 @@ using testsupport::makeRecord;
 
 namespace {
 
-std::vector<int> range(int from, int to) {
-    std::vector<int> numbers;
-    for (int n = from; n <= to; ++n) {
-        numbers.push_back(n);
-    }
-    return numbers;
-}
+using backtesttest::range;
 
 history::NumberSet setOf(const std::vector<int>& numbers) {
     history::NumberSet set;
@@ -28,18 +23,8 @@ history::NumberSet setOf(const std::vector<int>& numbers) {
     return set;
 }
 
-// d0 1..20 and d1 11..30 share a day (midi, soir), d2 21..40,
-// d3 1..10 + 31..40, d4 5..24.
 history::DrawHistory fiveDraws() {
-    std::vector<int> d3 = range(1, 10);
-    for (int n : range(31, 40)) {
-        d3.push_back(n);
-    }
-    return history::DrawHistory({makeRecord(QDate(2023, 3, 1), 0, range(1, 20)),
-                                 makeRecord(QDate(2023, 3, 1), 1, range(11, 30)),
-                                 makeRecord(QDate(2023, 3, 2), 0, range(21, 40)),
-                                 makeRecord(QDate(2023, 3, 3), 1, d3),
-                                 makeRecord(QDate(2023, 3, 4), 0, range(5, 24))});
+    return history::DrawHistory(backtesttest::fiveDraws());
 }
 
 // Generates the same tips whatever the past (by default 1..10 and 21..30)
