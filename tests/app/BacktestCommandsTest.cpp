@@ -28,15 +28,6 @@ namespace {
 const QString kPicker1 = QStringLiteral("DateTimePicker1");
 const QString kPicker2 = QStringLiteral("DateTimePicker2");
 
-class RecordingShell : public app::ShellPort {
-public:
-    QStringList opened;
-    bool open(const QString& target) override {
-        opened << target;
-        return true;
-    }
-};
-
 std::vector<int> range(int from, int to) {
     std::vector<int> numbers;
     for (int n = from; n <= to; ++n) {
@@ -99,7 +90,7 @@ public:
 
     testsupport::RecordingPort port;
     testsupport::RecordingSound sound;
-    RecordingShell shell;
+    testsupport::RecordingShell shell;
     app::Session session;
 };
 
@@ -170,9 +161,7 @@ TEST_F(BacktestCommandsTest, EachDrawAsTipTestWritesItsPinnedLog) {
 
 TEST_F(BacktestCommandsTest, TheLogFileIsEightBitTextWithCrLf) {
     session().backtests().Button7Click();
-    QFile file(home.file(QStringLiteral("Analyse.txt")));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = testsupport::fileBytes(home.file(QStringLiteral("Analyse.txt")));
     EXPECT_TRUE(
         bytes.startsWith("R\xE9sultat avec les param\xE8tres actuels\r\n00x         => \t0\r\n"));
     EXPECT_TRUE(bytes.endsWith("\xE1 4 tirer\r\n"));

@@ -18,11 +18,6 @@ using history::TZiehung;
 
 namespace {
 
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 std::vector<TZiehung> parseBytes(const QByteArray& bytes) {
     std::vector<TZiehung> records;
     int line = 0;
@@ -96,7 +91,8 @@ TEST(ArchiveImporter, MalformedRowsNameTheirLine) {
 // file, never a draw with a cut number or Joker+.
 TEST(ArchiveImporter, ACutOrShiftedRowNeverGivesAWrongDraw) {
     for (const char* name : {"keno_202010_slice.csv", "keno_gagnant_slice.csv"}) {
-        const QByteArray whole = readBytes(testsupport::dataFile(QString::fromLatin1(name)));
+        const QByteArray whole =
+            testsupport::fileBytes(testsupport::dataFile(QString::fromLatin1(name)));
         const std::vector<TZiehung> expected = parseBytes(whole);
         const qsizetype lastRow = whole.lastIndexOf('\n', whole.size() - 2) + 1;
         int stopped = 0;
@@ -280,7 +276,7 @@ TEST(ArchiveImporter, AMalformedFileLeavesTheHistoryAsItWas) {
     const QString slice = testsupport::dataFile(QStringLiteral("keno_202010_slice.csv"));
     ASSERT_TRUE(
         ArchiveImporter::importFiles({slice}, home.historyPath(), home.historyPath() + "~").ok);
-    const QByteArray before = readBytes(home.historyPath());
+    const QByteArray before = testsupport::fileBytes(home.historyPath());
 
     const QString bad = home.file(QStringLiteral("bad.csv"));
     QFile file(bad);
@@ -292,7 +288,7 @@ TEST(ArchiveImporter, AMalformedFileLeavesTheHistoryAsItWas) {
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains(QStringLiteral("bad.csv")));
     EXPECT_TRUE(result.error.contains(QStringLiteral("line 3")));
-    EXPECT_EQ(readBytes(home.historyPath()), before);
+    EXPECT_EQ(testsupport::fileBytes(home.historyPath()), before);
 }
 
 QString writeFile(const testsupport::TempHome& home, const QString& name, const QByteArray& bytes) {
@@ -314,7 +310,7 @@ TEST(ArchiveImporter, TheBundledFilesGiveOneHistoryInAnyOrder) {
             ArchiveImporter::importFiles(files, home.historyPath(), home.historyPath() + "~");
         ASSERT_TRUE(result.ok) << result.error.toStdString();
         EXPECT_EQ(result.imported, 18832);
-        const QByteArray bytes = readBytes(home.historyPath());
+        const QByteArray bytes = testsupport::fileBytes(home.historyPath());
         if (turn == 0) {
             first = bytes;
             std::vector<TZiehung> records = HistoryFile::decode(bytes);
@@ -360,7 +356,7 @@ TEST(ArchiveImporter, CopiesOfADrawAreCombinedOrRefused) {
     EXPECT_EQ(records[0].jokerPlus, (std::array<std::uint8_t, 7>{9, 6, 6, 8, 4, 1, 2}));
 
     // Copies in one import whose numbers differ stop it, naming both places.
-    const QByteArray before = readBytes(home.historyPath());
+    const QByteArray before = testsupport::fileBytes(home.historyPath());
     result = ArchiveImporter::importFiles({known, differing}, home.historyPath(),
                                           home.historyPath() + "~");
     EXPECT_FALSE(result.ok);
@@ -368,7 +364,7 @@ TEST(ArchiveImporter, CopiesOfADrawAreCombinedOrRefused) {
         << result.error.toStdString();
     EXPECT_TRUE(result.error.contains(QStringLiteral("differing.csv, line 3")));
     EXPECT_TRUE(result.error.contains(QStringLiteral("04.07.2022 midi")));
-    EXPECT_EQ(readBytes(home.historyPath()), before);
+    EXPECT_EQ(testsupport::fileBytes(home.historyPath()), before);
 }
 
 // A stored draw the operator's file contradicts is never replaced silently:
@@ -383,7 +379,7 @@ TEST(ArchiveImporter, AStoredDrawThatDiffersIsReplacedOnlyWhenTheAnswerSaysSo) {
                                             row("04/07/2022", "midi", "2", ""));
     const QString tempPath = home.historyPath() + "~";
     ASSERT_TRUE(ArchiveImporter::importFiles({stored}, home.historyPath(), tempPath).ok);
-    const QByteArray before = readBytes(home.historyPath());
+    const QByteArray before = testsupport::fileBytes(home.historyPath());
 
     std::vector<history::DrawMerge::Difference> asked;
     auto answer = [&asked](bool take) {
@@ -411,7 +407,7 @@ TEST(ArchiveImporter, AStoredDrawThatDiffersIsReplacedOnlyWhenTheAnswerSaysSo) {
     // Taken: byte for byte the history of an import over nothing.
     ASSERT_TRUE(QFile::remove(home.historyPath()));
     ASSERT_TRUE(ArchiveImporter::importFiles({operators}, home.historyPath(), tempPath).ok);
-    const QByteArray clean = readBytes(home.historyPath());
+    const QByteArray clean = testsupport::fileBytes(home.historyPath());
     ASSERT_TRUE(QFile::remove(home.historyPath()));
     ASSERT_TRUE(ArchiveImporter::importFiles({stored}, home.historyPath(), tempPath).ok);
     result = ArchiveImporter::importFiles({operators}, home.historyPath(), tempPath,
@@ -419,7 +415,7 @@ TEST(ArchiveImporter, AStoredDrawThatDiffersIsReplacedOnlyWhenTheAnswerSaysSo) {
     ASSERT_TRUE(result.ok);
     EXPECT_TRUE(result.replaced);
     EXPECT_TRUE(result.summary().endsWith(QStringLiteral("(remplacé par celui de la FDJ)")));
-    EXPECT_EQ(readBytes(home.historyPath()), clean);
+    EXPECT_EQ(testsupport::fileBytes(home.historyPath()), clean);
 
     // Only the multiplier differs: the line names it.
     const QString tripled = writeFile(home, QStringLiteral("tripled.csv"),
@@ -430,7 +426,7 @@ TEST(ArchiveImporter, AStoredDrawThatDiffersIsReplacedOnlyWhenTheAnswerSaysSo) {
                     .ok);
     EXPECT_EQ(ArchiveImporter::differenceLines(asked),
               QStringList{"05.07.2022 midi : multiplicateur enregistré 3, FDJ 4"});
-    EXPECT_EQ(readBytes(home.historyPath()), clean);
+    EXPECT_EQ(testsupport::fileBytes(home.historyPath()), clean);
 }
 
 // The whole bundled archive: 48 bytes per draw, and each record read back

@@ -59,6 +59,8 @@ private:
 QStringList filesIn(const QString& directory);
 // A file's bytes; empty when it cannot be read.
 QByteArray fileBytes(const QString& path);
+// Writes bytes as the whole file at path; false when it cannot.
+[[nodiscard]] bool writeFile(const QString& path, const QByteArray& bytes);
 
 // The bundled real archive files, oldest first.
 QStringList archiveFiles();

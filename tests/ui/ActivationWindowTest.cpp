@@ -2,7 +2,6 @@
 // window, driven by the events a desktop sends: the program losing and
 // regaining the focus, one of its own windows becoming active and closing.
 #include <QDialog>
-#include <QFile>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -27,11 +26,6 @@ void activate(QWidget* window) {
 void setApplicationState(Qt::ApplicationState state) {
     QApplicationStateChangeEvent event(state);
     QCoreApplication::sendEvent(qApp, &event);
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Answers the next modal dialog: the text of an input box, OK of a message.
@@ -218,7 +212,7 @@ private Q_SLOTS:
         updatetest::SilentServer silent;
         session().historyCommands().setTimeouts(300, 600);
         session().controls().setText(QStringLiteral("ServiceURL"), silent.baseUrl());
-        const QByteArray before = readBytes(m_home->historyPath());
+        const QByteArray before = testsupport::fileBytes(m_home->historyPath());
         QDialog dialog(m_window.get());
         QString refusal;
         bool importEnabled = true;
@@ -236,7 +230,7 @@ private Q_SLOTS:
         QVERIFY(!importEnabled);
         QCOMPARE(refusal, app::Session::busyMessage(app::LongOperation::Update));
         QCOMPARE(m_sequences, 1);
-        QCOMPARE(readBytes(m_home->historyPath()), before);
+        QCOMPARE(testsupport::fileBytes(m_home->historyPath()), before);
         QVERIFY(m_window->findChild<QWidget*>(QStringLiteral("ImportButton"))->isEnabled());
     }
 };

@@ -8,21 +8,11 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include "RecordingPort.h"
 #include "TestSupport.h"
 #include "app/BacktestCommands.h"
 #include "common/TextFile.h"
 #include "ui/MainWindow.h"
-
-namespace {
-class RecordingShell : public app::ShellPort {
-public:
-    QStringList opened;
-    bool open(const QString& target) override {
-        opened << target;
-        return true;
-    }
-};
-} // namespace
 
 class BacktestWindowTest : public QObject {
     Q_OBJECT
@@ -30,7 +20,7 @@ class BacktestWindowTest : public QObject {
 private:
     std::unique_ptr<testsupport::TempHome> m_home;
     std::unique_ptr<ui::MainWindow> m_window;
-    RecordingShell m_shell;
+    testsupport::RecordingShell m_shell;
 
     QPushButton* button(const QString& name) {
         auto* widget = m_window->findChild<QWidget*>(QStringLiteral("TabSheet4"))

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "DrawService.h"
+#include "RecordingPort.h"
 #include "TestSupport.h"
 #include "UpdateTestSupport.h"
 #include "app/HistoryCommands.h"
@@ -25,15 +26,6 @@ using testsupport::makeRecord;
 using testsupport::twentyNumbers;
 
 namespace {
-
-class RecordingShell : public app::ShellPort {
-public:
-    QStringList opened;
-    bool open(const QString& target) override {
-        opened << target;
-        return true;
-    }
-};
 
 const QDate kToday(2022, 11, 27);
 
@@ -284,7 +276,7 @@ private Q_SLOTS:
     }
 
     void internetPageShowsTheProxyAndOpensTheAddresses() {
-        RecordingShell shell;
+        testsupport::RecordingShell shell;
         m_window->session().setShellPort(&shell);
         QCOMPARE(child<QLineEdit>(QStringLiteral("ProxyPortEdit"))->text(), QStringLiteral("80"));
         QVERIFY(child<QWidget>(QStringLiteral("URLEdit"))->isHidden());
