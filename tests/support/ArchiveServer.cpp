@@ -170,4 +170,9 @@ QByteArray madeUpRows(int count) {
     return rows;
 }
 
+QByteArray withMadeUpRows(const QByteArray& csv, int count) {
+    const qsizetype headerEnd = csv.indexOf('\n') + 1;
+    return csv.left(headerEnd) + madeUpRows(count) + csv.mid(headerEnd);
+}
+
 } // namespace updatetest
