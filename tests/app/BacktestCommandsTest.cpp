@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QSettings>
 #include <cmath>
 #include <map>
@@ -420,9 +419,8 @@ TEST(SessionStepTest, StepsInMemoryEqualTheButtonsOnTheFile) {
     }
 }
 
-// Command 3 over the real history from 01.01.2024 against a recount straight
-// from the operator's archive rows: the hits of each draw's numbers on the
-// next draw, up to the newest draw.
+// Command 3 over the real history from 01.01.2024 against a plain recount:
+// the hits of each draw's numbers on the next draw, up to the newest draw.
 TEST(BacktestRealHistoryTest, NextDrawFrom2024MatchesARecountFromTheArchive) {
     struct Row {
         QDate date;
@@ -430,28 +428,14 @@ TEST(BacktestRealHistoryTest, NextDrawFrom2024MatchesARecountFromTheArchive) {
         std::set<int> numbers;
     };
     std::vector<Row> rows;
-    QFile file(QStringLiteral(TIRVEX_ARCHIVE_DATA) +
-               QStringLiteral("/2020-10_to_2025-06_keno_df_not_clean.csv"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QStringList header = QString::fromLatin1(file.readLine()).trimmed().split(';');
-    const int dateColumn = header.indexOf(QStringLiteral("date_de_tirage"));
-    const int timeColumn = header.indexOf(QStringLiteral("heure_de_tirage"));
-    const int firstBall = header.indexOf(QStringLiteral("boule1"));
-    while (!file.atEnd()) {
-        const QStringList fields = QString::fromLatin1(file.readLine()).trimmed().split(';');
-        Row row{QDate::fromString(fields[dateColumn], QStringLiteral("dd/MM/yyyy")),
-                fields[timeColumn] == QLatin1String("soir"),
-                {}};
-        for (int i = 0; i < 20; ++i) {
-            row.numbers.insert(fields[firstBall + i].toInt());
-        }
-        if (row.date >= QDate(2024, 1, 1)) {
-            rows.push_back(row);
+    for (const history::TZiehung& record : testsupport::realHistory()) {
+        const QDate date = common::toDate(record.datum);
+        if (date >= QDate(2024, 1, 1)) {
+            rows.push_back({date, record.soir != 0, {record.zahlen.begin(), record.zahlen.end()}});
         }
     }
-    // Rows run newest first, soir before midi; the run starts on the soir
-    // draw of 01.01.2024 (on a day with two draws the evening one is loaded).
-    std::reverse(rows.begin(), rows.end());
+    // The run starts on the soir draw of 01.01.2024 (on a day with two draws
+    // the evening one is loaded).
     ASSERT_EQ(rows[1].date, QDate(2024, 1, 1));
     ASSERT_TRUE(rows[1].soir);
     std::array<std::uint32_t, 21> recount{};

@@ -441,6 +441,8 @@ TEST(ArchiveImporter, RealArchiveImportsDrawForDraw) {
 
     std::vector<TZiehung> records;
     ASSERT_EQ(HistoryFile::readAll(home.historyPath(), &records), HistoryFile::Status::Ok);
+    // The history the other tests read was made the same way at build time.
+    EXPECT_TRUE(records == testsupport::realHistory());
     std::map<std::pair<double, int>, const TZiehung*> byDraw;
     for (const TZiehung& record : records) {
         byDraw[{record.datum, record.soir}] = &record;

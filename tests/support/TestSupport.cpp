@@ -8,7 +8,6 @@
 #include <sys/resource.h>
 
 #include "common/DayNumber.h"
-#include "history/ArchiveImporter.h"
 #include "history/BundledArchive.h"
 #include "history/HistoryFile.h"
 
@@ -102,16 +101,13 @@ QStringList archiveFiles() {
 
 const std::vector<history::TZiehung>& realHistory() {
     static const std::vector<history::TZiehung> records = [] {
-        history::DrawMerge merge;
-        for (const QString& path : archiveFiles()) {
-            QFile file(path);
-            QString error;
-            if (!file.open(QIODevice::ReadOnly) ||
-                !history::ArchiveImporter::collect(file.readAll(), path, &merge, &error)) {
-                throw std::runtime_error("archive unreadable: " + error.toStdString());
-            }
+        std::vector<history::TZiehung> read;
+        if (history::HistoryFile::readAll(QStringLiteral(TIRVEX_REAL_HISTORY), &read) !=
+                history::HistoryFile::Status::Ok ||
+            read.empty()) {
+            throw std::runtime_error("no real history at " TIRVEX_REAL_HISTORY);
         }
-        return merge.draws();
+        return read;
     }();
     return records;
 }

@@ -64,7 +64,8 @@ QByteArray fileBytes(const QString& path);
 
 // The bundled real archive files, oldest first.
 QStringList archiveFiles();
-// The real history imported from the archive once per test program.
+// The real history: the bundled archive as the program imports it, made once
+// at build time (tests/real-history.dat in the build folder).
 const std::vector<history::TZiehung>& realHistory();
 // A small checked-in slice of the archive (tests/data).
 QString dataFile(const QString& name);

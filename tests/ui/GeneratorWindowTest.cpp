@@ -32,8 +32,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { testsupport::realHistory(); }
-
     void init() {
         m_ui.create(testsupport::realHistory());
         QVERIFY(m_ui.show());
