@@ -15,8 +15,9 @@ namespace {
 
 using updatetest::ArchiveServer;
 
-const QString kExport =
-    QStringLiteral(TIRVEX_ARCHIVE_DATA "/2020-10_to_2025-06_keno_df_not_clean.csv");
+// The operator's export up to 04.06.2025 midi, frozen in tests/data so that
+// the made-up draws after it stay new when data/keno gains draws.
+const QString kExport = testsupport::frozenSliceFile();
 // Today for these tests: the made-up draws run to 08.06.2025.
 const QDate kToday(2025, 6, 20);
 
@@ -24,12 +25,12 @@ QByteArray exportBytes() {
     return testsupport::fileBytes(kExport);
 }
 
-// The bundled export with count made-up draws after its newest.
+// The export with count made-up draws after its newest.
 QByteArray extendedExport(int count) {
     return updatetest::withMadeUpRows(exportBytes(), count);
 }
 
-// A Home whose history is the import of the bundled export.
+// A Home whose history is the import of the export.
 struct ImportedHome {
     testsupport::TempHome home;
     ImportedHome() {

@@ -99,16 +99,35 @@ QStringList archiveFiles() {
     return files;
 }
 
+namespace {
+
+std::vector<history::TZiehung> readHistory(const QString& path) {
+    std::vector<history::TZiehung> records;
+    if (history::HistoryFile::readAll(path, &records) != history::HistoryFile::Status::Ok ||
+        records.empty()) {
+        throw std::runtime_error("no history at " + path.toStdString());
+    }
+    return records;
+}
+
+} // namespace
+
+QString realHistoryFile() {
+    return QStringLiteral(TIRVEX_REAL_HISTORY);
+}
+
 const std::vector<history::TZiehung>& realHistory() {
-    static const std::vector<history::TZiehung> records = [] {
-        std::vector<history::TZiehung> read;
-        if (history::HistoryFile::readAll(QStringLiteral(TIRVEX_REAL_HISTORY), &read) !=
-                history::HistoryFile::Status::Ok ||
-            read.empty()) {
-            throw std::runtime_error("no real history at " TIRVEX_REAL_HISTORY);
-        }
-        return read;
-    }();
+    static const std::vector<history::TZiehung> records = readHistory(realHistoryFile());
+    return records;
+}
+
+QString frozenSliceFile() {
+    return QStringLiteral(TIRVEX_FROZEN_SLICE);
+}
+
+const std::vector<history::TZiehung>& frozenHistory() {
+    static const std::vector<history::TZiehung> records =
+        readHistory(QStringLiteral(TIRVEX_FROZEN_HISTORY));
     return records;
 }
 

@@ -16,8 +16,7 @@ TEST(ResultsFeed, TheDrawServiceServesZipFilesAndKeepsItselfCurrent) {
     updatetest::ensureApp();
     ArchiveServer::trustTestCertificate();
     testsupport::TempHome home;
-    const QByteArray exportBytes = testsupport::fileBytes(
-        QStringLiteral(TIRVEX_ARCHIVE_DATA "/2020-10_to_2025-06_keno_df_not_clean.csv"));
+    const QByteArray exportBytes = testsupport::fileBytes(testsupport::frozenSliceFile());
     const QString zipPath = home.file(QStringLiteral("keno_202010.zip"));
     ASSERT_TRUE(
         testsupport::writeFile(zipPath, ArchiveServer::zip({{"keno_202010.csv", exportBytes}})));
