@@ -194,10 +194,10 @@ TEST_F(HistoryCliTest, AnEntryAfterTodayIsRefusedAndChangesNothing) {
     EXPECT_EQ(testsupport::fileBytes(home.historyPath()), before);
 }
 
-// An import of the bundled files over a history with one altered draw lists
+// An import of the operator's files over a history with one altered draw lists
 // that draw and keeps it; with --yes the history is that of a clean import.
 TEST_F(HistoryCliTest, ImportListsADifferingDrawAndTakesTheOperatorsWithYes) {
-    const QStringList import = QStringList{"--no-save", "import"} + testsupport::archiveFiles();
+    const QStringList import = {"--no-save", "import", testsupport::frozenSliceFile()};
     ASSERT_EQ(run(import).status, 0);
     const QByteArray clean = testsupport::fileBytes(home.historyPath());
     std::vector<TZiehung> altered = stored();

@@ -36,8 +36,8 @@ protected:
 
 TEST_F(ArchiveZipTest, AZipOfTheArchiveGivesTheSameHistoryAsItsFiles) {
     const QStringList files = testsupport::archiveFiles();
-    ASSERT_TRUE(import(files).ok);
-    const QByteArray fromFiles = testsupport::fileBytes(home.historyPath());
+    // The import of the files themselves, made at build time.
+    const QByteArray fromFiles = testsupport::fileBytes(testsupport::realHistoryFile());
     ASSERT_FALSE(fromFiles.isEmpty());
 
     std::vector<std::pair<QString, QByteArray>> entries{{"README.txt", "not a results file"}};
@@ -46,7 +46,6 @@ TEST_F(ArchiveZipTest, AZipOfTheArchiveGivesTheSameHistoryAsItsFiles) {
     }
     const QString zip = home.file("keno.zip");
     writeZip(zip, entries);
-    ASSERT_TRUE(QFile::remove(home.historyPath()));
     const auto result = import({zip});
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     EXPECT_EQ(testsupport::fileBytes(home.historyPath()), fromFiles);
