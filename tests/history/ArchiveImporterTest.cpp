@@ -294,9 +294,7 @@ TEST(ArchiveImporter, AMalformedFileLeavesTheHistoryAsItWas) {
 
 QString writeFile(const testsupport::TempHome& home, const QString& name, const QByteArray& bytes) {
     const QString path = home.file(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    EXPECT_TRUE(testsupport::writeFile(path, bytes));
     return path;
 }
 
