@@ -46,15 +46,6 @@ public:
     }
 };
 
-class RecordingShell : public app::ShellPort {
-public:
-    QStringList opened;
-    bool open(const QString& target) override {
-        opened << target;
-        return true;
-    }
-};
-
 DrawEntry entryOf(const TZiehung& record) {
     DrawEntry entry;
     entry.date = common::toDate(record.datum);
@@ -283,11 +274,7 @@ TEST_F(DrawEditTest, TheDialogShowsTheCurrentDrawAndCancelOnlyReloads) {
     loadAt(QDate(2022, 11, 23)); // the very first record: its midday draw
     session.SpeedButton7Click(); // the evening draw of the 23rd is current
     ASSERT_EQ(session.current().soir, 1);
-    const QByteArray before = [&] {
-        QFile file(home.historyPath());
-        file.open(QIODevice::ReadOnly);
-        return file.readAll();
-    }();
+    const QByteArray before = testsupport::fileBytes(home.historyPath());
     EXPECT_TRUE(session.historyCommands().BitBtn8Click());
     ASSERT_EQ(dialog.shown.size(), 1u);
     const DrawEntry& shown = dialog.shown[0];
@@ -297,9 +284,7 @@ TEST_F(DrawEditTest, TheDialogShowsTheCurrentDrawAndCancelOnlyReloads) {
     EXPECT_EQ(shown.jokerPlus, (std::array<int, 7>{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(shown.numbers, entryOf(records[1]).numbers);
     // Cancelled: the file stays, the draw at the picker is loaded again.
-    QFile file(home.historyPath());
-    file.open(QIODevice::ReadOnly);
-    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(testsupport::fileBytes(home.historyPath()), before);
     // The reload shows what load at the 23rd shows: the first record.
     EXPECT_EQ(session.current().soir, 0);
     EXPECT_EQ(session.current().datum1, records[0].datum);
@@ -444,7 +429,7 @@ TEST_F(DrawEditTest, AFailedReplacementLeavesTheHistoryAsItWas) {
 }
 
 TEST(WebLinksTest, LabelsOpenTheAddressTheyShow) {
-    RecordingShell shell;
+    testsupport::RecordingShell shell;
     app::WebLinks links(&shell);
     links.Label52Click(QStringLiteral(" https://www.fdj.fr/jeux-de-tirage/keno "));
     links.Label52Click(QStringLiteral("www.quorvane.com"));

@@ -214,13 +214,9 @@ TEST_F(SessionTest, AFailedSaveAtCloseNamesTheFilesAndKeepsTheOldOnes) {
     session.FormCreate(settings());
     session.tipList().append(QStringLiteral("03,07,70"));
     ASSERT_TRUE(session.FormClose(settings()));
-    QFile tips(home.file("tipps.txt"));
-    QFile ini(home.file("settings.ini"));
-    ASSERT_TRUE(tips.open(QIODevice::ReadOnly) && ini.open(QIODevice::ReadOnly));
-    const QByteArray oldTips = tips.readAll();
-    const QByteArray oldIni = ini.readAll();
-    tips.close();
-    ini.close();
+    const QByteArray oldTips = testsupport::fileBytes(home.file("tipps.txt"));
+    const QByteArray oldIni = testsupport::fileBytes(home.file("settings.ini"));
+    ASSERT_FALSE(oldTips.isEmpty() || oldIni.isEmpty());
 
     for (int i = 0; i < 40; ++i) {
         session.tipList().append(QStringLiteral("01,02,03,04,05,06,07,08,09,10"));
@@ -237,9 +233,8 @@ TEST_F(SessionTest, AFailedSaveAtCloseNamesTheFilesAndKeepsTheOldOnes) {
     EXPECT_TRUE(port.messages[0].contains(QStringLiteral("tipps.txt: File too large")))
         << port.messages[0].toStdString();
     EXPECT_TRUE(port.messages[0].contains(QStringLiteral("settings.ini: File too large")));
-    ASSERT_TRUE(tips.open(QIODevice::ReadOnly) && ini.open(QIODevice::ReadOnly));
-    EXPECT_EQ(tips.readAll(), oldTips);
-    EXPECT_EQ(ini.readAll(), oldIni);
+    EXPECT_EQ(testsupport::fileBytes(home.file("tipps.txt")), oldTips);
+    EXPECT_EQ(testsupport::fileBytes(home.file("settings.ini")), oldIni);
 }
 
 TEST_F(SessionTest, CloseAndRestartKeepsTipsAndSettings) {
@@ -254,9 +249,7 @@ TEST_F(SessionTest, CloseAndRestartKeepsTipsAndSettings) {
     session.controls().setDate(QStringLiteral("DateTimePicker2"), QDate(2021, 1, 1));
     session.FormClose(settings());
 
-    QFile tipsFile(home.file("tipps.txt"));
-    ASSERT_TRUE(tipsFile.open(QIODevice::ReadOnly));
-    EXPECT_EQ(tipsFile.readAll(), QByteArray("03,07,70\r\n"));
+    EXPECT_EQ(testsupport::fileBytes(home.file("tipps.txt")), QByteArray("03,07,70\r\n"));
 
     app::Session restarted(port);
     restarted.setHome(home.path());
@@ -367,18 +360,13 @@ TEST(SessionOperationTest, CommandsUnderALongOperationAreRefused) {
         EXPECT_EQ(session.tipList().lines(), tips);
         session.backtests().requestStop();
     };
-    const QByteArray before = [&] {
-        QFile file(home.historyPath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }();
+    const QByteArray before = testsupport::fileBytes(home.historyPath());
     session.backtests().Button7Click();
     EXPECT_GE(position, 0);
     EXPECT_EQ(
         port.messages.count(app::OperationController::busyMessage(app::LongOperation::Backtest)),
         6);
-    QFile file(home.historyPath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(testsupport::fileBytes(home.historyPath()), before);
     EXPECT_EQ(session.operations().running(), app::LongOperation::None);
 }
 

@@ -29,11 +29,6 @@ std::vector<int> run(int from) {
     return numbers;
 }
 
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Also keeps the name the save dialog proposed.
 class Port : public testsupport::RecordingPort {
 public:
@@ -43,16 +38,6 @@ public:
         proposedNames << proposed;
         return RecordingPort::saveFileName(title, proposed, filter);
     }
-};
-
-class RecordingShell : public app::ShellPort {
-public:
-    QStringList opened;
-    bool open(const QString& target) override {
-        opened << target;
-        return opens;
-    }
-    bool opens = true;
 };
 
 class RecordingLauncher : public online::FormFillerLauncher {
@@ -95,7 +80,7 @@ protected:
 
     testsupport::TempHome home;
     Port port;
-    RecordingShell shell;
+    testsupport::RecordingShell shell;
     app::Session session;
     std::unique_ptr<QSettings> settings;
 };
@@ -181,7 +166,7 @@ TEST_F(TipToolsTest, SaveProposesTheNextDayAndWritesCrLf) {
     port.fileAnswers.push_back({home.file("mine")});
     ASSERT_TRUE(session.tipFiles().SpeedButton15Click());
     EXPECT_EQ(port.proposedNames, QStringList{QStringLiteral("20221125.hlt")});
-    EXPECT_EQ(readBytes(home.file("mine.hlt")),
+    EXPECT_EQ(testsupport::fileBytes(home.file("mine.hlt")),
               QByteArray("01,02,03,04,05,06\r\n21,22,23,41,42,43\r\n55,56,57,58,59,60\r\n"));
 
     // Cancelled: nothing written.
@@ -259,9 +244,9 @@ TEST_F(TipToolsTest, TicketSheetIsWrittenAndOpened) {
         "\r\n~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~\r\n\r\n"
         " 1. Tip:  01,20\r\n 2. Tip:  02,20\r\n 3. Tip:  03,20\r\n 4. Tip:  04,20\r\n"
         " 5. Tip:  05,20\r\n \r\n 1. Tip:  06,20\r\n 2. Tip:  07,20\r\n \r\n";
-    EXPECT_EQ(readBytes(path), expected);
-    EXPECT_TRUE(readBytes(path).startsWith("Tirvex tri\xE9 de "));
-    EXPECT_TRUE(readBytes(path).contains(" 10.06.25\r\n"));
+    EXPECT_EQ(testsupport::fileBytes(path), expected);
+    EXPECT_TRUE(testsupport::fileBytes(path).startsWith("Tirvex tri\xE9 de "));
+    EXPECT_TRUE(testsupport::fileBytes(path).contains(" 10.06.25\r\n"));
     EXPECT_EQ(session.memo1().size(), 12);
     // Where no program takes the sheet, the status line says where it lies.
     shell.opens = false;
@@ -275,7 +260,7 @@ TEST_F(TipToolsTest, TicketSheetIsWrittenAndOpened) {
     session.controls().setPosition(QStringLiteral("UpDown9"), 10);
     session.setShellPort(nullptr); // the command line opens nothing
     ASSERT_TRUE(session.tipFiles().BitBtn7Click());
-    EXPECT_TRUE(readBytes(path).endsWith(" 3. Tip:  03,20\r\n \r\n \r\n"));
+    EXPECT_TRUE(testsupport::fileBytes(path).endsWith(" 3. Tip:  03,20\r\n \r\n \r\n"));
     EXPECT_TRUE(shell.opened.isEmpty());
 }
 
@@ -484,7 +469,7 @@ TEST_F(HandoffTest, TicketsGoOneByOneWithTheSettingsOfTheSharedFile) {
     // Nothing stored: empty parameters, the numeric ones made "0".
     EXPECT_EQ(launcher.calls[0],
               (QStringList{"START", QDir::toNativeSeparators(script), "0", "", "0", ""}));
-    EXPECT_EQ(readBytes(script), QByteArray("t1 6 16\r\nt5 \r\nstake 3\r\n"));
+    EXPECT_EQ(testsupport::fileBytes(script), QByteArray("t1 6 16\r\nt5 \r\nstake 3\r\n"));
     // One confirmation, between the two tickets.
     EXPECT_EQ(port.messages,
               QStringList{QStringLiteral("Si le projet de loi adopté, cliquez sur OK")});

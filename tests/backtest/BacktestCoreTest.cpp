@@ -14,10 +14,10 @@ using testsupport::makeRecord;
 
 namespace {
 
-using backtesttest::range;
+using testsupport::range;
 
 history::DrawHistory fiveDraws() {
-    return history::DrawHistory(backtesttest::fiveDraws());
+    return history::DrawHistory(testsupport::fiveDraws());
 }
 
 common::DayNumber day(int y, int m, int d) {

@@ -13,7 +13,7 @@ using testsupport::makeRecord;
 
 namespace {
 
-using backtesttest::range;
+using testsupport::range;
 
 history::NumberSet setOf(const std::vector<int>& numbers) {
     history::NumberSet set;
@@ -24,7 +24,7 @@ history::NumberSet setOf(const std::vector<int>& numbers) {
 }
 
 history::DrawHistory fiveDraws() {
-    return history::DrawHistory(backtesttest::fiveDraws());
+    return history::DrawHistory(testsupport::fiveDraws());
 }
 
 // Generates the same tips whatever the past (by default 1..10 and 21..30)

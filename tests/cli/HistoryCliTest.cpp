@@ -194,15 +194,12 @@ TEST_F(HistoryCliTest, AnEntryAfterTodayIsRefusedAndChangesNothing) {
     EXPECT_EQ(testsupport::fileBytes(home.historyPath()), before);
 }
 
-// An import of the bundled files over a history with one altered draw lists
+// An import of the operator's files over a history with one altered draw lists
 // that draw and keeps it; with --yes the history is that of a clean import.
 TEST_F(HistoryCliTest, ImportListsADifferingDrawAndTakesTheOperatorsWithYes) {
-    const QStringList import = QStringList{"--no-save", "import"} + testsupport::archiveFiles();
+    const QStringList import = {"--no-save", "import", testsupport::frozenSliceFile()};
     ASSERT_EQ(run(import).status, 0);
-    QFile file(home.historyPath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray clean = file.readAll();
-    file.close();
+    const QByteArray clean = testsupport::fileBytes(home.historyPath());
     std::vector<TZiehung> altered = stored();
     TZiehung& draw = altered[altered.size() / 2];
     std::uint8_t absent = 1;
@@ -211,9 +208,7 @@ TEST_F(HistoryCliTest, ImportListsADifferingDrawAndTakesTheOperatorsWithYes) {
     }
     draw.zahlen[0] = absent;
     home.writeHistory(altered);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray before = file.readAll();
-    file.close();
+    const QByteArray before = testsupport::fileBytes(home.historyPath());
 
     RunResult result = run(import);
     EXPECT_EQ(result.status, 0);
@@ -223,14 +218,11 @@ TEST_F(HistoryCliTest, ImportListsADifferingDrawAndTakesTheOperatorsWithYes) {
     EXPECT_TRUE(result.out.contains(QStringLiteral("1 tirage diffère des résultats FDJ : ") + name +
                                     QStringLiteral(" (gardé)")))
         << result.out.toStdString();
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll() == before);
-    file.close();
+    EXPECT_TRUE(testsupport::fileBytes(home.historyPath()) == before);
 
     result = run(QStringList{"--yes"} + import);
     EXPECT_EQ(result.status, 0);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll() == clean);
+    EXPECT_TRUE(testsupport::fileBytes(home.historyPath()) == clean);
 }
 
 // Failures of enter, delete and update go to standard error.

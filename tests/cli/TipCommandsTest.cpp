@@ -13,11 +13,6 @@ namespace {
 
 using RunResult = testsupport::CliOutput;
 
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The commands of the tip list's tools on the checked-in archive slice
 // (40 draws up to 04.11.2022 soir: 1 3 6 7 9 13 17 ...).
 class TipCommandsTest : public ::testing::Test {
@@ -45,8 +40,8 @@ TEST_F(TipCommandsTest, EvaluateLuckySavePrint) {
                                                    "réglez le numéro de la chance 777\n"
                                                    "réglez le numéro de la chance 777\n")))
         << result.out.toStdString();
-    EXPECT_EQ(readBytes(file), QByteArray("01,03,06,07\r\n05,12\r\n"));
-    const QByteArray sheet = readBytes(home.file("Tipp.txt"));
+    EXPECT_EQ(testsupport::fileBytes(file), QByteArray("01,03,06,07\r\n05,12\r\n"));
+    const QByteArray sheet = testsupport::fileBytes(home.file("Tipp.txt"));
     EXPECT_TRUE(sheet.endsWith("\r\n\r\n 1. Tip:  01,03,06,07\r\n 2. Tip:  05,12\r\n \r\n"))
         << sheet.toStdString();
 
@@ -60,8 +55,8 @@ TEST_F(TipCommandsTest, EvaluateLuckySavePrint) {
 TEST_F(TipCommandsTest, AFailedSaveIsAFailureAndKeepsTheOldFiles) {
     const QString file = home.file("mine.hlt");
     ASSERT_EQ(run({"add", "01,03,06,07", "save", file}).status, 0);
-    const QByteArray oldTips = readBytes(home.file("tipps.txt"));
-    const QByteArray oldSettings = readBytes(home.file("s.ini"));
+    const QByteArray oldTips = testsupport::fileBytes(home.file("tipps.txt"));
+    const QByteArray oldSettings = testsupport::fileBytes(home.file("s.ini"));
     QStringList commands;
     for (int i = 0; i < 20; ++i) {
         commands << "add"
@@ -73,9 +68,9 @@ TEST_F(TipCommandsTest, AFailedSaveIsAFailureAndKeepsTheOldFiles) {
         result = run(commands + QStringList{"save", file});
     }
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(readBytes(file), QByteArray("01,03,06,07\r\n"));
-    EXPECT_EQ(readBytes(home.file("tipps.txt")), oldTips);
-    EXPECT_EQ(readBytes(home.file("s.ini")), oldSettings);
+    EXPECT_EQ(testsupport::fileBytes(file), QByteArray("01,03,06,07\r\n"));
+    EXPECT_EQ(testsupport::fileBytes(home.file("tipps.txt")), oldTips);
+    EXPECT_EQ(testsupport::fileBytes(home.file("s.ini")), oldSettings);
     EXPECT_TRUE(result.err.contains(QStringLiteral("tipps.txt"))) << result.err.toStdString();
 }
 
@@ -157,7 +152,7 @@ TEST_F(TipCommandsTest, HandoffStartsTheFormFillerPerTicket) {
     const QString script = QDir::toNativeSeparators(home.file("Tipps/20221105.qks"));
     EXPECT_EQ(result.out, QDir::toNativeSeparators(program) + QStringLiteral(" START \"") + script +
                               QStringLiteral("\" \"0\" \"me \"x\"\" \"0\" \"\"\n"));
-    EXPECT_EQ(readBytes(home.file("Tipps/20221105.qks")),
+    EXPECT_EQ(testsupport::fileBytes(home.file("Tipps/20221105.qks")),
               QByteArray("01 02 03 1\r\nBitte \xFC"
                          "berpr\xFC"
                          "fen Sie jetzt den Tipp und dann k\xF6nnen Sie ihn abgeben!\r\n"));
@@ -167,7 +162,7 @@ TEST_F(TipCommandsTest, HandoffStartsTheFormFillerPerTicket) {
         QThread::msleep(50);
     }
     EXPECT_EQ(
-        readBytes(argsFile),
+        testsupport::fileBytes(argsFile),
         (QStringLiteral("START\n") + script + QStringLiteral("\n0\nme \"x\"\n0\n\n")).toUtf8());
 
     // The values of the dialog are kept beside the program's own settings.

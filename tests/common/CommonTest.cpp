@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
 #include <limits>
@@ -91,9 +90,7 @@ TEST(TextFile, WritesCrLfAndReadsLfCrLfAndByteOrderMark) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("t.txt"));
     ASSERT_TRUE(common::TextFile::writeLines(path, {QStringLiteral("03,07"), QStringLiteral("é")}));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("03,07\r\n\xE9\r\n"));
+    EXPECT_EQ(testsupport::fileBytes(path), QByteArray("03,07\r\n\xE9\r\n"));
 
     EXPECT_EQ(common::TextFile::decode("a\nb\r\nc"),
               (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));

@@ -12,17 +12,6 @@ namespace {
 
 using history::ArchiveImporter;
 
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
 // A ZIP archive holding the given entries, written by QuaZip.
 void writeZip(const QString& path, const std::vector<std::pair<QString, QByteArray>>& entries) {
     QuaZip zip(path);
@@ -47,37 +36,37 @@ protected:
 
 TEST_F(ArchiveZipTest, AZipOfTheArchiveGivesTheSameHistoryAsItsFiles) {
     const QStringList files = testsupport::archiveFiles();
-    ASSERT_TRUE(import(files).ok);
-    const QByteArray fromFiles = readBytes(home.historyPath());
+    // The import of the files themselves, made at build time.
+    const QByteArray fromFiles = testsupport::fileBytes(testsupport::realHistoryFile());
     ASSERT_FALSE(fromFiles.isEmpty());
 
     std::vector<std::pair<QString, QByteArray>> entries{{"README.txt", "not a results file"}};
     for (const QString& path : files) {
-        entries.emplace_back(QFileInfo(path).fileName(), readBytes(path));
+        entries.emplace_back(QFileInfo(path).fileName(), testsupport::fileBytes(path));
     }
     const QString zip = home.file("keno.zip");
     writeZip(zip, entries);
-    ASSERT_TRUE(QFile::remove(home.historyPath()));
     const auto result = import({zip});
     ASSERT_TRUE(result.ok) << result.error.toStdString();
-    EXPECT_EQ(readBytes(home.historyPath()), fromFiles);
+    EXPECT_EQ(testsupport::fileBytes(home.historyPath()), fromFiles);
 }
 
 // Each bad archive is refused with a message naming it, and the history
 // stays exactly as it was.
 TEST_F(ArchiveZipTest, ADamagedOrForeignZipChangesNothing) {
-    const QByteArray slice = readBytes(testsupport::dataFile("keno_202010_slice.csv"));
+    const QByteArray slice = testsupport::fileBytes(testsupport::dataFile("keno_202010_slice.csv"));
     ASSERT_TRUE(import({testsupport::dataFile("keno_gagnant_slice.csv")}).ok);
-    const QByteArray before = readBytes(home.historyPath());
+    const QByteArray before = testsupport::fileBytes(home.historyPath());
 
     const QString good = home.file("good.zip");
     writeZip(good, {{"keno_202010.csv", slice}});
-    const QByteArray zipped = readBytes(good);
+    const QByteArray zipped = testsupport::fileBytes(good);
     QByteArray flipped = zipped;
     flipped[flipped.size() / 2] = static_cast<char>(flipped[flipped.size() / 2] ^ 0x5a);
-    writeBytes(home.file("truncated.zip"), zipped.left(zipped.size() - 30));
-    writeBytes(home.file("flipped.zip"), flipped);
-    writeBytes(home.file("header-only.zip"), zipped.left(40));
+    ASSERT_TRUE(
+        testsupport::writeFile(home.file("truncated.zip"), zipped.left(zipped.size() - 30)));
+    ASSERT_TRUE(testsupport::writeFile(home.file("flipped.zip"), flipped));
+    ASSERT_TRUE(testsupport::writeFile(home.file("header-only.zip"), zipped.left(40)));
     writeZip(home.file("pictures.zip"), {{"photo.jpg", "\xff\xd8\xff"}});
     writeZip(home.file("foreign.zip"), {{"prices.csv", "article;price\napple;3\n"}});
 
@@ -87,7 +76,7 @@ TEST_F(ArchiveZipTest, ADamagedOrForeignZipChangesNothing) {
             import({testsupport::dataFile("keno_202010_slice.csv"), home.file(name)});
         EXPECT_FALSE(result.ok) << name;
         EXPECT_TRUE(result.error.startsWith(home.file(name))) << result.error.toStdString();
-        EXPECT_EQ(readBytes(home.historyPath()), before) << name;
+        EXPECT_EQ(testsupport::fileBytes(home.historyPath()), before) << name;
     }
     EXPECT_TRUE(import({good}).ok);
 }

@@ -17,11 +17,6 @@ using testsupport::makeRecord;
 
 namespace {
 
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 TEST(TZiehung, IsFortyEightLittleEndianBytes) {
     TZiehung record = makeRecord(QDate(2022, 11, 24), 1, testsupport::twentyNumbers(1), 5);
     record.joker = {1, 2, 3, 4, 5, 6, 7};
@@ -119,7 +114,7 @@ TEST(HistoryFile, ReplaceLeavesNoTemporaryFileBehind) {
     const QString temp = home.historyPath() + QLatin1Char('~');
     ASSERT_TRUE(HistoryFile::replace(home.historyPath(), temp, replacement));
     EXPECT_FALSE(QFile::exists(temp));
-    EXPECT_EQ(readBytes(home.historyPath()), HistoryFile::encode(replacement));
+    EXPECT_EQ(testsupport::fileBytes(home.historyPath()), HistoryFile::encode(replacement));
 }
 
 // A rewrite (an insertion, a deletion) keeps the history's permissions, and
@@ -134,7 +129,7 @@ TEST(HistoryFile, AReplacementKeepsThePermissionsAndRefusesAWriteProtectedHistor
     EXPECT_EQ(QFile::permissions(home.historyPath()) & ~QFile::Permissions(0x0F00), kept);
 
     home.writeHistory({makeRecord(QDate(2020, 1, 1), 0, {1})});
-    const QByteArray before = readBytes(home.historyPath());
+    const QByteArray before = testsupport::fileBytes(home.historyPath());
     ASSERT_TRUE(QFile::setPermissions(home.historyPath(), QFile::ReadOwner | QFile::ReadGroup));
     QString error;
     const bool appended =
@@ -146,7 +141,7 @@ TEST(HistoryFile, AReplacementKeepsThePermissionsAndRefusesAWriteProtectedHistor
     } else {
         EXPECT_FALSE(HistoryFile::replace(home.historyPath(), temp, {}, &error));
         EXPECT_TRUE(error.contains(QStringLiteral("Tirvex.dat"))) << error.toStdString();
-        EXPECT_EQ(readBytes(home.historyPath()), before);
+        EXPECT_EQ(testsupport::fileBytes(home.historyPath()), before);
         EXPECT_FALSE(QFile::exists(temp));
     }
     EXPECT_EQ(QFile::permissions(home.historyPath()) & ~QFile::Permissions(0x0F00),
@@ -156,7 +151,7 @@ TEST(HistoryFile, AReplacementKeepsThePermissionsAndRefusesAWriteProtectedHistor
 TEST(HistoryFile, FailedReplacementLeavesHistoryByteForByte) {
     testsupport::TempHome home;
     home.writeHistory({makeRecord(QDate(2020, 1, 1), 0, testsupport::twentyNumbers(5))});
-    const QByteArray before = readBytes(home.historyPath());
+    const QByteArray before = testsupport::fileBytes(home.historyPath());
 
     // The temporary file cannot be written: a directory stands in its place.
     const QString temp = home.file(QStringLiteral("Keno.da~"));
@@ -164,7 +159,7 @@ TEST(HistoryFile, FailedReplacementLeavesHistoryByteForByte) {
     QString error;
     EXPECT_FALSE(HistoryFile::replace(home.historyPath(), temp, {}, &error));
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(readBytes(home.historyPath()), before);
+    EXPECT_EQ(testsupport::fileBytes(home.historyPath()), before);
 
     // The rename cannot happen: the history's name is taken by a directory
     // in another home; the temporary file is cleaned up.
@@ -181,7 +176,7 @@ TEST(HistoryFile, FailedReplacementLeavesHistoryByteForByte) {
 TEST(HistoryFile, AFailedAppendNamesTheReasonAndLeavesTheHistoryAsItWas) {
     testsupport::TempHome home;
     home.writeHistory({makeRecord(QDate(2020, 1, 1), 0, testsupport::twentyNumbers(5))});
-    const QByteArray before = readBytes(home.historyPath());
+    const QByteArray before = testsupport::fileBytes(home.historyPath());
     QString error;
     {
         testsupport::FileSizeLimit limit(TZiehung::kSize + 20);
@@ -189,7 +184,7 @@ TEST(HistoryFile, AFailedAppendNamesTheReasonAndLeavesTheHistoryAsItWas) {
                                          {makeRecord(QDate(2020, 1, 2), 0, {2})}, &error));
     }
     EXPECT_TRUE(error.contains(QStringLiteral("File too large"))) << error.toStdString();
-    EXPECT_EQ(readBytes(home.historyPath()), before);
+    EXPECT_EQ(testsupport::fileBytes(home.historyPath()), before);
 }
 
 // Dates no draw can have come from a broken or foreign file: the readers

@@ -24,16 +24,19 @@ desktop-file-validate "$prefix/share/applications/tirvex.desktop" || status=1
 
 export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
 home=$XDG_DATA_HOME/Quorvane/Tirvex
+# The bundled archive may gain draws, later than any fixed day: the runs take
+# the real day (a draw after "today" would fail the import), any count of
+# draws will do, and the day loaded is one the archive holds.
 cli() {
-    (cd / && "$prefix/bin/tirvex-cli" --no-save --today 05.06.2025 "$@")
+    (cd / && "$prefix/bin/tirvex-cli" --no-save "$@")
 }
 out=$(cli date 04.06.2025 load 2>"$work/err")
-if ! grep -qx "imported 18832 draws of the bundled archive into $home/" "$work/err"; then
+if ! grep -Eqx "imported [0-9]+ draws of the bundled archive into $home/" "$work/err"; then
     echo "first start did not import the bundled archive:" >&2
     cat "$work/err" >&2
     status=1
 fi
-if ! grep -q '(midi)' <<<"$out" || [ ! -f "$home/Tirvex.dat" ] || [ ! -f "$home/yippee.wav" ]; then
+if ! grep -q '04\.06\.25' <<<"$out" || [ ! -f "$home/Tirvex.dat" ] || [ ! -f "$home/yippee.wav" ]; then
     echo "Home $home did not get the history and the sound; load printed: $out" >&2
     status=1
 fi

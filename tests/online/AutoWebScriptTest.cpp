@@ -17,17 +17,6 @@ using online::QKSForm;
 
 namespace {
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
 // Records the starts, and the filled script as it was at each start (the
 // next ticket of the day overwrites it).
 class RecordingLauncher : public online::FormFillerLauncher {
@@ -35,7 +24,7 @@ public:
     bool start(const QString& program, const QStringList& arguments) override {
         programs << program;
         calls << arguments;
-        scripts << readFile(arguments.value(1));
+        scripts << testsupport::fileBytes(arguments.value(1));
         return startResult;
     }
     QStringList programs;
@@ -88,8 +77,9 @@ protected:
         QDir dir(m_home.path());
         ASSERT_TRUE(dir.mkpath("Script"));
         ASSERT_TRUE(dir.mkpath("skr"));
-        writeFile(m_home.file("Script/Keno.qks"), kTemplate);
-        writeFile(m_home.file("skr/") + AutoWebScript::kExecutable, "#!/bin/sh\n");
+        ASSERT_TRUE(testsupport::writeFile(m_home.file("Script/Keno.qks"), kTemplate));
+        ASSERT_TRUE(testsupport::writeFile(m_home.file("skr/") + AutoWebScript::kExecutable,
+                                           "#!/bin/sh\n"));
         m_settings.setValue("Settings/Path", m_home.file("skr"));
         m_settings.setValue("Settings/TirvexScript", m_home.file("Script/Keno.qks"));
         m_settings.setValue("Settings/TirvexZahl1", "4711");
@@ -222,11 +212,11 @@ TEST_F(Handoff, FailuresStopAtTheTicket) {
 
 TEST_F(Handoff, TemplateChoiceAndServiceUpdate) {
     // The stored template is gone: the folder's last template is offered.
-    writeFile(m_home.file("Script/Zeta.qks"), "zeta [Z1_1]\r\n");
+    ASSERT_TRUE(testsupport::writeFile(m_home.file("Script/Zeta.qks"), "zeta [Z1_1]\r\n"));
     m_settings.setValue("Settings/TirvexScript", m_home.file("Script/missing.qks"));
     drawservice::DrawService service;
     ASSERT_TRUE(QDir(m_home.path()).mkpath("served"));
-    writeFile(m_home.file("served/Zeta.qks.txt"), "newer [Z2_1]\r\n");
+    ASSERT_TRUE(testsupport::writeFile(m_home.file("served/Zeta.qks.txt"), "newer [Z2_1]\r\n"));
     {
         QFile old(m_home.file("Script/Zeta.qks"));
         ASSERT_TRUE(old.open(QIODevice::ReadWrite));
@@ -248,14 +238,14 @@ TEST_F(Handoff, TemplateChoiceAndServiceUpdate) {
 TEST_F(Handoff, StartsTheFormFillerProcess) {
     const QString calls = m_home.file("calls");
     const QString program = m_home.file("skr/") + AutoWebScript::kExecutable;
-    writeFile(program,
-              QStringLiteral("#!/bin/sh\n"
-                             "out='%1'/$$\n"
-                             "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$out.tmp\"\n"
-                             "cp \"$2\" \"$out.script\"\n"
-                             "mv \"$out.tmp\" \"$out.args\"\n")
-                  .arg(calls)
-                  .toUtf8());
+    ASSERT_TRUE(testsupport::writeFile(
+        program, QStringLiteral("#!/bin/sh\n"
+                                "out='%1'/$$\n"
+                                "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$out.tmp\"\n"
+                                "cp \"$2\" \"$out.script\"\n"
+                                "mv \"$out.tmp\" \"$out.args\"\n")
+                     .arg(calls)
+                     .toUtf8()));
     ASSERT_TRUE(
         QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     ASSERT_TRUE(QDir().mkpath(calls));
@@ -277,9 +267,9 @@ TEST_F(Handoff, StartsTheFormFillerProcess) {
 
     QList<QByteArray> scripts;
     for (const QString& name : QDir(calls).entryList({"*.args"})) {
-        EXPECT_EQ(readFile(calls + "/" + name),
+        EXPECT_EQ(testsupport::fileBytes(calls + "/" + name),
                   ("START\n" + filledPath() + "\n4711\nuser name\n0\npw\"x\n").toUtf8());
-        scripts << readFile(calls + "/" + QString(name).replace(".args", ".script"));
+        scripts << testsupport::fileBytes(calls + "/" + QString(name).replace(".args", ".script"));
     }
     ASSERT_EQ(scripts.size(), 2);
     const bool firstIsOne = scripts[0].contains("t1 01 11 21");

@@ -20,11 +20,6 @@ void writeFile(const QString& path, const QByteArray& bytes, const QDateTime& mo
     ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
 }
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A script service on 127.0.0.1 serving home/served/<name>.txt.
 class ScriptService : public testing::Test {
 protected:
@@ -50,7 +45,7 @@ TEST_F(ScriptService, NewerTemplateReplacesTheLocalOne) {
     writeFile(served("Keno.qks.txt"), "new [Z1_1]\r\n", m_new);
     EXPECT_EQ(ScriptUpdater::update(m_service.baseUrl(), local("Keno.qks")),
               ScriptUpdater::Result::Updated);
-    EXPECT_EQ(readFile(local("Keno.qks")), QByteArray("new [Z1_1]\r\n"));
+    EXPECT_EQ(testsupport::fileBytes(local("Keno.qks")), QByteArray("new [Z1_1]\r\n"));
     // Now the local copy is the newer one: a second request leaves it.
     EXPECT_EQ(ScriptUpdater::update(m_service.baseUrl() + "/", local("Keno.qks")),
               ScriptUpdater::Result::UpToDate);
@@ -61,7 +56,7 @@ TEST_F(ScriptService, OlderTemplateDoesNotReplace) {
     writeFile(served("Keno.qks.txt"), "theirs\r\n", m_old);
     EXPECT_EQ(ScriptUpdater::update(m_service.baseUrl(), local("Keno.qks")),
               ScriptUpdater::Result::UpToDate);
-    EXPECT_EQ(readFile(local("Keno.qks")), QByteArray("mine\r\n"));
+    EXPECT_EQ(testsupport::fileBytes(local("Keno.qks")), QByteArray("mine\r\n"));
 }
 
 TEST_F(ScriptService, FailuresLeaveTheLocalFileAlone) {
@@ -81,7 +76,7 @@ TEST_F(ScriptService, FailuresLeaveTheLocalFileAlone) {
     const QString closed = m_service.baseUrl();
     m_service.stop();
     EXPECT_EQ(ScriptUpdater::update(closed, local("Keno.qks")), ScriptUpdater::Result::Failed);
-    EXPECT_EQ(readFile(local("Keno.qks")), QByteArray("mine\r\n"));
+    EXPECT_EQ(testsupport::fileBytes(local("Keno.qks")), QByteArray("mine\r\n"));
     // A template that does not exist locally is never created.
     EXPECT_EQ(ScriptUpdater::update(closed, local("None.qks")), ScriptUpdater::Result::Failed);
     EXPECT_FALSE(QFile::exists(local("None.qks")));

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <set>
 
@@ -59,9 +58,7 @@ TEST(ValueList, SaveGivesEmptyCheckedBoxesOneAndLoadRoundTrips) {
     EXPECT_EQ(lines[4], QStringLiteral("1"));
     EXPECT_EQ(lines[69], QStringLiteral("12"));
     EXPECT_EQ(lines[0], QString());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().startsWith("\r\n\r\n\r\n\r\n1\r\n"));
+    EXPECT_TRUE(testsupport::fileBytes(path).startsWith("\r\n\r\n\r\n\r\n1\r\n"));
 
     NumberGrid loaded;
     ASSERT_TRUE(ValueList::load(path, loaded));

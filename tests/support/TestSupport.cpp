@@ -8,7 +8,6 @@
 #include <sys/resource.h>
 
 #include "common/DayNumber.h"
-#include "history/ArchiveImporter.h"
 #include "history/BundledArchive.h"
 #include "history/HistoryFile.h"
 
@@ -55,6 +54,12 @@ QByteArray fileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
 std::vector<int> twentyNumbers(int start, int step) {
     std::vector<int> numbers;
     int value = start;
@@ -94,19 +99,35 @@ QStringList archiveFiles() {
     return files;
 }
 
+namespace {
+
+std::vector<history::TZiehung> readHistory(const QString& path) {
+    std::vector<history::TZiehung> records;
+    if (history::HistoryFile::readAll(path, &records) != history::HistoryFile::Status::Ok ||
+        records.empty()) {
+        throw std::runtime_error("no history at " + path.toStdString());
+    }
+    return records;
+}
+
+} // namespace
+
+QString realHistoryFile() {
+    return QStringLiteral(TIRVEX_REAL_HISTORY);
+}
+
 const std::vector<history::TZiehung>& realHistory() {
-    static const std::vector<history::TZiehung> records = [] {
-        history::DrawMerge merge;
-        for (const QString& path : archiveFiles()) {
-            QFile file(path);
-            QString error;
-            if (!file.open(QIODevice::ReadOnly) ||
-                !history::ArchiveImporter::collect(file.readAll(), path, &merge, &error)) {
-                throw std::runtime_error("archive unreadable: " + error.toStdString());
-            }
-        }
-        return merge.draws();
-    }();
+    static const std::vector<history::TZiehung> records = readHistory(realHistoryFile());
+    return records;
+}
+
+QString frozenSliceFile() {
+    return QStringLiteral(TIRVEX_FROZEN_SLICE);
+}
+
+const std::vector<history::TZiehung>& frozenHistory() {
+    static const std::vector<history::TZiehung> records =
+        readHistory(QStringLiteral(TIRVEX_FROZEN_HISTORY));
     return records;
 }
 

@@ -59,11 +59,21 @@ private:
 QStringList filesIn(const QString& directory);
 // A file's bytes; empty when it cannot be read.
 QByteArray fileBytes(const QString& path);
+// Writes bytes as the whole file at path; false when it cannot.
+[[nodiscard]] bool writeFile(const QString& path, const QByteArray& bytes);
 
 // The bundled real archive files, oldest first.
 QStringList archiveFiles();
-// The real history imported from the archive once per test program.
+// The real history: the bundled archive as the program imports it, made once
+// at build time (tests/real-history.dat in the build folder).
 const std::vector<history::TZiehung>& realHistory();
+QString realHistoryFile();
+// The real draws up to 04.06.2025 midi, from a slice of the archive kept in
+// tests/data (frozenSliceFile()), imported at build time as well: for tests
+// whose expected values depend on the newest draw, so that they stay true
+// when data/keno gains draws.
+const std::vector<history::TZiehung>& frozenHistory();
+QString frozenSliceFile();
 // A small checked-in slice of the archive (tests/data).
 QString dataFile(const QString& name);
 

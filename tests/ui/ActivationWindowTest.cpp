@@ -2,7 +2,6 @@
 // window, driven by the events a desktop sends: the program losing and
 // regaining the focus, one of its own windows becoming active and closing.
 #include <QDialog>
-#include <QFile>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -12,6 +11,7 @@
 #include "CliRun.h"
 #include "TestSupport.h"
 #include "UpdateTestSupport.h"
+#include "WindowFixture.h"
 #include "app/BacktestCommands.h"
 #include "app/HistoryCommands.h"
 #include "common/TextFile.h"
@@ -27,11 +27,6 @@ void activate(QWidget* window) {
 void setApplicationState(Qt::ApplicationState state) {
     QApplicationStateChangeEvent event(state);
     QCoreApplication::sendEvent(qApp, &event);
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Answers the next modal dialog: the text of an input box, OK of a message.
@@ -58,19 +53,15 @@ class ActivationWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<testsupport::TempHome> m_home;
-    std::unique_ptr<ui::MainWindow> m_window;
+    testsupport::WindowFixture m_ui;
     int m_sequences = 0;
 
-    app::Session& session() { return m_window->session(); }
+    app::Session& session() { return m_ui.session(); }
 
 private Q_SLOTS:
     void init() {
-        m_home = std::make_unique<testsupport::TempHome>();
-        m_home->writeHistory(testsupport::realHistory());
-        auto settings = testsupport::localSettings(m_home->file("s.ini"));
-        m_window = std::make_unique<ui::MainWindow>(m_home->path(), std::move(settings));
-        m_window->setToday(kToday);
+        m_ui.create(testsupport::realHistory());
+        m_ui.window()->setToday(kToday);
         // The number distribution runs only within the sequence: it counts them.
         m_sequences = 0;
         auto& steps = session().activationSteps();
@@ -78,34 +69,31 @@ private Q_SLOTS:
             ++m_sequences;
             step();
         };
-        m_window->show();
+        m_ui.window()->show();
         QTRY_COMPARE(m_sequences, 1); // the first showing
     }
-    void cleanup() {
-        m_window.reset();
-        m_home.reset();
-    }
+    void cleanup() { m_ui.reset(); }
 
     void onlyTheProgramsOwnWindowsStartTheSequence() {
         // Away to another application and back.
         setApplicationState(Qt::ApplicationInactive);
-        activate(m_window.get());
+        activate(m_ui.window());
         setApplicationState(Qt::ApplicationActive);
         QCOMPARE(m_sequences, 1);
 
         // A dialog of the program was active and has closed.
-        QDialog dialog(m_window.get());
+        QDialog dialog(m_ui.window());
         dialog.show();
         activate(&dialog);
         dialog.close();
-        activate(m_window.get());
+        activate(m_ui.window());
         QCOMPARE(m_sequences, 2);
 
         // The dialog, another application, the dialog again, then the window.
         dialog.show();
         activate(&dialog);
         setApplicationState(Qt::ApplicationInactive);
-        activate(m_window.get());
+        activate(m_ui.window());
         QCOMPARE(m_sequences, 2);
     }
 
@@ -113,7 +101,7 @@ private Q_SLOTS:
     // while command 2 runs; the run goes on to the newest draw and writes the
     // same log as the command line.
     void aWalkForwardRunsThroughActivationsAsOnTheCommandLine() {
-        QDialog dialog(m_window.get());
+        QDialog dialog(m_ui.window());
         QTimer activations;
         int sentDuringRun = 0;
         connect(&activations, &QTimer::timeout, this, [&] {
@@ -122,25 +110,25 @@ private Q_SLOTS:
             }
             ++sentDuringRun;
             activate(&dialog);
-            activate(m_window.get());
+            activate(m_ui.window());
             setApplicationState(Qt::ApplicationInactive);
-            activate(m_window.get());
+            activate(m_ui.window());
             setApplicationState(Qt::ApplicationActive);
         });
         activations.start(1);
         session().controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2025, 5, 20));
         answerNextDialog(QStringLiteral("4711"));
-        QTest::mouseClick(m_window->findChild<QPushButton*>(QStringLiteral("Erfolgstest")),
+        QTest::mouseClick(m_ui.window()->findChild<QPushButton*>(QStringLiteral("Erfolgstest")),
                           Qt::LeftButton);
         activations.stop();
         QVERIFY(sentDuringRun > 0);
         QCOMPARE(m_sequences, 1);
 
         QStringList windowLog;
-        QVERIFY(
-            common::TextFile::readLines(m_home->file(QStringLiteral("Analyse.txt")), &windowLog));
+        QVERIFY(common::TextFile::readLines(m_ui.home()->file(QStringLiteral("Analyse.txt")),
+                                            &windowLog));
         const testsupport::CliOutput cli = testsupport::runCli(
-            *m_home,
+            *m_ui.home(),
             {QStringLiteral("--today"), QStringLiteral("10.06.2025"), QStringLiteral("--no-save")},
             {QStringLiteral("date"), QStringLiteral("20.05.2025"), QStringLiteral("backtest"),
              QStringLiteral("2"), QStringLiteral("4711")});
@@ -153,37 +141,38 @@ private Q_SLOTS:
     // Each generation brings the tip page to the front; the stop stays in
     // sight, and Escape stops the run wherever the focus is.
     void escapeStopsAWalkForwardOnAnyPage() {
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(m_ui.window()));
         session().controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2024, 6, 1));
         bool stopVisible = false;
         QTimer escape;
         connect(&escape, &QTimer::timeout, this, [&] {
-            auto* pages = m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+            auto* pages = m_ui.window()->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
             if (session().backtests().running() &&
                 pages->currentWidget()->objectName() == QLatin1String("TabSheet1")) {
                 // Offscreen, the window is not made active again when the
                 // lucky number's box closes, as a desktop makes it.
-                if (QApplication::activeWindow() != m_window.get()) {
-                    m_window->activateWindow();
+                if (QApplication::activeWindow() != m_ui.window()) {
+                    m_ui.window()->activateWindow();
                     return;
                 }
                 escape.stop();
                 stopVisible =
-                    m_window->findChild<QWidget*>(QStringLiteral("BacktestStop"))->isVisible();
+                    m_ui.window()->findChild<QWidget*>(QStringLiteral("BacktestStop"))->isVisible();
                 QWidget* focus = QApplication::focusWidget();
-                QTest::keyClick(focus ? focus : m_window.get(), Qt::Key_Escape);
+                QTest::keyClick(focus ? focus : m_ui.window(), Qt::Key_Escape);
             }
         });
         escape.start(5);
         answerNextDialog(QStringLiteral("4711"));
-        QTest::mouseClick(m_window->findChild<QPushButton*>(QStringLiteral("Erfolgstest")),
+        QTest::mouseClick(m_ui.window()->findChild<QPushButton*>(QStringLiteral("Erfolgstest")),
                           Qt::LeftButton);
         QVERIFY(stopVisible);
         QStringList log;
-        QVERIFY(common::TextFile::readLines(m_home->file(QStringLiteral("Analyse.txt")), &log));
+        QVERIFY(
+            common::TextFile::readLines(m_ui.home()->file(QStringLiteral("Analyse.txt")), &log));
         const int cycles = log.last().section(QLatin1Char(' '), 1, 1).toInt();
         QVERIFY2(cycles < 700, qPrintable(log.last()));
-        QVERIFY(m_window->findChild<QWidget*>(QStringLiteral("BacktestStop"))->isHidden());
+        QVERIFY(m_ui.window()->findChild<QWidget*>(QStringLiteral("BacktestStop"))->isHidden());
     }
 
     // Closing the window stops the run; what the run changed for its length
@@ -196,19 +185,20 @@ private Q_SLOTS:
             if (session().backtests().running() &&
                 !session().controls().checked(QStringLiteral("CheckBox20"))) {
                 closer.stop();
-                m_window->close();
+                m_ui.window()->close();
             }
         });
         closer.start(20);
         answerNextDialog(QStringLiteral("4711"));
-        QTest::mouseClick(m_window->findChild<QPushButton*>(QStringLiteral("Erfolgstest")),
+        QTest::mouseClick(m_ui.window()->findChild<QPushButton*>(QStringLiteral("Erfolgstest")),
                           Qt::LeftButton);
-        QTRY_VERIFY(!m_window->isVisible());
+        QTRY_VERIFY(!m_ui.window()->isVisible());
         QStringList log;
-        QVERIFY(common::TextFile::readLines(m_home->file(QStringLiteral("Analyse.txt")), &log));
+        QVERIFY(
+            common::TextFile::readLines(m_ui.home()->file(QStringLiteral("Analyse.txt")), &log));
         const int cycles = log.last().section(QLatin1Char(' '), 1, 1).toInt();
         QVERIFY2(cycles > 0 && cycles < 700, qPrintable(log.last()));
-        QSettings saved(m_home->file("s.ini"), QSettings::IniFormat);
+        QSettings saved(m_ui.home()->file("s.ini"), QSettings::IniFormat);
         QCOMPARE(saved.value(QStringLiteral("Chekcbox20")).toInt(), 1);
     }
 
@@ -218,26 +208,26 @@ private Q_SLOTS:
         updatetest::SilentServer silent;
         session().historyCommands().setTimeouts(300, 600);
         session().controls().setText(QStringLiteral("ServiceURL"), silent.baseUrl());
-        const QByteArray before = readBytes(m_home->historyPath());
-        QDialog dialog(m_window.get());
+        const QByteArray before = testsupport::fileBytes(m_ui.home()->historyPath());
+        QDialog dialog(m_ui.window());
         QString refusal;
         bool importEnabled = true;
-        QTimer::singleShot(50, m_window.get(), [&] {
+        QTimer::singleShot(50, m_ui.window(), [&] {
             importEnabled =
-                m_window->findChild<QWidget*>(QStringLiteral("ImportButton"))->isEnabled();
+                m_ui.window()->findChild<QWidget*>(QStringLiteral("ImportButton"))->isEnabled();
             activate(&dialog);
-            activate(m_window.get());
+            activate(m_ui.window());
             answerNextDialog(QString(), &refusal);
             session().importArchiveClick();
         });
-        QTest::mouseClick(m_window->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
+        QTest::mouseClick(m_ui.window()->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
                           Qt::LeftButton);
         QCOMPARE(silent.accepted(), 1);
         QVERIFY(!importEnabled);
         QCOMPARE(refusal, app::OperationController::busyMessage(app::LongOperation::Update));
         QCOMPARE(m_sequences, 1);
-        QCOMPARE(readBytes(m_home->historyPath()), before);
-        QVERIFY(m_window->findChild<QWidget*>(QStringLiteral("ImportButton"))->isEnabled());
+        QCOMPARE(testsupport::fileBytes(m_ui.home()->historyPath()), before);
+        QVERIFY(m_ui.window()->findChild<QWidget*>(QStringLiteral("ImportButton"))->isEnabled());
     }
 };
 

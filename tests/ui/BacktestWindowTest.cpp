@@ -8,32 +8,23 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include "RecordingPort.h"
 #include "TestSupport.h"
+#include "WindowFixture.h"
 #include "app/BacktestCommands.h"
 #include "common/TextFile.h"
 #include "ui/MainWindow.h"
-
-namespace {
-class RecordingShell : public app::ShellPort {
-public:
-    QStringList opened;
-    bool open(const QString& target) override {
-        opened << target;
-        return true;
-    }
-};
-} // namespace
 
 class BacktestWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<testsupport::TempHome> m_home;
-    std::unique_ptr<ui::MainWindow> m_window;
-    RecordingShell m_shell;
+    testsupport::WindowFixture m_ui;
+    testsupport::RecordingShell m_shell;
 
     QPushButton* button(const QString& name) {
-        auto* widget = m_window->findChild<QWidget*>(QStringLiteral("TabSheet4"))
+        auto* widget = m_ui.window()
+                           ->findChild<QWidget*>(QStringLiteral("TabSheet4"))
                            ->findChild<QPushButton*>(name);
         if (!widget) {
             qFatal("no button %s", qPrintable(name));
@@ -44,18 +35,13 @@ private:
 private Q_SLOTS:
     void init() {
         m_shell.opened.clear();
-        m_home = std::make_unique<testsupport::TempHome>();
-        m_home->writeHistory(testsupport::realHistory());
-        auto settings = testsupport::localSettings(m_home->file("s.ini"));
-        m_window = std::make_unique<ui::MainWindow>(m_home->path(), std::move(settings));
-        m_window->setToday(QDate(2025, 6, 10));
-        m_window->session().setShellPort(&m_shell);
-        m_window->show();
+        // The real draws up to 04.06.2025 midi: the runs end on that draw.
+        m_ui.create(testsupport::frozenHistory());
+        m_ui.window()->setToday(QDate(2025, 6, 10));
+        m_ui.session().setShellPort(&m_shell);
+        QVERIFY(m_ui.show());
     }
-    void cleanup() {
-        m_window.reset();
-        m_home.reset();
-    }
+    void cleanup() { m_ui.reset(); }
 
     void buttonsCarryTheirCaptions() {
         const std::pair<const char*, const char*> buttons[] = {
@@ -74,15 +60,10 @@ private Q_SLOTS:
         for (const auto& [name, caption] : buttons) {
             QCOMPARE(button(QString::fromLatin1(name))->text(), QString::fromUtf8(caption));
         }
-        QVERIFY(m_window->findChild<QWidget*>(QStringLiteral("BacktestStop"))->isHidden());
-        auto* pages = m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-        pages->setCurrentWidget(m_window->findChild<QWidget*>(QStringLiteral("TabSheet4")));
-        const QString folder = qEnvironmentVariable("TIRVEX_SCREENSHOTS");
-        if (!folder.isEmpty()) {
-            QApplication::processEvents();
-            QDir().mkpath(folder);
-            QVERIFY(m_window->grab().save(QDir(folder).filePath(QStringLiteral("analyse.png"))));
-        }
+        QVERIFY(m_ui.window()->findChild<QWidget*>(QStringLiteral("BacktestStop"))->isHidden());
+        auto* pages = m_ui.window()->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        pages->setCurrentWidget(m_ui.window()->findChild<QWidget*>(QStringLiteral("TabSheet4")));
+        QVERIFY(m_ui.screenshot(m_ui.window(), QStringLiteral("analyse")));
     }
 
     // The strategy report and a draw-as-tip test score tips of their own; the
@@ -98,9 +79,10 @@ private Q_SLOTS:
             numbers.sort();
             tips << numbers.join(QLatin1Char(','));
         }
-        m_window->session().tipList().lines() = tips;
-        m_window->controlChanged(QStringLiteral("ListBox1"));
-        m_window->findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"))
+        m_ui.session().tipList().lines() = tips;
+        m_ui.window()->controlChanged(QStringLiteral("ListBox1"));
+        m_ui.window()
+            ->findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"))
             ->setDate(QDate(2025, 6, 3));
         // The lucky number's box and the report's dialog are answered OK.
         QTimer answer;
@@ -110,7 +92,7 @@ private Q_SLOTS:
             }
         });
         answer.start(20);
-        auto* list = m_window->findChild<QListWidget*>(QStringLiteral("ListBox1"));
+        auto* list = m_ui.window()->findChild<QListWidget*>(QStringLiteral("ListBox1"));
         auto shown = [list] {
             QStringList lines;
             for (int row = 0; row < list->count(); ++row) {
@@ -119,31 +101,34 @@ private Q_SLOTS:
             return lines;
         };
         QTest::mouseClick(button(QStringLiteral("StrategyButton")), Qt::LeftButton);
-        QVERIFY(QFile::exists(m_home->file(QStringLiteral("Strategie.txt"))));
+        QVERIFY(QFile::exists(m_ui.home()->file(QStringLiteral("Strategie.txt"))));
         QCOMPARE(shown(), tips);
         QTest::mouseClick(button(QStringLiteral("Button7")), Qt::LeftButton);
         QCOMPARE(m_shell.opened.size(), 1);
         QCOMPARE(shown(), tips);
         answer.stop();
-        m_window->close();
+        m_ui.window()->close();
         QStringList saved;
-        QVERIFY(common::TextFile::readLines(m_home->file(QStringLiteral("tipps.txt")), &saved));
+        QVERIFY(
+            common::TextFile::readLines(m_ui.home()->file(QStringLiteral("tipps.txt")), &saved));
         QCOMPARE(saved, tips);
     }
 
     void aClickRunsTheTestAndOpensTheLog() {
-        m_window->findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"))
+        m_ui.window()
+            ->findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"))
             ->setDate(QDate(2024, 1, 1));
         QTest::mouseClick(button(QStringLiteral("Button7")), Qt::LeftButton);
-        QCOMPARE(m_shell.opened, QStringList{m_home->file(QStringLiteral("Analyse.txt"))});
+        QCOMPARE(m_shell.opened, QStringList{m_ui.home()->file(QStringLiteral("Analyse.txt"))});
         QStringList log;
-        QVERIFY(common::TextFile::readLines(m_home->file(QStringLiteral("Analyse.txt")), &log));
+        QVERIFY(
+            common::TextFile::readLines(m_ui.home()->file(QStringLiteral("Analyse.txt")), &log));
         QCOMPARE(log.size(), 23);
         QCOMPARE(log.last(), QStringLiteral("á 1039 tirer"));
         // The picker shows the draw the run stopped at, the newest.
-        QCOMPARE(m_window->findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"))->date(),
+        QCOMPARE(m_ui.window()->findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"))->date(),
                  QDate(2025, 6, 4));
-        QVERIFY(m_window->findChild<QWidget*>(QStringLiteral("BacktestStop"))->isHidden());
+        QVERIFY(m_ui.window()->findChild<QWidget*>(QStringLiteral("BacktestStop"))->isHidden());
     }
 };
 

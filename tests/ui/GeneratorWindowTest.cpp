@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "TestSupport.h"
+#include "WindowFixture.h"
 #include "app/GeneratorCommands.h"
 #include "ui/MainWindow.h"
 #include "ui/NumberDialog.h"
@@ -17,65 +18,44 @@ class GeneratorWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<testsupport::TempHome> m_home;
-    std::unique_ptr<ui::MainWindow> m_window;
+    testsupport::WindowFixture m_ui;
 
-    template <typename T> T* child(QObject* parent, const char* name) {
-        T* widget = parent->findChild<T*>(QString::fromLatin1(name));
-        if (!widget) {
-            qFatal("no widget %s", name);
-        }
-        return widget;
+    template <typename T> static T* child(QObject* parent, const char* name) {
+        return testsupport::WindowFixture::child<T>(parent, name);
     }
     QPushButton* startButton() {
-        return child<QPushButton>(child<QWidget>(m_window.get(), "PageControl1"), "BitBtn4");
+        return child<QPushButton>(child<QWidget>(m_ui.window(), "PageControl1"), "BitBtn4");
     }
-    app::Session& session() { return m_window->session(); }
+    app::Session& session() { return m_ui.session(); }
     void set(const char* name, const char* value) {
         QVERIFY(session().setControlByUser(QLatin1String(name), QLatin1String(value)));
     }
-    // Saves a picture of a widget when TIRVEX_SHOTS names a folder.
-    static void shoot(QWidget* widget, const char* name) {
-        const QString folder = qEnvironmentVariable("TIRVEX_SHOTS");
-        if (!folder.isEmpty()) {
-            widget->grab().save(folder + QLatin1Char('/') + QLatin1String(name));
-        }
-    }
 
 private Q_SLOTS:
-    void initTestCase() { testsupport::realHistory(); }
-
     void init() {
-        m_home = std::make_unique<testsupport::TempHome>();
-        m_home->writeHistory(testsupport::realHistory());
-        auto settings = testsupport::localSettings(m_home->file("s.ini"));
-        m_window = std::make_unique<ui::MainWindow>(m_home->path(), std::move(settings));
-        m_window->show();
-        QTRY_VERIFY(!child<QLabel>(m_window.get(), "Label35")->text().isEmpty());
+        m_ui.create(testsupport::realHistory());
+        QVERIFY(m_ui.show());
         set("DateTimePicker1", "24.11.2022");
         set("DateTimePicker2", "01.06.2022");
         session().SpeedButton5Click();
         session().random().setSeed(7);
     }
 
-    void cleanup() {
-        m_window.reset();
-        m_home.reset();
-    }
+    void cleanup() { m_ui.reset(); }
 
     void generatesIntoTheTipList() {
         QCOMPARE(startButton()->text(), QStringLiteral("calculer les grilles"));
         QTest::mouseClick(startButton(), Qt::LeftButton);
-        auto* tips = child<QListWidget>(m_window.get(), "ListBox1");
+        auto* tips = child<QListWidget>(m_ui.window(), "ListBox1");
         QCOMPARE(tips->count(), 5);
-        QCOMPARE(child<QListWidget>(m_window.get(), "ListBox2")->count(), 5);
+        QCOMPARE(child<QListWidget>(m_ui.window(), "ListBox2")->count(), 5);
         QCOMPARE(tips->item(0)->text(), session().tipList().lines().at(0));
         QCOMPARE(startButton()->text(), QStringLiteral("calculer les grilles"));
         // The closing status outlives the final check (the default tests keep
         // the tips clear of the draw on screen, so the check finds no hit).
-        QCOMPARE(child<QLabel>(m_window.get(), "StatusBar1Panel0")->text(),
+        QCOMPARE(child<QLabel>(m_ui.window(), "StatusBar1Panel0")->text(),
                  QStringLiteral("Trucs ont été recalculés"));
-        shoot(m_window.get(), "tip-page.png");
+        QVERIFY(m_ui.screenshot(m_ui.window(), QStringLiteral("tip-page")));
     }
 
     void aSecondClickStopsTheRun() {
@@ -98,11 +78,11 @@ private Q_SLOTS:
         QCOMPARE(session().generator().lastResult().outcome,
                  generator::RunResult::Outcome::Stopped);
         QCOMPARE(startButton()->text(), QStringLiteral("calculer les grilles"));
-        QCOMPARE(child<QListWidget>(m_window.get(), "ListBox1")->count(), 1);
+        QCOMPARE(child<QListWidget>(m_ui.window(), "ListBox1")->count(), 1);
         // The list holds no tip of the run: the check has nothing to say, and
         // the run's last status stays.
         QVERIFY(!session().generator().lastResult().closingStatus.isEmpty());
-        QCOMPARE(child<QLabel>(m_window.get(), "StatusBar1Panel0")->text(),
+        QCOMPARE(child<QLabel>(m_ui.window(), "StatusBar1Panel0")->text(),
                  session().generator().lastResult().closingStatus);
         qInfo("run ended %lld ms after the stop click", stoppedAfter);
     }
@@ -121,7 +101,7 @@ private Q_SLOTS:
             QVERIFY(!child<QPushButton>(dialog, "BitBtn3")->isVisible());
             QVERIFY(child<QCheckBox>(dialog, "CheckBox33")->isChecked());
             QVERIFY(!child<QCheckBox>(dialog, "CheckBox34")->isChecked());
-            shoot(dialog, "number-dialog.png");
+            QVERIFY(m_ui.screenshot(dialog, QStringLiteral("number-dialog")));
             QTest::mouseClick(random, Qt::LeftButton);
             QTRY_COMPARE(random->text(), QStringLiteral("1 Stopp"));
             for (int press = 0; press < 5; ++press) {
@@ -137,9 +117,9 @@ private Q_SLOTS:
             checked = true;
             QTest::mouseClick(child<QPushButton>(dialog, "BitBtn1"), Qt::LeftButton);
         });
-        QTest::mouseClick(child<QPushButton>(m_window.get(), "SpeedEdit"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(m_ui.window(), "SpeedEdit"), Qt::LeftButton);
         QVERIFY(checked);
-        const QString line = child<QListWidget>(m_window.get(), "ListBox1")->item(0)->text();
+        const QString line = child<QListWidget>(m_ui.window(), "ListBox1")->item(0)->text();
         QVERIFY2(line.contains(QRegularExpression(QStringLiteral("^(\\d\\d,){4}\\d\\d$"))),
                  qPrintable(line));
     }
@@ -149,7 +129,7 @@ private Q_SLOTS:
         state.grid.clearAll();
         state.grid.setWeightText(5, QStringLiteral("0"));
         ui::NumberDialog dialog(state, session().random(), QDate(2025, 6, 10));
-        const QString file = m_home->file("list.hlw");
+        const QString file = m_ui.home()->file("list.hlw");
         QString proposedName;
         dialog.setFileChooser([&](bool, const QString& proposed) {
             proposedName = proposed;

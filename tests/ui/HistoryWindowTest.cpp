@@ -11,8 +11,10 @@
 #include <QtTest>
 
 #include "DrawService.h"
+#include "RecordingPort.h"
 #include "TestSupport.h"
 #include "UpdateTestSupport.h"
+#include "WindowFixture.h"
 #include "app/HistoryCommands.h"
 #include "common/DayNumber.h"
 #include "common/WebAddresses.h"
@@ -26,15 +28,6 @@ using testsupport::twentyNumbers;
 
 namespace {
 
-class RecordingShell : public app::ShellPort {
-public:
-    QStringList opened;
-    bool open(const QString& target) override {
-        opened << target;
-        return true;
-    }
-};
-
 const QDate kToday(2022, 11, 27);
 
 } // namespace
@@ -43,29 +36,22 @@ class HistoryWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<testsupport::TempHome> m_home;
-    std::unique_ptr<ui::MainWindow> m_window;
+    testsupport::WindowFixture m_ui;
     std::unique_ptr<drawservice::DrawService> m_service;
     std::vector<TZiehung> m_all;
 
-    template <typename T> T* child(const QString& name) {
-        T* widget = m_window->findChild<T*>(name);
-        if (!widget) {
-            qFatal("no widget %s", qPrintable(name));
-        }
-        return widget;
-    }
+    template <typename T> T* child(const QString& name) { return m_ui.child<T>(name); }
     std::vector<TZiehung> stored() const {
         std::vector<TZiehung> records;
-        history::HistoryFile::readAll(m_home->historyPath(), &records);
+        history::HistoryFile::readAll(m_ui.home()->historyPath(), &records);
         return records;
     }
     void typeServiceAddress(const QString& address) {
-        m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(5);
+        m_ui.window()->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(5);
         auto* edit = child<QLineEdit>(QStringLiteral("ServiceURL"));
         edit->clear();
         QTest::keyClicks(edit, address);
-        QCOMPARE(m_window->session().controls().text(QStringLiteral("ServiceURL")), address);
+        QCOMPARE(m_ui.session().controls().text(QStringLiteral("ServiceURL")), address);
     }
 
 private Q_SLOTS:
@@ -77,22 +63,17 @@ private Q_SLOTS:
                                            twentyNumbers(day * 2 + soir + 1), 2 + soir));
             }
         }
-        m_home = std::make_unique<testsupport::TempHome>();
-        m_home->writeHistory({m_all.begin(), m_all.begin() + 3});
         m_service = std::make_unique<drawservice::DrawService>();
         m_service->setDraws(m_all);
         QVERIFY(m_service->start() > 0);
-        auto settings = testsupport::localSettings(m_home->file("s.ini"));
-        m_window = std::make_unique<ui::MainWindow>(m_home->path(), std::move(settings));
-        m_window->setToday(kToday);
-        m_window->show();
-        QTRY_VERIFY(!child<QLabel>(QStringLiteral("Label35"))->text().isEmpty());
+        m_ui.create({m_all.begin(), m_all.begin() + 3});
+        m_ui.window()->setToday(kToday);
+        QVERIFY(m_ui.show());
     }
 
     void cleanup() {
-        m_window.reset();
+        m_ui.reset();
         m_service.reset();
-        m_home.reset();
     }
 
     // The update at start and the check after it: the update's failure stays
@@ -100,13 +81,13 @@ private Q_SLOTS:
     // says so on every page.
     void aFailedUpdateStaysVisibleAndAnOldHistoryIsCalledSo() {
         const TZiehung& newest = m_all[2];
-        m_window->setToday(kToday.addDays(10));
-        m_window->session().tipList().lines() = {QStringLiteral("%1,%2,%3")
-                                                     .arg(newest.zahlen[0], 2, 10, QChar('0'))
-                                                     .arg(newest.zahlen[1], 2, 10, QChar('0'))
-                                                     .arg(newest.zahlen[2], 2, 10, QChar('0'))};
+        m_ui.window()->setToday(kToday.addDays(10));
+        m_ui.session().tipList().lines() = {QStringLiteral("%1,%2,%3")
+                                                .arg(newest.zahlen[0], 2, 10, QChar('0'))
+                                                .arg(newest.zahlen[1], 2, 10, QChar('0'))
+                                                .arg(newest.zahlen[2], 2, 10, QChar('0'))};
         QTest::mouseClick(child<QPushButton>(QStringLiteral("SpeedButton10")), Qt::LeftButton);
-        m_window->session().SpeedButton5Click();
+        m_ui.session().SpeedButton5Click();
 
         const QString panel0 = child<QLabel>(QStringLiteral("StatusBar1Panel0"))->text();
         QVERIFY2(panel0.startsWith(QStringLiteral("Mise à jour impossible : ") +
@@ -119,16 +100,18 @@ private Q_SLOTS:
         QCOMPARE(notice->text(),
                  QStringLiteral("dernier tirage connu : 25.11.2022, il y a 12 jours"));
         for (int page : {0, 1, 3, 4, 5}) {
-            m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(page);
+            m_ui.window()
+                ->findChild<QTabWidget*>(QStringLiteral("PageControl1"))
+                ->setCurrentIndex(page);
             QVERIFY(notice->isVisible());
         }
     }
 
     void anUpdateWithNothingDueSendsNoRequest() {
-        m_home->writeHistory(m_all); // up to today's evening draw
+        m_ui.home()->writeHistory(m_all); // up to today's evening draw
         updatetest::SilentServer server;
-        m_window->session().controls().setText(QStringLiteral("ResultsURL"),
-                                               server.baseUrl() + QStringLiteral("/keno.zip"));
+        m_ui.session().controls().setText(QStringLiteral("ResultsURL"),
+                                          server.baseUrl() + QStringLiteral("/keno.zip"));
         QTest::mouseClick(child<QPushButton>(QStringLiteral("SpeedButton10")), Qt::LeftButton);
         QCOMPARE(server.accepted(), 0);
         QCOMPARE(child<QLabel>(QStringLiteral("StatusBar1Panel0"))->text(),
@@ -144,12 +127,12 @@ private Q_SLOTS:
 
         bool stopShown = false;
         bool buttonsDisabled = false;
-        QTimer::singleShot(0, m_window.get(), [&] {
+        QTimer::singleShot(0, m_ui.window(), [&] {
             stopShown = !child<QWidget>(QStringLiteral("SpeedButton8"))->isHidden();
             buttonsDisabled = !child<QWidget>(QStringLiteral("BitBtn1"))->isEnabled() &&
                               !child<QWidget>(QStringLiteral("SpeedButton10"))->isEnabled();
         });
-        m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(4);
+        m_ui.window()->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(4);
         QTest::mouseClick(child<QPushButton>(QStringLiteral("BitBtn1")), Qt::LeftButton);
 
         QVERIFY(stopShown);
@@ -168,14 +151,14 @@ private Q_SLOTS:
 
     void aSilentServiceLeavesTheWindowUsable() {
         updatetest::SilentServer silent;
-        m_window->session().historyCommands().setTimeouts(300, 600);
+        m_ui.session().historyCommands().setTimeouts(300, 600);
         typeServiceAddress(silent.baseUrl());
         const QString before = child<QLabel>(QStringLiteral("Label35"))->text();
         QString during;
         QString status;
         int page = -1;
         bool stepEnabled = true;
-        QTimer::singleShot(50, m_window.get(), [&] {
+        QTimer::singleShot(50, m_ui.window(), [&] {
             status = child<QLabel>(QStringLiteral("StatusBar1Panel0"))->text();
             // While the request waits the window answers at once, but the
             // draw it appends to is not moved under the update.
@@ -206,7 +189,7 @@ private Q_SLOTS:
         QString future;
         QString caption;
         QString question;
-        QTimer::singleShot(0, m_window.get(), [&] {
+        QTimer::singleShot(0, m_ui.window(), [&] {
             auto* dialog = qobject_cast<ui::DrawEntryDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             // Whatever fails below, the dialog must not stay open.
@@ -249,7 +232,7 @@ private Q_SLOTS:
             QVERIFY(dialog->isVisible());
             date->setDate(shown);
             // Other numbers over the stored draw: the window asks first.
-            QTimer::singleShot(0, m_window.get(), [&] {
+            QTimer::singleShot(0, m_ui.window(), [&] {
                 if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                     question = box->text();
                     box->button(QMessageBox::Yes)->click();
@@ -284,27 +267,27 @@ private Q_SLOTS:
     }
 
     void internetPageShowsTheProxyAndOpensTheAddresses() {
-        RecordingShell shell;
-        m_window->session().setShellPort(&shell);
+        testsupport::RecordingShell shell;
+        m_ui.session().setShellPort(&shell);
         QCOMPARE(child<QLineEdit>(QStringLiteral("ProxyPortEdit"))->text(), QStringLiteral("80"));
         QVERIFY(child<QWidget>(QStringLiteral("URLEdit"))->isHidden());
-        QVERIFY(!m_window->findChildren<QLabel*>().isEmpty());
+        QVERIFY(!m_ui.window()->findChildren<QLabel*>().isEmpty());
         bool portLabel = false;
-        for (QLabel* label : m_window->findChildren<QLabel*>()) {
+        for (QLabel* label : m_ui.window()->findChildren<QLabel*>()) {
             portLabel = portLabel || label->text() == QStringLiteral("Porxy-Port");
         }
         QVERIFY(portLabel);
-        m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(5);
+        m_ui.window()->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(5);
         QStringList expected;
         for (const common::web::AddressLabel& link : common::web::kInternetPageLabels) {
             QTest::mouseClick(child<QLabel>(link.name), Qt::LeftButton);
             expected << link.address;
         }
-        m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(0);
+        m_ui.window()->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(0);
         QTest::mouseClick(child<QLabel>(QStringLiteral("Label43")), Qt::LeftButton);
         expected << common::web::kProductPage;
         QCOMPARE(shell.opened, expected);
-        m_window->session().setShellPort(nullptr);
+        m_ui.session().setShellPort(nullptr);
     }
 };
 

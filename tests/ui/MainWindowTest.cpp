@@ -9,8 +9,8 @@
 #include <QtTest>
 
 #include "TestSupport.h"
+#include "WindowFixture.h"
 #include "app/LongOperation.h"
-#include "common/TextFile.h"
 #include "ui/ElidedLabel.h"
 #include "ui/MainWindow.h"
 
@@ -20,36 +20,20 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<testsupport::TempHome> m_home;
-    std::unique_ptr<ui::MainWindow> m_window;
+    testsupport::WindowFixture m_ui;
 
-    template <typename T> T* child(const char* name) {
-        T* widget = m_window->findChild<T*>(QString::fromLatin1(name));
-        if (!widget) {
-            qFatal("no widget %s", name);
-        }
-        return widget;
-    }
+    template <typename T> T* child(const char* name) { return m_ui.child<T>(name); }
 
 private Q_SLOTS:
     void init() {
-        m_home = std::make_unique<testsupport::TempHome>();
-        m_home->writeHistory(
-            {makeRecord(QDate(2022, 11, 23), 0, testsupport::twentyNumbers(1), 2),
-             makeRecord(QDate(2022, 11, 23), 1, testsupport::twentyNumbers(2), 3),
-             makeRecord(QDate(2022, 11, 24), 0, testsupport::twentyNumbers(3), 5)});
-        common::TextFile::writeLines(m_home->file("tipps.txt"),
-                                     {QStringLiteral("03,06,09,12"), QStringLiteral("69,70")});
-        auto settings = testsupport::localSettings(m_home->file("s.ini"));
-        m_window = std::make_unique<ui::MainWindow>(m_home->path(), std::move(settings));
-        m_window->show();
-        QTRY_VERIFY(!child<QLabel>("Label35")->text().isEmpty());
+        m_ui.create({makeRecord(QDate(2022, 11, 23), 0, testsupport::twentyNumbers(1), 2),
+                     makeRecord(QDate(2022, 11, 23), 1, testsupport::twentyNumbers(2), 3),
+                     makeRecord(QDate(2022, 11, 24), 0, testsupport::twentyNumbers(3), 5)},
+                    {QStringLiteral("03,06,09,12"), QStringLiteral("69,70")});
+        QVERIFY(m_ui.show());
     }
 
-    void cleanup() {
-        m_window.reset();
-        m_home.reset();
-    }
+    void cleanup() { m_ui.reset(); }
 
     void pagesInTheirOrder() {
         auto* pages = child<QTabWidget>("PageControl1");
@@ -60,7 +44,8 @@ private Q_SLOTS:
             QCOMPARE(pages->tabText(i), captions[i]);
         }
         QVERIFY(!pages->isTabVisible(2));
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Quorvane's Tirvex  France  2-10 of 70"));
+        QCOMPARE(m_ui.window()->windowTitle(),
+                 QStringLiteral("Quorvane's Tirvex  France  2-10 of 70"));
     }
 
     void opensOnTheNewestDrawWithTheTipsChecked() {
@@ -85,23 +70,23 @@ private Q_SLOTS:
         child<QTabWidget>("PageControl1")->setCurrentIndex(4);
         auto* erase = child<QPushButton>("BitBtn6");
         QTRY_VERIFY(erase->isVisible());
-        const QPoint place = erase->mapTo(m_window.get(), QPoint());
+        const QPoint place = erase->mapTo(m_ui.window(), QPoint());
         const QString line =
             QStringLiteral("24.11.22 (midi ) ") + QStringLiteral("07 ").repeated(150);
-        m_window->session().controls().setText(QStringLiteral("Label29"), line);
-        m_window->session().port().controlChanged(QStringLiteral("Label29"));
+        m_ui.session().controls().setText(QStringLiteral("Label29"), line);
+        m_ui.session().port().controlChanged(QStringLiteral("Label29"));
         QApplication::processEvents();
-        QCOMPARE(erase->mapTo(m_window.get(), QPoint()), place);
+        QCOMPARE(erase->mapTo(m_ui.window(), QPoint()), place);
         auto* drawLine = child<ui::ElidedLabel>("Label29");
         QCOMPARE(drawLine->text(), line);
         QVERIFY(drawLine->shownText().endsWith(QStringLiteral("…")));
-        QVERIFY(m_window->width() < 2000);
+        QVERIFY(m_ui.window()->width() < 2000);
     }
 
     // The buttons of every command that touches the tip list wait for every
     // kind of long operation; the generation's own button stays its stop.
     void tipListButtonsWaitForEveryLongOperation() {
-        app::Session& session = m_window->session();
+        app::Session& session = m_ui.window()->session();
         for (const app::LongOperation kind :
              {app::LongOperation::Update, app::LongOperation::Import,
               app::LongOperation::Generation, app::LongOperation::Backtest,
@@ -139,30 +124,30 @@ private Q_SLOTS:
         total->setFocus();
         total->setValue(1);
         QTest::keyClick(total, Qt::Key_Down);
-        QCOMPARE(m_window->session().totalTips(), 1);
+        QCOMPARE(m_ui.session().totalTips(), 1);
         QTest::keyClick(total, Qt::Key_Up);
-        QCOMPARE(m_window->session().totalTips(), 2);
+        QCOMPARE(m_ui.session().totalTips(), 2);
         // Emptied, the field waits for the typing to end, then holds 120.
         total->findChild<QLineEdit*>()->clear();
-        QCOMPARE(m_window->session().totalTips(), 2);
+        QCOMPARE(m_ui.session().totalTips(), 2);
         QTest::keyClick(total, Qt::Key_Enter);
-        QCOMPARE(m_window->session().totalTips(), 120);
+        QCOMPARE(m_ui.session().totalTips(), 120);
         QCOMPARE(total->value(), 120);
         total->findChild<QLineEdit*>()->selectAll();
         QTest::keyClicks(total, QStringLiteral("0"));
         QTest::keyClick(total, Qt::Key_Enter);
-        QCOMPARE(m_window->session().totalTips(), 120);
+        QCOMPARE(m_ui.session().totalTips(), 120);
     }
 
     void typedMaximumIsCoupledWhenTheTypingEnds() {
-        m_window->session().setControlByUser(QStringLiteral("UpDown4"), QStringLiteral("8"));
-        m_window->session().setControlByUser(QStringLiteral("UpDown21"), QStringLiteral("5"));
+        m_ui.session().setControlByUser(QStringLiteral("UpDown4"), QStringLiteral("8"));
+        m_ui.session().setControlByUser(QStringLiteral("UpDown21"), QStringLiteral("5"));
         auto* maximum = child<QSpinBox>("UpDown4");
         maximum->findChild<QLineEdit*>()->selectAll();
         QTest::keyClicks(maximum, QStringLiteral("10"));
         QTest::keyClick(maximum, Qt::Key_Enter);
-        QCOMPARE(m_window->session().controls().position(QStringLiteral("UpDown4")), 10);
-        QCOMPARE(m_window->session().controls().position(QStringLiteral("UpDown21")), 5);
+        QCOMPARE(m_ui.session().controls().position(QStringLiteral("UpDown4")), 10);
+        QCOMPARE(m_ui.session().controls().position(QStringLiteral("UpDown21")), 5);
     }
 
     void typedStakeIsTheStake() {
@@ -171,12 +156,11 @@ private Q_SLOTS:
         QTest::keyClicks(stake, QStringLiteral("4"));
         QTest::keyClick(stake, Qt::Key_Enter);
         QCOMPARE(stake->count(), 5); // Enter adds no item
-        QCOMPARE(m_window->session().stake(), 4);
+        QCOMPARE(m_ui.session().stake(), 4);
         // 4 per tip, 5 tips a ticket, 5 tips.
-        QCOMPARE(m_window->session().controls().text(QStringLiteral("Preis")),
-                 QStringLiteral("100"));
+        QCOMPARE(m_ui.session().controls().text(QStringLiteral("Preis")), QStringLiteral("100"));
         stake->setCurrentIndex(3);
-        QCOMPARE(m_window->session().stake(), 5);
+        QCOMPARE(m_ui.session().stake(), 5);
     }
 
     void captionsCarryTheirNames() {

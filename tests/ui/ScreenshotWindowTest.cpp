@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "TestSupport.h"
+#include "WindowFixture.h"
 #include "backtest/StrategyReport.h"
 #include "common/DayNumber.h"
 #include "common/TextFile.h"
@@ -31,8 +32,7 @@ class ScreenshotWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<testsupport::TempHome> m_home;
-    std::unique_ptr<ui::MainWindow> m_window;
+    testsupport::WindowFixture m_ui;
     QDir m_folder;
     std::unique_ptr<ui::ApplicationLook> m_look;
     app::NumberDialogState m_numbers;
@@ -92,21 +92,12 @@ private Q_SLOTS:
         m_folder = QDir(QCoreApplication::applicationDirPath());
         m_folder.mkpath(QStringLiteral("screenshots"));
         m_folder.cd(QStringLiteral("screenshots"));
-        m_home = std::make_unique<testsupport::TempHome>();
-        m_home->writeHistory(testsupport::realHistory());
-        common::TextFile::writeLines(m_home->file("tipps.txt"),
-                                     {QStringLiteral("03,06,09,12,15,18,21,24,27,30"),
-                                      QStringLiteral("01,05,19,22,38,41,49,55,63,70")});
-        auto settings = testsupport::localSettings(m_home->file("s.ini"));
-        m_window = std::make_unique<ui::MainWindow>(m_home->path(), std::move(settings));
-        m_window->show();
-        QTRY_VERIFY(!m_window->findChild<QLabel*>(QStringLiteral("Label35"))->text().isEmpty());
+        m_ui.create(testsupport::realHistory(), {QStringLiteral("03,06,09,12,15,18,21,24,27,30"),
+                                                 QStringLiteral("01,05,19,22,38,41,49,55,63,70")});
+        QVERIFY(m_ui.show());
     }
 
-    void cleanupTestCase() {
-        m_window.reset();
-        m_home.reset();
-    }
+    void cleanupTestCase() { m_ui.reset(); }
 
     void qtTextsSpeakFrench() {
         QVERIFY(m_look->speaksFrench());
@@ -115,34 +106,35 @@ private Q_SLOTS:
     }
 
     void windowOpensAtItsDesignSize() {
-        QCOMPARE(m_window->size(), QSize(593, 534));
-        const QSize least = m_window->minimumSizeHint();
+        QCOMPARE(m_ui.window()->size(), QSize(593, 534));
+        const QSize least = m_ui.window()->minimumSizeHint();
         QVERIFY2(least.width() <= 593 && least.height() <= 534,
                  qPrintable(QStringLiteral("%1x%2").arg(least.width()).arg(least.height())));
-        const QRect desktop = m_window->screen()->availableGeometry();
+        const QRect desktop = m_ui.window()->screen()->availableGeometry();
         // Centred up to the frame, which the window manager adds after the move.
-        QVERIFY((m_window->frameGeometry().center() - desktop.center()).manhattanLength() <= 4);
+        QVERIFY((m_ui.window()->frameGeometry().center() - desktop.center()).manhattanLength() <=
+                4);
     }
 
     void aTallerWindowGetsNoWiderAndComesBack() {
-        auto* pages = m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        auto* pages = m_ui.window()->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
         const int designFont = pages->font().pixelSize();
-        m_window->resize(593, 534 * 3 / 2);
+        m_ui.window()->resize(593, 534 * 3 / 2);
         QApplication::processEvents();
-        QCOMPARE(m_window->width(), 593);
-        m_window->resize(800, 534 * 3 / 2);
+        QCOMPARE(m_ui.window()->width(), 593);
+        m_ui.window()->resize(800, 534 * 3 / 2);
         QApplication::processEvents();
         QVERIFY(pages->font().pixelSize() > designFont);
-        QCOMPARE(m_window->width(), 800);
-        m_window->resize(ui::MainWindow::kDesignSize);
+        QCOMPARE(m_ui.window()->width(), 800);
+        m_ui.window()->resize(ui::MainWindow::kDesignSize);
         QApplication::processEvents();
-        QCOMPARE(m_window->size(), ui::MainWindow::kDesignSize);
+        QCOMPARE(m_ui.window()->size(), ui::MainWindow::kDesignSize);
         QCOMPARE(pages->font().pixelSize(), designFont);
     }
 
     void everyPageFitsTheDesignSize() {
-        auto* pages = m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-        auto* inner = m_window->findChild<QTabWidget*>(QStringLiteral("PageControl2"));
+        auto* pages = m_ui.window()->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        auto* inner = m_ui.window()->findChild<QTabWidget*>(QStringLiteral("PageControl2"));
         QStringList failures;
         for (int i = 0; i < pages->count(); ++i) {
             if (!pages->isTabVisible(i)) {
@@ -155,8 +147,8 @@ private Q_SLOTS:
                 QApplication::processEvents();
                 const QString name = innerPages > 1 ? inner->currentWidget()->objectName()
                                                     : pages->widget(i)->objectName();
-                save(m_window.get(), name);
-                const QStringList cut = clipped(m_window.get());
+                save(m_ui.window(), name);
+                const QStringList cut = clipped(m_ui.window());
                 if (!cut.isEmpty()) {
                     failures << name + QStringLiteral(": ") + cut.join(QStringLiteral("; "));
                 }
@@ -179,7 +171,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         std::unique_ptr<QWidget> dialog;
         if (name == QLatin1String("DrawEntryDialog")) {
-            auto* entry = new ui::DrawEntryDialog(m_window.get());
+            auto* entry = new ui::DrawEntryDialog(m_ui.window());
             history::DrawEntry shown;
             shown.date = QDate(2025, 6, 4);
             for (int n = 1; n <= 20; ++n) {
@@ -190,24 +182,24 @@ private Q_SLOTS:
         } else if (name == QLatin1String("NumberDialog")) {
             m_numbers.randomVisible = true;
             dialog.reset(
-                new ui::NumberDialog(m_numbers, m_random, QDate(2025, 6, 4), m_window.get()));
+                new ui::NumberDialog(m_numbers, m_random, QDate(2025, 6, 4), m_ui.window()));
         } else if (name == QLatin1String("StrategyDialog")) {
-            auto* strategy = new ui::StrategyDialog(m_window.get());
+            auto* strategy = new ui::StrategyDialog(m_ui.window());
             backtest::StrategyReport report(10, 1);
             report.addCycle(common::toDayNumber(QDate(2025, 6, 3)), 0, {2, 5, 3}, {3, 1, 4});
             report.addCycle(common::toDayNumber(QDate(2025, 6, 3)), 1, {0, 6, 2}, {2, 2, 7});
             strategy->showReport(report);
             dialog.reset(strategy);
         } else if (name == QLatin1String("EvaluationDialog")) {
-            dialog.reset(new ui::EvaluationDialog(m_window.get()));
+            dialog.reset(new ui::EvaluationDialog(m_ui.window()));
         } else if (name == QLatin1String("ScriptChoiceDialog")) {
-            dialog.reset(new ui::ScriptChoiceDialog(m_window.get()));
+            dialog.reset(new ui::ScriptChoiceDialog(m_ui.window()));
         } else if (name == QLatin1String("OddsDialog")) {
-            auto* odds = new ui::OddsDialog(m_window.get());
+            auto* odds = new ui::OddsDialog(m_ui.window());
             odds->showTipSize(10);
             dialog.reset(odds);
         } else {
-            auto* filters = new ui::FilterDialog(m_window.get());
+            auto* filters = new ui::FilterDialog(m_ui.window());
             filters->showRun(generator::RunResult());
             dialog.reset(filters);
         }

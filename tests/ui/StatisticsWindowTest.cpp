@@ -21,6 +21,7 @@
 #include <cmath>
 
 #include "TestSupport.h"
+#include "WindowFixture.h"
 #include "app/StatisticsCommands.h"
 #include "ui/ChartPage.h"
 #include "ui/MainWindow.h"
@@ -54,28 +55,13 @@ class StatisticsWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<testsupport::TempHome> m_home;
-    std::unique_ptr<ui::MainWindow> m_window;
+    testsupport::WindowFixture m_ui;
 
-    template <typename T> T* child(const QString& name) {
-        T* widget = m_window->findChild<T*>(name);
-        if (!widget) {
-            qFatal("no widget %s", qPrintable(name));
-        }
-        return widget;
-    }
+    template <typename T> T* child(const QString& name) { return m_ui.child<T>(name); }
     QChart* chart() { return child<QChartView>(QStringLiteral("Chart1"))->chart(); }
     QBarSet* bars() {
         auto* series = chart()->findChild<QBarSeries*>(QStringLiteral("Series2"));
         return series ? series->barSets().value(0) : nullptr;
-    }
-    void screenshot(QWidget* widget, const QString& name) {
-        const QString folder = qEnvironmentVariable("TIRVEX_SCREENSHOTS");
-        if (!folder.isEmpty()) {
-            QApplication::processEvents(); // let a page just switched to lay itself out
-            QDir().mkpath(folder);
-            QVERIFY(widget->grab().save(QDir(folder).filePath(name + QStringLiteral(".png"))));
-        }
     }
     // The dialogs reuse button names; the page's own buttons are meant.
     QWidget* onPage(const char* page, const QString& name) {
@@ -94,27 +80,20 @@ private:
 
 private Q_SLOTS:
     void init() {
-        m_home = std::make_unique<testsupport::TempHome>();
-        m_home->writeHistory(testsupport::realHistory());
-        auto settings = testsupport::localSettings(m_home->file("s.ini"));
-        m_window = std::make_unique<ui::MainWindow>(m_home->path(), std::move(settings));
-        m_window->setToday(QDate(2025, 6, 10));
-        m_window->show();
-        QTRY_VERIFY(!child<QLabel>(QStringLiteral("Label35"))->text().isEmpty());
+        m_ui.create(testsupport::realHistory());
+        m_ui.window()->setToday(QDate(2025, 6, 10));
+        QVERIFY(m_ui.show());
         // The activation drew the number distribution.
         QTRY_COMPARE(bars()->count(), 70);
         child<QDateEdit>(QStringLiteral("DateTimePicker2"))->setDate(QDate(2024, 6, 1));
     }
 
-    void cleanup() {
-        m_window.reset();
-        m_home.reset();
-    }
+    void cleanup() { m_ui.reset(); }
 
     void toolRowDrawsEachStatistic() {
         auto* pages = child<QTabWidget>(QStringLiteral("PageControl1"));
         QWidget* chartPage = child<QWidget>(QStringLiteral("TabSheet5"));
-        app::Session& session = m_window->session();
+        app::Session& session = m_ui.session();
         struct Case {
             const char* button;
             int points;
@@ -158,7 +137,7 @@ private Q_SLOTS:
             }
             // No value labels once the number distribution has run.
             QVERIFY(!chart()->findChild<QBarSeries*>(QStringLiteral("Series2"))->isLabelsVisible());
-            screenshot(m_window.get(), QString::fromLatin1(c.file));
+            QVERIFY(m_ui.screenshot(m_ui.window(), QString::fromLatin1(c.file)));
         }
         QVERIFY(!chart()->legend()->isVisible());
         QVERIFY(chart()->title().isEmpty());
@@ -203,7 +182,7 @@ private Q_SLOTS:
     // search after the tip distribution makes as many objects as after the
     // cross sums.
     void tipSearchAfterAnyChartDrawsOnlyItsOwnLabels() {
-        m_window->session().tipList().lines() = {QStringLiteral("01,02,03,04,05,06,07,08,09,10")};
+        m_ui.session().tipList().lines() = {QStringLiteral("01,02,03,04,05,06,07,08,09,10")};
         child<QDateEdit>(QStringLiteral("DateTimePicker2"))->setDate(QDate(2015, 1, 1));
         QTimer answer;
         connect(&answer, &QTimer::timeout, this, [] {
@@ -239,7 +218,7 @@ private Q_SLOTS:
     void startPickerIsCorrectedOnScreen() {
         auto* picker = child<QDateEdit>(QStringLiteral("DateTimePicker2"));
         QCOMPARE(picker->minimumDate(), QDate(1993, 9, 16));
-        const QDate end = m_window->session().controls().date(QStringLiteral("DateTimePicker1"));
+        const QDate end = m_ui.session().controls().date(QStringLiteral("DateTimePicker1"));
         picker->setDate(end.addDays(10));
         click(QStringLiteral("SpeedButton19"));
         QCOMPARE(picker->date(), end.addDays(-365));
@@ -247,7 +226,8 @@ private Q_SLOTS:
 
     void hoverWritesTheHintIntoTheStatusBar() {
         // The evaluation dialog has a status bar of the same name.
-        auto* panel = m_window->statusBar()->findChild<QLabel*>(QStringLiteral("StatusBar1Panel1"));
+        auto* panel =
+            m_ui.window()->statusBar()->findChild<QLabel*>(QStringLiteral("StatusBar1Panel1"));
         QVERIFY(panel);
         QEvent enter(QEvent::Enter);
         QApplication::sendEvent(onPage("Panel16", QStringLiteral("SpeedButton9")), &enter);
@@ -277,7 +257,7 @@ private Q_SLOTS:
 
         for (const char* hidden : {"CheckBox27", "CheckBox30", "CheckBox31", "ComboBox2",
                                    "ComboBox3", "DateTimePicker3"}) {
-            QVERIFY2(!child<QWidget>(QString::fromLatin1(hidden))->isVisibleTo(m_window.get()),
+            QVERIFY2(!child<QWidget>(QString::fromLatin1(hidden))->isVisibleTo(m_ui.window()),
                      hidden);
         }
         // Raising the minimum above the maximum raises the maximum on screen.
@@ -288,7 +268,7 @@ private Q_SLOTS:
 
         for (int i = 0; i < inner->count(); ++i) {
             inner->setCurrentIndex(i);
-            screenshot(m_window.get(), QStringLiteral("parameters_%1").arg(i + 1));
+            QVERIFY(m_ui.screenshot(m_ui.window(), QStringLiteral("parameters_%1").arg(i + 1)));
         }
     }
 };

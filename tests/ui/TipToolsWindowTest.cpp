@@ -12,7 +12,7 @@
 #include <QtTest>
 
 #include "TestSupport.h"
-#include "common/TextFile.h"
+#include "WindowFixture.h"
 #include "ui/EvaluationDialog.h"
 #include "ui/MainWindow.h"
 
@@ -23,21 +23,16 @@ class TipToolsWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<testsupport::TempHome> m_home;
-    std::unique_ptr<ui::MainWindow> m_window;
+    testsupport::WindowFixture m_ui;
 
     template <typename T> static T* child(QObject* parent, const QString& name) {
-        T* widget = parent->findChild<T*>(name);
-        if (!widget) {
-            qFatal("no widget %s", qPrintable(name));
-        }
-        return widget;
+        return testsupport::WindowFixture::child<T>(parent, name);
     }
     QDialog* openForm8() {
-        QTest::mouseClick(child<QPushButton>(m_window.get(), QStringLiteral("Form8Button")),
+        QTest::mouseClick(child<QPushButton>(m_ui.window(), QStringLiteral("Form8Button")),
                           Qt::LeftButton);
         // A window of its own, not a child of the main window.
-        if (m_window->findChild<QDialog*>(QStringLiteral("Form8"))) {
+        if (m_ui.window()->findChild<QDialog*>(QStringLiteral("Form8"))) {
             return nullptr;
         }
         for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -57,45 +52,30 @@ private:
     }
     QStringList hitColumn() {
         QStringList lines;
-        auto* list = child<QListWidget>(m_window.get(), QStringLiteral("ListBox2"));
+        auto* list = child<QListWidget>(m_ui.window(), QStringLiteral("ListBox2"));
         for (int i = 0; i < list->count(); ++i) {
             lines << list->item(i)->text();
         }
         return lines;
     }
-    // Saves a picture of the widget when TIRVEX_SCREENSHOTS names a folder.
-    static void snapshot(QWidget* widget, const QString& name) {
-        const QString folder = qEnvironmentVariable("TIRVEX_SCREENSHOTS");
-        if (!folder.isEmpty()) {
-            widget->grab().save(folder + QLatin1Char('/') + name);
-        }
-    }
 
 private Q_SLOTS:
     void init() {
-        m_home = std::make_unique<testsupport::TempHome>();
         // The 24th midi: 1..20; the 23rd soir: 21..40.
         std::vector<int> low, high;
         for (int n = 1; n <= 20; ++n) {
             low.push_back(n);
             high.push_back(n + 20);
         }
-        m_home->writeHistory({makeRecord(QDate(2022, 11, 23), 1, high, 3),
-                              makeRecord(QDate(2022, 11, 24), 0, low, 5)});
-        common::TextFile::writeLines(m_home->file("tipps.txt"),
-                                     {QStringLiteral("01,02,03,04,30,31,32,33,34,35"),
-                                      QStringLiteral("05,06,07,08,09,10,50,51,52,53"),
-                                      QStringLiteral("21,22,23,60,61,62,63,64,65,66")});
-        auto settings = testsupport::localSettings(m_home->file("s.ini"));
-        m_window = std::make_unique<ui::MainWindow>(m_home->path(), std::move(settings));
-        m_window->show();
-        QTRY_VERIFY(!child<QLabel>(m_window.get(), QStringLiteral("Label35"))->text().isEmpty());
+        m_ui.create({makeRecord(QDate(2022, 11, 23), 1, high, 3),
+                     makeRecord(QDate(2022, 11, 24), 0, low, 5)},
+                    {QStringLiteral("01,02,03,04,30,31,32,33,34,35"),
+                     QStringLiteral("05,06,07,08,09,10,50,51,52,53"),
+                     QStringLiteral("21,22,23,60,61,62,63,64,65,66")});
+        QVERIFY(m_ui.show());
     }
 
-    void cleanup() {
-        m_window.reset();
-        m_home.reset();
-    }
+    void cleanup() { m_ui.reset(); }
 
     void toolButtonsShowTheirHints() {
         const std::pair<const char*, const char*> buttons[] = {
@@ -108,20 +88,20 @@ private Q_SLOTS:
             // Buttons outside the status line's list keep their hint to the tooltip.
             {"auswertung", "x"},
             {"Button6", "x"}};
-        auto* panel = child<QLabel>(m_window.get(), QStringLiteral("StatusBar1Panel1"));
+        auto* panel = child<QLabel>(m_ui.window(), QStringLiteral("StatusBar1Panel1"));
         for (const auto& [name, hint] : buttons) {
-            auto* button = child<QPushButton>(m_window.get(), QString::fromLatin1(name));
+            auto* button = child<QPushButton>(m_ui.window(), QString::fromLatin1(name));
             QVERIFY(button->isVisible());
             panel->setText(QStringLiteral("x"));
             QEvent enter(QEvent::Enter);
             QApplication::sendEvent(button, &enter);
             QCOMPARE(panel->text(), QString::fromUtf8(hint));
         }
-        QCOMPARE(child<QPushButton>(m_window.get(), QStringLiteral("SpeedButton4"))->text(),
+        QCOMPARE(child<QPushButton>(m_ui.window(), QStringLiteral("SpeedButton4"))->text(),
                  QStringLiteral("grilles de recherche"));
-        QCOMPARE(child<QPushButton>(m_window.get(), QStringLiteral("BitBtn7"))->text(),
+        QCOMPARE(child<QPushButton>(m_ui.window(), QStringLiteral("BitBtn7"))->text(),
                  QStringLiteral("Grilles"));
-        snapshot(m_window.get(), QStringLiteral("tip-page.png"));
+        QVERIFY(m_ui.screenshot(m_ui.window(), QStringLiteral("tip-page")));
     }
 
     void evaluationDialogRecalculatesAsTheUserTypes() {
@@ -141,7 +121,7 @@ private Q_SLOTS:
         QCOMPARE(text(form8, QStringLiteral("Label22")), QStringLiteral("2000,00"));
         QCOMPARE(text(form8, QStringLiteral("Label20")), QStringLiteral("2012,50"));
         // The typed count is the session's tally.
-        QCOMPARE(m_window->session().hitTally().text(10), QStringLiteral("2"));
+        QCOMPARE(m_ui.session().hitTally().text(10), QStringLiteral("2"));
 
         // A quota that is no number: its row has no sum, the rest stands.
         type(form8, QStringLiteral("Edit12"), QStringLiteral("2x"));
@@ -149,11 +129,11 @@ private Q_SLOTS:
         QCOMPARE(text(form8, QStringLiteral("Label17")), QStringLiteral("12,50"));
         QCOMPARE(text(form8, QStringLiteral("Label20")), QStringLiteral("2012,50"));
         QVERIFY(text(form8, QStringLiteral("StatusBar1Panel0")).contains(QStringLiteral("2x")));
-        snapshot(form8, QStringLiteral("form8.png"));
+        QVERIFY(m_ui.screenshot(form8, QStringLiteral("form8")));
 
         // A step of the draw rechecks the tips (now 6, 0 and 3 hits); the
         // open dialog follows.
-        QTest::mouseClick(child<QPushButton>(m_window.get(), QStringLiteral("SpeedButton6")),
+        QTest::mouseClick(child<QPushButton>(m_ui.window(), QStringLiteral("SpeedButton6")),
                           Qt::LeftButton);
         QCOMPARE(child<QLineEdit>(form8, QStringLiteral("Edit3"))->text(), QStringLiteral("1"));
         QCOMPARE(child<QLineEdit>(form8, QStringLiteral("Edit4"))->text(), QStringLiteral("0"));
@@ -167,7 +147,7 @@ private Q_SLOTS:
     }
 
     void tipSearchShowsEachReportedDrawsHits() {
-        child<QDateEdit>(m_window.get(), QStringLiteral("DateTimePicker2"))
+        child<QDateEdit>(m_ui.window(), QStringLiteral("DateTimePicker2"))
             ->setDate(QDate(2022, 11, 23));
         QCOMPARE(hitColumn(), (QStringList{"4", "6", "0"})); // the 24th midi
         // Answers the threshold box, then notes the hit column beside each
@@ -187,7 +167,7 @@ private Q_SLOTS:
             }
         });
         answer.start(20);
-        QTest::mouseClick(child<QPushButton>(m_window.get(), QStringLiteral("SpeedButton4")),
+        QTest::mouseClick(child<QPushButton>(m_ui.window(), QStringLiteral("SpeedButton4")),
                           Qt::LeftButton);
         answer.stop();
         QCOMPARE(messages.size(), 2);
@@ -200,14 +180,14 @@ private Q_SLOTS:
     void tipDistributionReadsTheLinesAsTheCheckDoes() {
         // " 03" is a number, "05 " is not: it ends the counting, also of
         // the lines after it.
-        m_window->session().tipList().lines() = {QStringLiteral("02, 03,05 ,07"),
-                                                 QStringLiteral("09,10")};
-        m_window->session().Komplettcheck();
+        m_ui.session().tipList().lines() = {QStringLiteral("02, 03,05 ,07"),
+                                            QStringLiteral("09,10")};
+        m_ui.session().Komplettcheck();
         QTest::mouseClick(
-            child<QPushButton>(child<QWidget>(m_window.get(), QStringLiteral("TabSheet1")),
+            child<QPushButton>(child<QWidget>(m_ui.window(), QStringLiteral("TabSheet1")),
                                QStringLiteral("Button6")),
             Qt::LeftButton);
-        auto* series = child<QChartView>(m_window.get(), QStringLiteral("Chart1"))
+        auto* series = child<QChartView>(m_ui.window(), QStringLiteral("Chart1"))
                            ->chart()
                            ->findChild<QBarSeries*>(QStringLiteral("Series2"));
         QVERIFY(series && !series->barSets().isEmpty());

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QLocale>
 
 #include "TestSupport.h"
@@ -31,8 +30,7 @@ QByteArray sheetBytes(const QStringList& tips, int total, int perTicket) {
     QString path;
     EXPECT_TRUE(TicketSheet::write(home.path(), tips, total, perTicket, kToday, &path));
     EXPECT_EQ(path, home.file("Tipp.txt"));
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return testsupport::fileBytes(path);
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include "TestSupport.h"
 #include "history/TZiehung.h"
 
-namespace backtesttest {
+namespace testsupport {
 
 // The numbers from..to.
 inline std::vector<int> range(int from, int to) {
@@ -30,4 +30,4 @@ inline std::vector<history::TZiehung> fiveDraws() {
             makeRecord(QDate(2023, 3, 4), 0, range(5, 24))};
 }
 
-} // namespace backtesttest
+} // namespace testsupport

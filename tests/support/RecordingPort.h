@@ -61,4 +61,16 @@ public:
     void play(const QString& path) override { played << path; }
 };
 
+// Records what the program hands to the desktop to open; opens says whether
+// the desktop manages to.
+class RecordingShell : public app::ShellPort {
+public:
+    QStringList opened;
+    bool opens = true;
+    bool open(const QString& target) override {
+        opened << target;
+        return opens;
+    }
+};
+
 } // namespace testsupport

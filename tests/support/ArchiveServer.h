@@ -59,5 +59,9 @@ private:
 // Rows in the operator's format for made-up draws after 04.06.2025 midi:
 // count draws from 04.06.2025 soir on, newest first, without header.
 QByteArray madeUpRows(int count);
+// An export of the operator's that ends on 04.06.2025 midi, with count
+// made-up draws after its newest, in the operator's order (newest first,
+// after the header).
+QByteArray withMadeUpRows(const QByteArray& csv, int count);
 
 } // namespace updatetest

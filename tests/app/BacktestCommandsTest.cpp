@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QSettings>
 #include <cmath>
 #include <map>
@@ -29,17 +28,8 @@ namespace {
 const QString kPicker1 = QStringLiteral("DateTimePicker1");
 const QString kPicker2 = QStringLiteral("DateTimePicker2");
 
-class RecordingShell : public app::ShellPort {
-public:
-    QStringList opened;
-    bool open(const QString& target) override {
-        opened << target;
-        return true;
-    }
-};
-
-using backtesttest::fiveDraws;
-using backtesttest::range;
+using testsupport::fiveDraws;
+using testsupport::range;
 
 // A history with days of one and two draws, shuffled numbers and a few
 // damaged records (a number twice, a number out of range).
@@ -82,7 +72,7 @@ public:
 
     testsupport::RecordingPort port;
     testsupport::RecordingSound sound;
-    RecordingShell shell;
+    testsupport::RecordingShell shell;
     app::Session session;
 };
 
@@ -153,9 +143,7 @@ TEST_F(BacktestCommandsTest, EachDrawAsTipTestWritesItsPinnedLog) {
 
 TEST_F(BacktestCommandsTest, TheLogFileIsEightBitTextWithCrLf) {
     session().backtests().Button7Click();
-    QFile file(home.file(QStringLiteral("Analyse.txt")));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = testsupport::fileBytes(home.file(QStringLiteral("Analyse.txt")));
     EXPECT_TRUE(
         bytes.startsWith("R\xE9sultat avec les param\xE8tres actuels\r\n00x         => \t0\r\n"));
     EXPECT_TRUE(bytes.endsWith("\xE1 4 tirer\r\n"));
@@ -414,9 +402,8 @@ TEST(SessionStepTest, StepsInMemoryEqualTheButtonsOnTheFile) {
     }
 }
 
-// Command 3 over the real history from 01.01.2024 against a recount straight
-// from the operator's archive rows: the hits of each draw's numbers on the
-// next draw, up to the newest draw.
+// Command 3 over the real history from 01.01.2024 against a plain recount:
+// the hits of each draw's numbers on the next draw, up to the newest draw.
 TEST(BacktestRealHistoryTest, NextDrawFrom2024MatchesARecountFromTheArchive) {
     struct Row {
         QDate date;
@@ -424,28 +411,14 @@ TEST(BacktestRealHistoryTest, NextDrawFrom2024MatchesARecountFromTheArchive) {
         std::set<int> numbers;
     };
     std::vector<Row> rows;
-    QFile file(QStringLiteral(TIRVEX_ARCHIVE_DATA) +
-               QStringLiteral("/2020-10_to_2025-06_keno_df_not_clean.csv"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QStringList header = QString::fromLatin1(file.readLine()).trimmed().split(';');
-    const int dateColumn = header.indexOf(QStringLiteral("date_de_tirage"));
-    const int timeColumn = header.indexOf(QStringLiteral("heure_de_tirage"));
-    const int firstBall = header.indexOf(QStringLiteral("boule1"));
-    while (!file.atEnd()) {
-        const QStringList fields = QString::fromLatin1(file.readLine()).trimmed().split(';');
-        Row row{QDate::fromString(fields[dateColumn], QStringLiteral("dd/MM/yyyy")),
-                fields[timeColumn] == QLatin1String("soir"),
-                {}};
-        for (int i = 0; i < 20; ++i) {
-            row.numbers.insert(fields[firstBall + i].toInt());
-        }
-        if (row.date >= QDate(2024, 1, 1)) {
-            rows.push_back(row);
+    for (const history::TZiehung& record : testsupport::realHistory()) {
+        const QDate date = common::toDate(record.datum);
+        if (date >= QDate(2024, 1, 1)) {
+            rows.push_back({date, record.soir != 0, {record.zahlen.begin(), record.zahlen.end()}});
         }
     }
-    // Rows run newest first, soir before midi; the run starts on the soir
-    // draw of 01.01.2024 (on a day with two draws the evening one is loaded).
-    std::reverse(rows.begin(), rows.end());
+    // The run starts on the soir draw of 01.01.2024 (on a day with two draws
+    // the evening one is loaded).
     ASSERT_EQ(rows[1].date, QDate(2024, 1, 1));
     ASSERT_TRUE(rows[1].soir);
     std::array<std::uint32_t, 21> recount{};
@@ -617,30 +590,6 @@ TEST_F(GeneratorBacktestTest, TheStrategyReportIsTheWalkForwardInMoney) {
     EXPECT_FALSE(text[0].contains(QStringLiteral("ARRÊTÉ")));
     EXPECT_EQ(csv.size(), report.cycles() + 1);
     EXPECT_TRUE(csv.last().endsWith(QStringLiteral(";%1").arg(report.chance().net())));
-}
-
-TEST(StrategyReportTest, AStoppedReportSaysSoFirst) {
-    backtest::StrategyReport report(10, 1);
-    report.addCycle(common::toDayNumber(QDate(2024, 1, 1)), 0, {5, 0, 3}, {2, 2, 2});
-    report.setStopped(true);
-    EXPECT_TRUE(report.text().first().contains(QStringLiteral("ARRÊTÉ après 1 tirages")));
-    EXPECT_EQ(report.strategy().won, 4); // 5 hits and 0 hits pay 2 each
-    EXPECT_EQ(report.summary().value(6), QStringLiteral("return\t133,33 %"));
-}
-
-TEST(StrategyReportTest, ChanceTipsAreDistinctNumbersReachingEveryNumber) {
-    common::Random random(3);
-    std::set<int> seen;
-    for (int i = 0; i < 500; ++i) {
-        const history::NumberSet tip = backtest::StrategyReport::chanceTip(random, 7);
-        EXPECT_EQ(tip.size(), 7);
-        for (int n = 1; n <= 70; ++n) {
-            if (tip.contains(n)) {
-                seen.insert(n);
-            }
-        }
-    }
-    EXPECT_EQ(seen.size(), 70u);
 }
 
 // A year of the real history: neither the strategy nor chance may stray far

@@ -248,10 +248,7 @@ TEST_F(InternetUpdateTest, ADamagedNewestDateStopsTheUpdate) {
         TZiehung newest = makeRecord(kDay, 0, twentyNumbers(2));
         newest.datum = damaged;
         m_home.writeHistory({makeRecord(kDay.addDays(-1), 1, twentyNumbers(5)), newest});
-        QFile file(m_home.historyPath());
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray before = file.readAll();
-        file.close();
+        const QByteArray before = testsupport::fileBytes(m_home.historyPath());
         RecordingHost host(kDay);
 
         const UpdateResult result = runUpdate(host);
@@ -260,9 +257,7 @@ TEST_F(InternetUpdateTest, ADamagedNewestDateStopsTheUpdate) {
         ASSERT_EQ(host.messages.size(), 1) << damaged;
         EXPECT_TRUE(host.messages[0].contains(QStringLiteral("damaged date"))) << damaged;
         EXPECT_FALSE(result.reload);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), before);
-        file.close();
+        EXPECT_EQ(testsupport::fileBytes(m_home.historyPath()), before);
     }
 }
 

@@ -5,21 +5,19 @@
 #include <sys/resource.h>
 
 #include "ArchiveServer.h"
-#include "DrawService.h"
-#include "ResultsFeed.h"
 #include "TestSupport.h"
 #include "UpdateTestSupport.h"
 #include "history/ArchiveImporter.h"
 #include "history/ArchiveUpdate.h"
 #include "history/ArchiveValidators.h"
-#include "history/DrawSchedule.h"
 
 namespace {
 
 using updatetest::ArchiveServer;
 
-const QString kExport =
-    QStringLiteral(TIRVEX_ARCHIVE_DATA "/2020-10_to_2025-06_keno_df_not_clean.csv");
+// The operator's export up to 04.06.2025 midi, frozen in tests/data so that
+// the made-up draws after it stay new when data/keno gains draws.
+const QString kExport = testsupport::frozenSliceFile();
 // Today for these tests: the made-up draws run to 08.06.2025.
 const QDate kToday(2025, 6, 20);
 
@@ -27,15 +25,12 @@ QByteArray exportBytes() {
     return testsupport::fileBytes(kExport);
 }
 
-// The bundled export with count made-up draws after its newest, in the
-// operator's order (newest first, after the header).
+// The export with count made-up draws after its newest.
 QByteArray extendedExport(int count) {
-    const QByteArray bytes = exportBytes();
-    const qsizetype headerEnd = bytes.indexOf('\n') + 1;
-    return bytes.left(headerEnd) + updatetest::madeUpRows(count) + bytes.mid(headerEnd);
+    return updatetest::withMadeUpRows(exportBytes(), count);
 }
 
-// A Home whose history is the import of the bundled export.
+// A Home whose history is the import of the export.
 struct ImportedHome {
     testsupport::TempHome home;
     ImportedHome() {
@@ -308,52 +303,6 @@ TEST_F(ArchiveUpdateTest, TheNextAddressIsTriedWhenOneFails) {
 
     EXPECT_FALSE(result.failed) << result.summary.toStdString();
     EXPECT_EQ(result.appended, 1);
-}
-
-TEST_F(ArchiveUpdateTest, TheDrawServiceServesZipFilesAndKeepsItselfCurrent) {
-    testsupport::TempHome home;
-    const QString zipPath = home.file(QStringLiteral("keno_202010.zip"));
-    QFile zipFile(zipPath);
-    ASSERT_TRUE(zipFile.open(QIODevice::WriteOnly));
-    zipFile.write(ArchiveServer::zip({{"keno_202010.csv", exportBytes()}}));
-    zipFile.close();
-    drawservice::DrawService service;
-    QString error;
-    ASSERT_TRUE(service.loadArchive(zipPath, &error)) << error.toStdString();
-    const int bundled = service.drawCount();
-    drawservice::DrawRequest request;
-    request.date = QDate(2025, 6, 5);
-    request.ziehung = 0;
-    EXPECT_EQ(service.answer(request).status, 500); // not published yet
-
-    ArchiveServer server(QStringLiteral("trusted"));
-    server.setHandler(
-        ArchiveServer::archive(ArchiveServer::zip({{"keno_202010.csv", extendedExport(2)}})));
-    drawservice::ResultsFeed feed(service, server.url());
-    QString report;
-    EXPECT_TRUE(feed.refresh(&report)) << report.toStdString();
-    EXPECT_EQ(service.drawCount(), bundled + 2);
-    EXPECT_EQ(service.answer(request).status, 200);
-    EXPECT_TRUE(feed.refresh(&report));
-    EXPECT_TRUE(report.endsWith(QStringLiteral("unchanged"))) << report.toStdString();
-    ASSERT_EQ(server.requests().size(), 2);
-    EXPECT_TRUE(server.requests()[1].contains("If-None-Match: \"v1\""));
-}
-
-// No request while the newest stored draw is the latest that can have been
-// drawn: before the midday draw, yesterday evening's is the latest.
-TEST(DrawSchedule, TheLatestDrawFollowsParisTime) {
-    const QTimeZone paris(QByteArrayLiteral("Europe/Paris"));
-    auto at = [&](int month, int hour, int minute) {
-        return QDateTime(QDate(2026, month, 9), QTime(hour, minute), paris);
-    };
-    using Draw = history::DrawSchedule::Draw;
-    EXPECT_EQ(history::DrawSchedule::latestDrawn(at(12, 12, 0)), (Draw{QDate(2026, 12, 8), 1}));
-    EXPECT_EQ(history::DrawSchedule::latestDrawn(at(12, 12, 45)), (Draw{QDate(2026, 12, 9), 0}));
-    EXPECT_EQ(history::DrawSchedule::latestDrawn(at(12, 19, 40)), (Draw{QDate(2026, 12, 9), 1}));
-    // Summer time: 11:00 UTC is 13:00 in Paris.
-    const QDateTime summerUtc(QDate(2026, 7, 9), QTime(11, 0), QTimeZone::utc());
-    EXPECT_EQ(history::DrawSchedule::latestDrawn(summerUtc), (Draw{QDate(2026, 7, 9), 0}));
 }
 
 TEST_F(ArchiveUpdateTest, NothingIsAskedWhenNoNewerDrawCanExist) {

@@ -1,7 +1,6 @@
 #include "ArchiveServer.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QSslCertificate>
 #include <QSslConfiguration>
 #include <QSslKey>
@@ -10,13 +9,14 @@
 #include <quazip.h>
 #include <quazipfile.h>
 
+#include "TestSupport.h"
+
 namespace updatetest {
 
 namespace {
 
 QByteArray tlsFile(const QString& name) {
-    QFile file(QStringLiteral(TIRVEX_TEST_DATA "/tls/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return testsupport::fileBytes(testsupport::dataFile(QStringLiteral("tls/") + name));
 }
 
 constexpr qint64 kEndlessLimit = qint64(256) * 1024 * 1024;
@@ -168,6 +168,11 @@ QByteArray madeUpRows(int count) {
         rows += line;
     }
     return rows;
+}
+
+QByteArray withMadeUpRows(const QByteArray& csv, int count) {
+    const qsizetype headerEnd = csv.indexOf('\n') + 1;
+    return csv.left(headerEnd) + madeUpRows(count) + csv.mid(headerEnd);
 }
 
 } // namespace updatetest

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 
 #include "TestSupport.h"
 #include "UpdateTestSupport.h"
@@ -12,11 +11,7 @@ namespace {
 
 // Writes the rows of the archive file dated from..to (with its header) to dir/slice.csv.
 QString writeSlice(const QString& archive, const QDate& from, const QDate& to, const QDir& dir) {
-    QFile in(archive);
-    if (!in.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    const QList<QByteArray> lines = in.readAll().split('\n');
+    const QList<QByteArray> lines = testsupport::fileBytes(archive).split('\n');
     QByteArray slice = lines.front() + '\n';
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QDate date = QDate::fromString(QString::fromLatin1(lines[i].split(';').value(1)),
@@ -26,16 +21,7 @@ QString writeSlice(const QString& archive, const QDate& from, const QDate& to, c
         }
     }
     const QString path = dir.filePath(QStringLiteral("slice.csv"));
-    QFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(slice) != slice.size()) {
-        return {};
-    }
-    return path;
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return testsupport::writeFile(path, slice) ? path : QString();
 }
 
 // The history the update builds from a service serving the slice equals the
@@ -52,7 +38,7 @@ void expectUpdateEqualsImport(const QDate& from, const QDate& to, bool seedFirst
     const auto importResult = history::ArchiveImporter::importFiles(
         {slice}, imported.historyPath(), imported.historyPath() + QLatin1Char('~'));
     ASSERT_TRUE(importResult.ok) << importResult.error.toStdString();
-    const QByteArray expected = fileBytes(imported.historyPath());
+    const QByteArray expected = testsupport::fileBytes(imported.historyPath());
     ASSERT_GT(expected.size(), 400 * history::TZiehung::kSize);
 
     testsupport::TempHome updated;
@@ -74,7 +60,7 @@ void expectUpdateEqualsImport(const QDate& from, const QDate& to, bool seedFirst
 
     EXPECT_TRUE(host.messages.isEmpty()) << host.messages.join('\n').toStdString();
     EXPECT_EQ(result.appended, importResult.imported - (seedFirst ? 1 : 0));
-    EXPECT_TRUE(fileBytes(updated.historyPath()) == expected);
+    EXPECT_TRUE(testsupport::fileBytes(updated.historyPath()) == expected);
 }
 
 TEST(UpdateFromArchive, FillingAnEmptyHistoryEqualsImportingTheFirstYears) {

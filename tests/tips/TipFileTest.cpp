@@ -1,28 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-
 #include "TestSupport.h"
 #include "common/DayNumber.h"
 #include "tips/TipFile.h"
 
 using tips::TipFile;
 using tips::TipList;
-
-namespace {
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
 
 TEST(TipFile, ProposedNameIsTheNextDay) {
     EXPECT_EQ(TipFile::proposedName(common::toDayNumber(QDate(2022, 11, 24))),
@@ -38,10 +21,11 @@ TEST(TipFile, SavesLinesUnchangedWithCrLf) {
     testsupport::TempHome home;
     const QString path = home.file("t.hlt");
     ASSERT_TRUE(TipFile::save(path, {"03,17,22,45,61", "", "1, 2,3,", "07,07"}));
-    EXPECT_EQ(readBytes(path), QByteArray("03,17,22,45,61\r\n\r\n1, 2,3,\r\n07,07\r\n"));
+    EXPECT_EQ(testsupport::fileBytes(path),
+              QByteArray("03,17,22,45,61\r\n\r\n1, 2,3,\r\n07,07\r\n"));
     // Saving again replaces the file without asking.
     ASSERT_TRUE(TipFile::save(path, {"01,02"}));
-    EXPECT_EQ(readBytes(path), QByteArray("01,02\r\n"));
+    EXPECT_EQ(testsupport::fileBytes(path), QByteArray("01,02\r\n"));
 }
 
 TEST(TipFile, LoadReplacesListAndHoldsTotalInRange) {
@@ -62,7 +46,7 @@ TEST(TipFile, LoadReplacesListAndHoldsTotalInRange) {
     EXPECT_TRUE(list.hits().isEmpty());
     EXPECT_EQ(total, 120);
 
-    writeBytes(home.file("empty.hlt"), QByteArray());
+    ASSERT_TRUE(testsupport::writeFile(home.file("empty.hlt"), QByteArray()));
     ASSERT_TRUE(TipFile::load(home.file("empty.hlt"), &list, &total));
     EXPECT_TRUE(list.lines().isEmpty());
     EXPECT_EQ(total, 1);
@@ -71,12 +55,12 @@ TEST(TipFile, LoadReplacesListAndHoldsTotalInRange) {
 TEST(TipFile, ReadsLfBlankLinesAndByteOrderMarks) {
     testsupport::TempHome home;
     QStringList lines;
-    writeBytes(home.file("lf.hlt"), "01,02\n\n03,04");
+    ASSERT_TRUE(testsupport::writeFile(home.file("lf.hlt"), "01,02\n\n03,04"));
     ASSERT_TRUE(TipFile::read(home.file("lf.hlt"), &lines));
     EXPECT_EQ(lines, QStringList({"01,02", "", "03,04"}));
 
-    writeBytes(home.file("utf8.hlt"), "\xEF\xBB\xBF"
-                                      "05,06\r\n07,08\r\n");
+    ASSERT_TRUE(testsupport::writeFile(home.file("utf8.hlt"), "\xEF\xBB\xBF"
+                                                              "05,06\r\n07,08\r\n"));
     ASSERT_TRUE(TipFile::read(home.file("utf8.hlt"), &lines));
     EXPECT_EQ(lines, QStringList({"05,06", "07,08"}));
 
@@ -89,8 +73,8 @@ TEST(TipFile, ReadsLfBlankLinesAndByteOrderMarks) {
         be += char(c.unicode() >> 8);
         be += char(c.unicode() & 0xFF);
     }
-    writeBytes(home.file("le.hlt"), le);
-    writeBytes(home.file("be.hlt"), be);
+    ASSERT_TRUE(testsupport::writeFile(home.file("le.hlt"), le));
+    ASSERT_TRUE(testsupport::writeFile(home.file("be.hlt"), be));
     ASSERT_TRUE(TipFile::read(home.file("le.hlt"), &lines));
     EXPECT_EQ(lines, QStringList({"09,10", "11,12"}));
     ASSERT_TRUE(TipFile::read(home.file("be.hlt"), &lines));

@@ -34,10 +34,7 @@ protected:
         history::HistoryFile::readAll(m_home.historyPath(), &records);
         return records;
     }
-    QByteArray bytes() const {
-        QFile file(m_home.historyPath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray bytes() const { return testsupport::fileBytes(m_home.historyPath()); }
     bool noTempFiles() const {
         return !QFile::exists(m_home.historyPath() + "~") &&
                !QFile::exists(m_home.file(QStringLiteral("Keno.da~")));
