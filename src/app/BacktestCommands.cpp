@@ -18,11 +18,11 @@ using backtest::BacktestKind;
 
 namespace {
 
-const QString kPicker1 = QStringLiteral("DateTimePicker1");
-const QString kPicker2 = QStringLiteral("DateTimePicker2");
-const QString kNumbersPerTip = QStringLiteral("UpDown18");
-const QString kNumberDialogOption = QStringLiteral("CheckBox20");
-const QString kTotalTips = QStringLiteral("UpDown9");
+constexpr Control kPicker1 = Control::DateTimePicker1;
+constexpr Control kPicker2 = Control::DateTimePicker2;
+constexpr Control kNumbersPerTip = Control::UpDown18;
+constexpr Control kNumberDialogOption = Control::CheckBox20;
+constexpr Control kTotalTips = Control::UpDown9;
 // Cycles run between two looks at the clock; a few microseconds of work.
 constexpr int kChunk = 256;
 // How often the status bar shows the progress and pending input runs.
@@ -49,7 +49,7 @@ LuckyTexts luckyTexts(BacktestKind kind) {
         QStringLiteral("ont ensemble nombre chanceux ")};
 }
 
-common::DayNumber lowestDay(const ControlValues& controls, const QString& picker) {
+common::DayNumber lowestDay(const ControlValues& controls, Control picker) {
     const QDate lowest = controls.lowestDate(picker);
     return lowest.isValid() ? common::toDayNumber(lowest) : backtest::CursorWalk::kNoLowest;
 }
@@ -107,8 +107,7 @@ public:
         }
         m_session.tipList() = m_tips;
         m_session.controls().setPosition(kTotalTips, m_total);
-        m_session.port().controlChanged(QStringLiteral("ListBox1"));
-        m_session.port().controlChanged(QStringLiteral("ListBox2"));
+        m_session.port().tipListsChanged();
     }
     PlayerTips(const PlayerTips&) = delete;
     PlayerTips& operator=(const PlayerTips&) = delete;
@@ -199,7 +198,7 @@ QString BacktestCommands::progressText(int cycles, common::DayNumber date) {
 }
 
 void BacktestCommands::setRunning(bool) {
-    m_session.port().controlChanged(QStringLiteral("BacktestStop"));
+    m_session.port().operationChanged();
 }
 
 bool BacktestCommands::running() const {

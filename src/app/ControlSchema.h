@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
+
+#include "app/ControlTable.h"
 
 namespace app {
 
@@ -12,9 +16,21 @@ enum class ControlKind { UpDown, CheckBox, ComboBox, DatePicker, Edit, Label, Fi
 // How a control's value is kept in the settings store, and under which name.
 enum class StoredAs { None, Bool, Int, String, Double };
 
+// One id per row of the control table, named as the control is in the window.
+enum class Control : int {
+#define TIRVEX_CONTROL_ID(id, ...) id,
+    TIRVEX_CONTROLS(TIRVEX_CONTROL_ID)
+#undef TIRVEX_CONTROL_ID
+};
+
+#define TIRVEX_CONTROL_COUNT(...) +1
+inline constexpr int kControlCount = 0 TIRVEX_CONTROLS(TIRVEX_CONTROL_COUNT);
+#undef TIRVEX_CONTROL_COUNT
+
 // One row per control: everything the settings, the window and the command
 // line need to know about a value the user can set.
 struct ControlSpec {
+    Control id;
     QString name;
     ControlKind kind = ControlKind::Label;
     int minimum = 0;
@@ -30,13 +46,31 @@ struct ControlSpec {
     QStringList items; // combo box items
 };
 
-// The one table of controls, in the order the settings restore them.
+// A name as the window, the settings or the command line give it: a control,
+// or the edit box of an up-down (then the id is the up-down's).
+struct ControlName {
+    Control id;
+    bool buddy = false;
+};
+
+// The control table, in the order in which the settings write and read it.
 class ControlSchema {
 public:
     static const std::vector<ControlSpec>& controls();
-    static const ControlSpec* find(const QString& name);
-    // The up-down whose buddy edit box is named editName, if any.
-    static const ControlSpec* findByBuddy(const QString& editName);
+    static const ControlSpec& spec(Control id);
+    static const QString& name(Control id) { return spec(id).name; }
+    // Names are turned into ids here only, where they come in from outside.
+    static std::optional<Control> find(const QString& name);
+    static std::optional<ControlName> resolve(const QString& name);
+    // The row of the control of that name; null for an unknown name.
+    static const ControlSpec* specOf(const QString& name);
+    // The message for a name that is neither a control nor an edit box.
+    static QString unknownMessage(const QString& name);
+
+    // The stake of every item of the "Coût par Grille" box.
+    static int stake(int item);
+    // The first draw of the game: the lowest date a date picker takes.
+    static QDate firstDrawDate();
 };
 
 } // namespace app

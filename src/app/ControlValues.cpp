@@ -6,158 +6,148 @@
 
 namespace app {
 
-namespace {
-// The lowest date the date pickers accept: the first draw of the game.
-const QDate kLowestDate(1993, 9, 16);
-} // namespace
-
 ControlValues::ControlValues() {
     resetToDefaults();
 }
 
 void ControlValues::resetToDefaults() {
-    m_values.clear();
+    m_values.assign(static_cast<std::size_t>(kControlCount), Value());
     for (const ControlSpec& control : ControlSchema::controls()) {
-        Value v;
+        Value& v = at(control.id);
         v.minimum = control.minimum;
         v.maximum = control.maximum;
-        if (control.kind == ControlKind::DatePicker) {
-            v.lowest = kLowestDate;
+        switch (control.kind) {
+        case ControlKind::UpDown:
+        case ControlKind::CheckBox:
+            v.number = control.defaultValue.toInt();
+            break;
+        case ControlKind::DatePicker:
             v.date = common::parseShortDate(control.defaultValue);
-        } else if (control.kind == ControlKind::ComboBox && !control.items.isEmpty()) {
+            break;
+        case ControlKind::ComboBox:
             // A combo box holds the text of its selected item.
-            const int index = control.defaultValue.toInt();
-            v.text = index >= 0 && index < control.items.size() ? control.items[index] : QString();
-        } else {
+            v.text = control.items.value(control.defaultValue.toInt());
+            break;
+        default:
             v.text = control.defaultValue;
+            break;
         }
-        m_values.insert(control.name, v);
     }
 }
 
-ControlValues::Value& ControlValues::value(const QString& name) {
-    return m_values[name];
-}
-
-const ControlValues::Value* ControlValues::find(const QString& name) const {
-    const auto it = m_values.constFind(name);
-    return it == m_values.constEnd() ? nullptr : &*it;
-}
-
-void ControlValues::notify(const QString& name) const {
+void ControlValues::notify(Control id) const {
     if (m_listener) {
-        m_listener(name);
+        m_listener(id);
     }
 }
 
-int ControlValues::position(const QString& name) const {
-    const Value* v = find(name);
-    return v ? v->text.toInt() : 0;
+int ControlValues::position(Control id) const {
+    return is(id, ControlKind::UpDown) ? at(id).number : 0;
 }
 
-void ControlValues::setPosition(const QString& name, int position) {
-    Value& v = value(name);
-    const QString text =
-        QString::number(std::clamp(position, v.minimum, std::max(v.minimum, v.maximum)));
-    if (v.text != text) {
-        v.text = text;
-        notify(name);
+void ControlValues::setPosition(Control id, int position) {
+    if (!is(id, ControlKind::UpDown)) {
+        return;
+    }
+    Value& v = at(id);
+    const int held = std::clamp(position, v.minimum, std::max(v.minimum, v.maximum));
+    if (v.number != held) {
+        v.number = held;
+        notify(id);
     }
 }
 
-int ControlValues::minimum(const QString& name) const {
-    const Value* v = find(name);
-    return v ? v->minimum : 0;
+int ControlValues::minimum(Control id) const {
+    return at(id).minimum;
 }
 
-int ControlValues::maximum(const QString& name) const {
-    const Value* v = find(name);
-    return v ? v->maximum : 0;
+int ControlValues::maximum(Control id) const {
+    return at(id).maximum;
 }
 
-void ControlValues::setRange(const QString& name, int minimum, int maximum) {
-    Value& v = value(name);
+void ControlValues::setRange(Control id, int minimum, int maximum) {
+    if (!is(id, ControlKind::UpDown)) {
+        return;
+    }
+    Value& v = at(id);
     v.minimum = minimum;
     v.maximum = maximum;
-    notify(name);
-    setPosition(name, v.text.toInt());
+    notify(id);
+    setPosition(id, v.number);
 }
 
-bool ControlValues::checked(const QString& name) const {
-    const Value* v = find(name);
-    return v && v->text == QLatin1String("1");
+QString ControlValues::positionText(Control id) const {
+    return positionText(id, position(id));
 }
 
-void ControlValues::setChecked(const QString& name, bool checked) {
-    setText(name, checked ? QStringLiteral("1") : QStringLiteral("0"));
+QString ControlValues::positionText(Control id, int position) {
+    // The cross-sum bound up to 1400 is shown with a thousands separator.
+    return id == Control::UpDown15 ? common::formatThousands(position) : QString::number(position);
 }
 
-int ControlValues::index(const QString& name) const {
-    const ControlSpec* control = ControlSchema::find(name);
-    const Value* v = find(name);
-    if (!control || !v) {
+bool ControlValues::checked(Control id) const {
+    return is(id, ControlKind::CheckBox) && at(id).number != 0;
+}
+
+void ControlValues::setChecked(Control id, bool checked) {
+    if (!is(id, ControlKind::CheckBox)) {
+        return;
+    }
+    Value& v = at(id);
+    if (v.number != int(checked)) {
+        v.number = int(checked);
+        notify(id);
+    }
+}
+
+int ControlValues::index(Control id) const {
+    if (!is(id, ControlKind::ComboBox)) {
         return -1;
     }
     // A combo box's edit text selects the item it equals, none otherwise.
-    if (!control->items.isEmpty() && control->items.contains(v->text)) {
-        return static_cast<int>(control->items.indexOf(v->text));
-    }
-    bool ok = false;
-    const int stored = v->text.toInt(&ok);
-    return control->items.isEmpty() && ok ? stored : -1;
+    return static_cast<int>(ControlSchema::spec(id).items.indexOf(at(id).text));
 }
 
-void ControlValues::setIndex(const QString& name, int index) {
-    const ControlSpec* control = ControlSchema::find(name);
-    if (control && !control->items.isEmpty()) {
-        setText(name,
-                index >= 0 && index < control->items.size() ? control->items[index] : QString());
-    } else {
-        setText(name, QString::number(index));
+void ControlValues::setIndex(Control id, int index) {
+    if (is(id, ControlKind::ComboBox)) {
+        setText(id, ControlSchema::spec(id).items.value(index));
     }
 }
 
-QDate ControlValues::date(const QString& name) const {
-    const Value* v = find(name);
-    return v ? v->date : QDate();
+QDate ControlValues::date(Control id) const {
+    return at(id).date;
 }
 
-bool ControlValues::setDate(const QString& name, const QDate& date) {
-    Value& v = value(name);
-    if (!date.isValid() || (v.lowest.isValid() && date < v.lowest)) {
+bool ControlValues::setDate(Control id, const QDate& date) {
+    if (!is(id, ControlKind::DatePicker) || !date.isValid() || date < lowestDate(id)) {
         return false;
     }
+    Value& v = at(id);
     if (v.date != date) {
         v.date = date;
-        notify(name);
+        notify(id);
     }
     return true;
 }
 
-QDate ControlValues::lowestDate(const QString& name) const {
-    const Value* v = find(name);
-    return v ? v->lowest : QDate();
+QDate ControlValues::lowestDate(Control id) const {
+    return is(id, ControlKind::DatePicker) ? ControlSchema::firstDrawDate() : QDate();
 }
 
-QString ControlValues::positionText(const QString& upDownName, int position) {
-    // The cross-sum bound up to 1400 is shown with a thousands separator.
-    return upDownName == QLatin1String("UpDown15") ? common::formatThousands(position)
-                                                   : QString::number(position);
+QString ControlValues::text(Control id) const {
+    return at(id).text;
 }
 
-QString ControlValues::text(const QString& name) const {
-    if (const ControlSpec* upDown = ControlSchema::findByBuddy(name)) {
-        return positionText(upDown->name, position(upDown->name));
+void ControlValues::setText(Control id, const QString& text) {
+    const ControlKind kind = ControlSchema::spec(id).kind;
+    if (kind == ControlKind::UpDown || kind == ControlKind::CheckBox ||
+        kind == ControlKind::DatePicker) {
+        return; // these hold a number or a date, set through their own calls
     }
-    const Value* v = find(name);
-    return v ? v->text : QString();
-}
-
-void ControlValues::setText(const QString& name, const QString& text) {
-    Value& v = value(name);
+    Value& v = at(id);
     if (v.text != text) {
         v.text = text;
-        notify(name);
+        notify(id);
     }
 }
 

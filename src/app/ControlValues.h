@@ -1,66 +1,67 @@
 #pragma once
 
 #include <QDate>
-#include <QHash>
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "app/ControlSchema.h"
 
 namespace app {
 
-// The current value of every control of the schema, plus the labels and
-// fields the operations write. Every change is announced by control name so
-// the window (or any other view) can show it.
+// The current value of every control of the table, typed by its kind: an
+// up-down's position, a check box's state, a combo box's item, a date picker's
+// date, the text of an edit, a label or a field. Every change is announced by
+// id so the window (or any other view) can show it. A call that does not fit
+// the control's kind changes nothing.
 class ControlValues {
 public:
-    using Listener = std::function<void(const QString& name)>;
+    using Listener = std::function<void(Control id)>;
 
     ControlValues();
     void setListener(Listener listener) { m_listener = std::move(listener); }
     void resetToDefaults();
 
-    bool has(const QString& name) const { return m_values.contains(name); }
-
     // Up-downs: the position is held within the control's current range.
-    int position(const QString& name) const;
-    void setPosition(const QString& name, int position);
-    int minimum(const QString& name) const;
-    int maximum(const QString& name) const;
-    void setRange(const QString& name, int minimum, int maximum);
+    int position(Control id) const;
+    void setPosition(Control id, int position);
+    int minimum(Control id) const;
+    int maximum(Control id) const;
+    void setRange(Control id, int minimum, int maximum);
+    // The text of the up-down's edit box.
+    QString positionText(Control id) const;
+    static QString positionText(Control id, int position);
 
-    bool checked(const QString& name) const;
-    void setChecked(const QString& name, bool checked);
+    bool checked(Control id) const;
+    void setChecked(Control id, bool checked);
 
     // Combo boxes: the selected item index (-1 for none) and the edit text.
-    int index(const QString& name) const;
-    void setIndex(const QString& name, int index);
+    int index(Control id) const;
+    void setIndex(Control id, int index);
 
     // Date pickers refuse a date before their lowest date and return false.
-    QDate date(const QString& name) const;
-    bool setDate(const QString& name, const QDate& date);
-    QDate lowestDate(const QString& name) const;
+    QDate date(Control id) const;
+    bool setDate(Control id, const QDate& date);
+    QDate lowestDate(Control id) const;
 
-    // Edits, labels, fields and combo texts; the text of an up-down's buddy
-    // edit is its position.
-    QString text(const QString& name) const;
-    void setText(const QString& name, const QString& text);
-
-    static QString positionText(const QString& upDownName, int position);
+    // Edits, labels, fields and a combo box's edit text.
+    QString text(Control id) const;
+    void setText(Control id, const QString& text);
 
 private:
     struct Value {
-        QString text;
+        int number = 0; // position or check state
+        QString text;   // text, or the text of a combo box's selected item
+        QDate date;
         int minimum = 0;
         int maximum = 0;
-        QDate date;
-        QDate lowest;
     };
-    Value& value(const QString& name);
-    const Value* find(const QString& name) const;
-    void notify(const QString& name) const;
+    const Value& at(Control id) const { return m_values[static_cast<std::size_t>(id)]; }
+    Value& at(Control id) { return m_values[static_cast<std::size_t>(id)]; }
+    static bool is(Control id, ControlKind kind) { return ControlSchema::spec(id).kind == kind; }
+    void notify(Control id) const;
 
-    QHash<QString, Value> m_values;
+    std::vector<Value> m_values;
     Listener m_listener;
 };
 

@@ -13,8 +13,7 @@ const QString GeneratorCommands::kIdleCaption = QStringLiteral("calculer les gri
 const QString GeneratorCommands::kStopCaption = QStringLiteral("Stop");
 
 namespace {
-const QString kButton = QStringLiteral("BitBtn4");
-const QString kPicker1 = QStringLiteral("DateTimePicker1");
+constexpr Control kPicker1 = Control::DateTimePicker1;
 const QString kReadFirst = QStringLiteral("Lisez d`abord les données de tirages");
 const QString kNoSelection = QStringLiteral("D`abord, sélectionnez une grille");
 const QString kEditedCaption = QStringLiteral("Sélectionnez les numéros de calcul");
@@ -26,12 +25,14 @@ GeneratorCommands::GeneratorCommands(Session& session) : m_session(session) {
 }
 
 QString GeneratorCommands::caption() const {
-    const QString text = m_session.controls().text(kButton);
-    return text.isEmpty() ? kIdleCaption : text;
+    return m_caption.isEmpty() ? kIdleCaption : m_caption;
 }
 
 void GeneratorCommands::setCaption(const QString& caption) {
-    m_session.controls().setText(kButton, caption);
+    if (m_caption != caption) {
+        m_caption = caption;
+        m_session.port().operationChanged();
+    }
 }
 
 generator::RunResult GeneratorCommands::BitBtn19Click() {
@@ -198,7 +199,7 @@ void GeneratorCommands::SpeedEditClick() {
     tips::TipList& list = m_session.tipList();
     if (list.count() == 0) {
         list.append(QString());
-        m_session.port().controlChanged(QStringLiteral("ListBox1"));
+        m_session.port().tipListsChanged();
         m_session.selectTip(0);
     }
     const int index = list.selected();
@@ -222,7 +223,7 @@ void GeneratorCommands::SpeedEditClick() {
             }
         }
         list.lines()[index] = tips::TipLine::write(taken);
-        m_session.port().controlChanged(QStringLiteral("ListBox1"));
+        m_session.port().tipListsChanged();
     }
     m_dialogState.randomVisible = false;
     m_dialogState.calculateVisible = true;

@@ -64,6 +64,7 @@ private:
     void prepareEditor(const QString& line, int numbersPerTip);
 
     Session& m_session;
+    QString m_caption; // empty while idle
     NumberDialogPort* m_dialog = nullptr;
     NumberDialogState m_dialogState;
     generator::RunResult m_lastResult;

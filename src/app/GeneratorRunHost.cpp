@@ -69,12 +69,12 @@ void GeneratorRunHost::statisticShown(generator::Statistic) {
 
 void GeneratorRunHost::tipListCleared() {
     m_session.tipList().clear();
-    m_session.port().controlChanged(QStringLiteral("ListBox1"));
+    m_session.port().tipListsChanged();
 }
 
 void GeneratorRunHost::tipAccepted(const QString& line) {
     m_session.tipList().append(line);
-    m_session.port().controlChanged(QStringLiteral("ListBox1"));
+    m_session.port().tipListsChanged();
 }
 
 } // namespace app

@@ -62,7 +62,7 @@ bool GeneratorStatistics::compute(generator::Statistic statistic,
         const stats::WindowEffects& effects = *outcome.window;
         if (effects.startCorrected) {
             m_parameters.dateTimePicker2 = common::toDate(effects.start);
-            m_session.controls().setDate(QStringLiteral("DateTimePicker2"),
+            m_session.controls().setDate(Control::DateTimePicker2,
                                          m_parameters.dateTimePicker2);
         }
         m_session.current().aktDatum = effects.aktDatum;

@@ -110,7 +110,7 @@ online::AutoWebScript::Outcome HandoffCommands::SpeedButton12Click() {
     // The price is the stake the evaluation counts, also for a typed stake.
     input.stakeText = QString::number(m_session.stake());
     input.today = m_session.port().today();
-    input.serviceUrl = m_session.controls().text(QStringLiteral("ServiceURL"));
+    input.serviceUrl = m_session.controls().text(Control::ServiceURL);
     return handoff.run(input, &m_form);
 }
 

@@ -12,11 +12,9 @@
 namespace app {
 
 namespace {
-const QString kPicker1 = QStringLiteral("DateTimePicker1");
+constexpr Control kPicker1 = Control::DateTimePicker1;
 // The buttons whose state follows the update: its own two, and the manual
 // entry and deletion, which must not rewrite the file while it appends.
-const QString kUpdateButtons[] = {QStringLiteral("BitBtn1"), QStringLiteral("SpeedButton10"),
-                                  QStringLiteral("BitBtn8"), QStringLiteral("BitBtn6")};
 } // namespace
 
 HistoryCommands::HistoryCommands(Session& session) : m_session(session) {
@@ -31,12 +29,12 @@ void HistoryCommands::setTimeouts(int connectMs, int requestMs) {
 history::UpdateSettings HistoryCommands::updateSettings() const {
     const ControlValues& controls = m_session.controls();
     history::UpdateSettings settings;
-    settings.serviceUrl = controls.text(QStringLiteral("ServiceURL"));
+    settings.serviceUrl = controls.text(Control::ServiceURL);
     settings.resultsUrls =
-        controls.text(QStringLiteral("ResultsURL")).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        controls.text(Control::ResultsURL).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     settings.validatorsPath = m_session.homeFile(history::ArchiveValidators::kFileName);
-    settings.proxyHost = controls.text(QStringLiteral("ProxyHostEdit"));
-    settings.proxyPort = controls.text(QStringLiteral("ProxyPortEdit"));
+    settings.proxyHost = controls.text(Control::ProxyHostEdit);
+    settings.proxyPort = controls.text(Control::ProxyPortEdit);
     settings.connectTimeoutMs = m_connectTimeoutMs;
     settings.requestTimeoutMs = m_requestTimeoutMs;
     return settings;
@@ -65,7 +63,7 @@ bool HistoryCommands::VellumatClick() {
     }
     m_session.current().aktDatum = result.aktDatum;
     ControlValues& controls = m_session.controls();
-    controls.setText(QStringLiteral("Label35"), controls.text(QStringLiteral("Label29")));
+    controls.setText(Control::Label35, controls.text(Control::Label29));
     // The update's own result stays readable: the checks that follow put
     // their best hit beside it instead of over it.
     m_session.keepStatus({result.summary, result.differing});
@@ -94,19 +92,12 @@ QString HistoryCommands::staleNotice(const history::UpdateResult& result) {
         .arg(age);
 }
 
-void HistoryCommands::announceButtons() {
-    for (const QString& name : kUpdateButtons) {
-        m_session.port().controlChanged(name);
-    }
-}
-
 bool HistoryCommands::updateRunning() const {
     return m_session.operations().isActive(LongOperation::Update);
 }
 
 void HistoryCommands::setRunning(bool) {
-    m_session.port().controlChanged(QStringLiteral("SpeedButton8"));
-    announceButtons();
+    m_session.port().operationChanged();
 }
 
 bool HistoryCommands::stopRequested() {
@@ -122,11 +113,11 @@ void HistoryCommands::setStatusText(int panel, const QString& text) {
 }
 
 void HistoryCommands::setDrawLine(const QString& text) {
-    m_session.controls().setText(QStringLiteral("Label29"), text);
+    m_session.controls().setText(Control::Label29, text);
 }
 
 void HistoryCommands::setCrossSumLine(const QString& text) {
-    m_session.controls().setText(QStringLiteral("Label13"), text);
+    m_session.controls().setText(Control::Label13, text);
 }
 
 void HistoryCommands::setPickerDate(common::DayNumber day) {

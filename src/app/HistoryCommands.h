@@ -62,7 +62,6 @@ private:
     // True when an entry may replace the stored draw of its date and flag:
     // at once when the numbers are the same, else when the player says so.
     bool confirmReplacement(const history::TZiehung& stored, const history::TZiehung& entered);
-    void announceButtons();
 
     Session& m_session;
     DrawEntryPort* m_entryPort = nullptr;

@@ -6,42 +6,40 @@ namespace app {
 
 namespace {
 
-const QString kUpDown1 = QStringLiteral("UpDown1");
-const QString kUpDown3 = QStringLiteral("UpDown3");
-const QString kUpDown4 = QStringLiteral("UpDown4");
-const QString kUpDown5 = QStringLiteral("UpDown5");
-const QString kUpDown7 = QStringLiteral("UpDown7");
-const QString kUpDown11 = QStringLiteral("UpDown11");
-const QString kUpDown16 = QStringLiteral("UpDown16");
-const QString kUpDown17 = QStringLiteral("UpDown17");
-const QString kUpDown21 = QStringLiteral("UpDown21");
-const QString kUpDown22 = QStringLiteral("UpDown22");
-const QString kUpDown23 = QStringLiteral("UpDown23");
+constexpr Control kUpDown1 = Control::UpDown1;
+constexpr Control kUpDown3 = Control::UpDown3;
+constexpr Control kUpDown4 = Control::UpDown4;
+constexpr Control kUpDown5 = Control::UpDown5;
+constexpr Control kUpDown7 = Control::UpDown7;
+constexpr Control kUpDown11 = Control::UpDown11;
+constexpr Control kUpDown16 = Control::UpDown16;
+constexpr Control kUpDown17 = Control::UpDown17;
+constexpr Control kUpDown21 = Control::UpDown21;
+constexpr Control kUpDown22 = Control::UpDown22;
+constexpr Control kUpDown23 = Control::UpDown23;
 
 // Even plus odd minimum counts never exceed this.
 constexpr int kEvenOddTotal = 6;
 
 } // namespace
 
-void ParameterRules::keepMinimumBelow(ControlValues& values, const QString& minimumName,
-                                      int maximum) {
+void ParameterRules::keepMinimumBelow(ControlValues& values, Control minimumName, int maximum) {
     if (maximum < values.position(minimumName)) {
         values.setPosition(minimumName, maximum);
     }
 }
 
-void ParameterRules::keepMaximumAbove(ControlValues& values, const QString& maximumName,
-                                      int minimum) {
+void ParameterRules::keepMaximumAbove(ControlValues& values, Control maximumName, int minimum) {
     if (minimum > values.position(maximumName)) {
         values.setPosition(maximumName, minimum);
     }
 }
 
-void ParameterRules::setMaximum(ControlValues& values, const QString& name, int maximum) {
+void ParameterRules::setMaximum(ControlValues& values, Control name, int maximum) {
     values.setRange(name, values.minimum(name), maximum);
 }
 
-void ParameterRules::setMinimum(ControlValues& values, const QString& name, int minimum) {
+void ParameterRules::setMinimum(ControlValues& values, Control name, int minimum) {
     values.setRange(name, minimum, values.maximum(name));
 }
 
@@ -97,7 +95,7 @@ int ParameterRules::laufMax(const ControlValues& values) {
     return values.position(kUpDown7) * 1000;
 }
 
-void ParameterRules::userSetPosition(ControlValues& values, const QString& name, int position,
+void ParameterRules::userSetPosition(ControlValues& values, Control name, int position,
                                      int* laufMax) {
     // Before the change: the ranges that depend on the partner control, so
     // the new value is held within them.

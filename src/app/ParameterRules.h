@@ -36,14 +36,14 @@ public:
     // A change of an up-down by the user (arrows, mouse or typing): applies
     // the coupling rules around setting the position. When the change is to
     // UpDown7 and laufMax is given, it receives the new attempt limit.
-    static void userSetPosition(ControlValues& values, const QString& name, int position,
+    static void userSetPosition(ControlValues& values, Control name, int position,
                                 int* laufMax = nullptr);
 
 private:
-    static void keepMinimumBelow(ControlValues& values, const QString& minimumName, int maximum);
-    static void keepMaximumAbove(ControlValues& values, const QString& maximumName, int minimum);
-    static void setMaximum(ControlValues& values, const QString& name, int maximum);
-    static void setMinimum(ControlValues& values, const QString& name, int minimum);
+    static void keepMinimumBelow(ControlValues& values, Control minimumName, int maximum);
+    static void keepMaximumAbove(ControlValues& values, Control maximumName, int minimum);
+    static void setMaximum(ControlValues& values, Control name, int maximum);
+    static void setMinimum(ControlValues& values, Control name, int minimum);
 };
 
 } // namespace app

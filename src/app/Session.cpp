@@ -26,13 +26,13 @@
 namespace app {
 
 namespace {
-const QString kPicker1 = QStringLiteral("DateTimePicker1");
-const QString kPicker2 = QStringLiteral("DateTimePicker2");
+constexpr Control kPicker1 = Control::DateTimePicker1;
+constexpr Control kPicker2 = Control::DateTimePicker2;
 const QString kNoSelection = QStringLiteral("D`abord, sélectionnez une grille");
 const QString kReadFirst = QStringLiteral("Lisez d`abord les données de tirages");
 const QString kTipsFile = QStringLiteral("tipps.txt");
-const QString kComboBox1 = QStringLiteral("ComboBox1");
-const QString kSystem = QStringLiteral("System");
+constexpr Control kComboBox1 = Control::ComboBox1;
+constexpr Control kSystem = Control::System;
 
 // A typed position beyond what an int holds is not cut to its low bits: it
 // goes to the nearest end, and the up-down holds it within its range.
@@ -44,7 +44,7 @@ int heldInInt(qint64 value) {
 } // namespace
 
 Session::Session(WindowPort& port) : m_port(port) {
-    m_controls.setListener([this](const QString& name) { m_port.controlChanged(name); });
+    m_controls.setListener([this](Control id) { m_port.controlChanged(id); });
     m_random.seedFromClock();
     m_statistics = std::make_unique<StatisticsCommands>(*this);
     m_history = std::make_unique<HistoryCommands>(*this);
@@ -60,7 +60,7 @@ Session::~Session() = default;
 
 void Session::showPage(const QString& page) {
     m_requestedPage = page;
-    m_port.controlChanged(QStringLiteral("PageControl1"));
+    m_port.pageRequested();
 }
 
 void Session::setHome(const QString& directory) {
@@ -81,13 +81,12 @@ void Session::setStatusText(int panel, const QString& text) {
 }
 
 int Session::stake() const {
-    static const int kStakes[] = {1, 2, 3, 5, 10};
-    const int index = m_controls.index(QStringLiteral("ComboBox1"));
-    if (index >= 0 && index < 5) {
-        return kStakes[index];
+    const int index = m_controls.index(Control::ComboBox1);
+    if (index >= 0) {
+        return ControlSchema::stake(index);
     }
     qint64 value = 0;
-    if (common::parseInteger(m_controls.text(QStringLiteral("ComboBox1")), &value) && value >= 1 &&
+    if (common::parseInteger(m_controls.text(Control::ComboBox1), &value) && value >= 1 &&
         value <= 10) {
         return static_cast<int>(value);
     }
@@ -111,7 +110,7 @@ void Session::openWrittenFile(const QString& path) {
 
 void Session::publishChart(const stats::StatResult& result) {
     m_chart = result;
-    m_port.controlChanged(QStringLiteral("Chart1"));
+    m_port.chartChanged();
 }
 
 void Session::FormCreate(QSettings* settings, const QString& group) {
@@ -125,16 +124,16 @@ void Session::FormCreate(QSettings* settings, const QString& group) {
         SettingsStore(*settings, group).restore(m_controls);
     }
     m_sortieren = true;
-    m_laufMax = 1000 * m_controls.position(QStringLiteral("UpDown7"));
-    if (m_controls.text(QStringLiteral("ProxyHostEdit")).isEmpty()) {
-        m_controls.setText(QStringLiteral("ProxyPortEdit"), QStringLiteral("80"));
+    m_laufMax = 1000 * m_controls.position(Control::UpDown7);
+    if (m_controls.text(Control::ProxyHostEdit).isEmpty()) {
+        m_controls.setText(Control::ProxyPortEdit, QStringLiteral("80"));
     }
     QStringList lines;
     if (QFile::exists(homeFile(kTipsFile)) &&
         common::TextFile::readLines(homeFile(kTipsFile), &lines)) {
         m_tips.clear();
         m_tips.lines() = lines;
-        m_port.controlChanged(QStringLiteral("ListBox1"));
+        m_port.tipListsChanged();
     }
     m_soundName = m_home + QStringLiteral("yippee.wav");
     m_controls.setDate(kPicker1, m_port.today());
@@ -196,9 +195,9 @@ void Session::showEmptyHistory() {
     // why the window is empty and where the draws come from.
     static const QString kNoDraws = QStringLiteral(
         "Aucun tirage dans l'historique : importez les résultats FDJ (page « analyse »)");
-    m_controls.setText(QStringLiteral("Label29"), kNoDraws);
-    m_controls.setText(QStringLiteral("Label35"), kNoDraws);
-    m_controls.setText(QStringLiteral("Label13"), QString());
+    m_controls.setText(Control::Label29, kNoDraws);
+    m_controls.setText(Control::Label35, kNoDraws);
+    m_controls.setText(Control::Label13, QString());
 }
 
 bool Session::FormClose(QSettings* settings, const QString& group) {
@@ -233,8 +232,7 @@ void Session::rememberStake() {
 // ---- long operations -------------------------------------------------------
 
 void Session::operationChanged() {
-    m_port.controlChanged(QStringLiteral("SpeedButton8"));
-    m_port.controlChanged(QStringLiteral("Operation"));
+    m_port.operationChanged();
 }
 
 bool Session::refused(WindowCommand command) {
@@ -261,8 +259,8 @@ void Session::showDrawLines() {
         m_drawLinesPending = true;
         return;
     }
-    m_controls.setText(QStringLiteral("Label29"), m_cursor.drawLine());
-    m_controls.setText(QStringLiteral("Label13"), m_cursor.crossSumLine());
+    m_controls.setText(Control::Label29, m_cursor.drawLine());
+    m_controls.setText(Control::Label13, m_cursor.crossSumLine());
 }
 
 void Session::showCurrentDrawLine() {
@@ -270,7 +268,7 @@ void Session::showCurrentDrawLine() {
         m_currentDrawLinePending = true;
         return;
     }
-    m_controls.setText(QStringLiteral("Label35"), m_cursor.drawLine());
+    m_controls.setText(Control::Label35, m_cursor.drawLine());
 }
 
 void Session::holdDrawLines(bool hold) {
@@ -391,15 +389,15 @@ void Session::SpeedButton8Click() {
 
 void Session::selectTip(int index) {
     m_tips.select(index);
-    m_port.controlChanged(QStringLiteral("ListBox1.selection"));
+    m_port.tipSelectionChanged();
     if (m_tips.selected() < 0) {
         return;
     }
     const int g = tipsPerTicket();
-    m_controls.setText(QStringLiteral("Label23"),
+    m_controls.setText(Control::Label23,
                        QString::number(tips::TipList::ticketOf(m_tips.selected(), g)) +
                            QStringLiteral(". ticket"));
-    m_controls.setText(QStringLiteral("Label24"),
+    m_controls.setText(Control::Label24,
                        QString::number(tips::TipList::placeOf(m_tips.selected(), g)) +
                            QStringLiteral(". Grillen"));
 }
@@ -412,7 +410,7 @@ void Session::SpeedButton11Click() {
         m_port.showMessage(kNoSelection);
         return;
     }
-    m_port.controlChanged(QStringLiteral("ListBox1"));
+    m_port.tipListsChanged();
     Komplettcheck();
 }
 
@@ -422,8 +420,8 @@ void Session::Edit1Change(const QString& text) {
     if (common::parseInteger(text, &value) && value > 0 && value <= 120) {
         normal = QString::number(value);
     }
-    m_controls.setPosition(QStringLiteral("UpDown9"), normal.toInt());
-    m_port.controlChanged(QStringLiteral("Edit1"));
+    m_controls.setPosition(Control::UpDown9, normal.toInt());
+    m_port.controlChanged(Control::UpDown9);
 }
 
 void Session::Edit1Exit() {
@@ -434,7 +432,7 @@ void Session::Edit1Exit() {
 
 void Session::ComboBox1Change() {
     const double preis = static_cast<double>(stake()) * tipsPerTicket() * totalTips();
-    m_controls.setText(QStringLiteral("Preis"), QString::number(preis, 'g', 17));
+    m_controls.setText(Control::Preis, QString::number(preis, 'g', 17));
 }
 
 tips::TipCheck::TipResult Session::Zettelcheck(const QString& tipLine) {
@@ -448,12 +446,11 @@ int Session::Komplettcheck() {
     const tips::TipCheck::FullResult result =
         tips::TipCheck::checkAll(&m_tips, current().zahl, numbersPerTip(), m_sortieren, &m_tally);
     m_statistik = result.statistik;
-    m_port.controlChanged(QStringLiteral("HitTally"));
+    m_port.hitTallyChanged();
     if (!m_sortieren) {
         return 0;
     }
-    m_port.controlChanged(QStringLiteral("ListBox1"));
-    m_port.controlChanged(QStringLiteral("ListBox2"));
+    m_port.tipListsChanged();
     // A check with nothing to report clears only its own text, so an
     // update's failure or a run's closing status stays readable; a kept
     // text moves the check's result to the next panel.
@@ -486,7 +483,7 @@ void Session::keepStatus(const std::array<QString, 2>& texts) {
 void Session::setStaleNotice(const QString& text) {
     if (text != m_staleNotice) {
         m_staleNotice = text;
-        m_port.controlChanged(QStringLiteral("StaleNotice"));
+        m_port.staleNoticeChanged();
     }
 }
 
@@ -533,99 +530,94 @@ namespace app {
 
 // ---- controls changed by the user -------------------------------------------
 
-void Session::onUserChange(const QString& name, std::function<void()> handler) {
-    m_userChangeHandlers[name].push_back(std::move(handler));
+bool Session::setControlByUser(const QString& name, const QString& value) {
+    const std::optional<ControlName> control = ControlSchema::resolve(name);
+    if (!control) {
+        return false;
+    }
+    return control->buddy ? setEditByUser(control->id, value)
+                          : setControlByUser(control->id, value);
 }
 
-bool Session::setControlByUser(const QString& name, const QString& value) {
-    const ControlSpec* control = ControlSchema::find(name);
-    const ControlSpec* upDown = ControlSchema::findByBuddy(name);
-    if (upDown) {
-        if (name == QLatin1String("Edit1")) {
-            Edit1Change(value);
-        } else {
-            qint64 position = 0;
-            if (!common::parseInteger(value, &position)) {
-                return false;
-            }
-            // The coupling rules hold for typed values too.
-            ParameterRules::userSetPosition(m_controls, upDown->name, heldInInt(position),
-                                            &m_laufMax);
-        }
-        control = upDown;
-    } else if (!control || control->kind == ControlKind::Field ||
-               control->kind == ControlKind::Label) {
-        return false;
-    } else {
-        qint64 number = 0;
-        switch (control->kind) {
-        case ControlKind::UpDown:
-            if (!common::parseInteger(value, &number)) {
-                return false;
-            }
-            ParameterRules::userSetPosition(m_controls, name, heldInInt(number), &m_laufMax);
-            break;
-        case ControlKind::CheckBox:
-            if (value != QLatin1String("0") && value != QLatin1String("1")) {
-                return false;
-            }
-            m_controls.setChecked(name, value == QLatin1String("1"));
-            break;
-        case ControlKind::ComboBox:
-            if (!common::parseInteger(value, &number) || number < -1 ||
-                number >= control->items.size()) {
-                return false;
-            }
-            m_controls.setIndex(name, static_cast<int>(number));
-            break;
-        case ControlKind::DatePicker: {
-            const QDate date = common::parseShortDate(value);
-            if (!date.isValid()) {
-                return false;
-            }
-            // The picker holds the date within its range, as on screen.
-            m_controls.setDate(name, std::max(date, m_controls.lowestDate(name)));
-            break;
-        }
-        default:
-            m_controls.setText(name, value);
-            break;
-        }
+bool Session::setEditByUser(Control upDown, const QString& text) {
+    if (upDown == Control::UpDown9) {
+        Edit1Change(text); // the tip count's edit box puts any text right
+        return true;
     }
-    if (control->name == kComboBox1) {
+    qint64 position = 0;
+    if (!common::parseInteger(text, &position)) {
+        return false;
+    }
+    // The coupling rules hold for typed values too.
+    ParameterRules::userSetPosition(m_controls, upDown, heldInInt(position), &m_laufMax);
+    return true;
+}
+
+bool Session::setControlByUser(Control id, const QString& value) {
+    const ControlSpec& control = ControlSchema::spec(id);
+    qint64 number = 0;
+    switch (control.kind) {
+    case ControlKind::Field:
+    case ControlKind::Label:
+        return false; // shown or stored, never set by the user
+    case ControlKind::UpDown:
+        if (!common::parseInteger(value, &number)) {
+            return false;
+        }
+        ParameterRules::userSetPosition(m_controls, id, heldInInt(number), &m_laufMax);
+        break;
+    case ControlKind::CheckBox:
+        if (value != QLatin1String("0") && value != QLatin1String("1")) {
+            return false;
+        }
+        m_controls.setChecked(id, value == QLatin1String("1"));
+        break;
+    case ControlKind::ComboBox:
+        if (!common::parseInteger(value, &number) || number < -1 ||
+            number >= control.items.size()) {
+            return false;
+        }
+        m_controls.setIndex(id, static_cast<int>(number));
+        break;
+    case ControlKind::DatePicker: {
+        const QDate date = common::parseShortDate(value);
+        if (!date.isValid()) {
+            return false;
+        }
+        // The picker holds the date within its range, as on screen.
+        m_controls.setDate(id, std::max(date, m_controls.lowestDate(id)));
+        break;
+    }
+    case ControlKind::Edit:
+        m_controls.setText(id, value);
+        break;
+    }
+    if (id == kComboBox1) {
         rememberStake();
         ComboBox1Change();
-    }
-    const auto it = m_userChangeHandlers.find(control->name);
-    if (it != m_userChangeHandlers.end()) {
-        for (const auto& handler : it->second) {
-            handler();
-        }
     }
     return true;
 }
 
 QString Session::controlValue(const QString& name) const {
-    // An up-down's edit box shows the position with a thousands separator;
-    // set takes the position as a whole number.
-    if (const ControlSpec* upDown = ControlSchema::findByBuddy(name)) {
-        return QString::number(m_controls.position(upDown->name));
-    }
-    const ControlSpec* control = ControlSchema::find(name);
-    if (!control) {
-        return m_controls.text(name);
-    }
-    switch (control->kind) {
+    const std::optional<ControlName> control = ControlSchema::resolve(name);
+    return control ? controlValue(control->id) : QString();
+}
+
+QString Session::controlValue(Control id) const {
+    switch (ControlSchema::spec(id).kind) {
     case ControlKind::UpDown:
-        return QString::number(m_controls.position(name));
+        // Whole, without the thousands separator its edit box shows: the
+        // form in which set takes it.
+        return QString::number(m_controls.position(id));
     case ControlKind::CheckBox:
-        return m_controls.checked(name) ? QStringLiteral("1") : QStringLiteral("0");
+        return m_controls.checked(id) ? QStringLiteral("1") : QStringLiteral("0");
     case ControlKind::ComboBox:
-        return QString::number(m_controls.index(name));
+        return QString::number(m_controls.index(id));
     case ControlKind::DatePicker:
-        return common::formatShortDate(m_controls.date(name));
+        return common::formatShortDate(m_controls.date(id));
     default:
-        return m_controls.text(name);
+        return m_controls.text(id);
     }
 }
 

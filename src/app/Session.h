@@ -86,9 +86,9 @@ public:
     void setDfb(common::DayNumber day) { m_dfb = day; }
 
     // Numbers per tip N, tips per ticket G, total tips T.
-    int numbersPerTip() const { return m_controls.position(QStringLiteral("UpDown18")); }
-    int tipsPerTicket() const { return m_controls.position(QStringLiteral("UpDown8")); }
-    int totalTips() const { return m_controls.position(QStringLiteral("UpDown9")); }
+    int numbersPerTip() const { return m_controls.position(Control::UpDown18); }
+    int tipsPerTicket() const { return m_controls.position(Control::UpDown8); }
+    int totalTips() const { return m_controls.position(Control::UpDown9); }
     // The stake per tip from ComboBox1; a text that is no item counts with its
     // value when that is a whole number 1..10, else 1.
     int stake() const;
@@ -222,15 +222,19 @@ public:
     };
     ActivationSteps& activationSteps() { return m_activationSteps; }
 
-    // Changes a control as the user would on screen and runs the handlers
-    // that react to it. The value is text: a position, 0/1, an item index, a
-    // date "dd.mm.yyyy" or an edit's text. False when the name or value is
-    // not one the control takes.
-    bool setControlByUser(const QString& name, const QString& value);
+    // Changes a control as the user would on screen and runs what reacts to
+    // it. The value is text: a position, 0/1, an item index, a date
+    // "dd.mm.yyyy" or an edit's text. False when the value is not one the
+    // control takes, or the control is a label or field the user cannot set.
+    bool setControlByUser(Control id, const QString& value);
+    // Text typed into an up-down's edit box.
+    bool setEditByUser(Control upDown, const QString& text);
     // The value in the form setControlByUser takes it.
+    QString controlValue(Control id) const;
+    // The same by the name a person or script gives (a control or the edit
+    // box of an up-down): false, or an empty value, for an unknown name.
+    bool setControlByUser(const QString& name, const QString& value);
     QString controlValue(const QString& name) const;
-    // Subsystems register what runs when the user changes a control.
-    void onUserChange(const QString& name, std::function<void()> handler);
 
 private:
     void operationChanged();
@@ -273,7 +277,6 @@ private:
     int m_laufMax = 100000;
     common::DayNumber m_dfb = 0;
     ActivationSteps m_activationSteps;
-    std::map<QString, std::vector<std::function<void()>>> m_userChangeHandlers;
     QString m_requestedPage;
     std::unique_ptr<StatisticsCommands> m_statistics;
     std::unique_ptr<HistoryCommands> m_history;

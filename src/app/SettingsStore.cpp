@@ -62,8 +62,8 @@ QString storedNumberText(double value) {
 // How many items the selection stored under this value may point at: the
 // combo box's own, and ComboBox1's for the stake field "System".
 int selectableItems(const ControlSpec& control) {
-    if (control.name == QLatin1String("System")) {
-        return static_cast<int>(ControlSchema::find(QStringLiteral("ComboBox1"))->items.size());
+    if (control.id == Control::System) {
+        return static_cast<int>(ControlSchema::spec(Control::ComboBox1).items.size());
     }
     return control.kind == ControlKind::ComboBox ? static_cast<int>(control.items.size()) : -1;
 }
@@ -79,21 +79,12 @@ QString SettingsStore::key(const QString& name) const {
 }
 
 QStringList SettingsStore::saveOrder() {
-    QStringList order{QStringLiteral("NeuerSchein")};
-    for (int i = 1; i <= 31; ++i) {
-        if (i != 16 && i != 21 && i != 29) {
-            order << QStringLiteral("Chekcbox%1").arg(i);
+    QStringList order;
+    for (const ControlSpec& control : ControlSchema::controls()) {
+        if (control.storedAs != StoredAs::None) {
+            order << control.settingsName;
         }
     }
-    order << QStringLiteral("System") << QStringLiteral("ComboBox2") << QStringLiteral("ComboBox3")
-          << QStringLiteral("TippTop") << QStringLiteral("TippLeft");
-    for (int i = 1; i <= 23; ++i) {
-        order << QStringLiteral("UpDown%1").arg(i);
-    }
-    order << QStringLiteral("Preis") << QStringLiteral("URLEdit") << QStringLiteral("ProxyHostEdit")
-          << QStringLiteral("ProxyPortEdit") << QStringLiteral("DateTimePicker2")
-          << QStringLiteral("Land") << QStringLiteral("ServiceURL")
-          << QStringLiteral("ResultsURL");
     return order;
 }
 
@@ -106,7 +97,7 @@ void SettingsStore::restoreOne(const ControlSpec& control, ControlValues& values
     switch (control.storedAs) {
     case StoredAs::Bool:
         if (const auto v = readInteger(stored)) {
-            values.setChecked(control.name, *v != 0);
+            values.setChecked(control.id, *v != 0);
         }
         break;
     case StoredAs::Int:
@@ -115,16 +106,16 @@ void SettingsStore::restoreOne(const ControlSpec& control, ControlValues& values
     case StoredAs::Double:
         if (control.kind == ControlKind::DatePicker) {
             const auto v = readDouble(stored);
-            if (!v || !isDayOfCalendar(*v) || !values.setDate(control.name, common::toDate(*v))) {
-                values.setDate(control.name, values.lowestDate(control.name));
+            if (!v || !isDayOfCalendar(*v) || !values.setDate(control.id, common::toDate(*v))) {
+                values.setDate(control.id, values.lowestDate(control.id));
             }
         } else if (const auto v = readDouble(stored)) {
-            values.setText(control.name, storedNumberText(*v));
+            values.setText(control.id, storedNumberText(*v));
         }
         break;
     case StoredAs::String:
         if (const auto v = readString(stored)) {
-            values.setText(control.name, *v);
+            values.setText(control.id, *v);
         }
         break;
     case StoredAs::None:
@@ -145,11 +136,11 @@ void SettingsStore::restoreInteger(const ControlSpec& control, std::optional<qin
         return;
     }
     if (control.kind == ControlKind::UpDown) {
-        values.setPosition(control.name, value); // held within the up-down's range
+        values.setPosition(control.id, value); // held within the up-down's range
     } else if (control.kind == ControlKind::ComboBox) {
-        values.setIndex(control.name, value);
+        values.setIndex(control.id, value);
     } else {
-        values.setText(control.name, QString::number(value));
+        values.setText(control.id, QString::number(value));
     }
 }
 
@@ -160,11 +151,9 @@ void SettingsStore::restore(ControlValues& values) const {
         }
         restoreOne(control, values);
         // The lower bound of shared numbers may not exceed the upper bound.
-        if (control.name == QLatin1String("UpDown3") &&
-            values.position(QStringLiteral("UpDown3")) <
-                values.position(QStringLiteral("UpDown1"))) {
-            values.setPosition(QStringLiteral("UpDown3"),
-                               values.position(QStringLiteral("UpDown1")));
+        if (control.id == Control::UpDown3 &&
+            values.position(Control::UpDown3) < values.position(Control::UpDown1)) {
+            values.setPosition(Control::UpDown3, values.position(Control::UpDown1));
         }
     }
 }
@@ -173,26 +162,26 @@ void SettingsStore::saveOne(const ControlSpec& control, const ControlValues& val
     const QString k = key(control.settingsName);
     switch (control.storedAs) {
     case StoredAs::Bool:
-        m_settings.setValue(k, values.checked(control.name) ? 1 : 0);
+        m_settings.setValue(k, values.checked(control.id) ? 1 : 0);
         break;
     case StoredAs::Int:
         if (control.kind == ControlKind::UpDown) {
-            m_settings.setValue(k, values.position(control.name));
+            m_settings.setValue(k, values.position(control.id));
         } else if (control.kind == ControlKind::ComboBox) {
-            m_settings.setValue(k, values.index(control.name));
+            m_settings.setValue(k, values.index(control.id));
         } else {
-            m_settings.setValue(k, values.text(control.name).toInt());
+            m_settings.setValue(k, values.text(control.id).toInt());
         }
         break;
     case StoredAs::Double:
         if (control.kind == ControlKind::DatePicker) {
-            m_settings.setValue(k, common::toDayNumber(values.date(control.name)));
+            m_settings.setValue(k, common::toDayNumber(values.date(control.id)));
         } else {
-            m_settings.setValue(k, values.text(control.name).toDouble());
+            m_settings.setValue(k, values.text(control.id).toDouble());
         }
         break;
     case StoredAs::String:
-        m_settings.setValue(k, values.text(control.name));
+        m_settings.setValue(k, values.text(control.id));
         break;
     case StoredAs::None:
         break;
@@ -201,17 +190,12 @@ void SettingsStore::saveOne(const ControlSpec& control, const ControlValues& val
 
 bool SettingsStore::save(ControlValues& values, const QDate& today) const {
     // A statistics start within the last five days is not worth keeping.
-    const QString picker = QStringLiteral("DateTimePicker2");
+    constexpr Control picker = Control::DateTimePicker2;
     if (values.date(picker) > today.addDays(-5)) {
         values.setDate(picker, values.lowestDate(picker));
     }
-    for (const QString& name : saveOrder()) {
-        for (const ControlSpec& control : ControlSchema::controls()) {
-            if (control.settingsName == name) {
-                saveOne(control, values);
-                break;
-            }
-        }
+    for (const ControlSpec& control : ControlSchema::controls()) {
+        saveOne(control, values);
     }
     return SettingsSync::sync(m_settings);
 }

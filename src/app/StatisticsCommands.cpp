@@ -12,8 +12,8 @@ namespace app {
 
 namespace {
 
-const QString kPicker1 = QStringLiteral("DateTimePicker1");
-const QString kPicker2 = QStringLiteral("DateTimePicker2");
+constexpr Control kPicker1 = Control::DateTimePicker1;
+constexpr Control kPicker2 = Control::DateTimePicker2;
 const QString kChartPage = QStringLiteral("TabSheet5");
 
 stats::RunSearch::Kind runKind(StatisticsCommands::Kind kind) {
@@ -128,7 +128,7 @@ stats::StatOutcome StatisticsCommands::compute(Kind kind, const history::DrawHis
         m_session.setGewinn(*search.gewinn);
     }
     search.applyTally(&m_session.hitTally());
-    m_session.port().controlChanged(QStringLiteral("HitTally"));
+    m_session.port().hitTallyChanged();
     return search;
 }
 

@@ -12,7 +12,7 @@
 namespace app {
 
 bool TipFileCommands::SpeedButton15Click() {
-    const QDate picked = m_session.controls().date(QStringLiteral("DateTimePicker1"));
+    const QDate picked = m_session.controls().date(Control::DateTimePicker1);
     const QString proposed = tips::TipFile::proposedName(common::toDayNumber(picked));
     // The dialog's default extension: a name typed without one gets ".hlt".
     const QString path = common::withDefaultSuffix(
@@ -42,12 +42,12 @@ bool TipFileCommands::SpeedButton16Click() {
         QString error;
         const bool loaded =
             tips::TipFile::load(chosen.first(), &m_session.tipList(), &total, &error);
-        m_session.port().controlChanged(QStringLiteral("ListBox1"));
+        m_session.port().tipListsChanged();
         if (!loaded) {
             m_session.port().showMessage(common::fileError(chosen.first(), error));
             return false;
         }
-        m_session.controls().setPosition(QStringLiteral("UpDown9"), total);
+        m_session.controls().setPosition(Control::UpDown9, total);
     }
     // Loaded or not, the draw is reloaded, whose check refills the hit column.
     m_session.SpeedButton5Click();

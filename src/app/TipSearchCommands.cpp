@@ -9,8 +9,8 @@
 namespace app {
 
 namespace {
-const QString kPicker1 = QStringLiteral("DateTimePicker1");
-const QString kPicker2 = QStringLiteral("DateTimePicker2");
+constexpr Control kPicker1 = Control::DateTimePicker1;
+constexpr Control kPicker2 = Control::DateTimePicker2;
 } // namespace
 
 bool TipSearchCommands::SpeedButton4Click() {
@@ -57,9 +57,9 @@ bool TipSearchCommands::SpeedButton4Click() {
         tips::TipSearch::run(history, &m_session.tipList(), m_session.numbersPerTip(), *threshold,
                              range, &m_session.current(), &m_session.hitTally(), callbacks);
     if (m_outcome.lastPosition >= 0) {
-        controls.setText(QStringLiteral("Label29"), m_outcome.drawLine);
-        controls.setText(QStringLiteral("Label35"), m_outcome.drawLine);
-        controls.setText(QStringLiteral("Label13"), m_outcome.crossSumLine);
+        controls.setText(Control::Label29, m_outcome.drawLine);
+        controls.setText(Control::Label35, m_outcome.drawLine);
+        controls.setText(Control::Label13, m_outcome.crossSumLine);
         // The session's own check of the last draw sets the histogram, the
         // status text and the sound as any check does.
         m_session.Komplettcheck();
@@ -69,9 +69,9 @@ bool TipSearchCommands::SpeedButton4Click() {
 }
 
 bool TipSearchCommands::askGoOn(const tips::TipSearch::Hit& hit) {
-    m_session.controls().setText(QStringLiteral("Label29"), hit.drawLine);
-    m_session.controls().setText(QStringLiteral("Label35"), hit.drawLine);
-    m_session.controls().setText(QStringLiteral("Label13"), hit.crossSumLine);
+    m_session.controls().setText(Control::Label29, hit.drawLine);
+    m_session.controls().setText(Control::Label35, hit.drawLine);
+    m_session.controls().setText(Control::Label13, hit.crossSumLine);
     // The walk only counted the best hits; the full check of the reported
     // draw (already in the current-draw fields) fills the hit column, the
     // tally and the status beside the message with that draw's hits.
@@ -88,9 +88,9 @@ bool TipSearchCommands::askGoOn(const tips::TipSearch::Hit& hit) {
 }
 
 void TipSearchCommands::showProgress(const tips::TipSearch::Progress& progress) {
-    m_session.controls().setText(QStringLiteral("Label29"), progress.drawLine);
-    m_session.controls().setText(QStringLiteral("Label35"), progress.drawLine);
-    m_session.controls().setText(QStringLiteral("Label13"), progress.crossSumLine);
+    m_session.controls().setText(Control::Label29, progress.drawLine);
+    m_session.controls().setText(Control::Label35, progress.drawLine);
+    m_session.controls().setText(Control::Label13, progress.crossSumLine);
     m_session.port().processEvents();
 }
 

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "app/ControlSchema.h"
+
 namespace app {
 
 // Everything the operations need from a person or a screen. The desktop
@@ -30,8 +32,23 @@ public:
     virtual void setBusy(bool busy) = 0;
     // Lets pending input run during a long operation.
     virtual void processEvents() = 0;
-    // A control, label or list changed its value or range.
-    virtual void controlChanged(const QString& name) = 0;
+    // A control, label or field of the control table changed its value or range.
+    virtual void controlChanged(Control id) = 0;
+    // The tip list or the hits beside it changed.
+    virtual void tipListsChanged() = 0;
+    // Another tip of the list was selected.
+    virtual void tipSelectionChanged() = 0;
+    // The tally of hits of the tip check changed.
+    virtual void hitTallyChanged() = 0;
+    // An operation began or ended, or its stop was asked for: which commands
+    // wait, the generation's caption and the stop button follow it.
+    virtual void operationChanged() = 0;
+    // The statistics chart has a new result.
+    virtual void chartChanged() = 0;
+    // An operation asks for a page of the window (Session::requestedPage).
+    virtual void pageRequested() = 0;
+    // The notice that the history is old appeared, changed or went away.
+    virtual void staleNoticeChanged() = 0;
     // How far a long run has come: done of total steps; total 0 when it ended.
     virtual void progressChanged(int done, int total) {
         (void)done;

@@ -38,7 +38,14 @@ public:
                          const QString& filter) override;
     void setBusy(bool) override {}
     void processEvents() override {}
-    void controlChanged(const QString&) override {}
+    void controlChanged(app::Control) override {}
+    void tipListsChanged() override {}
+    void tipSelectionChanged() override {}
+    void hitTallyChanged() override {}
+    void operationChanged() override {}
+    void chartChanged() override {}
+    void pageRequested() override {}
+    void staleNoticeChanged() override {}
     QDate today() override;
 
 private:

@@ -80,9 +80,9 @@ QString CliRunner::parse(const QStringList& arguments, Invocation* inv) const {
             }
             inv->seed = static_cast<quint32>(seed);
         } else if (option == QLatin1String("--service")) {
-            inv->overrides.emplace_back(QStringLiteral("ServiceURL"), *value);
+            inv->overrides.emplace_back(app::Control::ServiceURL, *value);
         } else if (option == QLatin1String("--results")) {
-            inv->overrides.emplace_back(QStringLiteral("ResultsURL"), *value);
+            inv->overrides.emplace_back(app::Control::ResultsURL, *value);
         } else {
             return QStringLiteral("unknown option %1").arg(option);
         }
@@ -168,7 +168,7 @@ int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
         }
     }
     // --service and --results are for this run only.
-    std::vector<std::pair<QString, QString>> stored;
+    std::vector<std::pair<app::Control, QString>> stored;
     for (const auto& [name, value] : inv.overrides) {
         stored.emplace_back(name, session.controls().text(name));
         session.controls().setText(name, value);

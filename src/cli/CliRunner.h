@@ -32,7 +32,7 @@ private:
         QDate today;
         std::optional<quint32> seed;
         // Controls set for this run only (--service, --results), in order.
-        std::vector<std::pair<QString, QString>> overrides;
+        std::vector<std::pair<app::Control, QString>> overrides;
         bool save = true;
         bool yes = false;
         bool help = false;

@@ -9,20 +9,19 @@ namespace {
 QString checkControlValue(const QStringList& args) {
     const QString& name = args[0];
     const QString& value = args.value(1);
-    const app::ControlSpec* control = app::ControlSchema::find(name);
-    if (const app::ControlSpec* upDown = app::ControlSchema::findByBuddy(name)) {
+    const std::optional<app::ControlName> named = app::ControlSchema::resolve(name);
+    if (!named) {
+        return app::ControlSchema::unknownMessage(name);
+    }
+    if (named->buddy) {
         // Edit boxes of up-downs take any text; Edit1 normalises what it gets.
-        return name == QLatin1String("Edit1") ? QString() : checkInteger(value);
-        Q_UNUSED(upDown);
+        return named->id == app::Control::UpDown9 ? QString() : checkInteger(value);
     }
-    if (!control || control->kind == app::ControlKind::Field ||
-        control->kind == app::ControlKind::Label) {
-        return QStringLiteral("unknown control \"%1\"").arg(name);
-    }
-    if (args.size() < 2) {
-        return QString();
-    }
-    switch (control->kind) {
+    const app::ControlSpec& control = app::ControlSchema::spec(named->id);
+    switch (control.kind) {
+    case app::ControlKind::Field:
+    case app::ControlKind::Label:
+        return app::ControlSchema::unknownMessage(name); // shown, never set
     case app::ControlKind::UpDown:
         return checkInteger(value);
     case app::ControlKind::CheckBox:
@@ -31,25 +30,22 @@ QString checkControlValue(const QStringList& args) {
                    : QStringLiteral("a check box takes 0 or 1, not \"%1\"").arg(value);
     case app::ControlKind::ComboBox: {
         qint64 index = 0;
-        if (!common::parseInteger(value, &index) || index < -1 || index >= control->items.size()) {
+        if (!common::parseInteger(value, &index) || index < -1 || index >= control.items.size()) {
             return QStringLiteral("no item %1 in %2").arg(value, name);
         }
         return QString();
     }
     case app::ControlKind::DatePicker:
         return checkDate(value);
-    default:
+    case app::ControlKind::Edit:
         return QString();
     }
+    return QString();
 }
 
 QString checkKnownControl(const QStringList& args) {
-    const QString& name = args[0];
-    if (app::ControlSchema::find(name) || app::ControlSchema::findByBuddy(name) ||
-        name.startsWith(QLatin1String("Label"))) {
-        return QString();
-    }
-    return QStringLiteral("unknown control \"%1\"").arg(name);
+    return app::ControlSchema::resolve(args[0]) ? QString()
+                                                : app::ControlSchema::unknownMessage(args[0]);
 }
 
 bool printCheck(CommandContext& c) {
@@ -72,8 +68,8 @@ Command cursorCommand(bool (app::Session::*move)()) {
 } // namespace
 
 void printDrawLines(CommandContext& c) {
-    c.out << c.session.controls().text(QStringLiteral("Label29")) << Qt::endl;
-    c.out << c.session.controls().text(QStringLiteral("Label13")) << Qt::endl;
+    c.out << c.session.controls().text(app::Control::Label29) << Qt::endl;
+    c.out << c.session.controls().text(app::Control::Label13) << Qt::endl;
 }
 
 void printTips(CommandContext& c) {
@@ -84,18 +80,18 @@ void printTips(CommandContext& c) {
 }
 
 void addCoreCommands(CommandTable& table) {
-    table.add(QStringLiteral("date"),
-              {1, 1, [](const QStringList& a) { return checkDate(a[0]); },
-               [](CommandContext& c) {
-                   c.session.setControlByUser(QStringLiteral("DateTimePicker1"), c.args[0]);
-                   return true;
-               }});
-    table.add(QStringLiteral("from"),
-              {1, 1, [](const QStringList& a) { return checkDate(a[0]); },
-               [](CommandContext& c) {
-                   c.session.setControlByUser(QStringLiteral("DateTimePicker2"), c.args[0]);
-                   return true;
-               }});
+    table.add(QStringLiteral("date"), {1, 1, [](const QStringList& a) { return checkDate(a[0]); },
+                                       [](CommandContext& c) {
+                                           c.session.setControlByUser(app::Control::DateTimePicker1,
+                                                                      c.args[0]);
+                                           return true;
+                                       }});
+    table.add(QStringLiteral("from"), {1, 1, [](const QStringList& a) { return checkDate(a[0]); },
+                                       [](CommandContext& c) {
+                                           c.session.setControlByUser(app::Control::DateTimePicker2,
+                                                                      c.args[0]);
+                                           return true;
+                                       }});
     table.add(QStringLiteral("set"), {2, 2, checkControlValue, [](CommandContext& c) {
                                           c.session.setControlByUser(c.args[0], c.args[1]);
                                           return true;
@@ -135,13 +131,12 @@ void addCoreCommands(CommandTable& table) {
                                            return true;
                                        }});
     table
-        .add(QStringLiteral("add"),
-             {1, 1, nullptr,
-              [](CommandContext& c) {
-                  c.session.tipList().append(c.args[0]);
-                  c.session.port().controlChanged(QStringLiteral("ListBox1"));
-                  return true;
-              }})
+        .add(QStringLiteral("add"), {1, 1, nullptr,
+                                     [](CommandContext& c) {
+                                         c.session.tipList().append(c.args[0]);
+                                         c.session.port().tipListsChanged();
+                                         return true;
+                                     }})
         .windowCommand = app::WindowCommand::EditTip;
     table
         .add(QStringLiteral("remove"), {1, 1, checkTipIndex,
@@ -152,13 +147,12 @@ void addCoreCommands(CommandTable& table) {
                                         }})
         .windowCommand = app::WindowCommand::DeleteTip;
     table
-        .add(QStringLiteral("clear"),
-             {0, 0, nullptr,
-              [](CommandContext& c) {
-                  c.session.tipList().clear();
-                  c.session.port().controlChanged(QStringLiteral("ListBox1"));
-                  return true;
-              }})
+        .add(QStringLiteral("clear"), {0, 0, nullptr,
+                                       [](CommandContext& c) {
+                                           c.session.tipList().clear();
+                                           c.session.port().tipListsChanged();
+                                           return true;
+                                       }})
         .windowCommand = app::WindowCommand::DeleteTip;
     table.add(QStringLiteral("check"), {0, 0, nullptr, printCheck});
 }

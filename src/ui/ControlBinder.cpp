@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDebug>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -16,41 +17,51 @@ ControlBinder::ControlBinder(app::Session& session, QObject* parent)
     : QObject(parent), m_session(session) {
 }
 
-void ControlBinder::bind(QWidget* widget) {
-    const QString name = widget->objectName();
-    m_widgets.insert(name, widget);
+bool ControlBinder::bind(QWidget* widget) {
+    const std::optional<app::Control> control = app::ControlSchema::find(widget->objectName());
+    if (!control) {
+        qWarning().noquote() << app::ControlSchema::unknownMessage(widget->objectName());
+        return false;
+    }
+    const app::Control id = *control;
+    m_widgets[index(id)] = widget;
     if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
-        if (name == QLatin1String("UpDown15")) {
+        if (id == app::Control::UpDown15) {
             spin->setGroupSeparatorShown(true);
             spin->setLocale(QLocale(QLocale::German)); // "." between thousands
         }
     }
     if (auto* date = qobject_cast<QDateEdit*>(widget)) {
         date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-        date->setMinimumDate(m_session.controls().lowestDate(name));
+        date->setMinimumDate(m_session.controls().lowestDate(id));
         date->setCalendarPopup(true);
     }
-    refresh(name);
-    connectUserChanges(widget, name);
+    refresh(id);
+    connectUserChanges(widget, id);
+    return true;
 }
 
-void ControlBinder::connectUserChanges(QWidget* widget, const QString& name) {
+void ControlBinder::connectUserChanges(QWidget* widget, app::Control id) {
     if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
         // Typing reaches the session when it ends (Enter or leaving the
         // field), so the coupling rules never see half a number; the
         // arrows still count at each step.
         spin->setKeyboardTracking(false);
-        const app::ControlSpec* control = app::ControlSchema::find(name);
-        const QString target =
-            control && control->buddy == QLatin1String("Edit1") ? QStringLiteral("Edit1") : name;
-        connect(spin, &QSpinBox::valueChanged, this,
-                [this, target](int value) { userChanged(target, QString::number(value)); });
-        if (target == QLatin1String("Edit1")) {
+        if (id == app::Control::UpDown9) {
+            // The tip count goes through its edit box, which puts any text right.
+            connect(spin, &QSpinBox::valueChanged, this, [this](int value) {
+                if (!m_updating) {
+                    m_session.setEditByUser(app::Control::UpDown9, QString::number(value));
+                }
+            });
             connect(spin, &QSpinBox::editingFinished, this, [this] { m_session.Edit1Exit(); });
+        } else {
+            connect(spin, &QSpinBox::valueChanged, this,
+                    [this, id](int value) { userChanged(id, QString::number(value)); });
         }
     } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
-        connect(check, &QCheckBox::toggled, this, [this, name](bool on) {
-            userChanged(name, on ? QStringLiteral("1") : QStringLiteral("0"));
+        connect(check, &QCheckBox::toggled, this, [this, id](bool on) {
+            userChanged(id, on ? QStringLiteral("1") : QStringLiteral("0"));
         });
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         if (combo->isEditable()) {
@@ -64,35 +75,29 @@ void ControlBinder::connectUserChanges(QWidget* widget, const QString& name) {
             });
         } else {
             connect(combo, &QComboBox::currentIndexChanged, this,
-                    [this, name](int index) { userChanged(name, QString::number(index)); });
+                    [this, id](int index) { userChanged(id, QString::number(index)); });
         }
     } else if (auto* date = qobject_cast<QDateEdit*>(widget)) {
         connect(date, &QDateEdit::dateChanged, this,
-                [this, name](const QDate& d) { userChanged(name, common::formatShortDate(d)); });
+                [this, id](const QDate& d) { userChanged(id, common::formatShortDate(d)); });
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         connect(edit, &QLineEdit::textEdited, this,
-                [this, name](const QString& text) { userChanged(name, text); });
+                [this, id](const QString& text) { userChanged(id, text); });
     }
 }
 
-void ControlBinder::userChanged(const QString& name, const QString& value) {
+void ControlBinder::userChanged(app::Control id, const QString& value) {
     if (m_updating) {
         return;
     }
-    m_session.setControlByUser(name, value);
+    m_session.setControlByUser(id, value);
 }
 
-void ControlBinder::refresh(const QString& name) {
-    QWidget* widget = m_widgets.value(name);
+void ControlBinder::refresh(app::Control control) {
+    QWidget* widget = m_widgets[index(control)];
     if (!widget) {
-        if (const app::ControlSpec* upDown = app::ControlSchema::findByBuddy(name)) {
-            widget = m_widgets.value(upDown->name);
-        }
-        if (!widget) {
-            return;
-        }
+        return;
     }
-    const QString control = widget->objectName();
     const app::ControlValues& values = m_session.controls();
     m_updating = true;
     const QSignalBlocker blocker(widget);
@@ -130,8 +135,8 @@ void ControlBinder::refresh(const QString& name) {
 }
 
 void ControlBinder::refreshAll() {
-    for (auto it = m_widgets.constBegin(); it != m_widgets.constEnd(); ++it) {
-        refresh(it.key());
+    for (const app::ControlSpec& control : app::ControlSchema::controls()) {
+        refresh(control.id);
     }
 }
 

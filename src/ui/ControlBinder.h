@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <array>
 
 #include "app/Session.h"
 
@@ -17,19 +17,22 @@ class ControlBinder : public QObject {
 public:
     explicit ControlBinder(app::Session& session, QObject* parent = nullptr);
 
-    // Binds the widget by its object name; the widget shows the current value.
-    void bind(QWidget* widget);
+    // Binds the widget by its object name, which must name a control of the
+    // table; the widget shows the current value. An unknown name is refused
+    // with a warning and the widget stays unbound.
+    bool bind(QWidget* widget);
     // Shows the session's value of the control in its widget, if bound.
-    void refresh(const QString& name);
+    void refresh(app::Control id);
     void refreshAll();
-    QWidget* widget(const QString& name) const { return m_widgets.value(name); }
+    QWidget* widget(app::Control id) const { return m_widgets[index(id)]; }
 
 private:
-    void connectUserChanges(QWidget* widget, const QString& name);
-    void userChanged(const QString& name, const QString& value);
+    static std::size_t index(app::Control id) { return static_cast<std::size_t>(id); }
+    void connectUserChanges(QWidget* widget, app::Control id);
+    void userChanged(app::Control id, const QString& value);
 
     app::Session& m_session;
-    QHash<QString, QPointer<QWidget>> m_widgets;
+    std::array<QPointer<QWidget>, app::kControlCount> m_widgets;
     bool m_updating = false;
 };
 

@@ -547,40 +547,63 @@ void MainWindow::showSelection() {
     m_listBox2->setCurrentRow(row < m_listBox2->count() ? row : -1);
 }
 
-void MainWindow::controlChanged(const QString& name) {
-    if (!m_binder) {
-        return; // still building the window
+// The session may announce changes while the window is still being built.
+void MainWindow::controlChanged(app::Control id) {
+    if (m_binder) {
+        m_binder->refresh(id);
     }
-    if (name == QLatin1String("ListBox1") || name == QLatin1String("ListBox2")) {
+}
+
+void MainWindow::tipListsChanged() {
+    if (m_binder) {
         showTipLists();
-    } else if (name == QLatin1String("HitTally")) {
-        m_session.evaluation().tallyChanged();
-    } else if (name == QLatin1String("ListBox1.selection")) {
+    }
+}
+
+void MainWindow::tipSelectionChanged() {
+    if (m_binder) {
         showSelection();
-    } else if (name == QLatin1String("Operation") || name == QLatin1String("BacktestStop") ||
-               name == QLatin1String("BitBtn1") || name == QLatin1String("SpeedButton10") ||
-               name == QLatin1String("BitBtn8") || name == QLatin1String("BitBtn6")) {
-        showOperationState();
-    } else if (name == QLatin1String("Chart1") && m_chartPage) {
+    }
+}
+
+void MainWindow::hitTallyChanged() {
+    if (m_binder) {
+        m_session.evaluation().tallyChanged();
+    }
+}
+
+void MainWindow::operationChanged() {
+    if (!m_binder) {
+        return;
+    }
+    // The start button's caption is the generator's run state.
+    if (auto* start = m_pages->findChild<QPushButton*>(QStringLiteral("BitBtn4"))) {
+        start->setText(m_session.generator().caption());
+    }
+    if (QWidget* stop = findChild<QWidget*>(QStringLiteral("SpeedButton8"))) {
+        stop->setVisible(m_session.stopButtonVisible());
+    }
+    showOperationState();
+}
+
+void MainWindow::chartChanged() {
+    if (m_binder && m_chartPage) {
         m_chartPage->showResult(m_session.chart());
-    } else if (name == QLatin1String("PageControl1")) {
-        if (QWidget* page = m_pages->findChild<QWidget*>(m_session.requestedPage())) {
-            m_pages->setCurrentWidget(page);
-        }
-    } else if (name == QLatin1String("BitBtn4")) {
-        // The start button's caption is the generator's run state.
-        if (auto* start = m_pages->findChild<QPushButton*>(name)) {
-            start->setText(m_session.generator().caption());
-        }
-        showOperationState();
-    } else if (name == QLatin1String("StaleNotice")) {
+    }
+}
+
+void MainWindow::pageRequested() {
+    if (!m_binder) {
+        return;
+    }
+    if (QWidget* page = m_pages->findChild<QWidget*>(m_session.requestedPage())) {
+        m_pages->setCurrentWidget(page);
+    }
+}
+
+void MainWindow::staleNoticeChanged() {
+    if (m_binder) {
         showStaleNotice();
-    } else if (name == QLatin1String("SpeedButton8")) {
-        if (QWidget* stop = findChild<QWidget*>(name)) {
-            stop->setVisible(m_session.stopButtonVisible());
-        }
-    } else {
-        m_binder->refresh(name);
     }
 }
 

@@ -51,7 +51,14 @@ public:
                          const QString& filter) override;
     void setBusy(bool busy) override;
     void processEvents() override;
-    void controlChanged(const QString& name) override;
+    void controlChanged(app::Control id) override;
+    void tipListsChanged() override;
+    void tipSelectionChanged() override;
+    void hitTallyChanged() override;
+    void operationChanged() override;
+    void chartChanged() override;
+    void pageRequested() override;
+    void staleNoticeChanged() override;
     void progressChanged(int done, int total) override;
     QDate today() override;
 

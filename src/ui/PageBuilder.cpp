@@ -44,7 +44,7 @@ QWidget* PageBuilder::fitToCaption(QWidget* button) {
 }
 
 QWidget* PageBuilder::control(const QString& name) {
-    const app::ControlSpec* entry = app::ControlSchema::find(name);
+    const app::ControlSpec* entry = app::ControlSchema::specOf(name);
     QWidget* widget = nullptr;
     const app::ControlKind kind =
         entry ? entry->kind

@@ -25,8 +25,8 @@ using testsupport::makeRecord;
 
 namespace {
 
-const QString kPicker1 = QStringLiteral("DateTimePicker1");
-const QString kPicker2 = QStringLiteral("DateTimePicker2");
+constexpr app::Control kPicker1 = app::Control::DateTimePicker1;
+constexpr app::Control kPicker2 = app::Control::DateTimePicker2;
 
 using testsupport::fiveDraws;
 using testsupport::range;
@@ -167,16 +167,16 @@ TEST_F(BacktestCommandsTest, ARunStartedOnTodayPerformsNoCycle) {
 }
 
 TEST_F(BacktestCommandsTest, TheFrameRestoresItsSettingsAndThePlayersTips) {
-    session().controls().setPosition(QStringLiteral("UpDown18"), 6);
-    session().controls().setChecked(QStringLiteral("CheckBox20"), true);
+    session().controls().setPosition(app::Control::UpDown18, 6);
+    session().controls().setChecked(app::Control::CheckBox20, true);
     const QStringList tips = {QStringLiteral("01,02,03"), QStringLiteral("04,05,06")};
     session().tipList().lines() = tips;
     session().tipList().hits() = {QStringLiteral("1"), QStringLiteral("0")};
-    session().controls().setPosition(QStringLiteral("UpDown9"), 2);
+    session().controls().setPosition(app::Control::UpDown9, 2);
     session().backtests().Button8Click();
     EXPECT_EQ(session().numbersPerTip(), 10);
-    EXPECT_EQ(session().controls().maximum(QStringLiteral("UpDown18")), 10);
-    EXPECT_TRUE(session().controls().checked(QStringLiteral("CheckBox20")));
+    EXPECT_EQ(session().controls().maximum(app::Control::UpDown18), 10);
+    EXPECT_TRUE(session().controls().checked(app::Control::CheckBox20));
     // Last counted cycle: probe d2, two steps on to d4, one back to d3.
     EXPECT_EQ(session().current().position, 3);
     EXPECT_EQ(session().controls().date(kPicker1), QDate(2023, 3, 3));
@@ -191,7 +191,7 @@ TEST_F(BacktestCommandsTest, TheFrameRestoresItsSettingsAndThePlayersTips) {
 
 TEST_F(BacktestCommandsTest, ALuckyNumberThatIsNoIntegerFailsWithoutLog) {
     common::TextFile::writeLines(home.file(QStringLiteral("Analyse.txt")), {QStringLiteral("old")});
-    session().controls().setChecked(QStringLiteral("CheckBox20"), true);
+    session().controls().setChecked(app::Control::CheckBox20, true);
     session().tipList().lines() = QStringList{QStringLiteral("01,02,03")};
     fixture->port.inputAnswers.push_back(QStringLiteral("abc"));
     const auto report = session().backtests().BitBtn9Click();
@@ -200,7 +200,7 @@ TEST_F(BacktestCommandsTest, ALuckyNumberThatIsNoIntegerFailsWithoutLog) {
               QStringList{QStringLiteral("Erreur - chiffre porte-bonheur")});
     EXPECT_EQ(savedLog(), QStringList{QStringLiteral("old")});
     EXPECT_TRUE(fixture->shell.opened.isEmpty());
-    EXPECT_TRUE(session().controls().checked(QStringLiteral("CheckBox20")));
+    EXPECT_TRUE(session().controls().checked(app::Control::CheckBox20));
     EXPECT_EQ(session().tipList().lines(), QStringList{QStringLiteral("01,02,03")});
     EXPECT_EQ(fixture->port.busyDepth, 0);
     EXPECT_FALSE(session().backtests().running());
@@ -277,8 +277,8 @@ Snapshot snapshot(app::Session& session) {
     return {session.current().position,
             session.controls().date(kPicker1),
             session.controls().date(kPicker2),
-            session.controls().text(QStringLiteral("Label29")),
-            session.controls().text(QStringLiteral("Label35")),
+            session.controls().text(app::Control::Label29),
+            session.controls().text(app::Control::Label35),
             session.tipList().lines(),
             session.tipList().hits(),
             session.statistik(),
@@ -294,8 +294,8 @@ struct Literal {
 Literal literalRun(app::Session& session, BacktestKind kind, int maxCycles) {
     Literal literal;
     const tips::TipList players = session.tipList();
-    session.controls().setRange(QStringLiteral("UpDown18"), 2, 20);
-    session.controls().setPosition(QStringLiteral("UpDown18"), 20);
+    session.controls().setRange(app::Control::UpDown18, 2, 20);
+    session.controls().setPosition(app::Control::UpDown18, 20);
     session.SpeedButton5Click();
     while (maxCycles < 0 || literal.result.cycles < maxCycles) {
         const int before = session.current().position;
@@ -335,8 +335,8 @@ Literal literalRun(app::Session& session, BacktestKind kind, int maxCycles) {
             break;
         }
     }
-    session.controls().setRange(QStringLiteral("UpDown18"), 2, 10);
-    session.controls().setPosition(QStringLiteral("UpDown18"), 10);
+    session.controls().setRange(app::Control::UpDown18, 2, 10);
+    session.controls().setPosition(app::Control::UpDown18, 10);
     session.tipList() = players;
     return literal;
 }
@@ -461,7 +461,7 @@ protected:
 // The generated tips scored against every later draw must count what the
 // full check counts when the buttons step through the file.
 TEST_F(GeneratorBacktestTest, GeneratedTipsAreScoredAgainstEveryLaterDraw) {
-    session().controls().setPosition(QStringLiteral("UpDown18"), 4);
+    session().controls().setPosition(app::Control::UpDown18, 4);
     fixture->startAt(QDate(2021, 10, 1));
     fixture->port.inputAnswers.push_back(QStringLiteral("42"));
     const auto report = session().backtests().BitBtn9Click();
@@ -473,7 +473,7 @@ TEST_F(GeneratorBacktestTest, GeneratedTipsAreScoredAgainstEveryLaterDraw) {
     EXPECT_EQ(session().statusText(1), QStringLiteral("réglez le numéro de la chance 42"));
 
     Fixture counting(home);
-    counting.session.controls().setPosition(QStringLiteral("UpDown18"), 4);
+    counting.session.controls().setPosition(app::Control::UpDown18, 4);
     counting.startAt(QDate(2021, 10, 1));
     counting.session.tipList().lines() = tips;
     counting.session.SpeedButton5Click();
@@ -560,7 +560,7 @@ TEST_F(GeneratorBacktestTest, TheStrategyReportIsTheWalkForwardInMoney) {
     const auto walk = session().backtests().ErfolgstestClick();
     fixture->startAt(start);
     fixture->port.inputAnswers.push_back(QStringLiteral("7"));
-    session().controls().setIndex(QStringLiteral("ComboBox1"), 1); // a stake of 2
+    session().controls().setIndex(app::Control::ComboBox1, 1); // a stake of 2
     const auto run = session().backtests().strategyReport();
     ASSERT_EQ(run.outcome, BacktestCommands::Outcome::Completed);
     const backtest::StrategyReport& report = run.report;

@@ -77,7 +77,7 @@ protected:
         session.tipList().lines() = {QStringLiteral("01,02,03")};
         set("CheckBox28", "0");
         set("UpDown1", "4");
-        ASSERT_EQ(session.controls().position(QStringLiteral("UpDown1")), 4);
+        ASSERT_EQ(session.controls().position(app::Control::UpDown1), 4);
     }
 
     testsupport::TempHome home;
@@ -129,7 +129,7 @@ TEST_F(GeneratorCommandsTest, TipsKeepTheBoundsOnTheThreeReferenceDraws) {
     ASSERT_EQ(generator().BitBtn19Click().outcome, Outcome::Completed);
     // The draw the window shows, and the two steps back from it.
     const int current = realDraws().firstOnOrAfter(
-        common::toDayNumber(session.controls().date(QStringLiteral("DateTimePicker1"))));
+        common::toDayNumber(session.controls().date(app::Control::DateTimePicker1)));
     const history::TZiehung& draw = realDraws().at(current + 1); // the soir draw of the day
     ASSERT_EQ(draw.soir, 1);
     ASSERT_EQ(session.current().soir, 1);
@@ -166,7 +166,7 @@ TEST_F(GeneratorCommandsTest, AnImpossibleSetEndsWithTheLimitAndRestoresTheParam
               QStringLiteral("Modifiez les paramètres pour calculer 5  Trucs "));
     EXPECT_EQ(result.laufMax, 1000);
     EXPECT_EQ(session.tipList().lines(), QStringList{"01,02,03"});
-    EXPECT_TRUE(session.controls().checked(QStringLiteral("CheckBox8")));
+    EXPECT_TRUE(session.controls().checked(app::Control::CheckBox8));
     EXPECT_EQ(generator().caption(), QStringLiteral("calculer les grilles"));
     EXPECT_TRUE(session.sortieren());
     // Unchecked halfway through the tip and checked again at the end, each
@@ -201,8 +201,8 @@ TEST_F(GeneratorCommandsTest, ASecondClickStopsTheRunAndDropsTheTip) {
     };
     const generator::RunResult result = generator().BitBtn19Click();
     EXPECT_EQ(secondClick.outcome, Outcome::Stopped);
-    EXPECT_EQ(session.controls().position(QStringLiteral("UpDown6")), 10);
-    EXPECT_EQ(session.controls().position(QStringLiteral("UpDown4")), 0);
+    EXPECT_EQ(session.controls().position(app::Control::UpDown6), 10);
+    EXPECT_EQ(session.controls().position(app::Control::UpDown4), 0);
     EXPECT_EQ(result.outcome, Outcome::Stopped);
     EXPECT_LT(result.attempts, 10000000);
     EXPECT_EQ(session.tipList().lines(), QStringList{"01,02,03"});

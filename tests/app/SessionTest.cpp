@@ -54,14 +54,14 @@ TEST_F(SessionTest, FirstStartHasTheDesignedDefaults) {
     EXPECT_EQ(session.numbersPerTip(), 10);
     EXPECT_EQ(session.tipsPerTicket(), 5);
     EXPECT_EQ(session.totalTips(), 5);
-    EXPECT_EQ(session.controls().index(QStringLiteral("ComboBox1")), 0);
-    EXPECT_EQ(session.controls().index(QStringLiteral("ComboBox2")), -1);
-    EXPECT_EQ(session.controls().index(QStringLiteral("ComboBox3")), 2);
-    EXPECT_TRUE(session.controls().checked(QStringLiteral("CheckBox28")));
+    EXPECT_EQ(session.controls().index(app::Control::ComboBox1), 0);
+    EXPECT_EQ(session.controls().index(app::Control::ComboBox2), -1);
+    EXPECT_EQ(session.controls().index(app::Control::ComboBox3), 2);
+    EXPECT_TRUE(session.controls().checked(app::Control::CheckBox28));
     EXPECT_EQ(session.laufMax(), 10000);
-    EXPECT_EQ(session.controls().text(QStringLiteral("ProxyPortEdit")), QStringLiteral("80"));
-    EXPECT_EQ(session.controls().date(QStringLiteral("DateTimePicker1")), port.todayDate);
-    EXPECT_EQ(session.controls().date(QStringLiteral("DateTimePicker2")), QDate(1993, 9, 16));
+    EXPECT_EQ(session.controls().text(app::Control::ProxyPortEdit), QStringLiteral("80"));
+    EXPECT_EQ(session.controls().date(app::Control::DateTimePicker1), port.todayDate);
+    EXPECT_EQ(session.controls().date(app::Control::DateTimePicker2), QDate(1993, 9, 16));
     EXPECT_EQ(session.tipList().count(), 0);
 }
 
@@ -71,9 +71,8 @@ TEST_F(SessionTest, ActivationShowsTheNewestDrawAndChecksTheTips) {
     session.FormCreate(settings());
     session.FormActivate();
     EXPECT_EQ(session.current().position, 3);
-    EXPECT_TRUE(
-        session.controls().text(QStringLiteral("Label35")).contains(QStringLiteral("(soir )")));
-    EXPECT_EQ(session.controls().text(QStringLiteral("Label13")),
+    EXPECT_TRUE(session.controls().text(app::Control::Label35).contains(QStringLiteral("(soir )")));
+    EXPECT_EQ(session.controls().text(app::Control::Label13),
               QStringLiteral("traverser la somme: %1").arg(session.current().crossSum()));
     EXPECT_EQ(session.tipList().hits(), (QStringList{QStringLiteral("4"), QStringLiteral("0")}));
     // The update's failure keeps panel 0; the best hit goes beside it.
@@ -88,7 +87,7 @@ TEST_F(SessionTest, LoadWithoutHistoryChangesNothing) {
     session.FormCreate(settings());
     EXPECT_FALSE(session.SpeedButton5Click());
     EXPECT_EQ(port.messages, QStringList{QStringLiteral("Lisez d`abord les données de tirages")});
-    EXPECT_TRUE(session.controls().text(QStringLiteral("Label29")).isEmpty());
+    EXPECT_TRUE(session.controls().text(app::Control::Label29).isEmpty());
     EXPECT_FALSE(session.SpeedButton6Click()); // the file error is reported, nothing else
     EXPECT_EQ(port.messages.size(), 2);
 }
@@ -101,7 +100,7 @@ TEST_F(SessionTest, AnEmptyHistorySaysWhyAndAsksOnceAnActivationEnds) {
     session.FormActivate();
     EXPECT_EQ(offers, 1);
     EXPECT_TRUE(port.messages.isEmpty());
-    EXPECT_TRUE(session.controls().text(QStringLiteral("Label35")).startsWith("Aucun tirage"));
+    EXPECT_TRUE(session.controls().text(app::Control::Label35).startsWith("Aucun tirage"));
     // The update's failure stays readable: no check cleared it.
     EXPECT_TRUE(session.statusText(0).startsWith(QStringLiteral("Mise à jour impossible : ")))
         << session.statusText(0).toStdString();
@@ -141,15 +140,15 @@ TEST_F(SessionTest, TheLuckyNumberSurvivesTheActivationAfterItsDialog) {
 TEST_F(SessionTest, PickerFollowsTheDrawOrFallsBack) {
     session.FormCreate(settings());
     // The first day of the history has both draws: its first record is current.
-    session.controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2022, 11, 23));
+    session.controls().setDate(app::Control::DateTimePicker1, QDate(2022, 11, 23));
     session.SpeedButton5Click();
     EXPECT_EQ(session.current().position, 0);
-    session.controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2022, 11, 24));
+    session.controls().setDate(app::Control::DateTimePicker1, QDate(2022, 11, 24));
     session.SpeedButton5Click();
     EXPECT_EQ(session.current().position, 3);
-    session.controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2030, 1, 1));
+    session.controls().setDate(app::Control::DateTimePicker1, QDate(2030, 1, 1));
     session.SpeedButton5Click();
-    EXPECT_EQ(session.controls().date(QStringLiteral("DateTimePicker1")), QDate(2022, 11, 24));
+    EXPECT_EQ(session.controls().date(app::Control::DateTimePicker1), QDate(2022, 11, 24));
 
     // An empty history makes nothing current: Datum1 is still 0, which the
     // picker refuses, so it shows the fallback date.
@@ -158,15 +157,15 @@ TEST_F(SessionTest, PickerFollowsTheDrawOrFallsBack) {
     fresh.setHome(home.path());
     fresh.FormCreate(settings());
     fresh.SpeedButton5Click();
-    EXPECT_EQ(fresh.controls().date(QStringLiteral("DateTimePicker1")), QDate(2012, 10, 29));
+    EXPECT_EQ(fresh.controls().date(app::Control::DateTimePicker1), QDate(2012, 10, 29));
 }
 
 TEST_F(SessionTest, StepForwardPullsTheStatisticsStartBackAYear) {
     session.FormCreate(settings());
-    session.controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2022, 11, 23));
-    session.controls().setDate(QStringLiteral("DateTimePicker2"), QDate(2024, 1, 1));
+    session.controls().setDate(app::Control::DateTimePicker1, QDate(2022, 11, 23));
+    session.controls().setDate(app::Control::DateTimePicker2, QDate(2024, 1, 1));
     session.SpeedButton7Click();
-    EXPECT_EQ(session.controls().date(QStringLiteral("DateTimePicker2")), QDate(2021, 11, 23));
+    EXPECT_EQ(session.controls().date(app::Control::DateTimePicker2), QDate(2021, 11, 23));
 }
 
 TEST_F(SessionTest, TipListCommands) {
@@ -177,8 +176,8 @@ TEST_F(SessionTest, TipListCommands) {
         session.tipList().append(QStringLiteral("0%1").arg(i + 1));
     }
     session.selectTip(7);
-    EXPECT_EQ(session.controls().text(QStringLiteral("Label23")), QStringLiteral("2. ticket"));
-    EXPECT_EQ(session.controls().text(QStringLiteral("Label24")), QStringLiteral("3. Grillen"));
+    EXPECT_EQ(session.controls().text(app::Control::Label23), QStringLiteral("2. ticket"));
+    EXPECT_EQ(session.controls().text(app::Control::Label24), QStringLiteral("3. Grillen"));
     session.SpeedButton11Click();
     EXPECT_EQ(session.tipList().count(), 8);
     EXPECT_EQ(session.tipList().hits().size(), 8);
@@ -192,7 +191,8 @@ TEST_F(SessionTest, TotalFieldNormalisesEveryText) {
     for (const auto& [text, expected] : cases) {
         session.Edit1Change(QString::fromLatin1(text));
         EXPECT_EQ(session.totalTips(), expected) << text;
-        EXPECT_EQ(session.controls().text(QStringLiteral("Edit1")), QString::number(expected));
+        EXPECT_EQ(session.controls().positionText(app::Control::UpDown9),
+                  QString::number(expected));
     }
 }
 
@@ -201,10 +201,10 @@ TEST_F(SessionTest, StakeAndPrice) {
     session.setControlByUser(QStringLiteral("UpDown9"), QStringLiteral("7"));
     session.setControlByUser(QStringLiteral("ComboBox1"), QStringLiteral("2")); // item "3"
     EXPECT_EQ(session.stake(), 3);
-    EXPECT_EQ(session.controls().text(QStringLiteral("Preis")).toDouble(), 3.0 * 5 * 7);
-    session.controls().setText(QStringLiteral("ComboBox1"), QStringLiteral("7"));
+    EXPECT_EQ(session.controls().text(app::Control::Preis).toDouble(), 3.0 * 5 * 7);
+    session.controls().setText(app::Control::ComboBox1, QStringLiteral("7"));
     EXPECT_EQ(session.stake(), 7);
-    session.controls().setText(QStringLiteral("ComboBox1"), QStringLiteral("12"));
+    session.controls().setText(app::Control::ComboBox1, QStringLiteral("12"));
     EXPECT_EQ(session.stake(), 1);
 }
 
@@ -246,7 +246,7 @@ TEST_F(SessionTest, CloseAndRestartKeepsTipsAndSettings) {
     session.setControlByUser(QStringLiteral("UpDown18"), QStringLiteral("6"));
     session.setControlByUser(QStringLiteral("ComboBox1"), QStringLiteral("3"));
     session.setControlByUser(QStringLiteral("CheckBox28"), QStringLiteral("0"));
-    session.controls().setDate(QStringLiteral("DateTimePicker2"), QDate(2021, 1, 1));
+    session.controls().setDate(app::Control::DateTimePicker2, QDate(2021, 1, 1));
     session.FormClose(settings());
 
     EXPECT_EQ(testsupport::fileBytes(home.file("tipps.txt")), QByteArray("03,07,70\r\n"));
@@ -257,9 +257,9 @@ TEST_F(SessionTest, CloseAndRestartKeepsTipsAndSettings) {
     restarted.FormActivate();
     EXPECT_EQ(restarted.tipList().lines(), QStringList{QStringLiteral("03,07,70")});
     EXPECT_EQ(restarted.numbersPerTip(), 6);
-    EXPECT_EQ(restarted.controls().index(QStringLiteral("ComboBox1")), 3);
-    EXPECT_FALSE(restarted.controls().checked(QStringLiteral("CheckBox28")));
-    EXPECT_EQ(restarted.controls().date(QStringLiteral("DateTimePicker2")), QDate(2021, 1, 1));
+    EXPECT_EQ(restarted.controls().index(app::Control::ComboBox1), 3);
+    EXPECT_FALSE(restarted.controls().checked(app::Control::CheckBox28));
+    EXPECT_EQ(restarted.controls().date(app::Control::DateTimePicker2), QDate(2021, 1, 1));
 }
 
 TEST_F(SessionTest, SettingsCorrectionsOnRestoreAndSave) {
@@ -272,16 +272,16 @@ TEST_F(SessionTest, SettingsCorrectionsOnRestoreAndSave) {
     s->setValue("System", 3);
     app::ControlValues values;
     app::SettingsStore(*s, QString()).restore(values);
-    EXPECT_EQ(values.position("UpDown3"), 5);
-    EXPECT_EQ(values.position("UpDown18"), 10);
-    EXPECT_EQ(values.position("UpDown8"), 5);
-    EXPECT_EQ(values.date("DateTimePicker2"), QDate(1993, 9, 16));
+    EXPECT_EQ(values.position(app::Control::UpDown3), 5);
+    EXPECT_EQ(values.position(app::Control::UpDown18), 10);
+    EXPECT_EQ(values.position(app::Control::UpDown8), 5);
+    EXPECT_EQ(values.date(app::Control::DateTimePicker2), QDate(1993, 9, 16));
 
     const QDate today(2025, 6, 10);
-    values.setDate("DateTimePicker2", today.addDays(-1));
+    values.setDate(app::Control::DateTimePicker2, today.addDays(-1));
     app::SettingsStore(*s, QString()).save(values, today);
     EXPECT_EQ(s->value("DateTimePicker2").toDouble(), 34228.0);
-    values.setDate("DateTimePicker2", today.addDays(-10));
+    values.setDate(app::Control::DateTimePicker2, today.addDays(-10));
     app::SettingsStore(*s, QString()).save(values, today);
     EXPECT_EQ(s->value("DateTimePicker2").toDouble(), common::toDayNumber(today.addDays(-10)));
     EXPECT_EQ(s->value("Chekcbox28").toInt(), 1);
@@ -338,7 +338,7 @@ TEST(SessionOperationTest, CommandsUnderALongOperationAreRefused) {
     session.setHome(home.path());
     QSettings settings(home.file(QStringLiteral("s.ini")), QSettings::IniFormat);
     session.FormCreate(&settings);
-    session.controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2022, 1, 1));
+    session.controls().setDate(app::Control::DateTimePicker1, QDate(2022, 1, 1));
     session.tipList().lines() = {QStringLiteral("01,02,03")};
     session.selectTip(0);
 

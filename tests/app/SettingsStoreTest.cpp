@@ -36,13 +36,15 @@ std::vector<const ControlSpec*> storedControls() {
 QString valueOf(const ControlValues& values, const ControlSpec& control) {
     switch (control.kind) {
     case ControlKind::UpDown:
-        return QString::number(values.position(control.name));
+        return QString::number(values.position(control.id));
+    case ControlKind::CheckBox:
+        return values.checked(control.id) ? QStringLiteral("1") : QStringLiteral("0");
     case ControlKind::ComboBox:
-        return QString::number(values.index(control.name));
+        return QString::number(values.index(control.id));
     case ControlKind::DatePicker:
-        return values.date(control.name).toString(Qt::ISODate);
+        return values.date(control.id).toString(Qt::ISODate);
     default:
-        return values.text(control.name);
+        return values.text(control.id);
     }
 }
 
@@ -52,27 +54,27 @@ void setOtherValue(ControlValues& values, const ControlSpec& control) {
     case ControlKind::UpDown: {
         const int other =
             control.defaultValue.toInt() != control.maximum ? control.maximum : control.minimum;
-        values.setPosition(control.name, other);
+        values.setPosition(control.id, other);
         break;
     }
     case ControlKind::CheckBox:
-        values.setChecked(control.name, control.defaultValue != QLatin1String("1"));
+        values.setChecked(control.id, control.defaultValue != QLatin1String("1"));
         break;
     case ControlKind::ComboBox:
-        values.setIndex(control.name, control.defaultValue.toInt() == 1 ? 0 : 1);
+        values.setIndex(control.id, control.defaultValue.toInt() == 1 ? 0 : 1);
         break;
     case ControlKind::DatePicker:
-        values.setDate(control.name, QDate(2011, 3, 4));
+        values.setDate(control.id, QDate(2011, 3, 4));
         break;
     default:
         if (control.storedAs == StoredAs::String) {
-            values.setText(control.name, QStringLiteral("proxy,host ü %1").arg(control.name));
+            values.setText(control.id, QStringLiteral("proxy,host ü %1").arg(control.name));
         } else if (control.name == QLatin1String("System")) {
-            values.setText(control.name, QStringLiteral("3"));
+            values.setText(control.id, QStringLiteral("3"));
         } else if (control.storedAs == StoredAs::Double) {
-            values.setText(control.name, QStringLiteral("12.5"));
+            values.setText(control.id, QStringLiteral("12.5"));
         } else {
-            values.setText(control.name, QString::number(control.defaultValue.toInt() + 17));
+            values.setText(control.id, QString::number(control.defaultValue.toInt() + 17));
         }
         break;
     }
@@ -110,12 +112,12 @@ TEST_F(SettingsStoreTest, FirstStartRestoresEveryDefaultAndFirstCloseWritesEvery
         EXPECT_EQ(valueOf(values, *control), valueOf(defaults, *control))
             << control->name.toStdString();
     }
-    EXPECT_EQ(values.date(QStringLiteral("DateTimePicker2")), kLowest);
-    EXPECT_TRUE(values.checked(QStringLiteral("CheckBox3")));
-    EXPECT_FALSE(values.checked(QStringLiteral("CheckBox1")));
-    EXPECT_EQ(values.position(QStringLiteral("UpDown15")), 1200);
-    EXPECT_EQ(values.index(QStringLiteral("ComboBox2")), -1);
-    EXPECT_EQ(values.text(QStringLiteral("ServiceURL")), QString());
+    EXPECT_EQ(values.date(app::Control::DateTimePicker2), kLowest);
+    EXPECT_TRUE(values.checked(app::Control::CheckBox3));
+    EXPECT_FALSE(values.checked(app::Control::CheckBox1));
+    EXPECT_EQ(values.position(app::Control::UpDown15), 1200);
+    EXPECT_EQ(values.index(app::Control::ComboBox2), -1);
+    EXPECT_EQ(values.text(app::Control::ServiceURL), QString());
 
     ControlValues closing = values;
     SettingsStore(settings(), kGroup).save(closing, kToday);
@@ -164,24 +166,24 @@ TEST_F(SettingsStoreTest, RestoreCorrectsTheSharedBoundAndAnImpossibleStartDate)
     store(QStringLiteral("UpDown3"), 2);
     store(QStringLiteral("DateTimePicker2"), common::toDayNumber(QDate(1990, 1, 1)));
     ControlValues values = restored();
-    EXPECT_EQ(values.position(QStringLiteral("UpDown3")), 5);
-    EXPECT_EQ(values.date(QStringLiteral("DateTimePicker2")), kLowest);
+    EXPECT_EQ(values.position(app::Control::UpDown3), 5);
+    EXPECT_EQ(values.date(app::Control::DateTimePicker2), kLowest);
 
     // A bound above the other stays; an unreadable date is the lowest date.
     store(QStringLiteral("UpDown3"), 7);
     store(QStringLiteral("DateTimePicker2"), QStringLiteral("gestern"));
     values = restored();
-    EXPECT_EQ(values.position(QStringLiteral("UpDown3")), 7);
-    EXPECT_EQ(values.date(QStringLiteral("DateTimePicker2")), kLowest);
+    EXPECT_EQ(values.position(app::Control::UpDown3), 7);
+    EXPECT_EQ(values.date(app::Control::DateTimePicker2), kLowest);
 
     for (const char* absurd : {"1e300", "-1e300", "inf", "nan"}) {
         store(QStringLiteral("DateTimePicker2"), QString::fromLatin1(absurd));
-        EXPECT_EQ(restored().date(QStringLiteral("DateTimePicker2")), kLowest) << absurd;
+        EXPECT_EQ(restored().date(app::Control::DateTimePicker2), kLowest) << absurd;
     }
 }
 
 TEST_F(SettingsStoreTest, SavingDropsAStartDateOfTheLastFiveDays) {
-    const QString picker = QStringLiteral("DateTimePicker2");
+    constexpr app::Control picker = app::Control::DateTimePicker2;
     const std::pair<int, QDate> cases[] = {{1, kLowest},
                                            {-3, kLowest}, // in the future
                                            {5, kToday.addDays(-5)},
@@ -190,7 +192,8 @@ TEST_F(SettingsStoreTest, SavingDropsAStartDateOfTheLastFiveDays) {
         ControlValues values;
         values.setDate(picker, kToday.addDays(-daysAgo));
         SettingsStore(settings(), kGroup).save(values, kToday);
-        EXPECT_EQ(stored(picker).toDouble(), common::toDayNumber(saved)) << daysAgo;
+        EXPECT_EQ(stored(QStringLiteral("DateTimePicker2")).toDouble(), common::toDayNumber(saved))
+            << daysAgo;
         EXPECT_EQ(values.date(picker), saved) << daysAgo;
     }
 }
@@ -205,13 +208,13 @@ TEST_F(SettingsStoreTest, AValueOfAnotherTypeReadsAsTheDefault) {
     // Beyond the 32 bits a registry integer has.
     store(QStringLiteral("UpDown7"), QStringLiteral("5000000000"));
     const ControlValues values = restored();
-    EXPECT_EQ(values.position(QStringLiteral("UpDown2")), 100);
-    EXPECT_TRUE(values.checked(QStringLiteral("Chekcbox3").replace("Chekcbox", "CheckBox")));
-    EXPECT_EQ(values.text(QStringLiteral("ProxyHostEdit")), QString());
-    EXPECT_EQ(values.text(QStringLiteral("Preis")), QStringLiteral("0"));
-    EXPECT_EQ(values.text(QStringLiteral("TippTop")), QStringLiteral("39"));
-    EXPECT_EQ(values.index(QStringLiteral("ComboBox3")), 2);
-    EXPECT_EQ(values.position(QStringLiteral("UpDown7")), 10);
+    EXPECT_EQ(values.position(app::Control::UpDown2), 100);
+    EXPECT_TRUE(values.checked(app::Control::CheckBox3));
+    EXPECT_EQ(values.text(app::Control::ProxyHostEdit), QString());
+    EXPECT_EQ(values.text(app::Control::Preis), QStringLiteral("0"));
+    EXPECT_EQ(values.text(app::Control::TippTop), QStringLiteral("39"));
+    EXPECT_EQ(values.index(app::Control::ComboBox3), 2);
+    EXPECT_EQ(values.position(app::Control::UpDown7), 10);
 }
 
 TEST_F(SettingsStoreTest, PositionsOutsideTheRangeAreHeldWithinItSelectionsBeyondTheItemsAreNot) {
@@ -223,20 +226,20 @@ TEST_F(SettingsStoreTest, PositionsOutsideTheRangeAreHeldWithinItSelectionsBeyon
     store(QStringLiteral("System"), 5);
     store(QStringLiteral("Chekcbox1"), 7); // any non-zero value is checked
     ControlValues values = restored();
-    EXPECT_EQ(values.position(QStringLiteral("UpDown2")), 750);
-    EXPECT_EQ(values.position(QStringLiteral("UpDown15")), 750);
-    EXPECT_EQ(values.position(QStringLiteral("UpDown20")), 1);
-    EXPECT_EQ(values.index(QStringLiteral("ComboBox3")), 2);
-    EXPECT_EQ(values.index(QStringLiteral("ComboBox2")), -1);
-    EXPECT_EQ(values.text(QStringLiteral("System")), QStringLiteral("0"));
-    EXPECT_TRUE(values.checked(QStringLiteral("CheckBox1")));
+    EXPECT_EQ(values.position(app::Control::UpDown2), 750);
+    EXPECT_EQ(values.position(app::Control::UpDown15), 750);
+    EXPECT_EQ(values.position(app::Control::UpDown20), 1);
+    EXPECT_EQ(values.index(app::Control::ComboBox3), 2);
+    EXPECT_EQ(values.index(app::Control::ComboBox2), -1);
+    EXPECT_EQ(values.text(app::Control::System), QStringLiteral("0"));
+    EXPECT_TRUE(values.checked(app::Control::CheckBox1));
 
     // "No item" is a selection ComboBox2 has; the last item is one too.
     store(QStringLiteral("ComboBox2"), 7);
     store(QStringLiteral("System"), 4);
     values = restored();
-    EXPECT_EQ(values.index(QStringLiteral("ComboBox2")), 7);
-    EXPECT_EQ(values.text(QStringLiteral("System")), QStringLiteral("4"));
+    EXPECT_EQ(values.index(app::Control::ComboBox2), 7);
+    EXPECT_EQ(values.text(app::Control::System), QStringLiteral("4"));
 }
 
 // Through the session, as the window starts, activates and closes.
@@ -263,7 +266,7 @@ TEST_F(SettingsSessionTest, TheStoredStakeIsSelectedOnActivationAndStoredBackOnC
     store(QStringLiteral("System"), 3);
     auto session = start();
     session->FormActivate();
-    EXPECT_EQ(session->controls().index(QStringLiteral("ComboBox1")), 3);
+    EXPECT_EQ(session->controls().index(app::Control::ComboBox1), 3);
     EXPECT_EQ(session->stake(), 5);
 
     session->setControlByUser(QStringLiteral("ComboBox1"), QStringLiteral("4"));
@@ -276,11 +279,11 @@ TEST_F(SettingsSessionTest, TheStoredStakeIsSelectedOnActivationAndStoredBackOnC
 
 TEST_F(SettingsSessionTest, TheProxyPortIsEightyWithoutAProxyHost) {
     store(QStringLiteral("ProxyPortEdit"), QStringLiteral("3128"));
-    EXPECT_EQ(start()->controls().text(QStringLiteral("ProxyPortEdit")), QStringLiteral("80"));
+    EXPECT_EQ(start()->controls().text(app::Control::ProxyPortEdit), QStringLiteral("80"));
     store(QStringLiteral("ProxyHostEdit"), QStringLiteral("proxy.example"));
     auto session = start();
-    EXPECT_EQ(session->controls().text(QStringLiteral("ProxyPortEdit")), QStringLiteral("3128"));
-    EXPECT_EQ(session->controls().text(QStringLiteral("ProxyHostEdit")),
+    EXPECT_EQ(session->controls().text(app::Control::ProxyPortEdit), QStringLiteral("3128"));
+    EXPECT_EQ(session->controls().text(app::Control::ProxyHostEdit),
               QStringLiteral("proxy.example"));
 }
 
@@ -318,7 +321,7 @@ TEST_F(SettingsSessionTest, EveryUserSettingSurvivesARestart) {
         EXPECT_EQ(session->controlValue(control->name), before[control->name])
             << control->name.toStdString();
     }
-    EXPECT_EQ(session->controls().index(QStringLiteral("ComboBox1")), 2);
+    EXPECT_EQ(session->controls().index(app::Control::ComboBox1), 2);
     EXPECT_GT(changed.size(), 50);
 }
 

@@ -18,8 +18,8 @@ using testsupport::makeRecord;
 
 namespace {
 
-const QString kPicker1 = QStringLiteral("DateTimePicker1");
-const QString kPicker2 = QStringLiteral("DateTimePicker2");
+constexpr app::Control kPicker1 = app::Control::DateTimePicker1;
+constexpr app::Control kPicker2 = app::Control::DateTimePicker2;
 
 // Twenty numbers with the given ones, the rest odd numbers from 41 up (then
 // from 1 up) that neither repeat nor touch them: the only runs are the given.
@@ -121,7 +121,7 @@ TEST_F(StatisticsCommandsTest, StartAfterEndMovesTheStartPickerAYearBack) {
     EXPECT_EQ(session.controls().date(kPicker2), corrected);
     EXPECT_EQ(session.current().aktDatum, common::toDayNumber(corrected));
     EXPECT_EQ(session.dfb(), common::toDayNumber(QDate(2023, 2, 1)));
-    EXPECT_TRUE(port.changed.contains(kPicker2));
+    EXPECT_TRUE(port.changed.contains(app::ControlSchema::name(kPicker2)));
     // Every draw of the history lies in the corrected window.
     EXPECT_EQ(session.chart().caption, QStringLiteral("à 6 tire a trouvé 7 trois!"));
 }
@@ -244,7 +244,7 @@ TEST_F(StatisticsCommandsTest, MinimumsAndMaximumsOfHitsStayInOrder) {
             session.setControlByUser(QString::fromLatin1(name), QString::fromLatin1(value)));
     };
     auto position = [this](const char* name) {
-        return session.controls().position(QString::fromLatin1(name));
+        return session.controls().position(*app::ControlSchema::find(QString::fromLatin1(name)));
     };
     set("UpDown21", "3"); // UpDown4 is 0
     EXPECT_EQ(position("UpDown4"), 3);
@@ -267,23 +267,23 @@ TEST_F(StatisticsCommandsTest, SharedNumberBoundsAndEvenOddCountsLimitEachOther)
     auto& c = session.controls();
     set("UpDown3", "2");
     set("UpDown1", "5");
-    EXPECT_EQ(c.position(QStringLiteral("UpDown1")), 2);
-    EXPECT_EQ(c.minimum(QStringLiteral("UpDown3")), 2);
+    EXPECT_EQ(c.position(app::Control::UpDown1), 2);
+    EXPECT_EQ(c.minimum(app::Control::UpDown3), 2);
     set("UpDown3", "0");
-    EXPECT_EQ(c.position(QStringLiteral("UpDown3")), 2);
+    EXPECT_EQ(c.position(app::Control::UpDown3), 2);
 
     set("UpDown17", "4");
     set("UpDown16", "5");
-    EXPECT_EQ(c.position(QStringLiteral("UpDown16")), 2);
-    EXPECT_EQ(c.maximum(QStringLiteral("UpDown16")), 2);
-    EXPECT_EQ(c.maximum(QStringLiteral("UpDown17")), 4);
+    EXPECT_EQ(c.position(app::Control::UpDown16), 2);
+    EXPECT_EQ(c.maximum(app::Control::UpDown16), 2);
+    EXPECT_EQ(c.maximum(app::Control::UpDown17), 4);
 }
 
 TEST_F(StatisticsCommandsTest, LaufMaxFollowsTheAttemptLimit) {
     ASSERT_TRUE(session.setControlByUser(QStringLiteral("UpDown7"), QStringLiteral("25")));
     EXPECT_EQ(session.laufMax(), 25000);
     ASSERT_TRUE(session.setControlByUser(QStringLiteral("Edit55"), QStringLiteral("99999")));
-    EXPECT_EQ(session.controls().position(QStringLiteral("UpDown7")), 10000);
+    EXPECT_EQ(session.controls().position(app::Control::UpDown7), 10000);
     EXPECT_EQ(session.laufMax(), 10000000);
     // The edit box shows "1.200"; the value is read as set takes it.
     EXPECT_EQ(session.controlValue(QStringLiteral("Edit38")), QStringLiteral("1200"));

@@ -63,10 +63,10 @@ protected:
                            makeRecord(QDate(2022, 11, 24), 1, run(51), 2)});
         settings = std::make_unique<QSettings>(home.file("s.ini"), QSettings::IniFormat);
         session.FormCreate(settings.get(), QStringLiteral("Tirvex"));
-        session.controls().setPosition(QStringLiteral("UpDown18"), 6);
+        session.controls().setPosition(app::Control::UpDown18, 6);
     }
     void loadAt(const QDate& date) {
-        session.controls().setDate(QStringLiteral("DateTimePicker1"), date);
+        session.controls().setDate(app::Control::DateTimePicker1, date);
         ASSERT_TRUE(session.SpeedButton5Click());
     }
     void setTips(const QStringList& lines) {
@@ -96,14 +96,14 @@ TEST_F(TipToolsTest, EvaluationMessageAtTheChosenStake) {
     EXPECT_EQ(port.messages.last(), QStringLiteral("you have \n1 x  6er \t1000\n\nsans garantie"));
 
     // A typed stake that is no item: a whole number 1..10 counts, else 1.
-    session.controls().setText(QStringLiteral("ComboBox1"), QStringLiteral("7"));
+    session.controls().setText(app::Control::ComboBox1, QStringLiteral("7"));
     EXPECT_TRUE(session.evaluation().auswertungClick().contains(QStringLiteral("\t3500\n")));
-    session.controls().setText(QStringLiteral("ComboBox1"), QStringLiteral("abc"));
+    session.controls().setText(app::Control::ComboBox1, QStringLiteral("abc"));
     EXPECT_TRUE(session.evaluation().auswertungClick().contains(QStringLiteral("\t500\n")));
 
     // A new tip size takes its own table for the hits of the last check.
     session.setControlByUser(QStringLiteral("ComboBox1"), QStringLiteral("1"));
-    session.controls().setPosition(QStringLiteral("UpDown18"), 10);
+    session.controls().setPosition(app::Control::UpDown18, 10);
     EXPECT_EQ(session.evaluation().auswertungClick(),
               QStringLiteral("you have \n1 x  6er \t10\n2 x  0er \t8\n\nsans garantie"));
 
@@ -162,7 +162,7 @@ TEST_F(TipToolsTest, EvaluationDialogCountsAreTheHitTally) {
 
 TEST_F(TipToolsTest, SaveProposesTheNextDayAndWritesCrLf) {
     setTips(kTips);
-    session.controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2022, 11, 24));
+    session.controls().setDate(app::Control::DateTimePicker1, QDate(2022, 11, 24));
     port.fileAnswers.push_back({home.file("mine")});
     ASSERT_TRUE(session.tipFiles().SpeedButton15Click());
     EXPECT_EQ(port.proposedNames, QStringList{QStringLiteral("20221125.hlt")});
@@ -194,7 +194,7 @@ TEST_F(TipToolsTest, OpenReplacesTheListHoldsTheTotalAndReloadsTheDraw) {
     QFile::remove(home.file("empty.hlt"));
     QFile(home.file("empty.hlt")).open(QIODevice::WriteOnly);
 
-    session.controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2022, 11, 24));
+    session.controls().setDate(app::Control::DateTimePicker1, QDate(2022, 11, 24));
     port.fileAnswers.push_back({home.file("many.hlt")});
     ASSERT_TRUE(session.tipFiles().SpeedButton16Click());
     EXPECT_EQ(session.tipList().count(), 150);
@@ -234,8 +234,8 @@ TEST_F(TipToolsTest, TicketSheetIsWrittenAndOpened) {
         seven << QStringLiteral("%1,20").arg(i, 2, 10, QLatin1Char('0'));
     }
     setTips(seven);
-    session.controls().setPosition(QStringLiteral("UpDown9"), 7);
-    session.controls().setPosition(QStringLiteral("UpDown8"), 5);
+    session.controls().setPosition(app::Control::UpDown9, 7);
+    session.controls().setPosition(app::Control::UpDown8, 5);
     ASSERT_TRUE(session.tipFiles().BitBtn7Click());
     const QString path = home.file("Tipp.txt");
     EXPECT_EQ(shell.opened, QStringList{path});
@@ -257,7 +257,7 @@ TEST_F(TipToolsTest, TicketSheetIsWrittenAndOpened) {
 
     // T = 10 with three tips: the second ticket is only its blank line.
     setTips(seven.mid(0, 3));
-    session.controls().setPosition(QStringLiteral("UpDown9"), 10);
+    session.controls().setPosition(app::Control::UpDown9, 10);
     session.setShellPort(nullptr); // the command line opens nothing
     ASSERT_TRUE(session.tipFiles().BitBtn7Click());
     EXPECT_TRUE(testsupport::fileBytes(path).endsWith(" 3. Tip:  03,20\r\n \r\n \r\n"));
@@ -303,8 +303,8 @@ TEST_F(TipToolsTest, LuckyNumberSeedsTheGeneratorSoItRepeats) {
 
 TEST_F(TipToolsTest, SearchReportsEachHitAndCanBeStopped) {
     setTips(kTips);
-    session.controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2022, 11, 24));
-    session.controls().setDate(QStringLiteral("DateTimePicker2"), QDate(2022, 11, 23));
+    session.controls().setDate(app::Control::DateTimePicker1, QDate(2022, 11, 24));
+    session.controls().setDate(app::Control::DateTimePicker2, QDate(2022, 11, 23));
     port.inputAnswers = {QStringLiteral("6")};
     port.yesNoAnswers = {false, true}; // go on at the first hit, stop at the second
     ASSERT_TRUE(session.tipSearch().SpeedButton4Click());
@@ -314,9 +314,9 @@ TEST_F(TipToolsTest, SearchReportsEachHitAndCanBeStopped) {
     // Stopped on the midday draw of the 24th: that draw is current and checked.
     EXPECT_TRUE(session.tipSearch().lastOutcome().stopped);
     EXPECT_TRUE(
-        session.controls().text(QStringLiteral("Label35")).contains(QStringLiteral(" (midi) ")));
-    EXPECT_EQ(session.controls().text(QStringLiteral("Label29")),
-              session.controls().text(QStringLiteral("Label35")));
+        session.controls().text(app::Control::Label35).contains(QStringLiteral(" (midi) ")));
+    EXPECT_EQ(session.controls().text(app::Control::Label29),
+              session.controls().text(app::Control::Label35));
     EXPECT_EQ(session.current().zahl[0], 41);
     EXPECT_EQ(session.tipList().hits(), (QStringList{"0", "3", "6"}));
     EXPECT_EQ(session.statusText(0), QStringLiteral("Max Win:  6x"));
@@ -334,16 +334,16 @@ TEST_F(TipToolsTest, SearchReportsEachHitAndCanBeStopped) {
 
 TEST_F(TipToolsTest, SearchWalksToTheEndAndFixesAStartAfterTheEnd) {
     setTips(kTips);
-    session.controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2022, 11, 24));
-    session.controls().setDate(QStringLiteral("DateTimePicker2"), QDate(2024, 1, 1));
+    session.controls().setDate(app::Control::DateTimePicker1, QDate(2022, 11, 24));
+    session.controls().setDate(app::Control::DateTimePicker2, QDate(2024, 1, 1));
     port.inputAnswers = {QStringLiteral("3")};
     ASSERT_TRUE(session.tipSearch().SpeedButton4Click());
-    EXPECT_EQ(session.controls().date(QStringLiteral("DateTimePicker2")), QDate(2021, 11, 24));
+    EXPECT_EQ(session.controls().date(app::Control::DateTimePicker2), QDate(2021, 11, 24));
     EXPECT_EQ(session.current().aktDatum, common::toDayNumber(QDate(2021, 11, 24)));
     EXPECT_EQ(session.dfb(), common::toDayNumber(QDate(2022, 11, 24)));
     EXPECT_EQ(port.questions.size(), 4);
     EXPECT_TRUE(
-        session.controls().text(QStringLiteral("Label35")).contains(QStringLiteral(" (soir) ")));
+        session.controls().text(app::Control::Label35).contains(QStringLiteral(" (soir) ")));
     EXPECT_EQ(session.tipList().hits(), (QStringList{"0", "0", "6"}));
     double draws = 0;
     for (const stats::StatPoint& point : session.chart().points) {
@@ -366,17 +366,17 @@ TEST_F(TipToolsTest, SearchWalksToTheEndAndFixesAStartAfterTheEnd) {
 TEST_F(TipToolsTest, SearchRefusesABadThresholdOrAMissingHistory) {
     setTips(kTips);
     loadAt(QDate(2022, 11, 23));
-    const QString before = session.controls().text(QStringLiteral("Label35"));
+    const QString before = session.controls().text(app::Control::Label35);
     port.changed.clear();
     port.inputAnswers = {QStringLiteral("x6")};
     EXPECT_FALSE(session.tipSearch().SpeedButton4Click());
     EXPECT_EQ(port.messages.last(), QStringLiteral("'x6' is not a valid integer value"));
-    EXPECT_EQ(session.controls().text(QStringLiteral("Label35")), before);
+    EXPECT_EQ(session.controls().text(app::Control::Label35), before);
     EXPECT_FALSE(port.changed.contains(QStringLiteral("Chart1")));
 
     // Cancelled box: the default text, the tip size, is the threshold.
     port.inputAnswers = {std::nullopt};
-    session.controls().setDate(QStringLiteral("DateTimePicker2"), QDate(2022, 11, 23));
+    session.controls().setDate(app::Control::DateTimePicker2, QDate(2022, 11, 23));
     ASSERT_TRUE(session.tipSearch().SpeedButton4Click());
     EXPECT_EQ(port.questions.size(), 1); // only the 6 hits of the first draw
 
@@ -389,8 +389,8 @@ TEST_F(TipToolsTest, SearchRefusesABadThresholdOrAMissingHistory) {
 
 TEST_F(TipToolsTest, SearchHitHandlerReplacesTheQuestion) {
     setTips(kTips);
-    session.controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2022, 11, 24));
-    session.controls().setDate(QStringLiteral("DateTimePicker2"), QDate(2022, 11, 23));
+    session.controls().setDate(app::Control::DateTimePicker1, QDate(2022, 11, 24));
+    session.controls().setDate(app::Control::DateTimePicker2, QDate(2022, 11, 23));
     QStringList seen;
     int nested = 0;
     session.tipSearch().setHitHandler([&](const QString& message) {

@@ -41,7 +41,15 @@ public:
     }
     void setBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
     void processEvents() override { ++eventsProcessed; }
-    void controlChanged(const QString& name) override { changed << name; }
+    // Every change is recorded under the name of what changed.
+    void controlChanged(app::Control id) override { changed << app::ControlSchema::name(id); }
+    void tipListsChanged() override { changed << QStringLiteral("ListBox1"); }
+    void tipSelectionChanged() override { changed << QStringLiteral("ListBox1.selection"); }
+    void hitTallyChanged() override { changed << QStringLiteral("HitTally"); }
+    void operationChanged() override { changed << QStringLiteral("Operation"); }
+    void chartChanged() override { changed << QStringLiteral("Chart1"); }
+    void pageRequested() override { changed << QStringLiteral("PageControl1"); }
+    void staleNoticeChanged() override { changed << QStringLiteral("StaleNotice"); }
     QDate today() override { return todayDate; }
 
 private:

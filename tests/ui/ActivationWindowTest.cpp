@@ -116,7 +116,7 @@ private Q_SLOTS:
             setApplicationState(Qt::ApplicationActive);
         });
         activations.start(1);
-        session().controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2025, 5, 20));
+        session().controls().setDate(app::Control::DateTimePicker1, QDate(2025, 5, 20));
         answerNextDialog(QStringLiteral("4711"));
         QTest::mouseClick(m_ui.window()->findChild<QPushButton*>(QStringLiteral("Erfolgstest")),
                           Qt::LeftButton);
@@ -142,7 +142,7 @@ private Q_SLOTS:
     // sight, and Escape stops the run wherever the focus is.
     void escapeStopsAWalkForwardOnAnyPage() {
         QVERIFY(QTest::qWaitForWindowActive(m_ui.window()));
-        session().controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2024, 6, 1));
+        session().controls().setDate(app::Control::DateTimePicker1, QDate(2024, 6, 1));
         bool stopVisible = false;
         QTimer escape;
         connect(&escape, &QTimer::timeout, this, [&] {
@@ -178,12 +178,12 @@ private Q_SLOTS:
     // Closing the window stops the run; what the run changed for its length
     // (the number dialog option) is put back before the settings are saved.
     void closingDuringAWalkForwardStopsItAndSavesTheUsersSettings() {
-        session().controls().setChecked(QStringLiteral("CheckBox20"), true);
-        session().controls().setDate(QStringLiteral("DateTimePicker1"), QDate(2024, 6, 1));
+        session().controls().setChecked(app::Control::CheckBox20, true);
+        session().controls().setDate(app::Control::DateTimePicker1, QDate(2024, 6, 1));
         QTimer closer;
         connect(&closer, &QTimer::timeout, this, [&] {
             if (session().backtests().running() &&
-                !session().controls().checked(QStringLiteral("CheckBox20"))) {
+                !session().controls().checked(app::Control::CheckBox20)) {
                 closer.stop();
                 m_ui.window()->close();
             }
@@ -207,7 +207,7 @@ private Q_SLOTS:
     void nothingElseRunsDuringAnUpdate() {
         updatetest::SilentServer silent;
         session().historyCommands().setTimeouts(300, 600);
-        session().controls().setText(QStringLiteral("ServiceURL"), silent.baseUrl());
+        session().controls().setText(app::Control::ServiceURL, silent.baseUrl());
         const QByteArray before = testsupport::fileBytes(m_ui.home()->historyPath());
         QDialog dialog(m_ui.window());
         QString refusal;

@@ -80,7 +80,7 @@ private Q_SLOTS:
             tips << numbers.join(QLatin1Char(','));
         }
         m_ui.session().tipList().lines() = tips;
-        m_ui.window()->controlChanged(QStringLiteral("ListBox1"));
+        m_ui.window()->tipListsChanged();
         m_ui.window()
             ->findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"))
             ->setDate(QDate(2025, 6, 3));

@@ -51,7 +51,7 @@ private:
         auto* edit = child<QLineEdit>(QStringLiteral("ServiceURL"));
         edit->clear();
         QTest::keyClicks(edit, address);
-        QCOMPARE(m_ui.session().controls().text(QStringLiteral("ServiceURL")), address);
+        QCOMPARE(m_ui.session().controls().text(app::Control::ServiceURL), address);
     }
 
 private Q_SLOTS:
@@ -110,7 +110,7 @@ private Q_SLOTS:
     void anUpdateWithNothingDueSendsNoRequest() {
         m_ui.home()->writeHistory(m_all); // up to today's evening draw
         updatetest::SilentServer server;
-        m_ui.session().controls().setText(QStringLiteral("ResultsURL"),
+        m_ui.session().controls().setText(app::Control::ResultsURL,
                                           server.baseUrl() + QStringLiteral("/keno.zip"));
         QTest::mouseClick(child<QPushButton>(QStringLiteral("SpeedButton10")), Qt::LeftButton);
         QCOMPARE(server.accepted(), 0);

@@ -73,8 +73,8 @@ private Q_SLOTS:
         const QPoint place = erase->mapTo(m_ui.window(), QPoint());
         const QString line =
             QStringLiteral("24.11.22 (midi ) ") + QStringLiteral("07 ").repeated(150);
-        m_ui.session().controls().setText(QStringLiteral("Label29"), line);
-        m_ui.session().port().controlChanged(QStringLiteral("Label29"));
+        m_ui.session().controls().setText(app::Control::Label29, line);
+        m_ui.session().port().controlChanged(app::Control::Label29);
         QApplication::processEvents();
         QCOMPARE(erase->mapTo(m_ui.window(), QPoint()), place);
         auto* drawLine = child<ui::ElidedLabel>("Label29");
@@ -146,8 +146,8 @@ private Q_SLOTS:
         maximum->findChild<QLineEdit*>()->selectAll();
         QTest::keyClicks(maximum, QStringLiteral("10"));
         QTest::keyClick(maximum, Qt::Key_Enter);
-        QCOMPARE(m_ui.session().controls().position(QStringLiteral("UpDown4")), 10);
-        QCOMPARE(m_ui.session().controls().position(QStringLiteral("UpDown21")), 5);
+        QCOMPARE(m_ui.session().controls().position(app::Control::UpDown4), 10);
+        QCOMPARE(m_ui.session().controls().position(app::Control::UpDown21), 5);
     }
 
     void typedStakeIsTheStake() {
@@ -158,7 +158,7 @@ private Q_SLOTS:
         QCOMPARE(stake->count(), 5); // Enter adds no item
         QCOMPARE(m_ui.session().stake(), 4);
         // 4 per tip, 5 tips a ticket, 5 tips.
-        QCOMPARE(m_ui.session().controls().text(QStringLiteral("Preis")), QStringLiteral("100"));
+        QCOMPARE(m_ui.session().controls().text(app::Control::Preis), QStringLiteral("100"));
         stake->setCurrentIndex(3);
         QCOMPARE(m_ui.session().stake(), 5);
     }

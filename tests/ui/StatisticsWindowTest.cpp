@@ -218,7 +218,7 @@ private Q_SLOTS:
     void startPickerIsCorrectedOnScreen() {
         auto* picker = child<QDateEdit>(QStringLiteral("DateTimePicker2"));
         QCOMPARE(picker->minimumDate(), QDate(1993, 9, 16));
-        const QDate end = m_ui.session().controls().date(QStringLiteral("DateTimePicker1"));
+        const QDate end = m_ui.session().controls().date(app::Control::DateTimePicker1);
         picker->setDate(end.addDays(10));
         click(QStringLiteral("SpeedButton19"));
         QCOMPARE(picker->date(), end.addDays(-365));
