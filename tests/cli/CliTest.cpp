@@ -25,7 +25,13 @@ TEST_F(CliTest, UsageErrorsStopBeforeAnyCommandRuns) {
     EXPECT_EQ(run({"add", "01,02", "frobnicate"}).status, 2);
     EXPECT_EQ(run({"date", "32.13.2020"}).status, 2);
     EXPECT_EQ(run({"set", "UpDown18", "x"}).status, 2);
-    EXPECT_EQ(run({"set", "NoSuchControl", "1"}).status, 2);
+    // A misspelt control name is refused, with the name, for set and get.
+    for (const QStringList& command : {QStringList{"set", "UpDwn18", "6"}, {"get", "CheckBox99"}}) {
+        const RunResult result = run(command);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_TRUE(result.err.contains(QStringLiteral("unknown control \"%1\"").arg(command[1])))
+            << result.err.toStdString();
+    }
     EXPECT_EQ(run({"remove", "0"}).status, 2);
     EXPECT_EQ(run({"--bogus", "tips"}).status, 2);
     EXPECT_EQ(run({}).status, 2);

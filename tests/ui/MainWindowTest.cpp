@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include "TestSupport.h"
 #include "WindowFixture.h"
 #include "app/LongOperation.h"
+#include "ui/ControlBinder.h"
 #include "ui/ElidedLabel.h"
 #include "ui/MainWindow.h"
 
@@ -106,6 +108,22 @@ private Q_SLOTS:
             }
             QVERIFY(child<QWidget>("SpeedButton11")->isEnabled());
         }
+    }
+
+    // A widget is bound by its name only when the name is a control of the
+    // table; a misspelt name is refused with a warning and stays unbound.
+    void theBinderRefusesAnUnknownName() {
+        ui::ControlBinder binder(m_ui.session());
+        QCheckBox misspelt;
+        misspelt.setObjectName(QStringLiteral("CheckBox99"));
+        QTest::ignoreMessage(QtWarningMsg, "unknown control \"CheckBox99\"");
+        QVERIFY(!binder.bind(&misspelt));
+        QCheckBox known;
+        known.setObjectName(QStringLiteral("CheckBox9"));
+        QVERIFY(binder.bind(&known));
+        QVERIFY(known.isChecked());
+        known.setChecked(false);
+        QVERIFY(!m_ui.session().controls().checked(app::Control::CheckBox9));
     }
 
     void selectionsMoveTogether() {
