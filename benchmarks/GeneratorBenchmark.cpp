@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "RealHistory.h"
+#include "app/GeneratorParameters.h"
 #include "generator/FileScanProbe.h"
 #include "generator/HistoryTests.h"
 #include "generator/TipGenerator.h"
@@ -46,7 +47,7 @@ public:
                  QString*) override {
         const double start = common::toDayNumber(p.dateTimePicker2);
         const double end = common::toDayNumber(p.dateTimePicker1);
-        const bool overdue = statistic == Statistic::OverdueNumbers;
+        const bool overdue = statistic == Statistic::Overdue;
         std::vector<double> values(70, overdue ? 1 : 0);
         for (const history::TZiehung& record : real().draws.records()) {
             const bool inside =
@@ -75,7 +76,7 @@ public:
 };
 
 struct Setup {
-    Parameters p;
+    Parameters p = app::GeneratorParameters::defaults();
     RunInput input;
 
     Setup() {

@@ -12,6 +12,8 @@ namespace app {
 class GeneratorParameters {
 public:
     static generator::Parameters read(const ControlValues& controls);
+    // The parameters of controls at their defaults (no current draw date).
+    static generator::Parameters defaults() { return read(ControlValues()); }
     // Everything except k, N and "Supprimer avant de calculer", which are
     // fixed for the whole run.
     static void refresh(const ControlValues& controls, generator::Parameters* parameters);

@@ -10,27 +10,16 @@ namespace app {
 
 namespace {
 
-stats::RunSearch::Kind runKind(generator::Statistic statistic) {
-    switch (statistic) {
-    case generator::Statistic::Pairs:
-        return stats::RunSearch::Kind::Pairs;
-    case generator::Statistic::Triples:
-        return stats::RunSearch::Kind::Triples;
-    default:
-        return stats::RunSearch::Kind::Quadruples;
-    }
-}
-
 stats::StatOutcome rollingOutcome(stats::RollingStatistics& rolling, generator::Statistic statistic,
                                   const history::DrawHistory& history, common::DayNumber start,
                                   common::DayNumber end, int numbersPerTip) {
     switch (statistic) {
-    case generator::Statistic::NumberDistribution:
+    case generator::Statistic::Numbers:
         return rolling.numberDistribution(history, start, end);
-    case generator::Statistic::OverdueNumbers:
+    case generator::Statistic::Overdue:
         return rolling.overdueNumbers(history, start, end);
     default:
-        return rolling.runSearch(history, runKind(statistic), start, end, numbersPerTip);
+        return rolling.runSearch(history, statistic, start, end, numbersPerTip);
     }
 }
 
@@ -38,12 +27,12 @@ stats::StatOutcome computeOutcome(generator::Statistic statistic,
                                   const history::DrawHistory& history, common::DayNumber start,
                                   common::DayNumber end, int numbersPerTip) {
     switch (statistic) {
-    case generator::Statistic::NumberDistribution:
+    case generator::Statistic::Numbers:
         return stats::NumberDistribution::run(history, start, end);
-    case generator::Statistic::OverdueNumbers:
+    case generator::Statistic::Overdue:
         return stats::OverdueNumbers::run(history, start, end);
     default:
-        return stats::RunSearch::run(history, runKind(statistic), start, end, numbersPerTip);
+        return stats::RunSearch::run(history, statistic, start, end, numbersPerTip);
     }
 }
 
@@ -62,8 +51,7 @@ bool GeneratorStatistics::compute(generator::Statistic statistic,
         const stats::WindowEffects& effects = *outcome.window;
         if (effects.startCorrected) {
             m_parameters.dateTimePicker2 = common::toDate(effects.start);
-            m_session.controls().setDate(Control::DateTimePicker2,
-                                         m_parameters.dateTimePicker2);
+            m_session.controls().setDate(Control::DateTimePicker2, m_parameters.dateTimePicker2);
         }
         m_session.current().aktDatum = effects.aktDatum;
         if (effects.dfb) {

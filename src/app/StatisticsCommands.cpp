@@ -16,17 +16,6 @@ constexpr Control kPicker1 = Control::DateTimePicker1;
 constexpr Control kPicker2 = Control::DateTimePicker2;
 const QString kChartPage = QStringLiteral("TabSheet5");
 
-stats::RunSearch::Kind runKind(StatisticsCommands::Kind kind) {
-    switch (kind) {
-    case StatisticsCommands::Kind::Pairs:
-        return stats::RunSearch::Kind::Pairs;
-    case StatisticsCommands::Kind::Triples:
-        return stats::RunSearch::Kind::Triples;
-    default:
-        return stats::RunSearch::Kind::Quadruples;
-    }
-}
-
 } // namespace
 
 StatisticsCommands::StatisticsCommands(Session& session) : m_session(session) {
@@ -118,7 +107,7 @@ stats::StatOutcome StatisticsCommands::compute(Kind kind, const history::DrawHis
         break;
     }
     const stats::RunSearchOutcome search =
-        stats::RunSearch::run(history, runKind(kind), start, end, m_session.numbersPerTip());
+        stats::RunSearch::run(history, kind, start, end, m_session.numbersPerTip());
     // The searches leave Zahl on the last window draw, Gewinn on the last
     // probe and every probe with hits in the tally, as the tip check would.
     if (search.zahl) {

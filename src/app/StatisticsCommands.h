@@ -6,6 +6,7 @@
 #include "history/DrawHistory.h"
 #include "stats/StatOutcome.h"
 #include "stats/StatResult.h"
+#include "stats/StatisticKind.h"
 
 namespace app {
 
@@ -18,7 +19,7 @@ class Session;
 // tally and the page shown.
 class StatisticsCommands {
 public:
-    enum class Kind { Numbers, Overdue, CrossSums, Tips, Pairs, Triples, Quadruples };
+    using Kind = stats::StatisticKind;
 
     explicit StatisticsCommands(Session& session);
 

@@ -10,72 +10,74 @@ namespace generator {
 // value at the moment it uses it, so a change takes effect from the next
 // attempt. The run itself writes back CheckBox8, the three up-downs it
 // restores and the date pickers it moves, and says so through its host.
+// Every value starts at zero: the defaults are the controls' own, kept in the
+// window's control table (app::GeneratorParameters::defaults()).
 struct Parameters {
     // Ticket
-    int upDown18 = 10; // k, numbers per tip
-    int upDown9 = 5;   // N, tips on the list after the run
-    bool checkBox28 = true;
+    int upDown18{}; // k, numbers per tip
+    int upDown9{};  // N, tips on the list after the run
+    bool checkBox28{};
 
     // Pool sections on single numbers
-    bool checkBox2 = false; // frequently drawn numbers
-    int upDown12 = 30;
-    bool checkBox10 = true; // most overdue numbers
-    int upDown13 = 30;
-    bool checkBox14 = true; // rarely drawn numbers
-    int upDown14 = 30;
-    bool checkBox19 = false; // neighbours of the current draw
-    bool checkBox31 = false; // numbers of the last reference draws
-    int comboBox3 = 2;
-    bool checkBox30 = false; // numbers drawn on one calendar date
-    QDate dateTimePicker3{2010, 6, 18};
-    bool checkBox15 = false; // preferred numbers only
+    bool checkBox2{}; // frequently drawn numbers
+    int upDown12{};
+    bool checkBox10{}; // most overdue numbers
+    int upDown13{};
+    bool checkBox14{}; // rarely drawn numbers
+    int upDown14{};
+    bool checkBox19{}; // neighbours of the current draw
+    bool checkBox31{}; // numbers of the last reference draws
+    int comboBox3{};
+    bool checkBox30{}; // numbers drawn on one calendar date
+    QDate dateTimePicker3;
+    bool checkBox15{}; // preferred numbers only
 
     // History tests
-    bool checkBox9 = true;
-    int upDown6 = 10;
-    bool checkBox17 = true;
-    int upDown19 = 6;
-    int upDown20 = 12;
+    bool checkBox9{};
+    int upDown6{};
+    bool checkBox17{};
+    int upDown19{};
+    int upDown20{};
 
     // Hits on the three reference draws: maximum, minimum
-    bool checkBox4 = true;
-    int upDown4 = 0;
-    int upDown21 = 0;
-    bool checkBox5 = true;
-    int upDown5 = 1;
-    int upDown22 = 0;
-    bool checkBox23 = true;
-    int upDown11 = 2;
-    int upDown23 = 0;
+    bool checkBox4{};
+    int upDown4{};
+    int upDown21{};
+    bool checkBox5{};
+    int upDown5{};
+    int upDown22{};
+    bool checkBox23{};
+    int upDown11{};
+    int upDown23{};
 
     // Ticket optimisation
-    bool checkBox3 = true;
-    int upDown3 = 4;
-    bool checkBox24 = true;
-    int upDown1 = 1;
-    bool checkBox27 = true;
-    bool checkBox8 = false;
-    bool checkBox18 = true;
-    bool checkBox1 = false;  // frequent pairs
-    bool checkBox11 = false; // rare pairs
-    bool checkBox6 = false;  // frequent triples
-    bool checkBox12 = false; // rare triples
-    bool checkBox7 = false;  // frequent quadruples
-    bool checkBox13 = false; // rare quadruples
+    bool checkBox3{};
+    int upDown3{};
+    bool checkBox24{};
+    int upDown1{};
+    bool checkBox27{};
+    bool checkBox8{};
+    bool checkBox18{};
+    bool checkBox1{};  // frequent pairs
+    bool checkBox11{}; // rare pairs
+    bool checkBox6{};  // frequent triples
+    bool checkBox12{}; // rare triples
+    bool checkBox7{};  // frequent quadruples
+    bool checkBox13{}; // rare quadruples
 
     // Arithmetic
-    int upDown2 = 100;
-    int upDown15 = 1200;
-    bool checkBox22 = false;
-    int upDown10 = 2;
-    bool checkBox25 = false;
-    int upDown16 = 2;
-    bool checkBox26 = false;
-    int upDown17 = 2;
+    int upDown2{};
+    int upDown15{};
+    bool checkBox22{};
+    int upDown10{};
+    bool checkBox25{};
+    int upDown16{};
+    bool checkBox26{};
+    int upDown17{};
 
     // General
-    bool checkBox20 = false; // review the pool
-    int upDown7 = 10;        // attempt limit in thousands
+    bool checkBox20{}; // review the pool
+    int upDown7{};     // attempt limit in thousands
 
     QDate dateTimePicker1; // date of the current draw, end of every period
     QDate dateTimePicker2; // start of the evaluation window

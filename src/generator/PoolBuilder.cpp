@@ -138,7 +138,7 @@ void PoolBuilder::topBands(const stats::StatResult& result, int percent, const c
 
 bool PoolBuilder::frequentNumbers(NumberPool* pool, QString* error) {
     const stats::StatResult* result =
-        statistic(Statistic::NumberDistribution, "Calcul de la distribution en nombre", error);
+        statistic(Statistic::Numbers, "Calcul de la distribution en nombre", error);
     if (result) {
         topBands(*result, m_parameters.upDown12, "  Max: ", pool);
     }
@@ -147,7 +147,7 @@ bool PoolBuilder::frequentNumbers(NumberPool* pool, QString* error) {
 
 bool PoolBuilder::overdueNumbers(NumberPool* pool, QString* error) {
     const stats::StatResult* result =
-        statistic(Statistic::OverdueNumbers, "Calcul des nombres en circulation", error);
+        statistic(Statistic::Overdue, "Calcul des nombres en circulation", error);
     if (result) {
         topBands(*result, m_parameters.upDown13, " Max: ", pool);
     }
@@ -156,7 +156,7 @@ bool PoolBuilder::overdueNumbers(NumberPool* pool, QString* error) {
 
 bool PoolBuilder::rareNumbers(NumberPool* pool, QString* error) {
     const stats::StatResult* result =
-        statistic(Statistic::NumberDistribution, "Calcul de la distribution en nombre", error);
+        statistic(Statistic::Numbers, "Calcul de la distribution en nombre", error);
     if (!result) {
         return false;
     }

@@ -4,10 +4,13 @@
 
 #include "generator/Parameters.h"
 #include "stats/StatResult.h"
+#include "stats/StatisticKind.h"
 
 namespace generator {
 
-enum class Statistic { NumberDistribution, OverdueNumbers, Pairs, Triples, Quadruples };
+// The generator takes its pool sections from the numbers, overdue numbers,
+// pairs, triples and quadruples.
+using Statistic = stats::StatisticKind;
 
 // Computes the statistics a run takes its pool sections from, over the
 // evaluation window the parameters name, and publishes them where the chart

@@ -68,7 +68,9 @@ RunSearchOutcome RollingStatistics::runSearch(const history::DrawHistory& histor
     if (!history.datesAscending()) {
         return RunSearch::run(history, kind, start, end, numbersPerTip);
     }
-    const auto slot = static_cast<std::size_t>(kind);
+    // One slot per run length: pairs, triples, quadruples.
+    const auto slot =
+        static_cast<std::size_t>(kind) - static_cast<std::size_t>(RunSearch::Kind::Pairs);
     RunSearch::Tally& tally = m_runs[slot];
     const EvaluationWindow window = RunSearch::window(kind, start, end);
     const auto [first, last] = positions(history, window);

@@ -67,7 +67,7 @@ int RunSearch::runLength(Kind kind) {
         return 2;
     case Kind::Triples:
         return 3;
-    case Kind::Quadruples:
+    default: // quadruples
         break;
     }
     return 4;
@@ -100,7 +100,7 @@ QString RunSearch::caption(Kind kind, int draws, int found) {
     case Kind::Triples:
         return head + QStringLiteral(" tire a trouvé ") + QString::number(found) +
                QStringLiteral(" trois!");
-    case Kind::Quadruples:
+    default: // quadruples
         break;
     }
     return head + QStringLiteral(" nuls a trouvé ") + QString::number(found) +

@@ -5,6 +5,7 @@
 
 #include "history/DrawHistory.h"
 #include "stats/StatOutcome.h"
+#include "stats/StatisticKind.h"
 #include "tips/HitTally.h"
 
 namespace stats {
@@ -32,7 +33,8 @@ struct RunSearchOutcome : StatOutcome {
 // are made with bit operations on the draw sets, with the same outcome.
 class RunSearch {
 public:
-    enum class Kind { Pairs, Triples, Quadruples };
+    // Only the runs: pairs, triples and quadruples.
+    using Kind = StatisticKind;
 
     // What the window's draws add up to; a draw leaving it is taken away
     // again (sign -1).

@@ -2,6 +2,7 @@
 
 #include "FakeHost.h"
 #include "TestSupport.h"
+#include "app/GeneratorParameters.h"
 #include "common/Random.h"
 #include "generator/AcceptanceTests.h"
 #include "generator/FileScanProbe.h"
@@ -34,7 +35,7 @@ public:
 };
 
 struct Fixture {
-    Parameters p;
+    Parameters p = app::GeneratorParameters::defaults();
     ComparisonTable table;
     CountingProbe probe;
     HistoryTests history{p, probe, nullptr};

@@ -2,6 +2,7 @@
 
 #include "FakeHost.h"
 #include "TestSupport.h"
+#include "app/GeneratorParameters.h"
 #include "generator/PoolBuilder.h"
 
 using namespace generator;
@@ -10,7 +11,7 @@ namespace {
 
 // Everything off: each test switches on the sections it looks at.
 Parameters bare() {
-    Parameters p;
+    Parameters p = app::GeneratorParameters::defaults();
     p.checkBox10 = p.checkBox14 = false;
     p.checkBox4 = p.checkBox5 = p.checkBox23 = false;
     p.checkBox15 = true;
@@ -56,9 +57,9 @@ std::vector<double> spread() {
 TEST(PoolBuilder, FrequentAndRareBandsWithThePercentage) {
     Builder b;
     b.p.checkBox2 = b.p.checkBox14 = true;
-    b.stats.results[Statistic::NumberDistribution] = FakeStatistics::make(spread());
+    b.stats.results[Statistic::Numbers] = FakeStatistics::make(spread());
     ASSERT_TRUE(b.build());
-    EXPECT_EQ(b.stats.calls[Statistic::NumberDistribution], 1); // computed once, reused
+    EXPECT_EQ(b.stats.calls[Statistic::Numbers], 1); // computed once, reused
     for (int n = 1; n <= 70; ++n) {
         const int v = 4 + (n - 1) % 21;
         int expected = 0;
@@ -82,7 +83,7 @@ TEST(PoolBuilder, OverdueBandsUseTheShortSeparatorFirst) {
     Builder b;
     b.p.checkBox10 = true;
     b.p.upDown13 = 50;
-    b.stats.results[Statistic::OverdueNumbers] = FakeStatistics::make(spread());
+    b.stats.results[Statistic::Overdue] = FakeStatistics::make(spread());
     ASSERT_TRUE(b.build());
     EXPECT_EQ(b.host.status[1][1], QStringLiteral("Min: 14 Max: 24  0"));      // 24 - 10
     EXPECT_EQ(b.host.status[1][2].left(14), QStringLiteral("Min: 19  Max: ")); // 24 - 5
@@ -159,9 +160,9 @@ TEST(PoolBuilder, LastDrawsByComboIndexAndRemovals) {
 
 TEST(PoolBuilder, DefaultSectionsLoseTheCurrentDraw) {
     Builder b;
-    b.p = Parameters();
-    b.stats.results[Statistic::NumberDistribution] = FakeStatistics::make(spread());
-    b.stats.results[Statistic::OverdueNumbers] = FakeStatistics::make(spread());
+    b.p = app::GeneratorParameters::defaults();
+    b.stats.results[Statistic::Numbers] = FakeStatistics::make(spread());
+    b.stats.results[Statistic::Overdue] = FakeStatistics::make(spread());
     ASSERT_TRUE(b.build());
     for (int n = 1; n <= 20; ++n) {
         EXPECT_EQ(b.pool.occurrences(n), 0) << n;
@@ -185,9 +186,8 @@ TEST(PoolBuilder, NeverMoreThanFourteenHundredEntries) {
     b.stats.results[Statistic::Pairs] = FakeStatistics::make(std::vector<double>(69, 5));
     b.stats.results[Statistic::Triples] = FakeStatistics::make(std::vector<double>(68, 5));
     b.stats.results[Statistic::Quadruples] = FakeStatistics::make(std::vector<double>(70, 5));
-    b.stats.results[Statistic::NumberDistribution] =
-        FakeStatistics::make(std::vector<double>(70, 5));
-    b.stats.results[Statistic::OverdueNumbers] = FakeStatistics::make(std::vector<double>(70, 5));
+    b.stats.results[Statistic::Numbers] = FakeStatistics::make(std::vector<double>(70, 5));
+    b.stats.results[Statistic::Overdue] = FakeStatistics::make(std::vector<double>(70, 5));
     // Equal values: every run is "frequent" only when lo < v, which fails;
     // the number bands take all 70 numbers three times each, twice.
     b.p.checkBox30 = true;

@@ -6,6 +6,7 @@
 
 #include "FakeHost.h"
 #include "TestSupport.h"
+#include "app/GeneratorParameters.h"
 #include "common/Rounding.h"
 #include "generator/HistoryTests.h"
 #include "generator/TipGenerator.h"
@@ -31,14 +32,13 @@ public:
                  QString*) override {
         const double start = common::toDayNumber(p.dateTimePicker2);
         const double end = common::toDayNumber(p.dateTimePicker1);
-        std::vector<double> values(70, statistic == Statistic::OverdueNumbers ? 1 : 0);
+        std::vector<double> values(70, statistic == Statistic::Overdue ? 1 : 0);
         for (const history::TZiehung& record : m_history.records()) {
-            if (statistic == Statistic::NumberDistribution && record.datum >= start &&
-                record.datum <= end) {
+            if (statistic == Statistic::Numbers && record.datum >= start && record.datum <= end) {
                 for (int n : record.zahlen) {
                     values[static_cast<std::size_t>(n - 1)] += 1;
                 }
-            } else if (statistic == Statistic::OverdueNumbers && record.datum > start &&
+            } else if (statistic == Statistic::Overdue && record.datum > start &&
                        record.datum <= end) {
                 for (double& v : values) {
                     v += 1;
@@ -85,7 +85,7 @@ int hits(const std::vector<int>& tip, const ReferenceDraw& draw) {
 
 struct RealRun {
     history::DrawHistory history{testsupport::frozenHistory()};
-    Parameters p;
+    Parameters p = app::GeneratorParameters::defaults();
     FakeHost host;
     PlainStatistics stats{history};
     common::Random random{12345};
@@ -112,7 +112,7 @@ struct RealRun {
 // A small world without history for the driver's own behaviour.
 struct SmallRun {
     history::DrawHistory history;
-    Parameters p;
+    Parameters p = app::GeneratorParameters::defaults();
     FakeHost host;
     FakeStatistics stats;
     common::Random random{99};
