@@ -1,7 +1,6 @@
 #include "app/BacktestCommands.h"
 
 #include "app/GeneratorCommands.h"
-#include "app/Session.h"
 #include "backtest/AnalysisLog.h"
 #include "backtest/DrawAsTipRun.h"
 #include "backtest/StrategyWalk.h"
@@ -60,20 +59,19 @@ common::DayNumber lowestDay(const ControlValues& controls, Control picker) {
 // them, and the running state the window shows.
 class RunFrame {
 public:
-    RunFrame(Session& session, BacktestKind kind)
-        : m_session(session), m_kind(kind),
-          m_checkBox20(session.controls().checked(kNumberDialogOption)) {
-        session.controls().setChecked(kNumberDialogOption, false);
+    RunFrame(BacktestHost& host, BacktestKind kind)
+        : m_host(host), m_kind(kind), m_checkBox20(host.controls().checked(kNumberDialogOption)) {
+        host.controls().setChecked(kNumberDialogOption, false);
         if (backtest::BacktestInfo::usesDrawAsTip(kind)) {
             setNumbersPerTip(kAllNumbers);
         }
-        session.setSoundMuted(true);
-        session.holdDrawLines(true);
+        host.setSoundMuted(true);
+        host.holdDrawLines(true);
     }
     ~RunFrame() {
-        m_session.holdDrawLines(false);
-        m_session.setSoundMuted(false);
-        m_session.controls().setChecked(kNumberDialogOption, m_checkBox20);
+        m_host.holdDrawLines(false);
+        m_host.setSoundMuted(false);
+        m_host.controls().setChecked(kNumberDialogOption, m_checkBox20);
         if (backtest::BacktestInfo::usesDrawAsTip(m_kind)) {
             // Back to the usual ten, whatever it was before the run.
             setNumbersPerTip(kUsualNumbers);
@@ -84,11 +82,11 @@ public:
 
 private:
     void setNumbersPerTip(int value) {
-        ControlValues& controls = m_session.controls();
+        ControlValues& controls = m_host.controls();
         controls.setRange(kNumbersPerTip, controls.minimum(kNumbersPerTip), value);
         controls.setPosition(kNumbersPerTip, value);
     }
-    Session& m_session;
+    BacktestHost& m_host;
     BacktestKind m_kind;
     bool m_checkBox20;
 };
@@ -98,22 +96,22 @@ private:
 // the run's last probe line or generation is of no use once the run is over.
 class PlayerTips {
 public:
-    PlayerTips(Session& session, bool keep)
-        : m_session(session), m_keep(keep), m_tips(session.tipList()),
-          m_total(session.controls().position(kTotalTips)) {}
+    PlayerTips(BacktestHost& host, bool keep)
+        : m_host(host), m_keep(keep), m_tips(host.tipList()),
+          m_total(host.controls().position(kTotalTips)) {}
     ~PlayerTips() {
         if (!m_keep) {
             return;
         }
-        m_session.tipList() = m_tips;
-        m_session.controls().setPosition(kTotalTips, m_total);
-        m_session.port().tipListsChanged();
+        m_host.tipList() = m_tips;
+        m_host.controls().setPosition(kTotalTips, m_total);
+        m_host.port().tipListsChanged();
     }
     PlayerTips(const PlayerTips&) = delete;
     PlayerTips& operator=(const PlayerTips&) = delete;
 
 private:
-    Session& m_session;
+    BacktestHost& m_host;
     bool m_keep;
     tips::TipList m_tips;
     int m_total;
@@ -133,40 +131,40 @@ private:
 
 } // namespace
 
-class BacktestCommands::SessionWalk : public backtest::WalkForwardHost {
+class BacktestCommands::HostWalk : public backtest::WalkForwardHost {
 public:
-    SessionWalk(BacktestCommands& commands, const history::DrawHistory& history)
-        : m_commands(commands), m_session(commands.m_session), m_history(history) {}
+    HostWalk(BacktestCommands& commands, const history::DrawHistory& history)
+        : m_commands(commands), m_host(commands.m_host), m_history(history) {}
 
     Generation generate(qint32 seed, const history::DrawHistory& past,
                         stats::RollingStatistics* rolling) override {
         return m_commands.generate(seed, past, rolling);
     }
-    int position() const override { return m_session.current().position; }
+    int position() const override { return m_host.current().position; }
     void stepForwardFrom(int position) override {
-        m_session.current().position = position;
-        m_session.stepForward(m_history.records());
+        m_host.current().position = position;
+        m_host.stepForward(m_history.records());
     }
-    const std::array<int, 21>& hitCounts() const override { return m_session.statistik(); }
+    const std::array<int, 21>& hitCounts() const override { return m_host.statistik(); }
     std::vector<int> tipHits() const override {
         std::vector<int> hits;
-        for (const QString& tipHits : m_session.tipList().hits()) {
+        for (const QString& tipHits : m_host.tipList().hits()) {
             hits.push_back(tipHits.toInt());
         }
         return hits;
     }
-    int numbersPerTip() const override { return m_session.numbersPerTip(); }
+    int numbersPerTip() const override { return m_host.numbersPerTip(); }
     bool progress(int cycles, common::DayNumber date, int total) override {
         return m_commands.reportProgress(cycles, date, total);
     }
 
 private:
     BacktestCommands& m_commands;
-    Session& m_session;
+    BacktestHost& m_host;
     const history::DrawHistory& m_history;
 };
 
-BacktestCommands::BacktestCommands(Session& session) : m_session(session) {
+BacktestCommands::BacktestCommands(BacktestHost& host) : m_host(host) {
 }
 
 BacktestCommands::Report BacktestCommands::BitBtn9Click() {
@@ -198,34 +196,34 @@ QString BacktestCommands::progressText(int cycles, common::DayNumber date) {
 }
 
 void BacktestCommands::setRunning(bool) {
-    m_session.port().operationChanged();
+    m_host.port().operationChanged();
 }
 
 bool BacktestCommands::running() const {
-    return m_session.operations().isActive(LongOperation::Backtest);
+    return m_host.operations().isActive(LongOperation::Backtest);
 }
 
 void BacktestCommands::requestStop() {
-    m_session.stopOperation();
+    m_host.stopOperation();
 }
 
 BacktestCommands::Outcome
 BacktestCommands::framed(WindowCommand command, BacktestKind kind, bool clearMemo,
                          bool keepPlayerTips, const std::function<Outcome(const QDate&)>& body) {
     // A second start from the event loop of a running test fails quietly.
-    if (running() || m_session.refused(command)) {
+    if (running() || m_host.refused(command)) {
         return Outcome::Failed;
     }
-    OperationScope operation(m_session, LongOperation::Backtest);
-    BusyScope busy(m_session.port());
+    OperationScope operation(m_host.operations(), LongOperation::Backtest);
+    BusyScope busy(m_host.port());
     if (clearMemo) {
-        m_session.memo1().clear();
+        m_host.memo1().clear();
     }
-    RunFrame frame(m_session, kind);
-    const PlayerTips playerTips(m_session, keepPlayerTips);
-    const QDate startDate = m_session.controls().date(kPicker1);
+    RunFrame frame(m_host, kind);
+    const PlayerTips playerTips(m_host, keepPlayerTips);
+    const QDate startDate = m_host.controls().date(kPicker1);
     // A failed load has shown its message; the run ends there.
-    if (!m_session.loadAtDate()) {
+    if (!m_host.loadAtDate()) {
         return Outcome::Failed;
     }
     m_fileErrorShown = false;
@@ -233,7 +231,7 @@ BacktestCommands::framed(WindowCommand command, BacktestKind kind, bool clearMem
     const Outcome outcome = body(startDate);
     setRunning(false);
     if (outcome == Outcome::Failed && !m_fileErrorShown) {
-        m_session.port().showMessage(backtest::BacktestInfo::errorMessage(kind));
+        m_host.port().showMessage(backtest::BacktestInfo::errorMessage(kind));
     }
     return outcome;
 }
@@ -252,8 +250,8 @@ BacktestCommands::StrategyRun BacktestCommands::strategyReport() {
     StrategyRun run;
     run.outcome = framed(WindowCommand::StrategyReport, BacktestKind::WalkForward, false, true,
                          [&](const QDate& startDate) {
-                             run.report = backtest::StrategyReport(m_session.numbersPerTip(),
-                                                                   m_session.stake());
+                             run.report =
+                                 backtest::StrategyReport(m_host.numbersPerTip(), m_host.stake());
                              return guardedStrategy(startDate, &run.report);
                          });
     return run;
@@ -272,13 +270,13 @@ BacktestCommands::Outcome BacktestCommands::guardedStrategy(const QDate& startDa
     if (outcome == Outcome::Failed) {
         return outcome;
     }
-    m_session.setStatusText(1, start.status);
+    m_host.setStatusText(1, start.status);
     return saveReport(*report) ? outcome : Outcome::Failed;
 }
 
 bool BacktestCommands::saveReport(const backtest::StrategyReport& report) {
-    return writeFile(m_session.homeFile(backtest::StrategyReport::fileName()), report.text()) &&
-           writeFile(m_session.homeFile(backtest::StrategyReport::csvFileName()), report.csv());
+    return writeFile(m_host.homeFile(backtest::StrategyReport::fileName()), report.text()) &&
+           writeFile(m_host.homeFile(backtest::StrategyReport::csvFileName()), report.csv());
 }
 
 bool BacktestCommands::writeFile(const QString& path, const QStringList& lines) {
@@ -286,7 +284,7 @@ bool BacktestCommands::writeFile(const QString& path, const QStringList& lines) 
     if (common::TextFile::writeLines(path, lines, &error)) {
         return true;
     }
-    m_session.port().showMessage(common::fileError(path, error));
+    m_host.port().showMessage(common::fileError(path, error));
     m_fileErrorShown = true;
     return false;
 }
@@ -298,14 +296,14 @@ bool BacktestCommands::startRun(BacktestKind kind, const QDate& startDate, RunSt
             return false;
         }
     }
-    if (history::DrawHistory::load(m_session.historyPath(), &start->history) !=
+    if (history::DrawHistory::load(m_host.historyPath(), &start->history) !=
         history::HistoryFile::Status::Ok) {
         return false;
     }
     // A run that starts on today's date has nothing after it to score.
-    start->performs = startDate != m_session.port().today();
+    start->performs = startDate != m_host.port().today();
     m_sinceProgress.invalidate(); // the first look shows the progress at once
-    start->status = m_session.statusText(1);
+    start->status = m_host.statusText(1);
     return true;
 }
 
@@ -334,10 +332,10 @@ BacktestCommands::Outcome BacktestCommands::guardedRun(BacktestKind kind, const 
     if (outcome == Outcome::Failed) {
         return outcome;
     }
-    m_session.setStatusText(1, status); // the progress gives way to the lucky number again
+    m_host.setStatusText(1, status); // the progress gives way to the lucky number again
     const QStringList log =
-        backtest::AnalysisLog::lines(kind, report->result, m_session.numbersPerTip());
-    m_session.memo1() = log;
+        backtest::AnalysisLog::lines(kind, report->result, m_host.numbersPerTip());
+    m_host.memo1() = log;
     if (!saveAndOpen(log)) {
         return Outcome::Failed;
     }
@@ -347,23 +345,23 @@ BacktestCommands::Outcome BacktestCommands::guardedRun(BacktestKind kind, const 
 
 std::optional<qint32> BacktestCommands::askLuckyNumber(BacktestKind kind) {
     const LuckyTexts texts = luckyTexts(kind);
-    const QString proposal = QString::number(m_session.random().next(99999));
+    const QString proposal = QString::number(m_host.random().next(99999));
     const QString answer =
-        m_session.port().inputText(texts.caption, texts.prompt, proposal).value_or(proposal);
+        m_host.port().inputText(texts.caption, texts.prompt, proposal).value_or(proposal);
     qint64 value = 0;
     if (!common::parseInteger(answer, &value) || value < std::numeric_limits<qint32>::min() ||
         value > std::numeric_limits<qint32>::max()) {
         return std::nullopt;
     }
     const auto seed = static_cast<qint32>(value);
-    m_session.setStatusText(1, texts.status + QString::number(seed));
+    m_host.setStatusText(1, texts.status + QString::number(seed));
     return seed;
 }
 
 backtest::CursorWalk BacktestCommands::startWalk(const history::DrawHistory& history) const {
-    const ControlValues& controls = m_session.controls();
+    const ControlValues& controls = m_host.controls();
     backtest::CursorWalk::State state;
-    state.position = m_session.current().position;
+    state.position = m_host.current().position;
     state.picker1 = common::toDayNumber(controls.date(kPicker1));
     state.picker2 = common::toDayNumber(controls.date(kPicker2));
     return backtest::CursorWalk(history, state, lowestDay(controls, kPicker1),
@@ -373,14 +371,14 @@ backtest::CursorWalk BacktestCommands::startWalk(const history::DrawHistory& his
 bool BacktestCommands::reportProgress(int cycles, common::DayNumber date, int total) {
     if (!m_sinceProgress.isValid() || m_sinceProgress.elapsed() >= kProgressIntervalMs) {
         m_sinceProgress.restart();
-        m_session.showHeldDrawLines();
+        m_host.showHeldDrawLines();
         if (total > 0) {
-            m_session.port().progressChanged(cycles, total);
+            m_host.port().progressChanged(cycles, total);
         }
-        m_session.setStatusText(1, progressText(cycles, date));
-        m_session.port().processEvents();
+        m_host.setStatusText(1, progressText(cycles, date));
+        m_host.port().processEvents();
     }
-    return !m_session.operations().stopRequested();
+    return !m_host.operations().stopRequested();
 }
 
 BacktestCommands::Outcome BacktestCommands::runDrawAsTip(BacktestKind kind,
@@ -408,14 +406,14 @@ BacktestCommands::Outcome BacktestCommands::runGeneratedTips(qint32 seed,
                                                              backtest::BacktestResult* result) {
     // The tips are made from what was known at the start draw.
     const backtest::WalkForwardHost::Generation generation =
-        generate(seed, history.prefix(m_session.current().position + 1));
+        generate(seed, history.prefix(m_host.current().position + 1));
     if (generation == backtest::WalkForwardHost::Generation::Failed) {
         return Outcome::Failed;
     }
     const bool cancelled = generation == backtest::WalkForwardHost::Generation::Cancelled;
-    const int limit = m_session.numbersPerTip();
+    const int limit = m_host.numbersPerTip();
     // An inactive check scores nothing, as the full check does then.
-    const QStringList lines = m_session.sortieren() ? m_session.tipList().lines() : QStringList();
+    const QStringList lines = m_host.sortieren() ? m_host.tipList().lines() : QStringList();
     backtest::TipListRun run(startWalk(history), tips::TipScorer(lines, limit), limit);
     Outcome outcome = cancelled ? Outcome::Stopped : Outcome::Completed;
     while (performs && !cancelled && run.run(kChunk)) {
@@ -446,11 +444,11 @@ BacktestCommands::Outcome BacktestCommands::runWalkForward(qint32 seed,
 BacktestCommands::Outcome
 BacktestCommands::walkForward(const history::DrawHistory& history, bool performs,
                               const std::function<Outcome(backtest::WalkForwardHost&)>& walk) {
-    const ProgressEnd progressEnd(m_session.port());
+    const ProgressEnd progressEnd(m_host.port());
     if (!performs) {
         return Outcome::Completed;
     }
-    SessionWalk host(*this, history);
+    HostWalk host(*this, history);
     return walk(host);
 }
 
@@ -458,11 +456,11 @@ backtest::WalkForwardHost::Generation
 BacktestCommands::generate(qint32 seed, const history::DrawHistory& past,
                            stats::RollingStatistics* rolling) {
     using Generation = backtest::WalkForwardHost::Generation;
-    m_session.random().setSeed(static_cast<std::uint32_t>(seed));
+    m_host.random().setSeed(static_cast<std::uint32_t>(seed));
     // Returns when the run has ended; pending input runs inside it, so the
     // generator's own stop button cuts it short and the test goes on with
     // the tips found so far.
-    const generator::RunResult run = m_session.generator().generateOn(past, rolling);
+    const generator::RunResult run = m_host.generateOn(past, rolling);
     switch (run.outcome) {
     case generator::RunResult::Outcome::Failed:
         return Generation::Failed;
@@ -478,30 +476,30 @@ void BacktestCommands::replayCycle(BacktestKind kind, const history::DrawHistory
     // The last counted cycle once more on the session itself, from where it
     // began, so that cursor, draw lines, pickers, tip list and check end as
     // the cycle leaves them.
-    ControlValues& controls = m_session.controls();
+    ControlValues& controls = m_host.controls();
     controls.setDate(kPicker1, common::toDate(start.picker1));
     controls.setDate(kPicker2, common::toDate(start.picker2));
-    m_session.current().position = start.position;
+    m_host.current().position = start.position;
     if (backtest::BacktestInfo::usesDrawAsTip(kind)) {
-        m_session.tipList().clear();
-        m_session.tipList().append(
+        m_host.tipList().clear();
+        m_host.tipList().append(
             backtest::DrawAsTipRun::probeLine(backtest::CursorWalk(history, start).draw()));
     }
     for (const backtest::Move& move : backtest::BacktestInfo::moves(kind)) {
         if (move.forward) {
-            m_session.stepForward(history.records());
+            m_host.stepForward(history.records());
         } else {
-            m_session.stepBack(history.records());
+            m_host.stepBack(history.records());
         }
     }
 }
 
 bool BacktestCommands::saveAndOpen(const QStringList& log) {
-    const QString path = m_session.homeFile(backtest::AnalysisLog::fileName());
+    const QString path = m_host.homeFile(backtest::AnalysisLog::fileName());
     if (!writeFile(path, log)) {
         return false;
     }
-    m_session.openWrittenFile(path);
+    m_host.openWrittenFile(path);
     return true;
 }
 

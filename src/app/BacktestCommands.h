@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommandHosts.h"
 #include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
@@ -16,8 +17,6 @@
 #include "history/DrawHistory.h"
 
 namespace app {
-
-class Session;
 
 // The seven backtests of the analyse page. Each replays the history from the
 // date of DateTimePicker1 on, tallies the hits of the checked tips and ends
@@ -36,7 +35,7 @@ public:
         QStringList log; // the analysis log; empty when the run failed
     };
 
-    explicit BacktestCommands(Session& session);
+    explicit BacktestCommands(BacktestHost& host);
 
     Report BitBtn9Click();     // tips generated once, against every later draw
     Report ErfolgstestClick(); // a fresh generation against each next draw
@@ -68,7 +67,7 @@ public:
 private:
     // The walk-forward's view of the session: its generator, cursor, check
     // and progress.
-    class SessionWalk;
+    class HostWalk;
 
     // What a run starts from: the lucky number (of the generator tests),
     // the history read once, whether anything lies after the start date,
@@ -114,7 +113,7 @@ private:
     bool writeFile(const QString& path, const QStringList& lines);
     void setRunning(bool running);
 
-    Session& m_session;
+    BacktestHost& m_host;
     bool m_fileErrorShown = false;
     QElapsedTimer m_sinceProgress;
 };

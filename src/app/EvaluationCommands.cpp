@@ -1,21 +1,20 @@
 #include "app/EvaluationCommands.h"
 
 #include "app/EvaluationDialogPort.h"
-#include "app/Session.h"
 #include "tips/Evaluation.h"
 
 namespace app {
 
-EvaluationCommands::EvaluationCommands(Session& session)
-    : m_session(session), m_sheet(&session.hitTally()) {
+EvaluationCommands::EvaluationCommands(EvaluationHost& host)
+    : m_host(host), m_sheet(&host.hitTally()) {
 }
 
 QString EvaluationCommands::auswertungClick() {
     // The hit column belongs to the last check; the table is that of the tip
     // size set now, which is what the user asks about.
-    const QString text = tips::Evaluation::message(m_session.tipList().hits(),
-                                                   m_session.numbersPerTip(), m_session.stake());
-    m_session.port().showMessage(text);
+    const QString text =
+        tips::Evaluation::message(m_host.tipList().hits(), m_host.numbersPerTip(), m_host.stake());
+    m_host.port().showMessage(text);
     return text;
 }
 

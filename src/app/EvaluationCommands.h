@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommandHosts.h"
 #include <QString>
 
 #include "tips/EvaluationSheet.h"
@@ -7,13 +8,12 @@
 namespace app {
 
 class EvaluationDialogPort;
-class Session;
 
 // The evaluation of the tip list's hits at the chosen stake, and the
 // evaluation dialog whose counts are the session's hit tally.
 class EvaluationCommands {
 public:
-    explicit EvaluationCommands(Session& session);
+    explicit EvaluationCommands(EvaluationHost& host);
 
     void setDialog(EvaluationDialogPort* dialog) { m_dialog = dialog; }
 
@@ -29,7 +29,7 @@ public:
     tips::EvaluationSheet& sheet() { return m_sheet; }
 
 private:
-    Session& m_session;
+    EvaluationHost& m_host;
     tips::EvaluationSheet m_sheet;
     EvaluationDialogPort* m_dialog = nullptr;
 };

@@ -3,7 +3,6 @@
 #include "app/GeneratorParameters.h"
 #include "app/GeneratorRunHost.h"
 #include "app/GeneratorStatistics.h"
-#include "app/Session.h"
 #include "common/DayNumber.h"
 #include "tips/TipLine.h"
 
@@ -21,7 +20,7 @@ const QString kEditedCaption = QStringLiteral("Sélectionnez les numéros de cal
 
 // The session is still being made here, and so is the window around it: the
 // caption is not written (and announced) until a run changes it.
-GeneratorCommands::GeneratorCommands(Session& session) : m_session(session) {
+GeneratorCommands::GeneratorCommands(GenerationHost& host) : m_host(host) {
 }
 
 QString GeneratorCommands::caption() const {
@@ -31,19 +30,19 @@ QString GeneratorCommands::caption() const {
 void GeneratorCommands::setCaption(const QString& caption) {
     if (m_caption != caption) {
         m_caption = caption;
-        m_session.port().operationChanged();
+        m_host.port().operationChanged();
     }
 }
 
 generator::RunResult GeneratorCommands::BitBtn19Click() {
     if (running()) {
         // The run sees the stop when it next lets input run.
-        m_session.stopOperation();
+        m_host.stopOperation();
         generator::RunResult stopped;
         stopped.outcome = generator::RunResult::Outcome::Stopped;
         return stopped;
     }
-    if (m_session.refused(WindowCommand::Generate)) {
+    if (m_host.refused(WindowCommand::Generate)) {
         generator::RunResult refused;
         refused.outcome = generator::RunResult::Outcome::Failed;
         return refused;
@@ -61,7 +60,7 @@ void GeneratorCommands::showStopped() {
 }
 
 bool GeneratorCommands::running() const {
-    return m_session.operations().isActive(LongOperation::Generation);
+    return m_host.operations().isActive(LongOperation::Generation);
 }
 
 generator::RunResult GeneratorCommands::generateOn(const history::DrawHistory& past,
@@ -74,14 +73,14 @@ generator::RunResult GeneratorCommands::generateOn(const history::DrawHistory& p
 
 bool GeneratorCommands::readHistory(history::DrawHistory* history) {
     QString error;
-    switch (history::DrawHistory::load(m_session.historyPath(), history, &error)) {
+    switch (history::DrawHistory::load(m_host.historyPath(), history, &error)) {
     case history::HistoryFile::Status::Ok:
         return true;
     case history::HistoryFile::Status::Missing:
-        m_session.port().showMessage(kReadFirst);
+        m_host.port().showMessage(kReadFirst);
         return false;
     default:
-        m_session.port().showMessage(error);
+        m_host.port().showMessage(error);
         return false;
     }
 }
@@ -91,7 +90,7 @@ generator::ReferenceDraws GeneratorCommands::referenceDraws(const history::DrawH
     // The current draw, and the two before it as two steps back from it show
     // them; a copy of the cursor steps, so the window's draw never moves.
     generator::ReferenceDraws references{};
-    history::DrawCursor steps = m_session.cursor();
+    history::DrawCursor steps = m_host.cursor();
     references[0] = steps.current().zahl;
     steps.stepBack(history.records());
     references[1] = steps.current().zahl;
@@ -99,20 +98,20 @@ generator::ReferenceDraws GeneratorCommands::referenceDraws(const history::DrawH
     references[2] = steps.current().zahl;
     // Coming back ends on the draw at the picker's date, loaded anew.
     if (fromFile) {
-        m_session.loadAtDate();
+        m_host.loadAtDate();
     } else {
-        m_session.loadAtDate(history);
+        m_host.loadAtDate(history);
     }
     return references;
 }
 
 generator::RunResult GeneratorCommands::run(const history::DrawHistory* past,
                                             stats::RollingStatistics* rolling) {
-    OperationScope operation(m_session, LongOperation::Generation);
-    m_session.setSortieren(false);
-    generator::Parameters parameters = GeneratorParameters::read(m_session.controls());
-    m_session.setLaufMax(parameters.upDown7 * 1000);
-    BusyScope busy(m_session.port());
+    OperationScope operation(m_host.operations(), LongOperation::Generation);
+    m_host.setSortieren(false);
+    generator::Parameters parameters = GeneratorParameters::read(m_host.controls());
+    m_host.setLaufMax(parameters.upDown7 * 1000);
+    BusyScope busy(m_host.port());
 
     history::DrawHistory history;
     if (past) {
@@ -120,24 +119,24 @@ generator::RunResult GeneratorCommands::run(const history::DrawHistory* past,
     } else if (!readHistory(&history)) {
         generator::RunResult failed;
         failed.outcome = generator::RunResult::Outcome::Failed;
-        m_session.setSortieren(true);
+        m_host.setSortieren(true);
         setCaption(kIdleCaption);
         return failed;
     }
     generator::RunInput input;
     input.history = &history;
     input.references = referenceDraws(history, past == nullptr);
-    input.tipLines = m_session.tipList().lines();
+    input.tipLines = m_host.tipList().lines();
     // Loading the draw again may have moved the picker onto the draw's day.
-    parameters.dateTimePicker1 = m_session.controls().date(kPicker1);
+    parameters.dateTimePicker1 = m_host.controls().date(kPicker1);
 
-    GeneratorRunHost host(m_session, parameters, m_dialogState, m_dialog);
-    GeneratorStatistics statistics(m_session, history, parameters, rolling);
-    generator::TipGenerator tipGenerator(host, statistics, m_session.random());
-    m_session.setBerechnunglaeuft(true);
+    GeneratorRunHost host(m_host, parameters, m_dialogState, m_dialog);
+    GeneratorStatistics statistics(m_host, history, parameters, rolling);
+    generator::TipGenerator tipGenerator(host, statistics, m_host.random());
+    m_host.setBerechnunglaeuft(true);
     const generator::RunResult result = tipGenerator.run(parameters, input);
     if (result.laufMax > 0) {
-        m_session.setLaufMax(result.laufMax);
+        m_host.setLaufMax(result.laufMax);
     }
     endRun(result, past);
     return result;
@@ -145,30 +144,30 @@ generator::RunResult GeneratorCommands::run(const history::DrawHistory* past,
 
 void GeneratorCommands::endRun(const generator::RunResult& result,
                                const history::DrawHistory* past) {
-    m_session.setSortieren(true);
+    m_host.setSortieren(true);
     if (result.outcome != generator::RunResult::Outcome::Cancelled) {
         // The history tests and the calendar-date section worked on other
         // draws; the draw at the picker is loaded again and the list checked.
         if (past) {
-            m_session.loadAtDate(*past);
-        } else if (!m_session.loadAtDate()) {
-            m_session.Komplettcheck();
+            m_host.loadAtDate(*past);
+        } else if (!m_host.loadAtDate()) {
+            m_host.Komplettcheck();
         }
         keepClosingStatus(result.closingStatus);
     }
     setCaption(kIdleCaption);
-    m_session.setBerechnunglaeuft(false);
+    m_host.setBerechnunglaeuft(false);
 }
 
 void GeneratorCommands::keepClosingStatus(const QString& closingStatus) {
     // The run's closing status says whether every tip was found; the final
     // check's best result moves beside it instead of replacing it.
-    const QString checked = m_session.statusText(generator::TipGenerator::kRunPanel);
+    const QString checked = m_host.statusText(generator::TipGenerator::kRunPanel);
     if (closingStatus.isEmpty() || checked == closingStatus) {
         return;
     }
-    m_session.setStatusText(generator::TipGenerator::kRunPanel, closingStatus);
-    m_session.setStatusText(generator::TipGenerator::kRunPanel + 1, checked);
+    m_host.setStatusText(generator::TipGenerator::kRunPanel, closingStatus);
+    m_host.setStatusText(generator::TipGenerator::kRunPanel + 1, checked);
 }
 
 // ---- tip editor --------------------------------------------------------------
@@ -193,25 +192,25 @@ void GeneratorCommands::prepareEditor(const QString& line, int numbersPerTip) {
 }
 
 void GeneratorCommands::SpeedEditClick() {
-    if (m_session.refused(WindowCommand::EditTip)) {
+    if (m_host.refused(WindowCommand::EditTip)) {
         return;
     }
-    tips::TipList& list = m_session.tipList();
+    tips::TipList& list = m_host.tipList();
     if (list.count() == 0) {
         list.append(QString());
-        m_session.port().tipListsChanged();
-        m_session.selectTip(0);
+        m_host.port().tipListsChanged();
+        m_host.selectTip(0);
     }
     const int index = list.selected();
     if (index < 0 || index >= list.count()) {
-        m_session.port().showMessage(kNoSelection);
+        m_host.port().showMessage(kNoSelection);
         return;
     }
-    const int n = m_session.numbersPerTip();
+    const int n = m_host.numbersPerTip();
     prepareEditor(list.lines().at(index), n);
     NumberDialogPort::Answer answer = NumberDialogPort::Answer::Ok;
     if (m_dialog) {
-        answer = m_dialog->showNumberDialog(m_dialogState, m_session.random());
+        answer = m_dialog->showNumberDialog(m_dialogState, m_host.random());
     }
     if (answer == NumberDialogPort::Answer::Ok) {
         std::vector<int> taken;
@@ -223,7 +222,7 @@ void GeneratorCommands::SpeedEditClick() {
             }
         }
         list.lines()[index] = tips::TipLine::write(taken);
-        m_session.port().tipListsChanged();
+        m_host.port().tipListsChanged();
     }
     m_dialogState.randomVisible = false;
     m_dialogState.calculateVisible = true;
@@ -231,7 +230,7 @@ void GeneratorCommands::SpeedEditClick() {
         m_dialogState.grid.setHighlighted(number, false);
     }
     m_dialogState.caption = kEditedCaption;
-    m_session.Komplettcheck();
+    m_host.Komplettcheck();
 }
 
 } // namespace app

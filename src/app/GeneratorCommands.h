@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommandHosts.h"
 #include <QString>
 
 #include "app/NumberDialogPort.h"
@@ -11,8 +12,6 @@ class RollingStatistics;
 
 namespace app {
 
-class Session;
-
 // Tip generation ("calculer les grilles") and the tip editor, both working
 // with the number choice dialog. The start button says "Stop" while a run
 // goes, and a click on it then stops the run.
@@ -21,7 +20,7 @@ public:
     static const QString kIdleCaption; // "calculer les grilles"
     static const QString kStopCaption; // "Stop"
 
-    explicit GeneratorCommands(Session& session);
+    explicit GeneratorCommands(GenerationHost& host);
 
     void setNumberDialog(NumberDialogPort* dialog) { m_dialog = dialog; }
     NumberDialogPort* numberDialog() const { return m_dialog; }
@@ -63,7 +62,7 @@ private:
     void keepClosingStatus(const QString& closingStatus);
     void prepareEditor(const QString& line, int numbersPerTip);
 
-    Session& m_session;
+    GenerationHost& m_host;
     QString m_caption; // empty while idle
     NumberDialogPort* m_dialog = nullptr;
     NumberDialogState m_dialogState;

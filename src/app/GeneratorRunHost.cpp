@@ -2,7 +2,6 @@
 
 #include "app/GeneratorCommands.h"
 #include "app/GeneratorParameters.h"
-#include "app/Session.h"
 
 namespace app {
 
@@ -16,32 +15,32 @@ void GeneratorRunHost::showStatus(int panel, const QString& text) {
     // of calculation"): that is when the tip page comes to the front.
     if (panel == 0 && !m_searchShown) {
         m_searchShown = true;
-        m_session.showPage(kTipPage);
+        m_host.showPage(kTipPage);
     }
-    m_session.setStatusText(panel, text);
+    m_host.setStatusText(panel, text);
 }
 
 void GeneratorRunHost::processEvents() {
-    m_session.port().processEvents();
+    m_host.port().processEvents();
     // Whatever the user changed meanwhile counts from the next attempt.
-    GeneratorParameters::refresh(m_session.controls(), &m_parameters);
+    GeneratorParameters::refresh(m_host.controls(), &m_parameters);
 }
 
 bool GeneratorRunHost::stillRunning() {
-    return !m_session.operations().stopRequested();
+    return !m_host.operations().stopRequested();
 }
 
 generator::GeneratorHost::ReviewAnswer GeneratorRunHost::reviewPool(prefs::NumberGrid& grid) {
-    m_session.showPage(kTipPage);
+    m_host.showPage(kTipPage);
     // Every review shows a freshly made dialog; it stays the one the tip
     // editor uses afterwards.
     m_dialogState = NumberDialogState();
     m_dialogState.grid = grid;
     NumberDialogPort::Answer answer = NumberDialogPort::Answer::Ok;
     if (m_dialog) {
-        m_session.port().setBusy(false);
-        answer = m_dialog->showNumberDialog(m_dialogState, m_session.random());
-        m_session.port().setBusy(true);
+        m_host.port().setBusy(false);
+        answer = m_dialog->showNumberDialog(m_dialogState, m_host.random());
+        m_host.port().setBusy(true);
     }
     grid = m_dialogState.grid;
     switch (answer) {
@@ -56,25 +55,25 @@ generator::GeneratorHost::ReviewAnswer GeneratorRunHost::reviewPool(prefs::Numbe
 }
 
 void GeneratorRunHost::message(const QString& text) {
-    m_session.port().showMessage(text);
+    m_host.port().showMessage(text);
 }
 
 void GeneratorRunHost::parametersChanged() {
-    GeneratorParameters::showRunChanges(m_parameters, &m_session.controls());
+    GeneratorParameters::showRunChanges(m_parameters, &m_host.controls());
 }
 
 void GeneratorRunHost::statisticShown(generator::Statistic) {
-    m_session.showPage(kChartPage);
+    m_host.showPage(kChartPage);
 }
 
 void GeneratorRunHost::tipListCleared() {
-    m_session.tipList().clear();
-    m_session.port().tipListsChanged();
+    m_host.tipList().clear();
+    m_host.port().tipListsChanged();
 }
 
 void GeneratorRunHost::tipAccepted(const QString& line) {
-    m_session.tipList().append(line);
-    m_session.port().tipListsChanged();
+    m_host.tipList().append(line);
+    m_host.port().tipListsChanged();
 }
 
 } // namespace app

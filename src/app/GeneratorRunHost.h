@@ -1,12 +1,11 @@
 #pragma once
 
+#include "app/CommandHosts.h"
 #include "app/NumberDialogPort.h"
 #include "generator/GeneratorHost.h"
 #include "generator/Parameters.h"
 
 namespace app {
-
-class Session;
 
 // The session's side of a generator run: status texts, letting input run
 // (and picking up parameter changes made meanwhile), the stop through the
@@ -14,10 +13,9 @@ class Session;
 // showing on the tip list and the controls what the run does.
 class GeneratorRunHost : public generator::GeneratorHost {
 public:
-    GeneratorRunHost(Session& session, generator::Parameters& parameters,
+    GeneratorRunHost(GenerationHost& host, generator::Parameters& parameters,
                      NumberDialogState& dialogState, NumberDialogPort* dialog)
-        : m_session(session), m_parameters(parameters), m_dialogState(dialogState),
-          m_dialog(dialog) {}
+        : m_host(host), m_parameters(parameters), m_dialogState(dialogState), m_dialog(dialog) {}
 
     void showStatus(int panel, const QString& text) override;
     void processEvents() override;
@@ -30,7 +28,7 @@ public:
     void tipAccepted(const QString& line) override;
 
 private:
-    Session& m_session;
+    GenerationHost& m_host;
     generator::Parameters& m_parameters;
     NumberDialogState& m_dialogState;
     NumberDialogPort* m_dialog;

@@ -1,6 +1,5 @@
 #include "app/GeneratorStatistics.h"
 
-#include "app/Session.h"
 #include "common/DayNumber.h"
 #include "stats/NumberDistribution.h"
 #include "stats/OverdueNumbers.h"
@@ -51,23 +50,23 @@ bool GeneratorStatistics::compute(generator::Statistic statistic,
         const stats::WindowEffects& effects = *outcome.window;
         if (effects.startCorrected) {
             m_parameters.dateTimePicker2 = common::toDate(effects.start);
-            m_session.controls().setDate(Control::DateTimePicker2, m_parameters.dateTimePicker2);
+            m_host.controls().setDate(Control::DateTimePicker2, m_parameters.dateTimePicker2);
         }
-        m_session.current().aktDatum = effects.aktDatum;
+        m_host.current().aktDatum = effects.aktDatum;
         if (effects.dfb) {
-            m_session.setDfb(*effects.dfb);
+            m_host.setDfb(*effects.dfb);
         }
     }
     stats::StatResult published = outcome.result;
     if (outcome.keepCaption) {
-        published.caption = m_session.chart().caption;
+        published.caption = m_host.chart().caption;
     }
     if (!published.fixedRange) {
         // Resolved now, so the run and the chart read the same range.
         published.minimum = published.rangeMinimum();
         published.maximum = published.rangeMaximum();
     }
-    m_session.publishChart(published);
+    m_host.publishChart(published);
     *result = published;
     return true;
 }

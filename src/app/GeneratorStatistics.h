@@ -1,12 +1,11 @@
 #pragma once
 
+#include "app/CommandHosts.h"
 #include "generator/StatisticsProvider.h"
 #include "history/DrawHistory.h"
 #include "stats/RollingStatistics.h"
 
 namespace app {
-
-class Session;
 
 // The statistics a generator run takes its pool from, computed over the
 // history the run read once, over the evaluation window of the run's
@@ -16,16 +15,16 @@ class GeneratorStatistics : public generator::StatisticsProvider {
 public:
     // With rolling statistics (a backtest's walk) the window's counts are
     // carried on from the previous generation instead of counted anew.
-    GeneratorStatistics(Session& session, const history::DrawHistory& history,
+    GeneratorStatistics(GenerationHost& host, const history::DrawHistory& history,
                         generator::Parameters& parameters,
                         stats::RollingStatistics* rolling = nullptr)
-        : m_session(session), m_history(history), m_parameters(parameters), m_rolling(rolling) {}
+        : m_host(host), m_history(history), m_parameters(parameters), m_rolling(rolling) {}
 
     bool compute(generator::Statistic statistic, const generator::Parameters& parameters,
                  stats::StatResult* result, QString* error) override;
 
 private:
-    Session& m_session;
+    GenerationHost& m_host;
     const history::DrawHistory& m_history;
     generator::Parameters& m_parameters;
     stats::RollingStatistics* m_rolling;

@@ -3,7 +3,6 @@
 #include <QDir>
 
 #include "app/HandoffDialogPort.h"
-#include "app/Session.h"
 
 namespace app {
 
@@ -12,31 +11,30 @@ namespace {
 // Answers the hand-off's questions through the window: the script choice and
 // captioned questions through the hand-off's dialogs when the window has
 // them, everything else through the window port.
-class SessionDialogs : public online::HandoffDialogs {
+class HostDialogs : public online::HandoffDialogs {
 public:
-    SessionDialogs(Session& session, HandoffDialogPort* dialogs)
-        : m_session(session), m_dialogs(dialogs) {}
+    HostDialogs(HandoffHost& host, HandoffDialogPort* dialogs) : m_host(host), m_dialogs(dialogs) {}
 
     bool askYesNo(const QString& caption, const QString& text) override {
-        return m_dialogs ? m_dialogs->askYesNo(caption, text) : m_session.port().askYesNo(text);
+        return m_dialogs ? m_dialogs->askYesNo(caption, text) : m_host.port().askYesNo(text);
     }
     bool chooseScript(online::QKSForm* form) override {
         // Without a window the dialog counts as confirmed as it stands.
-        return m_dialogs ? m_dialogs->chooseScript(form, m_session.home()) : true;
+        return m_dialogs ? m_dialogs->chooseScript(form, m_host.home()) : true;
     }
     bool confirm(const QString& text) override {
-        m_session.port().showMessage(text);
+        m_host.port().showMessage(text);
         return true;
     }
-    void showError(const QString& text) override { m_session.port().showMessage(text); }
+    void showError(const QString& text) override { m_host.port().showMessage(text); }
     void openAddress(const QString& address) override {
-        if (ShellPort* shell = m_session.shellPort()) {
+        if (ShellPort* shell = m_host.shellPort()) {
             shell->open(address);
         }
     }
 
 private:
-    Session& m_session;
+    HandoffHost& m_host;
     HandoffDialogPort* m_dialogs;
 };
 
@@ -61,7 +59,7 @@ private:
 
 } // namespace
 
-HandoffCommands::HandoffCommands(Session& session) : m_session(session) {
+HandoffCommands::HandoffCommands(HandoffHost& host) : m_host(host) {
 }
 
 HandoffCommands::~HandoffCommands() = default;
@@ -78,9 +76,9 @@ QSettings* HandoffCommands::handoffSettings(QString* group) {
     }
     // A session kept in one INI file (tirvex-cli --settings) keeps the
     // hand-off's values there too, beside its own group.
-    if (m_session.settings() && !m_session.settingsGroup().isEmpty()) {
+    if (m_host.settings() && !m_host.settingsGroup().isEmpty()) {
         *group = sharedIniGroup();
-        return m_session.settings();
+        return m_host.settings();
     }
     if (!m_ownSettings) {
         m_ownSettings =
@@ -91,26 +89,26 @@ QSettings* HandoffCommands::handoffSettings(QString* group) {
 }
 
 online::AutoWebScript::Outcome HandoffCommands::SpeedButton12Click() {
-    if (m_session.refused(WindowCommand::Handoff)) {
+    if (m_host.refused(WindowCommand::Handoff)) {
         online::AutoWebScript::Outcome refused;
         refused.cancelled = true;
         return refused;
     }
     QString group;
     QSettings* settings = handoffSettings(&group);
-    SessionDialogs dialogs(m_session, m_dialogs);
+    HostDialogs dialogs(m_host, m_dialogs);
     ReportingLauncher launcher(m_launcher, m_startListener);
     online::AutoWebScript handoff(settings, &dialogs, &launcher, group);
 
     online::AutoWebScript::Input input;
-    input.home = m_session.home();
-    input.tips = m_session.tipList().lines();
-    input.numbersPerTip = m_session.numbersPerTip();
-    input.tipsPerTicket = m_session.tipsPerTicket();
+    input.home = m_host.home();
+    input.tips = m_host.tipList().lines();
+    input.numbersPerTip = m_host.numbersPerTip();
+    input.tipsPerTicket = m_host.tipsPerTicket();
     // The price is the stake the evaluation counts, also for a typed stake.
-    input.stakeText = QString::number(m_session.stake());
-    input.today = m_session.port().today();
-    input.serviceUrl = m_session.controls().text(Control::ServiceURL);
+    input.stakeText = QString::number(m_host.stake());
+    input.today = m_host.port().today();
+    input.serviceUrl = m_host.controls().text(Control::ServiceURL);
     return handoff.run(input, &m_form);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommandHosts.h"
 #include <QSettings>
 #include <QString>
 #include <functional>
@@ -12,7 +13,6 @@
 namespace app {
 
 class HandoffDialogPort;
-class Session;
 
 // Online play: hands the tip list ticket by ticket to the form filler.
 class HandoffCommands {
@@ -20,7 +20,7 @@ public:
     // Told the command line of each start of the form filler.
     using StartListener = std::function<void(const QString& commandLine)>;
 
-    explicit HandoffCommands(Session& session);
+    explicit HandoffCommands(HandoffHost& host);
     ~HandoffCommands();
 
     void setDialogs(HandoffDialogPort* dialogs) { m_dialogs = dialogs; }
@@ -43,7 +43,7 @@ public:
 private:
     QSettings* handoffSettings(QString* group);
 
-    Session& m_session;
+    HandoffHost& m_host;
     online::QKSForm m_form;
     HandoffDialogPort* m_dialogs = nullptr;
     online::DetachedLauncher m_detached;

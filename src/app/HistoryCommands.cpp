@@ -1,6 +1,5 @@
 #include "app/HistoryCommands.h"
 
-#include "app/Session.h"
 #include "common/DayNumber.h"
 #include "common/Formats.h"
 #include "history/ArchiveUpdate.h"
@@ -17,8 +16,8 @@ constexpr Control kPicker1 = Control::DateTimePicker1;
 // entry and deletion, which must not rewrite the file while it appends.
 } // namespace
 
-HistoryCommands::HistoryCommands(Session& session) : m_session(session) {
-    m_session.activationSteps().internetUpdate = [this] { VellumatClick(); };
+HistoryCommands::HistoryCommands(HistoryHost& host) : m_host(host) {
+    m_host.activationSteps().internetUpdate = [this] { VellumatClick(); };
 }
 
 void HistoryCommands::setTimeouts(int connectMs, int requestMs) {
@@ -27,12 +26,12 @@ void HistoryCommands::setTimeouts(int connectMs, int requestMs) {
 }
 
 history::UpdateSettings HistoryCommands::updateSettings() const {
-    const ControlValues& controls = m_session.controls();
+    const ControlValues& controls = m_host.controls();
     history::UpdateSettings settings;
     settings.serviceUrl = controls.text(Control::ServiceURL);
     settings.resultsUrls =
         controls.text(Control::ResultsURL).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    settings.validatorsPath = m_session.homeFile(history::ArchiveValidators::kFileName);
+    settings.validatorsPath = m_host.homeFile(history::ArchiveValidators::kFileName);
     settings.proxyHost = controls.text(Control::ProxyHostEdit);
     settings.proxyPort = controls.text(Control::ProxyPortEdit);
     settings.connectTimeoutMs = m_connectTimeoutMs;
@@ -45,33 +44,33 @@ history::UpdateSettings HistoryCommands::updateSettings() const {
 bool HistoryCommands::VellumatClick() {
     // A second start while one runs (the window re-activated during a
     // request) would append the same draws twice.
-    if (updateRunning() || m_session.refused(WindowCommand::Update)) {
+    if (updateRunning() || m_host.refused(WindowCommand::Update)) {
         return false;
     }
-    OperationScope operation(m_session, LongOperation::Update);
+    OperationScope operation(m_host.operations(), LongOperation::Update);
     m_messageShown = false;
     const history::UpdateSettings settings = updateSettings();
     // Without a draw service of one's own the operator's archive is the source.
     const history::UpdateResult result =
         settings.serviceUrl.trimmed().isEmpty()
-            ? history::ArchiveUpdate(*this, m_session.historyPath(), settings).run()
-            : history::InternetUpdate(*this, m_session.historyPath(), settings).run();
+            ? history::ArchiveUpdate(*this, m_host.historyPath(), settings).run()
+            : history::InternetUpdate(*this, m_host.historyPath(), settings).run();
     m_unanswered = result.unanswered;
     m_lastResult = result;
     if (!result.memo.isEmpty()) {
-        m_session.memo1() = history::InternetUpdate::bodyLines(result.memo);
+        m_host.memo1() = history::InternetUpdate::bodyLines(result.memo);
     }
-    m_session.current().aktDatum = result.aktDatum;
-    ControlValues& controls = m_session.controls();
+    m_host.current().aktDatum = result.aktDatum;
+    ControlValues& controls = m_host.controls();
     controls.setText(Control::Label35, controls.text(Control::Label29));
     // The update's own result stays readable: the checks that follow put
     // their best hit beside it instead of over it.
-    m_session.keepStatus({result.summary, result.differing});
+    m_host.keepStatus({result.summary, result.differing});
     if (result.reload) {
         controls.setDate(kPicker1, common::toDate(result.pickerDate));
-        m_session.loadAtDate();
+        m_host.loadAtDate();
     }
-    m_session.setStaleNotice(staleNotice(result));
+    m_host.setStaleNotice(staleNotice(result));
     return !m_messageShown && !(result.failed && !result.summary.isEmpty());
 }
 
@@ -93,59 +92,59 @@ QString HistoryCommands::staleNotice(const history::UpdateResult& result) {
 }
 
 bool HistoryCommands::updateRunning() const {
-    return m_session.operations().isActive(LongOperation::Update);
+    return m_host.operations().isActive(LongOperation::Update);
 }
 
 void HistoryCommands::setRunning(bool) {
-    m_session.port().operationChanged();
+    m_host.port().operationChanged();
 }
 
 bool HistoryCommands::stopRequested() {
-    return m_session.operations().stopRequested();
+    return m_host.operations().stopRequested();
 }
 
 void HistoryCommands::processEvents() {
-    m_session.port().processEvents();
+    m_host.port().processEvents();
 }
 
 void HistoryCommands::setStatusText(int panel, const QString& text) {
-    m_session.setStatusText(panel, text);
+    m_host.setStatusText(panel, text);
 }
 
 void HistoryCommands::setDrawLine(const QString& text) {
-    m_session.controls().setText(Control::Label29, text);
+    m_host.controls().setText(Control::Label29, text);
 }
 
 void HistoryCommands::setCrossSumLine(const QString& text) {
-    m_session.controls().setText(Control::Label13, text);
+    m_host.controls().setText(Control::Label13, text);
 }
 
 void HistoryCommands::setPickerDate(common::DayNumber day) {
-    m_session.controls().setDate(kPicker1, common::toDate(day));
+    m_host.controls().setDate(kPicker1, common::toDate(day));
 }
 
 void HistoryCommands::showMessage(const QString& text) {
     m_messageShown = true;
-    m_session.port().showMessage(text);
+    m_host.port().showMessage(text);
 }
 
 bool HistoryCommands::takeOperatorDraws(
     const std::vector<history::DrawMerge::Difference>& differing) {
-    return m_session.takeOperatorDraws(differing);
+    return m_host.takeOperatorDraws(differing);
 }
 
 QDate HistoryCommands::today() {
-    return m_session.port().today();
+    return m_host.port().today();
 }
 
 // ---- manual entry and deletion ------------------------------------------------
 
 history::DrawEntry HistoryCommands::currentEntry() const {
-    const history::CurrentDraw& draw = m_session.cursor().current();
+    const history::CurrentDraw& draw = m_host.cursor().current();
     history::DrawEntry entry;
     // Before any draw was loaded the dialog opens at the picker's date.
     entry.date = draw.datum1 >= common::kFirstDrawDay ? common::toDate(draw.datum1)
-                                                      : m_session.controls().date(kPicker1);
+                                                      : m_host.controls().date(kPicker1);
     entry.soir = draw.soir != 0;
     entry.multiplier =
         draw.multiplicateur == 2 || draw.multiplicateur == 3 ? draw.multiplicateur : 5;
@@ -159,12 +158,12 @@ history::DrawEntry HistoryCommands::currentEntry() const {
 }
 
 bool HistoryCommands::BitBtn8Click() {
-    if (updateRunning() || m_session.refused(WindowCommand::EnterDraw)) {
+    if (updateRunning() || m_host.refused(WindowCommand::EnterDraw)) {
         return false;
     }
     // The dialog refuses a date after today too; the port knows today.
     history::DrawEntry shown = currentEntry();
-    shown.lastDay = m_session.port().today();
+    shown.lastDay = m_host.port().today();
     std::optional<history::DrawEntry> entry =
         m_entryPort ? m_entryPort->editDraw(shown) : std::nullopt;
     if (entry) {
@@ -175,8 +174,8 @@ bool HistoryCommands::BitBtn8Click() {
         QString error;
         int dropped = 0;
         if (!history::DrawEditor::buildRecord(*entry, &record, &error) ||
-            !history::DrawEditor::storedDraw(m_session.historyPath(), record, &stored, &error)) {
-            m_session.port().showMessage(error);
+            !history::DrawEditor::storedDraw(m_host.historyPath(), record, &stored, &error)) {
+            m_host.port().showMessage(error);
             return false;
         }
         if (stored && !confirmReplacement(*stored, record)) {
@@ -184,20 +183,20 @@ bool HistoryCommands::BitBtn8Click() {
         }
         // An entry that repeats the stored draw leaves the file as it is.
         if ((!stored || *stored != record) &&
-            !history::DrawEditor::enter(m_session.historyPath(), record, &dropped, &error)) {
-            m_session.port().showMessage(error);
+            !history::DrawEditor::enter(m_host.historyPath(), record, &dropped, &error)) {
+            m_host.port().showMessage(error);
             return false;
         }
         if (dropped > 0) {
-            m_session.port().showMessage(
+            m_host.port().showMessage(
                 QStringLiteral("%1 : %2 enregistrement(s) à date invalide (avant le 16.09.1993 "
                                "ou après aujourd'hui) retiré(s) de l'historique.")
-                    .arg(m_session.historyPath(), QString::number(dropped)));
+                    .arg(m_host.historyPath(), QString::number(dropped)));
         }
-        m_session.controls().setDate(kPicker1, entry->date);
+        m_host.controls().setDate(kPicker1, entry->date);
     }
     // A cancelled dialog still reloads the draw at the picker.
-    m_session.SpeedButton5Click();
+    m_host.SpeedButton5Click();
     return true;
 }
 
@@ -212,43 +211,42 @@ bool HistoryCommands::confirmReplacement(const history::TZiehung& stored,
     if (sorted(stored.zahlen) == sorted(entered.zahlen)) {
         return true;
     }
-    return m_session.port().askYesNo(
+    return m_host.port().askYesNo(
         QStringLiteral("Le tirage du %1 est déjà enregistré avec d'autres numéros. Le remplacer ?")
             .arg(history::DrawMerge::drawName(stored)));
 }
 
 bool HistoryCommands::BitBtn4Click() {
-    if (updateRunning() || m_session.refused(WindowCommand::DeleteDraw)) {
+    if (updateRunning() || m_host.refused(WindowCommand::DeleteDraw)) {
         return false;
     }
-    const history::CurrentDraw& draw = m_session.cursor().current();
+    const history::CurrentDraw& draw = m_host.cursor().current();
     // The draw at the date asked for, or none: when that date (the picker's,
     // or the one the last load looked up) has no draw, the cursor shows a
     // neighbour, which must not go in its place. Before any draw was
     // current the deletion finds nothing to remove anyway.
     const qint64 shown = common::wholeDay(draw.datum1);
-    const qint64 picked =
-        common::wholeDay(common::toDayNumber(m_session.controls().date(kPicker1)));
+    const qint64 picked = common::wholeDay(common::toDayNumber(m_host.controls().date(kPicker1)));
     const qint64 asked = picked != shown ? picked : common::wholeDay(draw.aktDatum);
     if (draw.datum1 >= common::kFirstDrawDay && asked != shown) {
-        m_session.port().showMessage(QStringLiteral("Pas de tirage le %1 : rien n'est effacé.")
-                                         .arg(common::formatShortDate(common::toDate(
-                                             static_cast<common::DayNumber>(asked)))));
+        m_host.port().showMessage(QStringLiteral("Pas de tirage le %1 : rien n'est effacé.")
+                                      .arg(common::formatShortDate(
+                                          common::toDate(static_cast<common::DayNumber>(asked)))));
         return false;
     }
     int removed = 0;
     QString error;
     bool ok = false;
     {
-        BusyScope busy(m_session.port());
-        ok = history::DrawEditor::remove(m_session.historyPath(), m_session.home(), draw.datum1,
+        BusyScope busy(m_host.port());
+        ok = history::DrawEditor::remove(m_host.historyPath(), m_host.home(), draw.datum1,
                                          draw.soir, &removed, &error);
     }
     if (!ok) {
-        m_session.port().showMessage(error);
+        m_host.port().showMessage(error);
         return false;
     }
-    m_session.SpeedButton5Click();
+    m_host.SpeedButton5Click();
     return true;
 }
 

@@ -1,18 +1,17 @@
 #pragma once
 
+#include "app/CommandHosts.h"
 #include "app/DrawEntryPort.h"
 #include "history/InternetUpdate.h"
 
 namespace app {
-
-class Session;
 
 // Keeping the history: the internet update, manual entry and deletion of a
 // draw. Every command ends by loading the draw at DateTimePicker1, which
 // reruns the tip check.
 class HistoryCommands : public history::UpdateHost {
 public:
-    explicit HistoryCommands(Session& session);
+    explicit HistoryCommands(HistoryHost& host);
 
     // The dialog of the manual entry; without one an entry counts as cancelled.
     void setDrawEntryPort(DrawEntryPort* port) { m_entryPort = port; }
@@ -63,7 +62,7 @@ private:
     // at once when the numbers are the same, else when the player says so.
     bool confirmReplacement(const history::TZiehung& stored, const history::TZiehung& entered);
 
-    Session& m_session;
+    HistoryHost& m_host;
     DrawEntryPort* m_entryPort = nullptr;
     int m_connectTimeoutMs = 10000;
     int m_requestTimeoutMs = 30000;

@@ -108,9 +108,12 @@ QString OperationController::busyMessage(LongOperation operation) {
         .arg(name);
 }
 
+OperationScope::OperationScope(OperationController& operations, LongOperation operation)
+    : m_operations(operations), m_operation(operation), m_owner(m_operations.begin(operation)) {
+}
+
 OperationScope::OperationScope(Session& session, LongOperation operation)
-    : m_operations(session.operations()), m_operation(operation),
-      m_owner(m_operations.begin(operation)) {
+    : OperationScope(session.operations(), operation) {
 }
 
 OperationScope::~OperationScope() {

@@ -91,6 +91,7 @@ private:
 // changes nothing else.
 class OperationScope {
 public:
+    OperationScope(OperationController& operations, LongOperation operation);
     OperationScope(Session& session, LongOperation operation);
     ~OperationScope();
     OperationScope(const OperationScope&) = delete;

@@ -58,6 +58,11 @@ Session::Session(WindowPort& port) : m_port(port) {
 
 Session::~Session() = default;
 
+generator::RunResult Session::generateOn(const history::DrawHistory& past,
+                                         stats::RollingStatistics* rolling) {
+    return m_generator->generateOn(past, rolling);
+}
+
 void Session::showPage(const QString& page) {
     m_requestedPage = page;
     m_port.pageRequested();

@@ -10,6 +10,7 @@
 #include <span>
 #include <vector>
 
+#include "app/CommandHosts.h"
 #include "app/ControlValues.h"
 #include "app/LongOperation.h"
 #include "app/WindowPort.h"
@@ -35,82 +36,93 @@ class GeneratorCommands;
 // The main window's state and commands, without any widget. The handlers keep
 // the names of the window events they serve; the desktop window and the
 // command line call them, and they report through the WindowPort.
-class Session {
+class Session : public StatisticsHost,
+                public HistoryHost,
+                public EvaluationHost,
+                public TipFileHost,
+                public TipSearchHost,
+                public HandoffHost,
+                public GenerationHost,
+                public BacktestHost {
 public:
     explicit Session(WindowPort& port);
-    ~Session();
+    virtual ~Session();
 
     void setSoundPort(SoundPort* sound) { m_sound = sound; }
     void setShellPort(ShellPort* shell) { m_shell = shell; }
-    ShellPort* shellPort() const { return m_shell; }
+    ShellPort* shellPort() const override { return m_shell; }
 
     // Home is the program's directory with exactly one trailing separator.
     void setHome(const QString& directory);
-    const QString& home() const { return m_home; }
-    QString historyPath() const { return m_home + m_zahlenFile; }
-    QString homeFile(const QString& name) const { return m_home + name; }
+    const QString& home() const override { return m_home; }
+    QString historyPath() const override { return m_home + m_zahlenFile; }
+    QString homeFile(const QString& name) const override { return m_home + name; }
 
-    WindowPort& port() { return m_port; }
-    ControlValues& controls() { return m_controls; }
+    WindowPort& port() override { return m_port; }
+    ControlValues& controls() override { return m_controls; }
     const ControlValues& controls() const { return m_controls; }
-    history::DrawCursor& cursor() { return m_cursor; }
-    history::CurrentDraw& current() { return m_cursor.current(); }
-    tips::TipList& tipList() { return m_tips; }
-    tips::HitTally& hitTally() { return m_tally; }
-    common::Random& random() { return m_random; }
-    const std::array<int, 21>& statistik() const { return m_statistik; }
-    const QString& statusText(int panel) const { return m_status[static_cast<std::size_t>(panel)]; }
-    void setStatusText(int panel, const QString& text);
+    history::DrawCursor& cursor() override { return m_cursor; }
+    history::CurrentDraw& current() override { return m_cursor.current(); }
+    tips::TipList& tipList() override { return m_tips; }
+    tips::HitTally& hitTally() override { return m_tally; }
+    common::Random& random() override { return m_random; }
+    const std::array<int, 21>& statistik() const override { return m_statistik; }
+    const QString& statusText(int panel) const override {
+        return m_status[static_cast<std::size_t>(panel)];
+    }
+    void setStatusText(int panel, const QString& text) override;
     // A status text the player must read, written after a dialog: the
     // activation that follows the dialog's closing writes both panels, so
     // the notice is written again when that sequence ends. Any other text
     // written to its panel outside the sequence ends it.
-    void showNotice(int panel, const QString& text);
+    void showNotice(int panel, const QString& text) override;
     // Texts an operation ends with (the update's result) that the full
     // checks after it must not overwrite: a check writes its best hit into
     // the first panel that does not show one of them. The texts are shown
     // here; they stop being kept once something else replaces them.
-    void keepStatus(const std::array<QString, 2>& texts);
+    void keepStatus(const std::array<QString, 2>& texts) override;
     // The notice that the history is not current ("dernier tirage connu :
     // …"); the view is told "StaleNotice" when it changes.
     const QString& staleNotice() const { return m_staleNotice; }
-    void setStaleNotice(const QString& text);
+    void setStaleNotice(const QString& text) override;
 
-    bool sortieren() const { return m_sortieren; }
-    void setSortieren(bool on) { m_sortieren = on; }
+    bool sortieren() const override { return m_sortieren; }
+    void setSortieren(bool on) override { m_sortieren = on; }
     bool berechnunglaeuft() const { return m_berechnunglaeuft; }
-    void setBerechnunglaeuft(bool on) { m_berechnunglaeuft = on; }
+    void setBerechnunglaeuft(bool on) override { m_berechnunglaeuft = on; }
     int laufMax() const { return m_laufMax; }
-    void setLaufMax(int value) { m_laufMax = value; }
+    void setLaufMax(int value) override { m_laufMax = value; }
     common::DayNumber dfb() const { return m_dfb; }
-    void setDfb(common::DayNumber day) { m_dfb = day; }
+    void setDfb(common::DayNumber day) override { m_dfb = day; }
 
     // Numbers per tip N, tips per ticket G, total tips T.
-    int numbersPerTip() const { return m_controls.position(Control::UpDown18); }
-    int tipsPerTicket() const { return m_controls.position(Control::UpDown8); }
-    int totalTips() const { return m_controls.position(Control::UpDown9); }
+    int numbersPerTip() const override { return m_controls.position(Control::UpDown18); }
+    int tipsPerTicket() const override { return m_controls.position(Control::UpDown8); }
+    int totalTips() const override { return m_controls.position(Control::UpDown9); }
     // The stake per tip from ComboBox1; a text that is no item counts with its
     // value when that is a whole number 1..10, else 1.
-    int stake() const;
+    int stake() const override;
     // The text of "Coût par Grille" as the user chose or typed it: an item's
     // text selects that item, any other text is the stake as typed.
     void setStakeText(const QString& text);
     // Opens a report the program has written; when no program takes it, the
     // status line says where it lies.
-    void openWrittenFile(const QString& path);
+    void openWrittenFile(const QString& path) override;
     // True when the history file holds at least one record.
     bool historyHasDraws() const;
 
     // The statistic result on the chart (Series2) that the generator reads
     // back; the view is told "Chart1" when it changes.
-    stats::StatResult& chart() { return m_chart; }
-    void publishChart(const stats::StatResult& result);
+    stats::StatResult& chart() override { return m_chart; }
+    void publishChart(const stats::StatResult& result) override;
     // The statistics of the history and the tip list (the chart's content).
     StatisticsCommands& statistics() { return *m_statistics; }
     // The internet update, manual entry and deletion of draws.
     HistoryCommands& historyCommands() { return *m_history; }
     // Tip generation and the tip editor.
     GeneratorCommands& generator() { return *m_generator; }
+    generator::RunResult generateOn(const history::DrawHistory& past,
+                                    stats::RollingStatistics* rolling) override;
     // Evaluation, tip files and printing, the tip search, online play.
     EvaluationCommands& evaluation() { return *m_evaluation; }
     TipFileCommands& tipFiles() { return *m_tipFiles; }
@@ -120,32 +132,32 @@ public:
     BacktestCommands& backtests() { return *m_backtests; }
     // Brings a page of the window to the front (by its object name); the view
     // is told "PageControl1".
-    void showPage(const QString& page);
+    void showPage(const QString& page) override;
     const QString& requestedPage() const { return m_requestedPage; }
     // The hit count of the tip last checked by Zettelcheck.
     int gewinn() const { return m_gewinn; }
-    void setGewinn(int gewinn) { m_gewinn = gewinn; }
+    void setGewinn(int gewinn) override { m_gewinn = gewinn; }
     // The two hidden text buffers of the window.
-    QStringList& memo1() { return m_memo1; }
+    QStringList& memo1() override { return m_memo1; }
     QStringList& memo2() { return m_memo2; }
 
     // The settings store handed to FormCreate (and its group), kept for the
     // parts that keep settings of their own, such as the hand-off.
-    QSettings* settings() const { return m_settings; }
-    const QString& settingsGroup() const { return m_settingsGroup; }
+    QSettings* settings() const override { return m_settings; }
+    const QString& settingsGroup() const override { return m_settingsGroup; }
 
     // What runs for a while, the stop asked of it and what it refuses; the
     // view is told "Operation" when one starts or ends or is asked to stop.
-    OperationController& operations() { return m_operations; }
+    OperationController& operations() override { return m_operations; }
     const OperationController& operations() const { return m_operations; }
     // True, after a message saying why, while a long operation runs and the
     // command touches the history, the current draw or the tip list: it then
     // does nothing. The operations themselves call what they need without
     // this check.
-    bool refused(WindowCommand command);
+    bool refused(WindowCommand command) override;
     // Asks the running long operation to stop (Escape, closing the window,
     // a stop button).
-    void stopOperation();
+    void stopOperation() override;
 
     // Window life cycle.
     void FormCreate(QSettings* settings, const QString& group = QString());
@@ -156,31 +168,31 @@ public:
 
     // Current-draw cursor.
     // Each returns false when the history could not be read (nothing moved).
-    bool SpeedButton5Click();
+    bool SpeedButton5Click() override;
     bool SpeedButton6Click();
     bool SpeedButton7Click();
     // Load at date, as SpeedButton5Click without the check for a running
     // operation: for the operations themselves. False when the history
     // could not be read (its message shown).
-    bool loadAtDate();
+    bool loadAtDate() override;
     // Load at date on records already in memory: what loadAtDate() does
     // once it has read the file.
     void loadAtDate(std::span<const history::TZiehung> records, bool datesAscend = false);
-    void loadAtDate(const history::DrawHistory& history) {
+    void loadAtDate(const history::DrawHistory& history) override {
         loadAtDate(history.records(), history.datesAscending());
     }
     // The two steps on records already in memory (a backtest's loop): the
     // same moves, picker changes and check as the buttons on a file holding
     // these records.
-    void stepBack(std::span<const history::TZiehung> records);
-    void stepForward(std::span<const history::TZiehung> records);
+    void stepBack(std::span<const history::TZiehung> records) override;
+    void stepForward(std::span<const history::TZiehung> records) override;
     // While held, the moves write no draw line into the labels; they are
     // written once when shown or released (a backtest's thousands of steps
     // between two looks at the screen).
-    void holdDrawLines(bool hold);
-    void showHeldDrawLines();
+    void holdDrawLines(bool hold) override;
+    void showHeldDrawLines() override;
     // While muted the full check plays no hit sound (a backtest's steps).
-    void setSoundMuted(bool muted) { m_soundMuted = muted; }
+    void setSoundMuted(bool muted) override { m_soundMuted = muted; }
     bool soundMuted() const { return m_soundMuted; }
     // Stop the running internet update: hides SpeedButton8.
     void SpeedButton8Click();
@@ -190,12 +202,12 @@ public:
     }
 
     // Tip list.
-    void selectTip(int index);
+    void selectTip(int index) override;
     void SpeedButton11Click();
     void Edit1Change(const QString& text);
     void Edit1Exit();
     void ComboBox1Change();
-    int Komplettcheck();
+    int Komplettcheck() override;
     tips::TipCheck::TipResult Zettelcheck(const QString& tipLine);
 
     // Adds the draws of the operator's archive files to the history.
@@ -203,24 +215,13 @@ public:
     // Whether stored draws that contradict the operator's results are
     // replaced by the operator's: the player is asked, unless a caller
     // without a window answers instead (the command line lists them).
-    bool takeOperatorDraws(const std::vector<history::DrawMerge::Difference>& differing);
+    bool takeOperatorDraws(const std::vector<history::DrawMerge::Difference>& differing) override;
     void setOperatorDrawsAnswer(history::ArchiveImporter::TakeOperators answer) {
         m_operatorDrawsAnswer = std::move(answer);
     }
     void importArchiveClick();
 
-    // The steps of the activation sequence that other parts provide; each is
-    // a no-op until its subsystem plugs it in.
-    struct ActivationSteps {
-        std::function<void()> internetUpdate;
-        std::function<void()> numberDistribution;
-        // Runs once, before the first sequence (the start in a new Home).
-        std::function<void()> firstStart;
-        // Runs at the end of a sequence that found no draw in the history
-        // (the window offers the archive import).
-        std::function<void()> emptyHistory;
-    };
-    ActivationSteps& activationSteps() { return m_activationSteps; }
+    ActivationSteps& activationSteps() override { return m_activationSteps; }
 
     // Changes a control as the user would on screen and runs what reacts to
     // it. The value is text: a position, 0/1, an item index, a date

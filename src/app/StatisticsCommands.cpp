@@ -1,6 +1,5 @@
 #include "app/StatisticsCommands.h"
 
-#include "app/Session.h"
 #include "common/DayNumber.h"
 #include "stats/CrossSumDistribution.h"
 #include "stats/NumberDistribution.h"
@@ -18,10 +17,10 @@ const QString kChartPage = QStringLiteral("TabSheet5");
 
 } // namespace
 
-StatisticsCommands::StatisticsCommands(Session& session) : m_session(session) {
+StatisticsCommands::StatisticsCommands(StatisticsHost& host) : m_host(host) {
     // The activation sequence shows the number distribution after loading
     // the newest draw.
-    m_session.activationSteps().numberDistribution = [this] { SpeedButton2Click(); };
+    m_host.activationSteps().numberDistribution = [this] { SpeedButton2Click(); };
 }
 
 std::optional<StatisticsCommands::Kind> StatisticsCommands::kindFromName(const QString& name) {
@@ -66,15 +65,15 @@ bool StatisticsCommands::Button4Click() {
 }
 
 bool StatisticsCommands::run(Kind kind, stats::StatResult* result) {
-    BusyScope busy(m_session.port());
+    BusyScope busy(m_host.port());
     history::DrawHistory history;
     if (readsHistory(kind)) {
         // One read per run; a missing or unreadable file ends the run before
         // anything is published.
         QString error;
-        if (history::DrawHistory::load(m_session.historyPath(), &history, &error) !=
+        if (history::DrawHistory::load(m_host.historyPath(), &history, &error) !=
             history::HistoryFile::Status::Ok) {
-            m_session.port().showMessage(error);
+            m_host.port().showMessage(error);
             return false;
         }
     }
@@ -88,11 +87,11 @@ void StatisticsCommands::run(Kind kind, const history::DrawHistory& history,
 }
 
 stats::StatOutcome StatisticsCommands::compute(Kind kind, const history::DrawHistory& history) {
-    const ControlValues& controls = m_session.controls();
+    const ControlValues& controls = m_host.controls();
     const common::DayNumber start = common::toDayNumber(controls.date(kPicker2));
     // The end picker is set at start-up; until then the window ends today.
     const QDate endDate =
-        controls.date(kPicker1).isValid() ? controls.date(kPicker1) : m_session.port().today();
+        controls.date(kPicker1).isValid() ? controls.date(kPicker1) : m_host.port().today();
     const common::DayNumber end = common::toDayNumber(endDate);
     switch (kind) {
     case Kind::Numbers:
@@ -102,32 +101,32 @@ stats::StatOutcome StatisticsCommands::compute(Kind kind, const history::DrawHis
     case Kind::CrossSums:
         return stats::CrossSumDistribution::run(history, start, end);
     case Kind::Tips:
-        return stats::TipDistribution::run(m_session.tipList().lines());
+        return stats::TipDistribution::run(m_host.tipList().lines());
     default:
         break;
     }
     const stats::RunSearchOutcome search =
-        stats::RunSearch::run(history, kind, start, end, m_session.numbersPerTip());
+        stats::RunSearch::run(history, kind, start, end, m_host.numbersPerTip());
     // The searches leave Zahl on the last window draw, Gewinn on the last
     // probe and every probe with hits in the tally, as the tip check would.
     if (search.zahl) {
-        m_session.current().zahl = *search.zahl;
+        m_host.current().zahl = *search.zahl;
     }
     if (search.gewinn) {
-        m_session.setGewinn(*search.gewinn);
+        m_host.setGewinn(*search.gewinn);
     }
-    search.applyTally(&m_session.hitTally());
-    m_session.port().hitTallyChanged();
+    search.applyTally(&m_host.hitTally());
+    m_host.port().hitTallyChanged();
     return search;
 }
 
 void StatisticsCommands::applyWindow(const stats::WindowEffects& effects) {
     if (effects.startCorrected) {
-        m_session.controls().setDate(kPicker2, common::toDate(effects.start));
+        m_host.controls().setDate(kPicker2, common::toDate(effects.start));
     }
-    m_session.current().aktDatum = effects.aktDatum;
+    m_host.current().aktDatum = effects.aktDatum;
     if (effects.dfb) {
-        m_session.setDfb(*effects.dfb);
+        m_host.setDfb(*effects.dfb);
     }
 }
 
@@ -137,7 +136,7 @@ void StatisticsCommands::apply(const stats::StatOutcome& outcome, stats::StatRes
     }
     stats::StatResult published = outcome.result;
     if (outcome.keepCaption) {
-        published.caption = m_session.chart().caption;
+        published.caption = m_host.chart().caption;
     }
     if (outcome.marksOff) {
         m_marksOn = false;
@@ -149,9 +148,9 @@ void StatisticsCommands::apply(const stats::StatOutcome& outcome, stats::StatRes
         published.minimum = published.rangeMinimum();
         published.maximum = published.rangeMaximum();
     }
-    m_session.publishChart(published);
+    m_host.publishChart(published);
     if (outcome.showChartPage) {
-        m_session.showPage(kChartPage);
+        m_host.showPage(kChartPage);
     }
     if (result) {
         *result = published;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommandHosts.h"
 #include <QString>
 #include <optional>
 
@@ -10,8 +11,6 @@
 
 namespace app {
 
-class Session;
-
 // The statistics of the history and of the tip list, under the names of the
 // window events that start them. Each run publishes its result on the chart
 // (the table the generator reads back), and applies what the run changes in
@@ -21,7 +20,7 @@ class StatisticsCommands {
 public:
     using Kind = stats::StatisticKind;
 
-    explicit StatisticsCommands(Session& session);
+    explicit StatisticsCommands(StatisticsHost& host);
 
     // Each returns false when the history could not be read; the message has
     // been shown and the chart keeps its content.
@@ -57,7 +56,7 @@ private:
     void apply(const stats::StatOutcome& outcome, stats::StatResult* result);
     void applyWindow(const stats::WindowEffects& effects);
 
-    Session& m_session;
+    StatisticsHost& m_host;
     bool m_marksOn = true;
 };
 

@@ -1,16 +1,15 @@
 #pragma once
 
+#include "app/CommandHosts.h"
 #include <QString>
 
 namespace app {
-
-class Session;
 
 // Moving the tip list in and out of the program and fixing its random
 // sequence: tip files, the ticket sheet and the lucky number.
 class TipFileCommands {
 public:
-    explicit TipFileCommands(Session& session) : m_session(session) {}
+    explicit TipFileCommands(TipFileHost& host) : m_host(host) {}
 
     // Saves the tip list to a tip file the user chooses; false when cancelled
     // or not written.
@@ -27,7 +26,7 @@ public:
     static QString fileFilter() { return QStringLiteral("Tipfile (*.hlt)"); }
 
 private:
-    Session& m_session;
+    TipFileHost& m_host;
 };
 
 } // namespace app

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "app/CommandHosts.h"
 #include <QString>
 #include <functional>
 
 #include "tips/TipSearch.h"
 
 namespace app {
-
-class Session;
 
 // The search of the history for the draws on which the tip list would have
 // reached a chosen number of hits.
@@ -16,7 +15,7 @@ public:
     // Shown for each reported draw; returning false stops the search.
     using HitHandler = std::function<bool(const QString& message)>;
 
-    explicit TipSearchCommands(Session& session) : m_session(session) {}
+    explicit TipSearchCommands(TipSearchHost& host) : m_host(host) {}
 
     // Without a handler each hit is a question that offers to stop.
     void setHitHandler(HitHandler handler) { m_hitHandler = std::move(handler); }
@@ -39,7 +38,7 @@ private:
     void showProgress(const tips::TipSearch::Progress& progress);
     void publishDistribution();
 
-    Session& m_session;
+    TipSearchHost& m_host;
     HitHandler m_hitHandler;
     tips::TipSearch::Outcome m_outcome;
 };
