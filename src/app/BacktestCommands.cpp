@@ -17,11 +17,6 @@ using backtest::BacktestKind;
 
 namespace {
 
-constexpr Control kPicker1 = Control::DateTimePicker1;
-constexpr Control kPicker2 = Control::DateTimePicker2;
-constexpr Control kNumbersPerTip = Control::UpDown18;
-constexpr Control kNumberDialogOption = Control::CheckBox20;
-constexpr Control kTotalTips = Control::UpDown9;
 // Cycles run between two looks at the clock; a few microseconds of work.
 constexpr int kChunk = 256;
 // How often the status bar shows the progress and pending input runs.
@@ -60,8 +55,8 @@ common::DayNumber lowestDay(const ControlValues& controls, Control picker) {
 class RunFrame {
 public:
     RunFrame(BacktestHost& host, BacktestKind kind)
-        : m_host(host), m_kind(kind), m_checkBox20(host.controls().checked(kNumberDialogOption)) {
-        host.controls().setChecked(kNumberDialogOption, false);
+        : m_host(host), m_kind(kind), m_checkBox20(host.controls().checked(Control::CheckBox20)) {
+        host.controls().setChecked(Control::CheckBox20, false);
         if (backtest::BacktestInfo::usesDrawAsTip(kind)) {
             setNumbersPerTip(kAllNumbers);
         }
@@ -71,7 +66,7 @@ public:
     ~RunFrame() {
         m_host.holdDrawLines(false);
         m_host.setSoundMuted(false);
-        m_host.controls().setChecked(kNumberDialogOption, m_checkBox20);
+        m_host.controls().setChecked(Control::CheckBox20, m_checkBox20);
         if (backtest::BacktestInfo::usesDrawAsTip(m_kind)) {
             // Back to the usual ten, whatever it was before the run.
             setNumbersPerTip(kUsualNumbers);
@@ -83,8 +78,8 @@ public:
 private:
     void setNumbersPerTip(int value) {
         ControlValues& controls = m_host.controls();
-        controls.setRange(kNumbersPerTip, controls.minimum(kNumbersPerTip), value);
-        controls.setPosition(kNumbersPerTip, value);
+        controls.setRange(Control::UpDown18, controls.minimum(Control::UpDown18), value);
+        controls.setPosition(Control::UpDown18, value);
     }
     BacktestHost& m_host;
     BacktestKind m_kind;
@@ -98,13 +93,13 @@ class PlayerTips {
 public:
     PlayerTips(BacktestHost& host, bool keep)
         : m_host(host), m_keep(keep), m_tips(host.tipList()),
-          m_total(host.controls().position(kTotalTips)) {}
+          m_total(host.controls().position(Control::UpDown9)) {}
     ~PlayerTips() {
         if (!m_keep) {
             return;
         }
         m_host.tipList() = m_tips;
-        m_host.controls().setPosition(kTotalTips, m_total);
+        m_host.controls().setPosition(Control::UpDown9, m_total);
         m_host.port().tipListsChanged();
     }
     PlayerTips(const PlayerTips&) = delete;
@@ -221,7 +216,7 @@ BacktestCommands::framed(WindowCommand command, BacktestKind kind, bool clearMem
     }
     RunFrame frame(m_host, kind);
     const PlayerTips playerTips(m_host, keepPlayerTips);
-    const QDate startDate = m_host.controls().date(kPicker1);
+    const QDate startDate = m_host.controls().date(Control::DateTimePicker1);
     // A failed load has shown its message; the run ends there.
     if (!m_host.loadAtDate()) {
         return Outcome::Failed;
@@ -362,10 +357,10 @@ backtest::CursorWalk BacktestCommands::startWalk(const history::DrawHistory& his
     const ControlValues& controls = m_host.controls();
     backtest::CursorWalk::State state;
     state.position = m_host.current().position;
-    state.picker1 = common::toDayNumber(controls.date(kPicker1));
-    state.picker2 = common::toDayNumber(controls.date(kPicker2));
-    return backtest::CursorWalk(history, state, lowestDay(controls, kPicker1),
-                                lowestDay(controls, kPicker2));
+    state.picker1 = common::toDayNumber(controls.date(Control::DateTimePicker1));
+    state.picker2 = common::toDayNumber(controls.date(Control::DateTimePicker2));
+    return backtest::CursorWalk(history, state, lowestDay(controls, Control::DateTimePicker1),
+                                lowestDay(controls, Control::DateTimePicker2));
 }
 
 bool BacktestCommands::reportProgress(int cycles, common::DayNumber date, int total) {
@@ -477,8 +472,8 @@ void BacktestCommands::replayCycle(BacktestKind kind, const history::DrawHistory
     // began, so that cursor, draw lines, pickers, tip list and check end as
     // the cycle leaves them.
     ControlValues& controls = m_host.controls();
-    controls.setDate(kPicker1, common::toDate(start.picker1));
-    controls.setDate(kPicker2, common::toDate(start.picker2));
+    controls.setDate(Control::DateTimePicker1, common::toDate(start.picker1));
+    controls.setDate(Control::DateTimePicker2, common::toDate(start.picker2));
     m_host.current().position = start.position;
     if (backtest::BacktestInfo::usesDrawAsTip(kind)) {
         m_host.tipList().clear();

@@ -12,7 +12,6 @@ const QString GeneratorCommands::kIdleCaption = QStringLiteral("calculer les gri
 const QString GeneratorCommands::kStopCaption = QStringLiteral("Stop");
 
 namespace {
-constexpr Control kPicker1 = Control::DateTimePicker1;
 const QString kReadFirst = QStringLiteral("Lisez d`abord les données de tirages");
 const QString kNoSelection = QStringLiteral("D`abord, sélectionnez une grille");
 const QString kEditedCaption = QStringLiteral("Sélectionnez les numéros de calcul");
@@ -128,7 +127,7 @@ generator::RunResult GeneratorCommands::run(const history::DrawHistory* past,
     input.references = referenceDraws(history, past == nullptr);
     input.tipLines = m_host.tipList().lines();
     // Loading the draw again may have moved the picker onto the draw's day.
-    parameters.dateTimePicker1 = m_host.controls().date(kPicker1);
+    parameters.dateTimePicker1 = m_host.controls().date(Control::DateTimePicker1);
 
     GeneratorRunHost host(m_host, parameters, m_dialogState, m_dialog);
     GeneratorStatistics statistics(m_host, history, parameters, rolling);

@@ -46,9 +46,6 @@ constexpr BoolField kSwitches[] = {
     {Control::CheckBox20, &Parameters::checkBox20},
 };
 
-constexpr Control kPicker1 = Control::DateTimePicker1;
-constexpr Control kPicker2 = Control::DateTimePicker2;
-
 } // namespace
 
 Parameters GeneratorParameters::read(const ControlValues& controls) {
@@ -69,8 +66,8 @@ void GeneratorParameters::refresh(const ControlValues& controls, Parameters* par
     }
     parameters->comboBox3 = controls.index(Control::ComboBox3);
     parameters->dateTimePicker3 = controls.date(Control::DateTimePicker3);
-    parameters->dateTimePicker1 = controls.date(kPicker1);
-    parameters->dateTimePicker2 = controls.date(kPicker2);
+    parameters->dateTimePicker1 = controls.date(Control::DateTimePicker1);
+    parameters->dateTimePicker2 = controls.date(Control::DateTimePicker2);
 }
 
 void GeneratorParameters::showRunChanges(const Parameters& parameters, ControlValues* controls) {
@@ -80,10 +77,10 @@ void GeneratorParameters::showRunChanges(const Parameters& parameters, ControlVa
     controls->setPosition(Control::UpDown5, parameters.upDown5);
     controls->setPosition(Control::UpDown6, parameters.upDown6);
     if (parameters.dateTimePicker1.isValid()) {
-        controls->setDate(kPicker1, parameters.dateTimePicker1);
+        controls->setDate(Control::DateTimePicker1, parameters.dateTimePicker1);
     }
     if (parameters.dateTimePicker2.isValid()) {
-        controls->setDate(kPicker2, parameters.dateTimePicker2);
+        controls->setDate(Control::DateTimePicker2, parameters.dateTimePicker2);
     }
 }
 

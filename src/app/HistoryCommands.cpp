@@ -11,7 +11,6 @@
 namespace app {
 
 namespace {
-constexpr Control kPicker1 = Control::DateTimePicker1;
 // The buttons whose state follows the update: its own two, and the manual
 // entry and deletion, which must not rewrite the file while it appends.
 } // namespace
@@ -67,7 +66,7 @@ bool HistoryCommands::VellumatClick() {
     // their best hit beside it instead of over it.
     m_host.keepStatus({result.summary, result.differing});
     if (result.reload) {
-        controls.setDate(kPicker1, common::toDate(result.pickerDate));
+        controls.setDate(Control::DateTimePicker1, common::toDate(result.pickerDate));
         m_host.loadAtDate();
     }
     m_host.setStaleNotice(staleNotice(result));
@@ -120,7 +119,7 @@ void HistoryCommands::setCrossSumLine(const QString& text) {
 }
 
 void HistoryCommands::setPickerDate(common::DayNumber day) {
-    m_host.controls().setDate(kPicker1, common::toDate(day));
+    m_host.controls().setDate(Control::DateTimePicker1, common::toDate(day));
 }
 
 void HistoryCommands::showMessage(const QString& text) {
@@ -143,8 +142,9 @@ history::DrawEntry HistoryCommands::currentEntry() const {
     const history::CurrentDraw& draw = m_host.cursor().current();
     history::DrawEntry entry;
     // Before any draw was loaded the dialog opens at the picker's date.
-    entry.date = draw.datum1 >= common::kFirstDrawDay ? common::toDate(draw.datum1)
-                                                      : m_host.controls().date(kPicker1);
+    entry.date = draw.datum1 >= common::kFirstDrawDay
+                     ? common::toDate(draw.datum1)
+                     : m_host.controls().date(Control::DateTimePicker1);
     entry.soir = draw.soir != 0;
     entry.multiplier =
         draw.multiplicateur == 2 || draw.multiplicateur == 3 ? draw.multiplicateur : 5;
@@ -193,7 +193,7 @@ bool HistoryCommands::BitBtn8Click() {
                                "ou après aujourd'hui) retiré(s) de l'historique.")
                     .arg(m_host.historyPath(), QString::number(dropped)));
         }
-        m_host.controls().setDate(kPicker1, entry->date);
+        m_host.controls().setDate(Control::DateTimePicker1, entry->date);
     }
     // A cancelled dialog still reloads the draw at the picker.
     m_host.SpeedButton5Click();
@@ -226,7 +226,8 @@ bool HistoryCommands::BitBtn4Click() {
     // neighbour, which must not go in its place. Before any draw was
     // current the deletion finds nothing to remove anyway.
     const qint64 shown = common::wholeDay(draw.datum1);
-    const qint64 picked = common::wholeDay(common::toDayNumber(m_host.controls().date(kPicker1)));
+    const qint64 picked =
+        common::wholeDay(common::toDayNumber(m_host.controls().date(Control::DateTimePicker1)));
     const qint64 asked = picked != shown ? picked : common::wholeDay(draw.aktDatum);
     if (draw.datum1 >= common::kFirstDrawDay && asked != shown) {
         m_host.port().showMessage(QStringLiteral("Pas de tirage le %1 : rien n'est effacé.")

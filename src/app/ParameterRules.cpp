@@ -6,18 +6,6 @@ namespace app {
 
 namespace {
 
-constexpr Control kUpDown1 = Control::UpDown1;
-constexpr Control kUpDown3 = Control::UpDown3;
-constexpr Control kUpDown4 = Control::UpDown4;
-constexpr Control kUpDown5 = Control::UpDown5;
-constexpr Control kUpDown7 = Control::UpDown7;
-constexpr Control kUpDown11 = Control::UpDown11;
-constexpr Control kUpDown16 = Control::UpDown16;
-constexpr Control kUpDown17 = Control::UpDown17;
-constexpr Control kUpDown21 = Control::UpDown21;
-constexpr Control kUpDown22 = Control::UpDown22;
-constexpr Control kUpDown23 = Control::UpDown23;
-
 // Even plus odd minimum counts never exceed this.
 constexpr int kEvenOddTotal = 6;
 
@@ -44,47 +32,47 @@ void ParameterRules::setMinimum(ControlValues& values, Control name, int minimum
 }
 
 void ParameterRules::UpDown4ChangingEx(ControlValues& values, int v) {
-    keepMinimumBelow(values, kUpDown21, v);
+    keepMinimumBelow(values, Control::UpDown21, v);
 }
 
 void ParameterRules::UpDown21ChangingEx(ControlValues& values, int v) {
-    keepMaximumAbove(values, kUpDown4, v);
+    keepMaximumAbove(values, Control::UpDown4, v);
 }
 
 void ParameterRules::UpDown5ChangingEx(ControlValues& values, int v) {
-    keepMinimumBelow(values, kUpDown22, v);
+    keepMinimumBelow(values, Control::UpDown22, v);
 }
 
 void ParameterRules::UpDown22ChangingEx(ControlValues& values, int v) {
-    keepMaximumAbove(values, kUpDown5, v);
+    keepMaximumAbove(values, Control::UpDown5, v);
 }
 
 void ParameterRules::UpDown11ChangingEx(ControlValues& values, int v) {
-    keepMinimumBelow(values, kUpDown23, v);
+    keepMinimumBelow(values, Control::UpDown23, v);
 }
 
 void ParameterRules::UpDown23ChangingEx(ControlValues& values, int v) {
-    keepMaximumAbove(values, kUpDown11, v);
+    keepMaximumAbove(values, Control::UpDown11, v);
 }
 
 void ParameterRules::UpDown3MouseDown(ControlValues& values) {
-    setMaximum(values, kUpDown1, values.position(kUpDown3));
+    setMaximum(values, Control::UpDown1, values.position(Control::UpDown3));
 }
 
 void ParameterRules::UpDown1MouseUp(ControlValues& values) {
-    setMinimum(values, kUpDown3, values.position(kUpDown1));
+    setMinimum(values, Control::UpDown3, values.position(Control::UpDown1));
 }
 
 void ParameterRules::UpDown16MouseUp(ControlValues& values) {
-    setMaximum(values, kUpDown16, kEvenOddTotal - values.position(kUpDown17));
+    setMaximum(values, Control::UpDown16, kEvenOddTotal - values.position(Control::UpDown17));
 }
 
 void ParameterRules::UpDown17MouseUp(ControlValues& values) {
-    setMaximum(values, kUpDown17, kEvenOddTotal - values.position(kUpDown16));
+    setMaximum(values, Control::UpDown17, kEvenOddTotal - values.position(Control::UpDown16));
 }
 
 void ParameterRules::UpDown17MouseDown(ControlValues& values) {
-    setMaximum(values, kUpDown16, kEvenOddTotal - values.position(kUpDown17));
+    setMaximum(values, Control::UpDown16, kEvenOddTotal - values.position(Control::UpDown17));
 }
 
 int ParameterRules::UpDown7Changing(const ControlValues& values) {
@@ -92,48 +80,48 @@ int ParameterRules::UpDown7Changing(const ControlValues& values) {
 }
 
 int ParameterRules::laufMax(const ControlValues& values) {
-    return values.position(kUpDown7) * 1000;
+    return values.position(Control::UpDown7) * 1000;
 }
 
 void ParameterRules::userSetPosition(ControlValues& values, Control name, int position,
                                      int* laufMax) {
     // Before the change: the ranges that depend on the partner control, so
     // the new value is held within them.
-    if (name == kUpDown1) {
+    if (name == Control::UpDown1) {
         UpDown3MouseDown(values);
-    } else if (name == kUpDown3) {
+    } else if (name == Control::UpDown3) {
         UpDown1MouseUp(values);
-    } else if (name == kUpDown16) {
+    } else if (name == Control::UpDown16) {
         UpDown17MouseDown(values);
-    } else if (name == kUpDown17) {
+    } else if (name == Control::UpDown17) {
         UpDown17MouseUp(values);
     }
     const int v = std::clamp(position, values.minimum(name),
                              std::max(values.minimum(name), values.maximum(name)));
-    if (name == kUpDown4) {
+    if (name == Control::UpDown4) {
         UpDown4ChangingEx(values, v);
-    } else if (name == kUpDown21) {
+    } else if (name == Control::UpDown21) {
         UpDown21ChangingEx(values, v);
-    } else if (name == kUpDown5) {
+    } else if (name == Control::UpDown5) {
         UpDown5ChangingEx(values, v);
-    } else if (name == kUpDown22) {
+    } else if (name == Control::UpDown22) {
         UpDown22ChangingEx(values, v);
-    } else if (name == kUpDown11) {
+    } else if (name == Control::UpDown11) {
         UpDown11ChangingEx(values, v);
-    } else if (name == kUpDown23) {
+    } else if (name == Control::UpDown23) {
         UpDown23ChangingEx(values, v);
     }
     values.setPosition(name, v);
     // After the change: the partner's range follows the new position.
-    if (name == kUpDown1) {
+    if (name == Control::UpDown1) {
         UpDown1MouseUp(values);
-    } else if (name == kUpDown3) {
+    } else if (name == Control::UpDown3) {
         UpDown3MouseDown(values);
-    } else if (name == kUpDown16) {
+    } else if (name == Control::UpDown16) {
         UpDown17MouseUp(values);
-    } else if (name == kUpDown17) {
+    } else if (name == Control::UpDown17) {
         UpDown17MouseDown(values);
-    } else if (name == kUpDown7 && laufMax) {
+    } else if (name == Control::UpDown7 && laufMax) {
         *laufMax = ParameterRules::laufMax(values);
     }
 }

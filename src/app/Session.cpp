@@ -26,13 +26,9 @@
 namespace app {
 
 namespace {
-constexpr Control kPicker1 = Control::DateTimePicker1;
-constexpr Control kPicker2 = Control::DateTimePicker2;
 const QString kNoSelection = QStringLiteral("D`abord, sélectionnez une grille");
 const QString kReadFirst = QStringLiteral("Lisez d`abord les données de tirages");
 const QString kTipsFile = QStringLiteral("tipps.txt");
-constexpr Control kComboBox1 = Control::ComboBox1;
-constexpr Control kSystem = Control::System;
 
 // A typed position beyond what an int holds is not cut to its low bits: it
 // goes to the nearest end, and the up-down holds it within its range.
@@ -99,7 +95,7 @@ int Session::stake() const {
 }
 
 void Session::setStakeText(const QString& text) {
-    m_controls.setText(kComboBox1, text);
+    m_controls.setText(Control::ComboBox1, text);
     rememberStake();
     ComboBox1Change();
 }
@@ -141,7 +137,7 @@ void Session::FormCreate(QSettings* settings, const QString& group) {
         m_port.tipListsChanged();
     }
     m_soundName = m_home + QStringLiteral("yippee.wav");
-    m_controls.setDate(kPicker1, m_port.today());
+    m_controls.setDate(Control::DateTimePicker1, m_port.today());
 }
 
 void Session::FormActivate() {
@@ -170,8 +166,8 @@ void Session::FormActivate() {
     // System follows the user's choice of a stake, so this restores the
     // stake restored at start and keeps any the user chose since; a stake
     // typed in as text is kept as it is.
-    if (m_controls.index(kComboBox1) >= 0) {
-        m_controls.setIndex(kComboBox1, m_controls.text(kSystem).toInt());
+    if (m_controls.index(Control::ComboBox1) >= 0) {
+        m_controls.setIndex(Control::ComboBox1, m_controls.text(Control::System).toInt());
     }
     ComboBox1Change();
     if (hasDraws) {
@@ -228,9 +224,9 @@ bool Session::FormClose(QSettings* settings, const QString& group) {
 }
 
 void Session::rememberStake() {
-    const int index = m_controls.index(kComboBox1);
+    const int index = m_controls.index(Control::ComboBox1);
     if (index >= 0) {
-        m_controls.setText(kSystem, QString::number(index));
+        m_controls.setText(Control::System, QString::number(index));
     }
 }
 
@@ -318,12 +314,14 @@ bool Session::loadAtDate() {
 }
 
 void Session::loadAtDate(std::span<const history::TZiehung> records, bool datesAscend) {
-    m_cursor.loadAtDate(records, common::toDayNumber(m_controls.date(kPicker1)), datesAscend);
+    m_cursor.loadAtDate(records, common::toDayNumber(m_controls.date(Control::DateTimePicker1)),
+                        datesAscend);
     if (!records.empty()) {
         showDrawLines();
     }
-    if (!m_controls.setDate(kPicker1, common::toDate(current().datum1))) {
-        m_controls.setDate(kPicker1, common::parseShortDate(QStringLiteral("29.10.2012")));
+    if (!m_controls.setDate(Control::DateTimePicker1, common::toDate(current().datum1))) {
+        m_controls.setDate(Control::DateTimePicker1,
+                           common::parseShortDate(QStringLiteral("29.10.2012")));
     }
     showCurrentDrawLine();
     Komplettcheck();
@@ -332,7 +330,8 @@ void Session::loadAtDate(std::span<const history::TZiehung> records, bool datesA
 void Session::setPickerAfterStep() {
     showDrawLines();
     showCurrentDrawLine();
-    m_controls.setDate(kPicker1, common::toDate(current().datum1)); // a refusal is ignored
+    m_controls.setDate(Control::DateTimePicker1,
+                       common::toDate(current().datum1)); // a refusal is ignored
 }
 
 bool Session::readHistoryForStep(std::vector<history::TZiehung>* records) {
@@ -376,8 +375,9 @@ bool Session::SpeedButton7Click() {
 }
 
 void Session::stepForward(std::span<const history::TZiehung> records) {
-    if (m_controls.date(kPicker2) > m_controls.date(kPicker1)) {
-        m_controls.setDate(kPicker2, m_controls.date(kPicker1).addDays(-365));
+    if (m_controls.date(Control::DateTimePicker2) > m_controls.date(Control::DateTimePicker1)) {
+        m_controls.setDate(Control::DateTimePicker2,
+                           m_controls.date(Control::DateTimePicker1).addDays(-365));
     }
     m_cursor.stepForward(records);
     setPickerAfterStep();
@@ -525,7 +525,7 @@ void Session::importArchiveClick() {
         return;
     }
     m_port.showMessage(result.summary());
-    m_controls.setDate(kPicker1, m_port.today());
+    m_controls.setDate(Control::DateTimePicker1, m_port.today());
     SpeedButton5Click();
 }
 
@@ -597,7 +597,7 @@ bool Session::setControlByUser(Control id, const QString& value) {
         m_controls.setText(id, value);
         break;
     }
-    if (id == kComboBox1) {
+    if (id == Control::ComboBox1) {
         rememberStake();
         ComboBox1Change();
     }

@@ -11,8 +11,6 @@ namespace app {
 
 namespace {
 
-constexpr Control kPicker1 = Control::DateTimePicker1;
-constexpr Control kPicker2 = Control::DateTimePicker2;
 const QString kChartPage = QStringLiteral("TabSheet5");
 
 } // namespace
@@ -88,10 +86,11 @@ void StatisticsCommands::run(Kind kind, const history::DrawHistory& history,
 
 stats::StatOutcome StatisticsCommands::compute(Kind kind, const history::DrawHistory& history) {
     const ControlValues& controls = m_host.controls();
-    const common::DayNumber start = common::toDayNumber(controls.date(kPicker2));
+    const common::DayNumber start = common::toDayNumber(controls.date(Control::DateTimePicker2));
     // The end picker is set at start-up; until then the window ends today.
-    const QDate endDate =
-        controls.date(kPicker1).isValid() ? controls.date(kPicker1) : m_host.port().today();
+    const QDate endDate = controls.date(Control::DateTimePicker1).isValid()
+                              ? controls.date(Control::DateTimePicker1)
+                              : m_host.port().today();
     const common::DayNumber end = common::toDayNumber(endDate);
     switch (kind) {
     case Kind::Numbers:
@@ -122,7 +121,7 @@ stats::StatOutcome StatisticsCommands::compute(Kind kind, const history::DrawHis
 
 void StatisticsCommands::applyWindow(const stats::WindowEffects& effects) {
     if (effects.startCorrected) {
-        m_host.controls().setDate(kPicker2, common::toDate(effects.start));
+        m_host.controls().setDate(Control::DateTimePicker2, common::toDate(effects.start));
     }
     m_host.current().aktDatum = effects.aktDatum;
     if (effects.dfb) {

@@ -7,10 +7,7 @@
 
 namespace app {
 
-namespace {
-constexpr Control kPicker1 = Control::DateTimePicker1;
-constexpr Control kPicker2 = Control::DateTimePicker2;
-} // namespace
+namespace {} // namespace
 
 bool TipSearchCommands::SpeedButton4Click() {
     if (m_host.operations().isActive(LongOperation::TipSearch) ||
@@ -40,10 +37,11 @@ bool TipSearchCommands::SpeedButton4Click() {
     }
 
     ControlValues& controls = m_host.controls();
-    const tips::TipSearch::Range range = tips::TipSearch::range(
-        common::toDayNumber(controls.date(kPicker2)), common::toDayNumber(controls.date(kPicker1)));
+    const tips::TipSearch::Range range =
+        tips::TipSearch::range(common::toDayNumber(controls.date(Control::DateTimePicker2)),
+                               common::toDayNumber(controls.date(Control::DateTimePicker1)));
     if (range.fromMoved) {
-        controls.setDate(kPicker2, common::toDate(range.from));
+        controls.setDate(Control::DateTimePicker2, common::toDate(range.from));
     }
     m_host.current().aktDatum = range.from;
     m_host.setDfb(range.to);
