@@ -1,5 +1,7 @@
 #include "app/StatisticsCommands.h"
 
+#include "stats/ChanceVerdict.h"
+
 #include "common/DayNumber.h"
 #include "stats/CrossSumDistribution.h"
 #include "stats/NumberDistribution.h"
@@ -81,7 +83,9 @@ bool StatisticsCommands::run(Kind kind, stats::StatResult* result) {
 
 void StatisticsCommands::run(Kind kind, const history::DrawHistory& history,
                              stats::StatResult* result) {
-    apply(compute(kind, history), result);
+    const stats::StatOutcome outcome = compute(kind, history);
+    m_verdict = stats::ChanceVerdict::of(kind, outcome.result, outcome.draws);
+    apply(outcome, result);
 }
 
 stats::StatOutcome StatisticsCommands::compute(Kind kind, const history::DrawHistory& history) {

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "history/DrawHistory.h"
+#include "stats/ChanceVerdict.h"
 #include "stats/StatOutcome.h"
 #include "stats/StatResult.h"
 #include "stats/StatisticKind.h"
@@ -41,6 +42,9 @@ public:
     // rangeMaximum hold without the chart having been drawn). The overload
     // with a history spares a caller that holds one already a second read.
     bool run(Kind kind, stats::StatResult* result = nullptr);
+    // Whether the last statistic of the draws stands out from chance; none
+    // after the tips' chart.
+    const std::optional<stats::Verdict>& verdict() const { return m_verdict; }
     void run(Kind kind, const history::DrawHistory& history, stats::StatResult* result = nullptr);
 
     // "numbers", "overdue", "crosssum", "tips", "pairs", "triples", "quads".
@@ -57,6 +61,7 @@ private:
     void applyWindow(const stats::WindowEffects& effects);
 
     StatisticsHost& m_host;
+    std::optional<stats::Verdict> m_verdict;
     bool m_marksOn = true;
 };
 

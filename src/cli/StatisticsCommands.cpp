@@ -32,6 +32,9 @@ bool printStatistic(CommandContext& c) {
     for (const stats::StatPoint& point : result.points) {
         c.out << number(point.x) << '\t' << number(point.y) << Qt::endl;
     }
+    if (const auto& verdict = c.session.statistics().verdict()) {
+        c.out << verdict->text << Qt::endl;
+    }
     return true;
 }
 

@@ -37,6 +37,9 @@ protected:
         std::map<int, int> result;
         for (qsizetype i = 2; i < lines.size(); ++i) {
             const QStringList fields = lines[i].split(QLatin1Char('\t'));
+            if (fields.size() != 2) {
+                continue; // the verdict line
+            }
             result[fields[0].toInt()] = fields.value(1).toInt();
         }
         return result;
