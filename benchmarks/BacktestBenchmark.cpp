@@ -44,7 +44,7 @@ void runCommand(benchmark::State& state, backtest::BacktestKind kind, const QDat
     session.FormCreate(nullptr);
     int cycles = 0;
     for (auto _ : state) {
-        session.controls().setDate(QStringLiteral("DateTimePicker1"), start);
+        session.controls().setDate(app::Control::DateTimePicker1, start);
         const auto report = session.backtests().run(kind);
         cycles = report.result.cycles;
     }
@@ -89,8 +89,8 @@ void walkForward(benchmark::State& state, const QString& home, const QDate& star
     session.FormCreate(nullptr);
     int cycles = 0;
     for (auto _ : state) {
-        session.controls().setDate(QStringLiteral("DateTimePicker1"), start);
-        session.controls().setDate(QStringLiteral("DateTimePicker2"), QDate(1993, 9, 16));
+        session.controls().setDate(app::Control::DateTimePicker1, start);
+        session.controls().setDate(app::Control::DateTimePicker2, QDate(1993, 9, 16));
         cycles = session.backtests().run(backtest::BacktestKind::WalkForward).result.cycles;
     }
     state.counters["cycles"] = cycles;

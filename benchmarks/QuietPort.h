@@ -21,7 +21,14 @@ public:
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
     void setBusy(bool) override {}
     void processEvents() override {}
-    void controlChanged(const QString&) override {}
+    void controlChanged(app::Control) override {}
+    void tipListsChanged() override {}
+    void tipSelectionChanged() override {}
+    void hitTallyChanged() override {}
+    void operationChanged() override {}
+    void chartChanged() override {}
+    void pageRequested() override {}
+    void staleNoticeChanged() override {}
     QDate today() override { return QDate(2025, 6, 10); }
 };
 

@@ -70,8 +70,8 @@ void BM_TipSearchBesidePopcount(benchmark::State& state) {
     int plainReported = 0;
     for (auto _ : state) {
         session.tipList().lines() = lines;
-        session.controls().setDate(QStringLiteral("DateTimePicker2"), first);
-        session.controls().setDate(QStringLiteral("DateTimePicker1"), last);
+        session.controls().setDate(app::Control::DateTimePicker2, first);
+        session.controls().setDate(app::Control::DateTimePicker1, last);
         reported = 0;
         timing.time([&] { session.tipSearch().SpeedButton4Click(); },
                     [&] { plainReported = plainSearch(draws, sets); });

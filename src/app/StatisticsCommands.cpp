@@ -83,8 +83,9 @@ bool StatisticsCommands::run(Kind kind, stats::StatResult* result) {
 
 void StatisticsCommands::run(Kind kind, const history::DrawHistory& history,
                              stats::StatResult* result) {
-    const stats::StatOutcome outcome = compute(kind, history);
+    stats::StatOutcome outcome = compute(kind, history);
     m_verdict = stats::ChanceVerdict::of(kind, outcome.result, outcome.draws);
+    outcome.result.verdict = m_verdict ? m_verdict->text : QString();
     apply(outcome, result);
 }
 

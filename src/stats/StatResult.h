@@ -35,6 +35,9 @@ struct StatResult {
     double maximum = 0;
     QString caption;
     bool marks = false;
+    // Whether the counts stand out from chance, shown under the chart; empty
+    // for a chart that does not count draws. The generator never reads it.
+    QString verdict;
 
     // The range as the chart reports it back: the fixed one, or, when the axis
     // scales itself, from the bars' origin 0 to the largest y.

@@ -14,6 +14,7 @@
 
 #include "app/StatisticsCommands.h"
 #include "ui/AxisTicks.h"
+#include "ui/ElidedLabel.h"
 #include "ui/PageBuilder.h"
 
 namespace ui {
@@ -49,6 +50,10 @@ ChartPage::ChartPage(app::Session& session, PageBuilder& builder, const ButtonFa
     layout->addWidget(buildToolRow(builder, button, watchHint));
     buildChart();
     layout->addWidget(m_view, 1);
+    // Under the chart: whether what it counts stands out from chance.
+    m_verdict = new ElidedLabel;
+    PageBuilder::named(m_verdict, QStringLiteral("ChanceVerdict"));
+    layout->addWidget(m_verdict);
     showResult(m_session.chart());
 }
 
@@ -199,6 +204,8 @@ void ChartPage::scaleAxes(const stats::StatResult& result) {
 }
 
 void ChartPage::showResult(const stats::StatResult& result) {
+    m_verdict->setText(result.verdict);
+    m_verdict->setVisible(!result.verdict.isEmpty());
     fillBars(result);
     scaleAxes(result);
     showEmptiness(result.points.empty());

@@ -14,6 +14,8 @@ class QBarSet;
 class QCategoryAxis;
 class QValueAxis;
 
+class QLabel;
+
 namespace ui {
 
 class PageBuilder;
@@ -49,6 +51,7 @@ private:
 
     app::Session& m_session;
     QChartView* m_view = nullptr;
+    QLabel* m_verdict = nullptr;
     QChart* m_chart = nullptr;
     QBarSeries* m_series1 = nullptr;
     QBarSeries* m_series2 = nullptr;

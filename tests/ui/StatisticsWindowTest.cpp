@@ -137,8 +137,17 @@ private Q_SLOTS:
             }
             // No value labels once the number distribution has run.
             QVERIFY(!chart()->findChild<QBarSeries*>(QStringLiteral("Series2"))->isLabelsVisible());
+            // Under the chart, the verdict beside chance of what it counts.
+            auto* verdict = child<QLabel>(QStringLiteral("ChanceVerdict"));
+            QVERIFY(verdict->isVisible());
+            QCOMPARE(verdict->text(), result.verdict);
+            QVERIFY(verdict->text().contains(QStringLiteral("hasard")) ||
+                    verdict->text().startsWith(QStringLiteral("Trop peu de tirages")));
             QVERIFY(m_ui.screenshot(m_ui.window(), QString::fromLatin1(c.file)));
         }
+        // The tips' chart counts the player's own tips: no verdict.
+        click(QStringLiteral("Button6"));
+        QVERIFY(!child<QLabel>(QStringLiteral("ChanceVerdict"))->isVisible());
         QVERIFY(!chart()->legend()->isVisible());
         QVERIFY(chart()->title().isEmpty());
         QVERIFY(!chart()->findChild<QBarSeries*>(QStringLiteral("Series1"))->isVisible());
