@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/Formats.h"
+#include "common/Random.h"
 #include "tips/Odds.h"
 
 namespace backtest {
@@ -14,7 +15,7 @@ QString percent(double rate) {
 }
 
 QString line(const char* name, const QString& value) {
-    return QString::fromLatin1(name) + QLatin1Char('\t') + value;
+    return QString::fromUtf8(name) + QLatin1Char('\t') + value;
 }
 
 void add(StrategyReport::Side* total, const StrategyReport::Side& part) {
@@ -64,22 +65,89 @@ void StrategyReport::addCycle(common::DayNumber date, int soir,
     m_cycles.push_back(cycle);
 }
 
+StrategyReport::Band StrategyReport::chanceReturnBand(int numbersPerTip, qint64 tips) {
+    constexpr int kRuns = 4000;
+    if (tips <= 0) {
+        return {};
+    }
+    // Each tip's hits follow the hypergeometric odds; its prize is the
+    // table's factor for them. Sampled by the cumulative odds.
+    std::vector<double> cumulative;
+    double sum = 0;
+    for (int h = 0; h <= numbersPerTip; ++h) {
+        sum += tips::Odds::probability(numbersPerTip, h);
+        cumulative.push_back(sum);
+    }
+    common::Random random(20250604);
+    std::vector<double> rates;
+    rates.reserve(kRuns);
+    for (int run = 0; run < kRuns; ++run) {
+        qint64 won = 0;
+        for (qint64 t = 0; t < tips; ++t) {
+            const double u = random.next(1 << 30) / double(1 << 30) * sum;
+            const int hits = static_cast<int>(
+                std::upper_bound(cumulative.begin(), cumulative.end(), u) - cumulative.begin());
+            won += tips::Odds::factor(numbersPerTip, std::min(hits, numbersPerTip));
+        }
+        rates.push_back(double(won) / double(tips));
+    }
+    std::sort(rates.begin(), rates.end());
+    return {rates[kRuns * 25 / 1000], rates[kRuns * 975 / 1000]};
+}
+
+QString StrategyReport::verdict() const {
+    const int draws = cycles();
+    const Band band = chanceReturnBand(m_numbersPerTip, m_strategy.tips);
+    const QString figures =
+        QStringLiteral("taux de retour %1, hasard attendu %2, intervalle à 95 % %3-%4 %")
+            .arg(percent(m_strategy.returnRate()),
+                 percent(tips::Odds::expectedReturn(m_numbersPerTip)),
+                 common::formatDecimal(band.low * 100, 0),
+                 common::formatDecimal(band.high * 100, 0));
+    if (draws < kFewestDraws) {
+        return QStringLiteral("Trop peu de tirages pour conclure : %1 tirage(s), il en faut au "
+                              "moins %2 (%3)")
+            .arg(draws)
+            .arg(kFewestDraws)
+            .arg(figures);
+    }
+    const double rate = m_strategy.returnRate();
+    if (rate > band.high) {
+        return QStringLiteral("Sur %1 tirages, la stratégie a rapporté plus que le hasard dans "
+                              "97,5 % des cas (%2) : cela arrive aussi par chance, une fois sur "
+                              "quarante")
+            .arg(draws)
+            .arg(figures);
+    }
+    if (rate < band.low) {
+        return QStringLiteral("Sur %1 tirages, la stratégie a rapporté moins que le hasard dans "
+                              "97,5 % des cas (%2)")
+            .arg(draws)
+            .arg(figures);
+    }
+    return QStringLiteral("Sur %1 tirages, la stratégie ne se distingue pas du hasard (%2)")
+        .arg(draws)
+        .arg(figures);
+}
+
 QStringList StrategyReport::summary() const {
     const int k = m_numbersPerTip;
-    return {line("cycles", QString::number(cycles())),
-            line("tips", QString::number(m_strategy.tips)),
-            line("numbers per tip", QString::number(k)),
-            line("staked", QString::number(m_strategy.staked)),
-            line("won", QString::number(m_strategy.won)),
-            line("net", QString::number(m_strategy.net())),
-            line("return", percent(m_strategy.returnRate())),
-            line("mean hits", common::formatDecimal(m_strategy.meanHits(), 4)),
-            line("chance won", QString::number(m_chance.won)),
-            line("chance net", QString::number(m_chance.net())),
-            line("chance return", percent(m_chance.returnRate())),
-            line("chance mean hits", common::formatDecimal(m_chance.meanHits(), 4)),
-            line("expected return", percent(tips::Odds::expectedReturn(k))),
-            line("expected mean hits", common::formatDecimal(tips::Odds::expectedHits(k), 4))};
+    return {
+        line("tirages", QString::number(cycles())),
+        line("grilles", QString::number(m_strategy.tips)),
+        line("numéros par grille", QString::number(k)),
+        line("mise", QString::number(m_strategy.staked)),
+        line("gains", QString::number(m_strategy.won)),
+        line("net", QString::number(m_strategy.net())),
+        line("taux de retour", percent(m_strategy.returnRate())),
+        line("moyenne de numéros trouvés", common::formatDecimal(m_strategy.meanHits(), 4)),
+        line("hasard gains", QString::number(m_chance.won)),
+        line("hasard net", QString::number(m_chance.net())),
+        line("hasard taux de retour", percent(m_chance.returnRate())),
+        line("hasard moyenne de numéros trouvés", common::formatDecimal(m_chance.meanHits(), 4)),
+        line("taux de retour attendu", percent(tips::Odds::expectedReturn(k))),
+        line("moyenne attendue de numéros trouvés",
+             common::formatDecimal(tips::Odds::expectedHits(k), 4))};
 }
 
 QStringList StrategyReport::text() const {
@@ -90,7 +158,7 @@ QStringList StrategyReport::text() const {
                                "ne couvrent pas toute la période")
                     .arg(cycles());
     }
-    return QStringList{title} + summary();
+    return QStringList{title, verdict()} + summary();
 }
 
 QStringList StrategyReport::csv() const {

@@ -55,6 +55,19 @@ public:
     int numbersPerTip() const { return m_numbersPerTip; }
     bool stopped() const { return m_stopped; }
 
+    // The return that chance alone gives in 95 % of cases for this many
+    // tips of this size at the prize table (the 2.5 % and 97.5 % points, as
+    // rates), from simulated tips; the same figures on every call.
+    struct Band {
+        double low = 0;
+        double high = 0;
+    };
+    static Band chanceReturnBand(int numbersPerTip, qint64 tips);
+    // Below this many draws no conclusion is drawn.
+    static constexpr int kFewestDraws = 100;
+    // One line: whether the strategy's return stands out from chance.
+    QString verdict() const;
+
     // The figures, each a name, a tab and the value.
     QStringList summary() const;
     // The text report: a title line that says whether the run was stopped,

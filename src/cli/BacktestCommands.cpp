@@ -63,6 +63,7 @@ bool strategy(CommandContext& c) {
     if (run.outcome == app::BacktestCommands::Outcome::Failed) {
         return false; // the message box has printed the error
     }
+    c.out << run.report.verdict() << Qt::endl;
     for (const QString& line : run.report.summary()) {
         c.out << line << Qt::endl;
     }

@@ -41,10 +41,12 @@ StrategyDialog::StrategyDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void StrategyDialog::showReport(const backtest::StrategyReport& report) {
-    // The title, then the figures as a table of names and values.
+    // The title, the verdict beside chance, then the figures as a table of
+    // names and values.
     const QStringList text = report.text();
-    QString html = QStringLiteral("<p><b>%1</b></p><table>").arg(text.value(0).toHtmlEscaped());
-    for (const QString& line : text.mid(1)) {
+    QString html = QStringLiteral("<p><b>%1</b></p><p>%2</p><table>")
+                       .arg(text.value(0).toHtmlEscaped(), text.value(1).toHtmlEscaped());
+    for (const QString& line : text.mid(2)) {
         html += QStringLiteral("<tr><td>%1</td><td align=\"right\">&nbsp;&nbsp;%2</td></tr>")
                     .arg(line.section(QLatin1Char('\t'), 0, 0).toHtmlEscaped(),
                          line.section(QLatin1Char('\t'), 1).toHtmlEscaped());

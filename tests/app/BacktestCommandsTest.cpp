@@ -586,7 +586,8 @@ TEST_F(GeneratorBacktestTest, TheStrategyReportIsTheWalkForwardInMoney) {
     QStringList csv;
     ASSERT_TRUE(common::TextFile::readLines(home.file(QStringLiteral("Strategie.txt")), &text));
     ASSERT_TRUE(common::TextFile::readLines(home.file(QStringLiteral("Strategie.csv")), &csv));
-    EXPECT_EQ(text.mid(1), report.summary());
+    EXPECT_EQ(text.value(1), report.verdict());
+    EXPECT_EQ(text.mid(2), report.summary());
     EXPECT_FALSE(text[0].contains(QStringLiteral("ARRÊTÉ")));
     EXPECT_EQ(csv.size(), report.cycles() + 1);
     EXPECT_TRUE(csv.last().endsWith(QStringLiteral(";%1").arg(report.chance().net())));

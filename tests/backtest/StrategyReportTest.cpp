@@ -5,6 +5,7 @@
 #include "backtest/StrategyReport.h"
 #include "common/DayNumber.h"
 #include "common/Random.h"
+#include "tips/Odds.h"
 
 namespace {
 
@@ -14,7 +15,21 @@ TEST(StrategyReportTest, AStoppedReportSaysSoFirst) {
     report.setStopped(true);
     EXPECT_TRUE(report.text().first().contains(QStringLiteral("ARRÊTÉ après 1 tirages")));
     EXPECT_EQ(report.strategy().won, 4); // 5 hits and 0 hits pay 2 each
-    EXPECT_EQ(report.summary().value(6), QStringLiteral("return\t133,33 %"));
+    EXPECT_EQ(report.summary().value(6), QStringLiteral("taux de retour\t133,33 %"));
+    EXPECT_TRUE(report.text().value(1).startsWith(QStringLiteral("Trop peu de tirages")));
+}
+
+// The band holds what chance gives: tips scored at their expected return
+// fall in it, and the band narrows as the tips grow in number.
+TEST(StrategyReportTest, TheChanceBandHoldsTheExpectedReturnAndNarrows) {
+    const auto few = backtest::StrategyReport::chanceReturnBand(5, 500);
+    const auto many = backtest::StrategyReport::chanceReturnBand(5, 20000);
+    const double expected = tips::Odds::expectedReturn(5);
+    EXPECT_LT(few.low, expected);
+    EXPECT_GT(few.high, expected);
+    EXPECT_LT(many.low, expected);
+    EXPECT_GT(many.high, expected);
+    EXPECT_LT(many.high - many.low, (few.high - few.low) / 3);
 }
 
 TEST(StrategyReportTest, ChanceTipsAreDistinctNumbersReachingEveryNumber) {
