@@ -33,7 +33,7 @@ bool HttpDownload::applyProxy(QNetworkAccessManager& manager, const QString& hos
     }
     qint64 number = 0;
     if (!common::parseInteger(port, &number) || number < 0 || number > 65535) {
-        *error = QStringLiteral("'%1' is not a valid integer value").arg(port);
+        *error = QStringLiteral("« %1 » n'est pas un nombre entier valide").arg(port);
         return false;
     }
     manager.setProxy(

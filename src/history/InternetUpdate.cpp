@@ -246,9 +246,9 @@ bool InternetUpdate::newestDateUsable(const std::vector<TZiehung>& records,
     const QDate date = common::toDate(day);
     const QString shown = std::isfinite(day) && date.isValid() ? common::formatShortDate(date)
                                                                : QString::number(day, 'g', 17);
-    m_host.showMessage(QStringLiteral("%1: the newest draw (record %2) has a damaged date (%3). "
-                                      "The update requests nothing after it; entering or "
-                                      "importing the next draw lets it go on.")
+    m_host.showMessage(QStringLiteral("%1 : le dernier tirage (enregistrement %2) a une date "
+                                      "invalide (%3). La mise à jour ne demande rien après lui ; "
+                                      "saisir ou importer le tirage suivant la relance.")
                            .arg(m_historyPath)
                            .arg(records.size())
                            .arg(shown));

@@ -265,8 +265,8 @@ TEST(ArchiveImporter, DamagedHistoryRecordsAreReportedAndLeftOut) {
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     EXPECT_EQ(result.imported, 40);
     EXPECT_EQ(result.damaged, 1);
-    EXPECT_TRUE(
-        result.summary().contains(QStringLiteral("1 records of the history have a damaged date")));
+    EXPECT_TRUE(result.summary().contains(
+        QStringLiteral("à date invalide (hors du 16.09.1993 à aujourd'hui) : 1,")));
     std::vector<TZiehung> records;
     ASSERT_EQ(HistoryFile::readRaw(home.historyPath(), &records), HistoryFile::Status::Ok);
     EXPECT_EQ(records.size(), 40u);

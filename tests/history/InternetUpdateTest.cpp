@@ -255,7 +255,7 @@ TEST_F(InternetUpdateTest, ADamagedNewestDateStopsTheUpdate) {
 
         EXPECT_TRUE(m_log.requests().empty()) << damaged;
         ASSERT_EQ(host.messages.size(), 1) << damaged;
-        EXPECT_TRUE(host.messages[0].contains(QStringLiteral("damaged date"))) << damaged;
+        EXPECT_TRUE(host.messages[0].contains(QStringLiteral("date invalide"))) << damaged;
         EXPECT_FALSE(result.reload);
         EXPECT_EQ(testsupport::fileBytes(m_home.historyPath()), before);
     }
@@ -410,7 +410,8 @@ TEST_F(InternetUpdateTest, AProxyPortThatIsNoNumberEndsBeforeTheFirstRequest) {
     const UpdateResult result = runUpdate(host);
 
     EXPECT_TRUE(m_log.requests().empty());
-    EXPECT_EQ(host.messages, QStringList{QStringLiteral("'8o' is not a valid integer value")});
+    EXPECT_EQ(host.messages,
+              QStringList{QStringLiteral("« 8o » n'est pas un nombre entier valide")});
     EXPECT_FALSE(result.reload);
     EXPECT_EQ(host.runningChanges, (std::vector<bool>{true, false}));
 }
