@@ -7,11 +7,14 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "RecordingPort.h"
 #include "TestSupport.h"
 #include "WindowFixture.h"
+#include "app/GeneratorCommands.h"
 #include "app/HomeLock.h"
 #include "app/LongOperation.h"
 #include "common/TextFile.h"
+#include "ui/AboutDialog.h"
 #include "ui/InstanceChannel.h"
 #include "ui/MainWindow.h"
 
@@ -35,8 +38,10 @@ private:
     void whenModal(std::function<void(QWidget*)> answer) {
         QTimer::singleShot(0, m_ui.window(), [answer = std::move(answer)] {
             QWidget* modal = nullptr;
-            QTest::qWaitFor([&] { return (modal = QApplication::activeModalWidget()) != nullptr; });
-            answer(modal);
+            if (QTest::qWaitFor(
+                    [&] { return (modal = QApplication::activeModalWidget()) != nullptr; })) {
+                answer(modal);
+            }
         });
     }
 
@@ -66,7 +71,7 @@ private Q_SLOTS:
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             QVERIFY(dialog);
             dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(target);
-            dialog->accept();
+            static_cast<QDialog*>(dialog)->accept(); // as its Save button does
         });
         QTest::keyClick(m_ui.window(), Qt::Key_S, Qt::ControlModifier);
         QTRY_VERIFY(QFile::exists(target));
@@ -81,6 +86,31 @@ private Q_SLOTS:
         remove->setFocus();
         QTest::keyClick(remove, Qt::Key_Return);
         QCOMPARE(m_ui.session().tipList().lines(), QStringList{"69,70"});
+    }
+
+    // F1 hands a help page that comes with the program to the desktop; the
+    // status bar's "?" shows the version, the licence and Home.
+    void helpAndAboutAreAtHand() {
+        testsupport::RecordingShell shell;
+        m_ui.session().setShellPort(&shell);
+        QTest::keyClick(m_ui.window(), Qt::Key_F1);
+        const QString page = m_ui.home()->file(QStringLiteral("Aide.html"));
+        QCOMPARE(shell.opened, QStringList{page});
+        QFile written(page);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(written.readAll()).contains(QStringLiteral("Ctrl+G")));
+        m_ui.session().setShellPort(nullptr);
+
+        m_ui.child<QWidget>(QStringLiteral("AboutButton"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        auto* about = m_ui.child<ui::AboutDialog>(QStringLiteral("AboutDialog"));
+        QVERIFY(about->isVisible());
+        const QString text = m_ui.child<QLabel>(about, QStringLiteral("AboutText"))->text();
+        for (const QString& part :
+             {ui::AboutDialog::version(), QStringLiteral("GPL-3.0-or-later"), QStringLiteral("FDJ"),
+              QDir::toNativeSeparators(QDir(m_ui.home()->path()).absolutePath())}) {
+            QVERIFY2(text.contains(part), qPrintable(part));
+        }
     }
 
     // A key is refused as its button is while a long operation runs.
