@@ -13,7 +13,7 @@ namespace history {
 namespace {
 
 QString fileError(const QString& name, int line, const QString& reason) {
-    return QStringLiteral("%1, line %2: %3").arg(name).arg(line).arg(reason);
+    return QStringLiteral("%1, ligne %2 : %3").arg(name).arg(line).arg(reason);
 }
 
 QString numbersText(const TZiehung& record) {

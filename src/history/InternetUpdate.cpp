@@ -139,14 +139,14 @@ InternetUpdate::Reply InternetUpdate::fetch(QNetworkAccessManager& manager, comm
                                             int soir) {
     Reply reply;
     if (m_settings.serviceUrl.trimmed().isEmpty()) {
-        reply.text = QStringLiteral("no draw service address set");
+        reply.text = QStringLiteral("aucune adresse de service de tirages");
         return reply;
     }
     const QUrl url(requestUrl(m_settings.serviceUrl, day, soir));
     if (!url.isValid() || url.host().isEmpty() ||
         (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))) {
-        reply.text =
-            QStringLiteral("invalid draw service address \"%1\"").arg(m_settings.serviceUrl);
+        reply.text = QStringLiteral("adresse de service de tirages invalide « %1 »")
+                         .arg(m_settings.serviceUrl);
         return reply;
     }
     HttpDownload::Request request;
