@@ -1,6 +1,5 @@
 #include "ui/AboutDialog.h"
 
-#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
@@ -9,7 +8,8 @@
 
 namespace ui {
 
-AboutDialog::AboutDialog(const QString& home, QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(const QString& home, std::function<void()> openFolder, QWidget* parent)
+    : QDialog(parent) {
     setObjectName(QStringLiteral("AboutDialog"));
     setWindowTitle(QStringLiteral("À propos de Tirvex FRANCE"));
     auto* layout = new QVBoxLayout(this);
@@ -18,9 +18,8 @@ AboutDialog::AboutDialog(const QString& home, QWidget* parent) : QDialog(parent)
     label->setWordWrap(true);
     label->setTextFormat(Qt::RichText);
     label->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    // The folder opens in the desktop's file manager.
     connect(label, &QLabel::linkActivated, this,
-            [](const QString& link) { QDesktopServices::openUrl(QUrl(link)); });
+            [openFolder = std::move(openFolder)] { openFolder(); });
     layout->addWidget(label);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

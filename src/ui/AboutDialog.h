@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 namespace ui {
 
@@ -9,7 +10,8 @@ namespace ui {
 class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    AboutDialog(const QString& home, QWidget* parent = nullptr);
+    // openFolder opens Home when its link is clicked.
+    AboutDialog(const QString& home, std::function<void()> openFolder, QWidget* parent = nullptr);
 
     static QString version();
     // The dialog's text, rich text with the Home folder as a link.

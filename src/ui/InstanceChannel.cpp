@@ -18,24 +18,26 @@ constexpr int kMaxSocketPath = 100;
 } // namespace
 
 InstanceChannel::InstanceChannel(const QString& home, QObject* parent)
-    : QObject(parent), m_name(serverName(home)) {
+    : QObject(parent), m_names(serverNames(home)) {
 }
 
 InstanceChannel::~InstanceChannel() = default;
 
-QString InstanceChannel::serverName(const QString& home) {
+QStringList InstanceChannel::serverNames(const QString& home) {
     const QString folder = QDir(home).absolutePath();
+    QStringList names;
 #ifndef Q_OS_WIN
     const QString path = QDir(folder).filePath(QStringLiteral("Tirvex.socket"));
     if (QFile::encodeName(path).size() <= kMaxSocketPath) {
-        return path;
+        names << path;
     }
 #endif
     // One name per Home, however the path to it is written.
     const QString canonical = QFileInfo(folder).canonicalFilePath();
     const QByteArray hash = QCryptographicHash::hash(
         (canonical.isEmpty() ? folder : canonical).toUtf8(), QCryptographicHash::Sha1);
-    return QStringLiteral("Tirvex-") + QString::fromLatin1(hash.toHex().left(16));
+    names << QStringLiteral("Tirvex-") + QString::fromLatin1(hash.toHex().left(16));
+    return names;
 }
 
 bool InstanceChannel::listen() {
@@ -44,8 +46,13 @@ bool InstanceChannel::listen() {
         m_server->setSocketOptions(QLocalServer::UserAccessOption);
         connect(m_server, &QLocalServer::newConnection, this, &InstanceChannel::readRequest);
     }
-    QLocalServer::removeServer(m_name);
-    return m_server->listen(m_name);
+    for (const QString& name : m_names) {
+        QLocalServer::removeServer(name);
+        if (m_server->listen(name)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void InstanceChannel::readRequest() {
@@ -62,15 +69,18 @@ void InstanceChannel::readRequest() {
 }
 
 bool InstanceChannel::askToFront() {
-    QLocalSocket socket;
-    socket.connectToServer(m_name);
-    if (!socket.waitForConnected(kTimeoutMs)) {
-        return false;
+    for (const QString& name : m_names) {
+        QLocalSocket socket;
+        socket.connectToServer(name);
+        if (!socket.waitForConnected(kTimeoutMs)) {
+            continue;
+        }
+        socket.write(kFrontRequest);
+        const bool sent = socket.waitForBytesWritten(kTimeoutMs) || socket.bytesToWrite() == 0;
+        socket.disconnectFromServer();
+        return sent;
     }
-    socket.write(kFrontRequest);
-    const bool sent = socket.waitForBytesWritten(kTimeoutMs) || socket.bytesToWrite() == 0;
-    socket.disconnectFromServer();
-    return sent;
+    return false;
 }
 
 } // namespace ui

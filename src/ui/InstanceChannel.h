@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
+#include <QStringList>
 
 class QLocalServer;
 
@@ -17,10 +17,11 @@ public:
     explicit InstanceChannel(const QString& home, QObject* parent = nullptr);
     ~InstanceChannel() override;
 
-    // The socket's name: a file in Home on systems where local sockets are
-    // files and the path is short enough for one; otherwise a name made from
-    // Home's path.
-    static QString serverName(const QString& home);
+    // The socket's names, in the order they are tried: a file in Home on
+    // systems where local sockets are files and the path is short enough for
+    // one, then a name made from Home's path (for a Home on a file system
+    // that takes no sockets).
+    static QStringList serverNames(const QString& home);
 
     // For the start that holds the lock: listens for later starts. A socket
     // left by a start that died is replaced; only the lock's holder listens.
@@ -35,7 +36,7 @@ Q_SIGNALS:
 private:
     void readRequest();
 
-    QString m_name;
+    QStringList m_names;
     QLocalServer* m_server = nullptr;
 };
 

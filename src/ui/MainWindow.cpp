@@ -220,7 +220,15 @@ void MainWindow::bringToFront() {
 }
 
 void MainWindow::showAbout() {
-    auto* dialog = new AboutDialog(m_session.home(), this);
+    // The folder opens in the desktop's file manager.
+    auto* dialog = new AboutDialog(
+        m_session.home(),
+        [this] {
+            if (app::ShellPort* shell = m_session.shellPort()) {
+                shell->open(m_session.home());
+            }
+        },
+        this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
 }

@@ -26,7 +26,10 @@ WindowKeys::WindowKeys(QMainWindow& window, app::Session& session, std::function
     addKey(QKeySequence(Qt::Key_F1), QStringLiteral("HelpKey"), std::move(help));
     // A push button in a main window takes Space but lets Enter pass.
     for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-        if (qobject_cast<QPushButton*>(button) || qobject_cast<QToolButton*>(button)) {
+        // The dialogs the window owns handle Enter as dialogs do.
+        const bool pushed =
+            qobject_cast<QPushButton*>(button) || qobject_cast<QToolButton*>(button);
+        if (pushed && button->window() == &window) {
             button->installEventFilter(this);
         }
     }
