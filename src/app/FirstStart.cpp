@@ -26,10 +26,10 @@ QString FirstStart::run(Session& session) const {
     session.port().processEvents();
     const history::ArchiveImporter::Result result = session.importArchive(m_archiveFiles);
     const QString line =
-        result.ok ? QStringLiteral("imported %1 draws of the bundled archive into %2")
+        result.ok ? QStringLiteral("%1 tirages de l'archive fournie importés dans %2")
                         .arg(result.imported)
                         .arg(session.home())
-                  : QStringLiteral("the bundled archive was not imported: %1").arg(result.error);
+                  : QStringLiteral("l'archive fournie n'a pas été importée : %1").arg(result.error);
     session.setStatusText(1, line);
     return line;
 }

@@ -7,7 +7,7 @@
 namespace app {
 
 namespace {
-const QString kNothingChanged = QStringLiteral("nothing was changed.");
+const QString kNothingChanged = QStringLiteral("rien n'a été modifié.");
 } // namespace
 
 HomeLock::HomeLock(const QString& home)
@@ -27,12 +27,12 @@ bool HomeLock::acquire(QString* message) {
         *message = lockedMessage();
         break;
     case QLockFile::PermissionError:
-        *message = uncreatableMessage(QStringLiteral("Permission denied"));
+        *message = uncreatableMessage(QStringLiteral("permission refusée"));
         break;
     default: {
         // QLockFile does not say why; the same creation through QFile does.
         QFile probe(m_lock.fileName());
-        QString reason = QStringLiteral("unknown error");
+        QString reason = QStringLiteral("erreur inconnue");
         if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
             reason = probe.errorString();
         } else {
@@ -51,30 +51,32 @@ QString HomeLock::lockedMessage() {
     QString host;
     QString application;
     const QString removeHint =
-        QStringLiteral("After making sure that no program uses the folder %1 any more, remove "
-                       "the file %2 and start again.")
+        QStringLiteral("Après vous être assuré qu'aucun programme n'utilise plus le dossier "
+                       "%1, supprimez le fichier %2 et redémarrez.")
             .arg(m_home, m_lockPath);
     if (!m_lock.getLockInfo(&pid, &host, &application)) {
         // Not written by a lock: damaged, or something else under its name.
-        return QStringLiteral("The history in %1 cannot be locked: %2 is no readable lock file; "
-                              "%3 %4")
+        return QStringLiteral("L'historique de %1 ne peut pas être verrouillé : %2 n'est pas un "
+                              "fichier de verrou lisible ; %3 %4")
             .arg(m_home, m_lockPath, kNothingChanged, removeHint);
     }
     if (!host.isEmpty() && host != QSysInfo::machineHostName()) {
         // Whether that program still runs cannot be seen from here.
-        return QStringLiteral("The history in %1 is locked by Tirvex (process %2) on the computer "
-                              "%3, which may still use it or may have stopped without unlocking "
-                              "it; %4 %5")
+        return QStringLiteral("L'historique de %1 est verrouillé par Tirvex (processus %2) sur "
+                              "l'ordinateur %3, qui l'utilise peut-être encore ou s'est arrêté "
+                              "sans le déverrouiller ; %4 %5")
             .arg(m_home, QString::number(pid), host, kNothingChanged, removeHint);
     }
-    return QStringLiteral("The history in %1 is in use by another Tirvex (process %2 on %3); %4")
-        .arg(m_home, QString::number(pid), host.isEmpty() ? QStringLiteral("this computer") : host,
+    return QStringLiteral("L'historique de %1 est utilisé par un autre Tirvex (processus %2 sur "
+                          "%3) ; %4")
+        .arg(m_home, QString::number(pid), host.isEmpty() ? QStringLiteral("cet ordinateur") : host,
              kNothingChanged);
 }
 
 QString HomeLock::uncreatableMessage(const QString& reason) const {
-    return QStringLiteral("The lock file %1 cannot be created (%2). Without it another program "
-                          "could change the history in %3 at the same time, so %4")
+    return QStringLiteral("Le fichier de verrou %1 ne peut pas être créé (%2). Sans lui, un "
+                          "autre programme pourrait modifier en même temps l'historique de %3 : "
+                          "%4")
         .arg(m_lockPath, reason, m_home, kNothingChanged);
 }
 

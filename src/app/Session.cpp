@@ -219,7 +219,7 @@ bool Session::FormClose(QSettings* settings, const QString& group) {
     if (unsaved.isEmpty()) {
         return true;
     }
-    m_port.showMessage(QStringLiteral("Not saved:\n") + unsaved.join(QLatin1Char('\n')));
+    m_port.showMessage(QStringLiteral("Non enregistré :\n") + unsaved.join(QLatin1Char('\n')));
     return false;
 }
 

@@ -28,7 +28,7 @@ public:
     bool SpeedButton4Click();
     const tips::TipSearch::Outcome& lastOutcome() const { return m_outcome; }
 
-    static QString stopQuestion() { return QStringLiteral("Arrêter la recherche?"); }
+    static QString stopQuestion() { return QStringLiteral("Arrêter la recherche\u00a0?"); }
     static QString chartCaption() {
         return QStringLiteral("tirages par meilleur nombre de numéros corrects");
     }

@@ -1,5 +1,7 @@
 #include "cli/CliRunner.h"
 
+#include <QCommandLineParser>
+#include <QFileDevice>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -13,7 +15,8 @@ namespace cli {
 namespace {
 const QString kUsage = QStringLiteral(
     "usage: tirvex-cli [--home DIR] [--settings FILE] [--today DD.MM.YYYY] [--seed N] "
-    "[--service URL] [--results URL] [--no-save] [--yes] COMMAND [ARGS...] [COMMAND [ARGS...]]...");
+    "[--service URL] [--results URL] [--no-save] [--yes] [--] COMMAND [ARGS...] "
+    "[COMMAND [ARGS...]]...");
 } // namespace
 
 CliRunner::CliRunner(QTextStream& out, QTextStream& err) : m_out(out), m_err(err) {
@@ -27,69 +30,74 @@ CliRunner::CliRunner(QTextStream& out, QTextStream& err) : m_out(out), m_err(err
 }
 
 QString CliRunner::parse(const QStringList& arguments, Invocation* inv) const {
-    int i = 0;
-    auto optionValue = [&](const QString& option) -> std::optional<QString> {
-        if (i + 1 >= arguments.size()) {
-            return std::nullopt;
+    QCommandLineParser parser;
+    // Everything from the first command on is the commands' own: a tip line
+    // or a value may start with a dash.
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    const QCommandLineOption home(QStringLiteral("home"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption settings(QStringLiteral("settings"), QString(),
+                                      QStringLiteral("FILE"));
+    const QCommandLineOption today(QStringLiteral("today"), QString(), QStringLiteral("DATE"));
+    const QCommandLineOption seed(QStringLiteral("seed"), QString(), QStringLiteral("N"));
+    const QCommandLineOption service(QStringLiteral("service"), QString(), QStringLiteral("URL"));
+    const QCommandLineOption results(QStringLiteral("results"), QString(), QStringLiteral("URL"));
+    const QCommandLineOption noSave(QStringLiteral("no-save"));
+    const QCommandLineOption yes(QStringLiteral("yes"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("V"), QStringLiteral("version")});
+    parser.addOptions({home, settings, today, seed, service, results, noSave, yes, help, version});
+    if (!parser.parse(QStringList{QStringLiteral("tirvex-cli")} + arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            const QString& name = unknown.first();
+            return QStringLiteral("unknown option %1%2")
+                .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
         }
-        Q_UNUSED(option);
-        i += 2;
-        return arguments[i - 1];
-    };
-    while (i < arguments.size() &&
-           (arguments[i].startsWith(QLatin1String("--")) || arguments[i] == QLatin1String("-h"))) {
-        const QString option = arguments[i];
-        if (option == QLatin1String("--help") || option == QLatin1String("-h")) {
-            inv->help = true;
-            return QString();
-        }
-        if (option == QLatin1String("--version")) {
-            inv->version = true;
-            return QString();
-        }
-        if (option == QLatin1String("--no-save")) {
-            inv->save = false;
-            ++i;
-            continue;
-        }
-        if (option == QLatin1String("--yes")) {
-            inv->yes = true;
-            ++i;
-            continue;
-        }
-        const std::optional<QString> value = optionValue(option);
-        if (!value) {
-            return QStringLiteral("option %1 needs a value").arg(option);
-        }
-        if (option == QLatin1String("--home")) {
-            // The form filler and the desktop get paths in Home from us;
-            // they run in folders of their own.
-            inv->home = QFileInfo(*value).absoluteFilePath();
-        } else if (option == QLatin1String("--settings")) {
-            inv->settingsFile = *value;
-        } else if (option == QLatin1String("--today")) {
-            inv->today = common::parseShortDate(*value);
-            if (!inv->today.isValid()) {
-                return checkDate(*value);
-            }
-        } else if (option == QLatin1String("--seed")) {
-            bool ok = false;
-            const qint64 seed = value->toLongLong(&ok);
-            if (!ok || seed < -2147483648LL || seed > 4294967295LL) {
-                return QStringLiteral("invalid seed \"%1\"").arg(*value);
-            }
-            inv->seed = static_cast<quint32>(seed);
-        } else if (option == QLatin1String("--service")) {
-            inv->overrides.emplace_back(app::Control::ServiceURL, *value);
-        } else if (option == QLatin1String("--results")) {
-            inv->overrides.emplace_back(app::Control::ResultsURL, *value);
-        } else {
-            return QStringLiteral("unknown option %1").arg(option);
+        return parser.errorText();
+    }
+    if (parser.isSet(help) || parser.isSet(version)) {
+        inv->help = parser.isSet(help);
+        inv->version = !inv->help;
+        return QString();
+    }
+    inv->save = !parser.isSet(noSave);
+    inv->yes = parser.isSet(yes);
+    if (parser.isSet(home)) {
+        // The form filler and the desktop get paths in Home from us;
+        // they run in folders of their own.
+        inv->home = QFileInfo(parser.value(home)).absoluteFilePath();
+    }
+    inv->settingsFile = parser.value(settings);
+    if (parser.isSet(today)) {
+        inv->today = common::parseShortDate(parser.value(today));
+        if (!inv->today.isValid()) {
+            return checkDate(parser.value(today));
         }
     }
-    if (i >= arguments.size()) {
+    if (parser.isSet(seed)) {
+        bool ok = false;
+        const QString text = parser.value(seed);
+        const qint64 value = text.toLongLong(&ok);
+        if (!ok || value < -2147483648LL || value > 4294967295LL) {
+            return QStringLiteral("invalid seed \"%1\"").arg(text);
+        }
+        inv->seed = static_cast<quint32>(value);
+    }
+    if (parser.isSet(service)) {
+        inv->overrides.emplace_back(app::Control::ServiceURL, parser.value(service));
+    }
+    if (parser.isSet(results)) {
+        inv->overrides.emplace_back(app::Control::ResultsURL, parser.value(results));
+    }
+    return parseCommands(parser.positionalArguments(), inv);
+}
+
+QString CliRunner::parseCommands(const QStringList& arguments, Invocation* inv) const {
+    if (arguments.isEmpty()) {
         return kUsage;
     }
+    int i = 0;
     while (i < arguments.size()) {
         const QString name = arguments[i++];
         const Command* command = m_table.find(name);
@@ -125,8 +133,7 @@ int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
     }
     if (inv.help || inv.version) {
         m_out << (inv.help ? helpText() : versionText());
-        m_out.flush();
-        return 0;
+        return outputWritten() ? 0 : 1;
     }
     CliPort port(m_out);
     port.setToday(inv.today);
@@ -176,6 +183,11 @@ int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
     if (inv.seed) {
         session.random().setSeed(*inv.seed);
     }
+    // The window opens on the newest stored draw; so does a run, silently,
+    // so that a check or a generation never meets an empty draw.
+    if (session.historyHasDraws()) {
+        captured(port, [&](QTextStream&) { return session.loadAtDate(); });
+    }
 
     int status = 0;
     for (const auto& [name, args] : inv.commands) {
@@ -183,7 +195,9 @@ int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
             CommandContext context{session, port, out, m_err, args};
             return CommandTable::run(*m_table.find(name), context);
         });
-        if (!done) {
+        // Output nobody can read is a failure like any other: the commands
+        // after it do not run.
+        if (!done || !outputWritten()) {
             status = 1;
             break;
         }
@@ -200,8 +214,23 @@ int CliRunner::run(const QStringList& arguments, const QString& executableDir) {
             status = 1;
         }
     }
+    return outputWritten() ? status : 1;
+}
+
+bool CliRunner::outputWritten() {
     m_out.flush();
-    return status;
+    if (m_out.status() == QTextStream::Ok) {
+        return true;
+    }
+    if (!m_outFailureReported) {
+        m_outFailureReported = true;
+        const auto* file = qobject_cast<const QFileDevice*>(m_out.device());
+        m_err << QStringLiteral("tirvex-cli: cannot write to standard output (%1)")
+                     .arg(file && !file->errorString().isEmpty() ? file->errorString()
+                                                                 : QStringLiteral("write error"))
+              << Qt::endl;
+    }
+    return false;
 }
 
 bool CliRunner::captured(CliPort& port, const std::function<bool(QTextStream& out)>& step) {

@@ -40,6 +40,11 @@ private:
         std::vector<std::pair<QString, QStringList>> commands;
     };
     QString parse(const QStringList& arguments, Invocation* invocation) const;
+    // The commands and their arguments, after the options.
+    QString parseCommands(const QStringList& arguments, Invocation* invocation) const;
+    // Flushes standard output; false, said once on standard error, when what
+    // was printed could not be written (a full disk, a closed pipe).
+    bool outputWritten();
     // Runs one step with the port's messages held, then prints what it
     // printed: its messages to standard error when it failed.
     bool captured(CliPort& port, const std::function<bool(QTextStream& out)>& step);
@@ -48,6 +53,7 @@ private:
     QTextStream& m_err;
     CommandTable m_table;
     std::optional<app::FirstStart> m_firstStart;
+    bool m_outFailureReported = false;
 };
 
 } // namespace cli

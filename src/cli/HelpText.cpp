@@ -5,9 +5,11 @@ namespace cli {
 QString helpText() {
     return QStringLiteral(
         "usage: tirvex-cli [OPTIONS] COMMAND [ARGS...] [COMMAND [ARGS...]]...\n"
-        "Runs the commands of the Tirvex FRANCE window, in order, on one state.\n"
+        "Runs the commands of the Tirvex FRANCE window, in order, on one state. Like the\n"
+        "window, a run starts on the newest stored draw (as 'load' with today's date, not\n"
+        "printed) until a command such as 'date D load' chooses another.\n"
         "\n"
-        "Options (before the first command):\n"
+        "Options (before the first command; --home=DIR works too, -- ends the options):\n"
         "  --home DIR            the program directory (history, tipps.txt, reports)\n"
         "  --settings FILE       keep all settings in this INI file\n"
         "  --today DD.MM.YYYY    the date taken as today\n"
@@ -18,7 +20,7 @@ QString helpText() {
         "  --no-save             do not save the settings and the tip list at the end\n"
         "  --yes                 answer every question with yes\n"
         "  -h, --help            print this text\n"
-        "  --version             print the version\n"
+        "  -V, --version         print the version\n"
         "\n"
         "Commands (dates DD.MM.YYYY, tip indexes from 1):\n"
         "  date D                set the current date (DateTimePicker1)\n"
@@ -57,7 +59,8 @@ QString helpText() {
         "  strategy [SEED]       the current strategy from the current date on, beside chance\n"
         "  filters               what each acceptance test refused in the last generate\n"
         "\n"
-        "Exit status: 0 done, 1 an operation failed, 2 invalid usage.\n");
+        "Exit status: 0 done, 1 an operation failed or standard output could not be\n"
+        "written, 2 invalid usage.\n");
 }
 
 QString versionText() {

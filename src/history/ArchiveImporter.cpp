@@ -13,7 +13,7 @@ namespace history {
 namespace {
 
 QString fileError(const QString& name, int line, const QString& reason) {
-    return QStringLiteral("%1, line %2: %3").arg(name).arg(line).arg(reason);
+    return QStringLiteral("%1, ligne %2 : %3").arg(name).arg(line).arg(reason);
 }
 
 QString numbersText(const TZiehung& record) {
@@ -210,14 +210,15 @@ void ArchiveImporter::mergeIntoHistory(const DrawMerge& incoming, const QString&
 }
 
 QString ArchiveImporter::Result::summary() const {
-    QString text =
-        QStringLiteral("imported %1 draws, %2 already present").arg(imported).arg(alreadyPresent);
+    QString text = QStringLiteral("tirages importés : %1, déjà présents : %2")
+                       .arg(imported)
+                       .arg(alreadyPresent);
     if (damaged > 0) {
-        text += QStringLiteral("\n%1 records of the history have a damaged date (not a day from "
-                               "16.09.1993 to today): %2")
+        text += QStringLiteral("\nenregistrements de l'historique à date invalide (hors du "
+                               "16.09.1993 à aujourd'hui) : %1, %2")
                     .arg(damaged)
-                    .arg(rewritten ? QStringLiteral("left out of the rewritten history")
-                                   : QStringLiteral("skipped, still in the file"));
+                    .arg(rewritten ? QStringLiteral("retirés de l'historique réécrit")
+                                   : QStringLiteral("ignorés, toujours dans le fichier"));
     }
     const QString differing = differenceText(this->differing, replaced);
     if (!differing.isEmpty()) {

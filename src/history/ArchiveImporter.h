@@ -36,7 +36,7 @@ public:
         bool replaced = false;
         QString error; // names the file and line on failure
 
-        // "imported N draws, M already present", and a line about damaged
+        // "tirages importés : N, déjà présents : M", and a line about damaged
         // records and one about differing draws when there were any.
         QString summary() const;
     };

@@ -12,9 +12,9 @@ namespace {
 
 // What to fix when the first line is no header the import can read.
 QString headerMessage(const QString& missing, const QString& encoding) {
-    return QStringLiteral("no column %1 in the header line: the first line must name the columns "
-                          "date_de_tirage, heure_de_tirage and boule1 to boule20, separated by "
-                          "\";\" (this file reads as %2)")
+    return QStringLiteral("pas de colonne %1 dans la ligne d'en-tête : la première ligne doit "
+                          "nommer les colonnes date_de_tirage, heure_de_tirage et boule1 à "
+                          "boule20, séparées par « ; » (ce fichier se lit en %2)")
         .arg(missing, encoding);
 }
 
@@ -98,7 +98,7 @@ bool ArchiveParser::finish() {
         return false;
     }
     if (!m_headerRead && !m_failed) {
-        return fail(1, QStringLiteral("no header line"));
+        return fail(1, QStringLiteral("pas de ligne d'en-tête"));
     }
     return !m_failed;
 }
@@ -185,15 +185,17 @@ bool ArchiveParser::readRow(const ArchiveText::Line& line) {
     // its fields would be read from the wrong columns.
     if (count != m_width) {
         return fail(line.number,
-                    QStringLiteral("%1 fields where the header has %2 (separated by \";\")")
+                    QStringLiteral("%1 champs là où l'en-tête en a %2 (séparés par « ; »)")
                         .arg(count)
                         .arg(m_width));
     }
     // A last row without its line end may be cut inside its last field.
     if (!line.ended && m_slotOf.back() != kUnread) {
-        return fail(line.number,
-                    QStringLiteral("the last row has no line end and may be cut in column %1")
-                        .arg(QString::fromLatin1(m_lastColumnName)));
+        return fail(
+            line.number,
+            QStringLiteral(
+                "la dernière ligne n'a pas de fin de ligne et peut être coupée dans la colonne %1")
+                .arg(QString::fromLatin1(m_lastColumnName)));
     }
     TZiehung record;
     if (!parseRow(&record)) {
@@ -207,7 +209,7 @@ bool ArchiveParser::parseRow(TZiehung* record) {
     const QByteArrayView dateText = m_fields[kDate];
     const QDate date = parseDate(dateText);
     if (!date.isValid()) {
-        m_reason = QStringLiteral("invalid date \"%1\"").arg(QString::fromLatin1(dateText));
+        m_reason = QStringLiteral("date invalide « %1 »").arg(QString::fromLatin1(dateText));
         return false;
     }
     // A draw before the game began or after today is a damaged row; stored, it
@@ -215,7 +217,8 @@ bool ArchiveParser::parseRow(TZiehung* record) {
     record->datum = common::toDayNumber(date);
     if (HistoryFile::damagedDate(record->datum, common::toDayNumber(m_today))) {
         m_reason =
-            QStringLiteral("date %1 is not a draw's: draws lie from 16/09/1993 to today (%2)")
+            QStringLiteral("%1 n'est pas la date d'un tirage : les tirages vont du 16/09/1993 à "
+                           "aujourd'hui (%2)")
                 .arg(QString::fromLatin1(dateText), m_today.toString(QStringLiteral("dd/MM/yyyy")));
         return false;
     }
@@ -225,7 +228,8 @@ bool ArchiveParser::parseRow(TZiehung* record) {
     } else if (period == QByteArrayView("soir")) {
         record->soir = 1;
     } else {
-        m_reason = QStringLiteral("invalid draw time \"%1\"").arg(QString::fromLatin1(period));
+        m_reason =
+            QStringLiteral("heure de tirage invalide « %1 »").arg(QString::fromLatin1(period));
         return false;
     }
     NumberSet seen;
@@ -233,7 +237,7 @@ bool ArchiveParser::parseRow(TZiehung* record) {
         bool ok = false;
         const int number = toInt(m_fields[i], &ok);
         if (!ok || number < 1 || number > 70 || seen.contains(number)) {
-            m_reason = QStringLiteral("invalid number \"%1\" in boule%2")
+            m_reason = QStringLiteral("numéro invalide « %1 » dans boule%2")
                            .arg(QString::fromLatin1(m_fields[i]))
                            .arg(i + 1);
             return false;
@@ -246,8 +250,8 @@ bool ArchiveParser::parseRow(TZiehung* record) {
         bool ok = false;
         const int value = toInt(multiplier, &ok);
         if (!ok || value < 0 || value > 255) {
-            m_reason =
-                QStringLiteral("invalid multiplier \"%1\"").arg(QString::fromLatin1(multiplier));
+            m_reason = QStringLiteral("multiplicateur invalide « %1 »")
+                           .arg(QString::fromLatin1(multiplier));
             return false;
         }
         record->multiplicateur = static_cast<std::uint8_t>(value);
@@ -270,7 +274,7 @@ bool ArchiveParser::parseRow(TZiehung* record) {
         record->jokerPlus[digits++] = static_cast<std::uint8_t>(c - '0');
     }
     if (digits != record->jokerPlus.size()) {
-        m_reason = QStringLiteral("invalid Joker+ \"%1\"").arg(QString::fromLatin1(jokerPlus));
+        m_reason = QStringLiteral("Joker+ invalide « %1 »").arg(QString::fromLatin1(jokerPlus));
         return false;
     }
     return true;

@@ -21,7 +21,7 @@ bool looksLikeZip(const QString& path) {
 }
 
 QString damaged(const QString& path) {
-    return QStringLiteral("%1: damaged or incomplete ZIP archive").arg(path);
+    return QStringLiteral("%1 : archive ZIP endommagée ou incomplète").arg(path);
 }
 
 // What a body that is no ZIP archive starts with: an HTML page or a JSON
@@ -34,15 +34,15 @@ QString firstBytes(const QByteArray& bytes) {
         }
     }
     if (shown.isEmpty()) {
-        return QStringLiteral("empty");
+        return QStringLiteral("vide");
     }
-    return QStringLiteral("starts with \"%1%2\"")
+    return QStringLiteral("commence par « %1%2 »")
         .arg(shown, bytes.size() > 60 ? QStringLiteral("…") : QString());
 }
 
 QString sizeLimit(qint64 bytes) {
-    return bytes % (1024 * 1024) == 0 ? QStringLiteral("%1 MB").arg(bytes / (1024 * 1024))
-                                      : QStringLiteral("%1 bytes").arg(bytes);
+    return bytes % (1024 * 1024) == 0 ? QStringLiteral("%1 Mo").arg(bytes / (1024 * 1024))
+                                      : QStringLiteral("%1 octets").arg(bytes);
 }
 
 // Bit 0 of a ZIP entry's general purpose flags: the entry is encrypted.
@@ -94,8 +94,9 @@ bool ArchiveSource::stream(const QStringList& paths, Sink* sink, QString* error)
         if (looksLikeZip(path)) {
             QuaZip zip(path);
             if (!zip.open(QuaZip::mdUnzip)) {
-                *error = QFileInfo::exists(path) ? damaged(path)
-                                                 : QStringLiteral("%1: no such file").arg(path);
+                *error = QFileInfo::exists(path)
+                             ? damaged(path)
+                             : QStringLiteral("%1 : fichier introuvable").arg(path);
                 return false;
             }
             if (!readZip(zip, path, kMaxEntryBytes, sink, error)) {
@@ -122,9 +123,10 @@ bool ArchiveSource::readZipBytes(const QByteArray& zipBytes, const QString& name
     buffer.setData(zipBytes);
     QuaZip zip(&buffer);
     if (!zip.open(QuaZip::mdUnzip)) {
-        *error = zipBytes.startsWith("PK")
-                     ? damaged(name)
-                     : QStringLiteral("%1: not a ZIP archive (%2)").arg(name, firstBytes(zipBytes));
+        *error =
+            zipBytes.startsWith("PK")
+                ? damaged(name)
+                : QStringLiteral("%1 : pas une archive ZIP (%2)").arg(name, firstBytes(zipBytes));
         return false;
     }
     Collect collect(contents);
@@ -143,9 +145,9 @@ bool ArchiveSource::readZip(QuaZip& zip, const QString& path, qint64 maxEntryByt
         // rather than call the archive damaged.
         QuaZipFileInfo64 info;
         if (zip.getCurrentFileInfo(&info) && (info.flags & kEncryptedFlag) != 0) {
-            *error =
-                QStringLiteral("%1: %2 is encrypted; only unencrypted ZIP archives can be read")
-                    .arg(path, inner);
+            *error = QStringLiteral(
+                         "%1 : %2 est chiffré ; seules les archives ZIP non chiffrées se lisent")
+                         .arg(path, inner);
             return false;
         }
         QuaZipFile entry(&zip);
@@ -155,7 +157,7 @@ bool ArchiveSource::readZip(QuaZip& zip, const QString& path, qint64 maxEntryByt
         }
         sink->begin(path + QLatin1Char('/') + inner);
         if (pass(&entry, sink, maxEntryBytes) > maxEntryBytes) {
-            *error = QStringLiteral("%1: %2 unpacks to more than %3")
+            *error = QStringLiteral("%1 : %2 décompressé dépasse %3")
                          .arg(path, inner, sizeLimit(maxEntryBytes));
             return false;
         }
@@ -173,7 +175,7 @@ bool ArchiveSource::readZip(QuaZip& zip, const QString& path, qint64 maxEntryByt
         return false;
     }
     if (!found) {
-        *error = QStringLiteral("%1: the ZIP archive holds no CSV file").arg(path);
+        *error = QStringLiteral("%1 : l'archive ZIP ne contient aucun fichier CSV").arg(path);
         return false;
     }
     return true;

@@ -121,12 +121,12 @@ QString ArchiveText::Encoding::name() const {
         return QStringLiteral("UTF-16");
     }
     if (m_start.startsWith(kByteOrderMark)) {
-        return QStringLiteral("UTF-8 with a byte-order mark");
+        return QStringLiteral("UTF-8 avec indicateur d'ordre des octets");
     }
     if (m_ascii) {
         return QStringLiteral("ASCII");
     }
-    return m_utf8.hasError() ? QStringLiteral("8-bit, not UTF-8") : QStringLiteral("UTF-8");
+    return m_utf8.hasError() ? QStringLiteral("8 bits, pas UTF-8") : QStringLiteral("UTF-8");
 }
 
 QString ArchiveText::encoding(const QByteArray& bytes) {

@@ -21,7 +21,7 @@ std::array<std::uint8_t, 20> sortedNumbers(const TZiehung& record) {
 }
 
 QString place(const DrawMerge::Origin& origin) {
-    return QStringLiteral("%1, line %2").arg(origin.file).arg(origin.line);
+    return QStringLiteral("%1, ligne %2").arg(origin.file).arg(origin.line);
 }
 
 } // namespace
@@ -33,7 +33,7 @@ QString DrawMerge::drawName(const TZiehung& record) {
 
 bool DrawMerge::combine(TZiehung* kept, const TZiehung& other, QString* field) {
     if (sortedNumbers(*kept) != sortedNumbers(other)) {
-        *field = QStringLiteral("numbers");
+        *field = QStringLiteral("les numéros");
         return false;
     }
     // The same numbers in another order: the smaller order is kept, whichever
@@ -41,14 +41,14 @@ bool DrawMerge::combine(TZiehung* kept, const TZiehung& other, QString* field) {
     kept->zahlen = std::min(kept->zahlen, other.zahlen);
     if (other.multiplicateur != 0) {
         if (kept->multiplicateur != 0 && kept->multiplicateur != other.multiplicateur) {
-            *field = QStringLiteral("multiplier");
+            *field = QStringLiteral("le multiplicateur");
             return false;
         }
         kept->multiplicateur = other.multiplicateur;
     }
     if (knownJokerPlus(other)) {
         if (knownJokerPlus(*kept) && kept->jokerPlus != other.jokerPlus) {
-            *field = QStringLiteral("Joker+");
+            *field = QStringLiteral("le Joker+");
             return false;
         }
         kept->jokerPlus = other.jokerPlus;
@@ -65,7 +65,7 @@ bool DrawMerge::add(const TZiehung& record, const Origin& origin, QString* confl
     QString field;
     TZiehung combined = it->second.record;
     if (!combine(&combined, record, &field)) {
-        *conflict = QStringLiteral("%1 and %2 disagree on the %3 of the draw of %4")
+        *conflict = QStringLiteral("%1 et %2 diffèrent sur %3 du tirage du %4")
                         .arg(place(it->second.origin), place(origin), field, drawName(record));
         return false;
     }

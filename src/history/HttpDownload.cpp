@@ -33,7 +33,7 @@ bool HttpDownload::applyProxy(QNetworkAccessManager& manager, const QString& hos
     }
     qint64 number = 0;
     if (!common::parseInteger(port, &number) || number < 0 || number > 65535) {
-        *error = QStringLiteral("'%1' is not a valid integer value").arg(port);
+        *error = QStringLiteral("« %1 » n'est pas un nombre entier valide").arg(port);
         return false;
     }
     manager.setProxy(
@@ -43,12 +43,12 @@ bool HttpDownload::applyProxy(QNetworkAccessManager& manager, const QString& hos
 
 QString HttpDownload::sizeText(qint64 bytes) {
     if (bytes >= 1024 * 1024 && bytes % (1024 * 1024) == 0) {
-        return QStringLiteral("%1 MiB").arg(bytes / (1024 * 1024));
+        return QStringLiteral("%1 Mio").arg(bytes / (1024 * 1024));
     }
     if (bytes >= 1024 && bytes % 1024 == 0) {
-        return QStringLiteral("%1 KiB").arg(bytes / 1024);
+        return QStringLiteral("%1 Kio").arg(bytes / 1024);
     }
-    return QStringLiteral("%1 bytes").arg(bytes);
+    return QStringLiteral("%1 octets").arg(bytes);
 }
 
 HttpDownload::Answer HttpDownload::get(const Request& request) {
@@ -56,7 +56,7 @@ HttpDownload::Answer HttpDownload::get(const Request& request) {
     // request would never end.
     if (!QCoreApplication::instance()) {
         Answer answer;
-        answer.failure = QStringLiteral("no event loop to run the request");
+        answer.failure = QStringLiteral("aucune boucle d'événements pour la requête");
         return answer;
     }
     QNetworkRequest net(request.url);
@@ -92,11 +92,11 @@ HttpDownload::Answer HttpDownload::get(const Request& request) {
     // Once the request is out, the connection stands.
     QObject::connect(reply, &QNetworkReply::requestSent, &connectTimer, &QTimer::stop);
     QObject::connect(&connectTimer, &QTimer::timeout, reply,
-                     [&] { fail(QStringLiteral("Connection timed out")); });
+                     [&] { fail(QStringLiteral("Délai de connexion dépassé")); });
     QObject::connect(&idleTimer, &QTimer::timeout, reply,
-                     [&] { fail(QStringLiteral("Request timed out (no data)")); });
+                     [&] { fail(QStringLiteral("Délai de la requête dépassé (aucune donnée)")); });
     QObject::connect(&totalTimer, &QTimer::timeout, reply,
-                     [&] { fail(QStringLiteral("Request timed out")); });
+                     [&] { fail(QStringLiteral("Délai de la requête dépassé")); });
     QObject::connect(&stopPoll, &QTimer::timeout, reply, [&] {
         if (m_stopRequested && m_stopRequested()) {
             answer.stopped = true;
@@ -108,7 +108,7 @@ HttpDownload::Answer HttpDownload::get(const Request& request) {
         if (answer.body.size() > request.maxBytes) {
             answer.tooLarge = true;
             answer.body.clear();
-            fail(QStringLiteral("response larger than %1").arg(sizeText(request.maxBytes)));
+            fail(QStringLiteral("réponse de plus de %1").arg(sizeText(request.maxBytes)));
             return;
         }
         if (request.idleTimeoutMs > 0) {
@@ -119,7 +119,8 @@ HttpDownload::Answer HttpDownload::get(const Request& request) {
         if (target.scheme() == QLatin1String("https")) {
             Q_EMIT reply->redirectAllowed();
         } else {
-            fail(QStringLiteral("redirect to %1 refused: only https addresses are followed")
+            fail(QStringLiteral(
+                     "redirection vers %1 refusée : seules les adresses https sont suivies")
                      .arg(target.toString()));
         }
     });
@@ -137,7 +138,7 @@ HttpDownload::Answer HttpDownload::get(const Request& request) {
         if (answer.body.size() > request.maxBytes) {
             answer.tooLarge = true;
             answer.body.clear();
-            failure = QStringLiteral("response larger than %1").arg(sizeText(request.maxBytes));
+            failure = QStringLiteral("réponse de plus de %1").arg(sizeText(request.maxBytes));
         }
     }
 

@@ -139,14 +139,14 @@ InternetUpdate::Reply InternetUpdate::fetch(QNetworkAccessManager& manager, comm
                                             int soir) {
     Reply reply;
     if (m_settings.serviceUrl.trimmed().isEmpty()) {
-        reply.text = QStringLiteral("no draw service address set");
+        reply.text = QStringLiteral("aucune adresse de service de tirages");
         return reply;
     }
     const QUrl url(requestUrl(m_settings.serviceUrl, day, soir));
     if (!url.isValid() || url.host().isEmpty() ||
         (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))) {
-        reply.text =
-            QStringLiteral("invalid draw service address \"%1\"").arg(m_settings.serviceUrl);
+        reply.text = QStringLiteral("adresse de service de tirages invalide « %1 »")
+                         .arg(m_settings.serviceUrl);
         return reply;
     }
     HttpDownload::Request request;
@@ -246,9 +246,9 @@ bool InternetUpdate::newestDateUsable(const std::vector<TZiehung>& records,
     const QDate date = common::toDate(day);
     const QString shown = std::isfinite(day) && date.isValid() ? common::formatShortDate(date)
                                                                : QString::number(day, 'g', 17);
-    m_host.showMessage(QStringLiteral("%1: the newest draw (record %2) has a damaged date (%3). "
-                                      "The update requests nothing after it; entering or "
-                                      "importing the next draw lets it go on.")
+    m_host.showMessage(QStringLiteral("%1 : le dernier tirage (enregistrement %2) a une date "
+                                      "invalide (%3). La mise à jour ne demande rien après lui ; "
+                                      "saisir ou importer le tirage suivant la relance.")
                            .arg(m_historyPath)
                            .arg(records.size())
                            .arg(shown));

@@ -97,7 +97,7 @@ bool AutoWebScript::handTicket(const Input& input, const HandoffSettings& values
     const QString scriptPath = ScriptFiller::filledScriptPath(input.home, input.today);
     if (!QDir().mkpath(QFileInfo(scriptPath).absolutePath())) {
         m_dialogs->showError(common::fileError(QFileInfo(scriptPath).absolutePath(),
-                                               QStringLiteral("cannot create the folder")));
+                                               QStringLiteral("impossible de créer le dossier")));
         return false;
     }
     if (!common::TextFile::writeLines(scriptPath, filled.split(QLatin1Char('\n')), &reason)) {
@@ -109,7 +109,8 @@ bool AutoWebScript::handTicket(const Input& input, const HandoffSettings& values
     outcome->commandLines << QDir::toNativeSeparators(executable) + QLatin1Char(' ') +
                                  parameterString(args);
     if (!m_launcher->start(executable, args)) {
-        m_dialogs->showError(common::fileError(executable, QStringLiteral("could not be started")));
+        m_dialogs->showError(
+            common::fileError(executable, QStringLiteral("n'a pas pu être démarré")));
         return false;
     }
     ++outcome->tickets;

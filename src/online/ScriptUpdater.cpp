@@ -46,11 +46,11 @@ bool ScriptUpdater::isText(const QByteArray& bytes) {
 ScriptUpdater::Result ScriptUpdater::update(const QString& serviceUrl, const QString& templatePath,
                                             QString* reason) {
     if (serviceUrl.trimmed().isEmpty()) {
-        return fail(reason, QStringLiteral("no service address"));
+        return fail(reason, QStringLiteral("aucune adresse de service"));
     }
     const QFileInfo local(templatePath);
     if (templatePath.isEmpty() || !local.isFile()) {
-        return fail(reason, QStringLiteral("no local template"));
+        return fail(reason, QStringLiteral("aucun modèle local"));
     }
     QNetworkAccessManager manager;
     history::HttpDownload::Request request;
@@ -63,7 +63,7 @@ ScriptUpdater::Result ScriptUpdater::update(const QString& serviceUrl, const QSt
     const history::HttpDownload::Answer answer =
         history::HttpDownload(manager, nullptr).get(request);
     if (answer.tooLarge) {
-        return fail(reason, QStringLiteral("the script is not under 1 MiB"));
+        return fail(reason, QStringLiteral("le script dépasse 1 Mio"));
     }
     if (!answer.failure.isEmpty() || answer.code != 200) {
         return fail(
@@ -78,7 +78,7 @@ ScriptUpdater::Result ScriptUpdater::update(const QString& serviceUrl, const QSt
     }
     const QByteArray& body = answer.body;
     if (body.size() >= kMaxBytes || !isText(body)) {
-        return fail(reason, QStringLiteral("the answer is no script text"));
+        return fail(reason, QStringLiteral("la réponse n'est pas un script"));
     }
     // Replaced whole, so a failed write never leaves half a template.
     QString error;

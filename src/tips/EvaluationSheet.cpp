@@ -9,7 +9,7 @@ namespace tips {
 namespace {
 
 QString notANumber(const QString& text) {
-    return QStringLiteral("'%1' is not a valid number").arg(text);
+    return QStringLiteral("« %1 » n'est pas un nombre valide").arg(text);
 }
 
 } // namespace

@@ -36,7 +36,7 @@ std::optional<int> TipSearch::parseThreshold(const QString& text) {
 }
 
 QString TipSearch::conversionError(const QString& text) {
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+    return QStringLiteral("« %1 » n'est pas un nombre entier valide").arg(text);
 }
 
 TipSearch::Range TipSearch::range(common::DayNumber from, common::DayNumber to) {

@@ -85,10 +85,10 @@ EvaluationDialog::EvaluationDialog(QWidget* owner) : m_owner(owner) {
 
     auto* buttons = new QHBoxLayout;
     auto* average =
-        named(new QPushButton(QStringLiteral("Ø Quoten")), QStringLiteral("SpeedButton1"));
-    average->setToolTip(QStringLiteral("durchschnittlische Quote eintragen"));
+        named(new QPushButton(QStringLiteral("Ø cotes")), QStringLiteral("SpeedButton1"));
+    average->setToolTip(QStringLiteral("inscrire les cotes moyennes"));
     connect(average, &QPushButton::clicked, this, &EvaluationDialog::averageQuotas);
-    auto* close = named(new QPushButton(QStringLiteral("&Schließen")), QStringLiteral("BitBtn1"));
+    auto* close = named(new QPushButton(QStringLiteral("&Fermer")), QStringLiteral("BitBtn1"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     buttons->addWidget(average);
     buttons->addStretch();

@@ -34,6 +34,7 @@
 #include "app/TipSearchCommands.h"
 #include "app/WebLinks.h"
 #include "common/WebAddresses.h"
+#include "ui/AboutDialog.h"
 #include "ui/ActivationWatch.h"
 #include "ui/AddressLabel.h"
 #include "ui/ApplicationLook.h"
@@ -43,12 +44,14 @@
 #include "ui/EvaluationDialog.h"
 #include "ui/FileDialogs.h"
 #include "ui/FilterDialog.h"
+#include "ui/HelpPage.h"
 #include "ui/NumberDialogWindow.h"
 #include "ui/OddsDialog.h"
 #include "ui/PageBuilder.h"
 #include "ui/ParameterPages.h"
 #include "ui/ScriptChoiceDialog.h"
 #include "ui/StrategyDialog.h"
+#include "ui/WindowKeys.h"
 
 namespace ui {
 
@@ -159,6 +162,14 @@ MainWindow::MainWindow(const QString& home, std::unique_ptr<QSettings> settings,
     m_progress->setMaximumWidth(140);
     m_progress->hide();
     statusBar->addPermanentWidget(m_progress);
+    // Outside the pages: the pages keep their own layout.
+    auto* about = new QToolButton;
+    about->setText(QStringLiteral("?"));
+    about->setAutoRaise(true);
+    PageBuilder::named(about, QStringLiteral("AboutButton"),
+                       QStringLiteral("À propos de Tirvex FRANCE"));
+    connect(about, &QToolButton::clicked, this, &MainWindow::showAbout);
+    statusBar->addPermanentWidget(about);
     setStatusBar(statusBar);
     // Escape stops whatever long operation runs, wherever the focus is.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -196,6 +207,30 @@ MainWindow::MainWindow(const QString& home, std::unique_ptr<QSettings> settings,
     m_session.historyCommands().setDrawEntryPort(new DrawEntryDialog(this));
     m_binder->refreshAll();
     showTipLists();
+    new WindowKeys(*this, m_session, [this] { HelpPage::open(m_session); });
+}
+
+void MainWindow::bringToFront() {
+    if (isMinimized()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::showAbout() {
+    // The folder opens in the desktop's file manager.
+    auto* dialog = new AboutDialog(
+        m_session.home(),
+        [this] {
+            if (app::ShellPort* shell = m_session.shellPort()) {
+                shell->open(m_session.home());
+            }
+        },
+        this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }
 
 MainWindow::~MainWindow() = default;
@@ -333,12 +368,12 @@ QWidget* MainWindow::buildTipPage() {
                             QStringLiteral("DB search tips"),
                             [this] { m_session.tipSearch().SpeedButton4Click(); }),
                      1, 0);
-    tools->addWidget(button(QStringLiteral("auswertung"), QStringLiteral("Auswertung"),
+    tools->addWidget(button(QStringLiteral("auswertung"), QStringLiteral("évaluation"),
                             QStringLiteral("Auswertung und Ermittlung der Gewinnsumme"),
                             [this] { m_session.evaluation().auswertungClick(); }),
                      1, 1);
-    tools->addWidget(button(QStringLiteral("Form8Button"), QStringLiteral("Gewinnberechnung"),
-                            QStringLiteral("Auswertung und Gewinnberechnung"),
+    tools->addWidget(button(QStringLiteral("Form8Button"), QStringLiteral("tableau des gains"),
+                            QStringLiteral("Gains par nombre de numéros corrects"),
                             [this] { m_session.evaluation().Form8Show(); }),
                      1, 2);
     tools->addWidget(button(QStringLiteral("SpeedButton12"), QStringLiteral("&Jouez en ligne"),
@@ -402,7 +437,7 @@ QWidget* MainWindow::buildAnalysisPage() {
     layout->addWidget(m_builder->elidedLabel(QStringLiteral("Label29")));
     layout->addWidget(button(QStringLiteral("ImportButton"),
                              QStringLiteral("importer les résultats FDJ (csv, zip)"),
-                             QStringLiteral("Import the operator's results archive"),
+                             QStringLiteral("Importer l'archive des résultats publiée par la FDJ"),
                              [this] { m_session.importArchiveClick(); }));
     app::HistoryCommands& history = m_session.historyCommands();
     auto* historyRow = new QHBoxLayout;

@@ -62,6 +62,13 @@ public:
     void progressChanged(int done, int total) override;
     QDate today() override;
 
+public Q_SLOTS:
+    // A second start on this Home asked for the window: it comes to the
+    // front as it was, out of the task bar if it was minimised.
+    void bringToFront();
+    // "À propos": version, licence, the draws' provenance and Home.
+    void showAbout();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -42,7 +42,8 @@ NumberDialog::NumberDialog(app::NumberDialogState& state, common::Random& random
     QPushButton* calculate =
         addButton(QStringLiteral("BitBtn3"), QStringLiteral("Calculate"), QString());
     QPushButton* ok = addButton(QStringLiteral("BitBtn1"), QStringLiteral("OK"), QString());
-    QPushButton* abort = addButton(QStringLiteral("BitBtn2"), QStringLiteral("&Abort"), QString());
+    QPushButton* abort =
+        addButton(QStringLiteral("BitBtn2"), QStringLiteral("&Abandonner"), QString());
     for (QPushButton* button : {save, load}) {
         buttons->addWidget(button);
     }

@@ -50,7 +50,7 @@ ScriptChoiceDialog::ScriptChoiceDialog(QWidget* owner) : m_owner(owner) {
     auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setObjectName(QStringLiteral("BitBtn2"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"));
+    auto* cancel = new QPushButton(QStringLiteral("Annuler"));
     cancel->setObjectName(QStringLiteral("BitBtn3"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

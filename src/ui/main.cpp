@@ -6,6 +6,7 @@
 #include "app/HomeFolder.h"
 #include "app/HomeLock.h"
 #include "ui/ApplicationLook.h"
+#include "ui/InstanceChannel.h"
 #include "ui/MainWindow.h"
 
 int main(int argc, char* argv[]) {
@@ -17,12 +18,23 @@ int main(int argc, char* argv[]) {
     const QString home = app::HomeFolder::choose(executableDir);
     app::HomeLock lock(home);
     QString inUse;
+    ui::InstanceChannel channel(home);
     if (!lock.acquire(&inUse)) {
+        // A window already open on this Home comes to the front instead; the
+        // message is for what holds the lock without a window (tirvex-cli,
+        // a program on another computer, a folder that takes no lock).
+        if (channel.askToFront()) {
+            return 0;
+        }
         QMessageBox::critical(nullptr, ui::MainWindow::kCaption, inUse);
         return 1;
     }
+    // Without the channel a later start says that the history is in use.
+    channel.listen();
     ui::MainWindow window(
         home, std::make_unique<QSettings>(QStringLiteral("Quorvane"), QStringLiteral("Tirvex")));
+    QObject::connect(&channel, &ui::InstanceChannel::frontRequested, &window,
+                     &ui::MainWindow::bringToFront);
     // A new Home gets the bundled archive before the first activation loads a draw.
     const app::FirstStart firstStart = app::FirstStart::bundledWith(executableDir);
     window.session().activationSteps().firstStart = [&] { firstStart.run(window.session()); };

@@ -206,7 +206,8 @@ TEST_F(HistoryCommandsTest, ASilentServiceCostsOneTimeoutAndLeavesTheSessionUsab
 
     EXPECT_EQ(silent.accepted(), 1);
     // The failure is not the last text: the tip check reports after it.
-    EXPECT_TRUE(port.statusTexts[0].contains(QStringLiteral("Failed : 0 Request timed out")));
+    EXPECT_TRUE(
+        port.statusTexts[0].contains(QStringLiteral("Failed : 0 Délai de la requête dépassé")));
     EXPECT_FALSE(session.stopButtonVisible());
     EXPECT_FALSE(session.historyCommands().updateRunning());
     EXPECT_EQ(session.current().datum1, common::toDayNumber(QDate(2022, 11, 26)));

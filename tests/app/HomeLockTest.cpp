@@ -62,7 +62,7 @@ TEST_F(HomeLockTest, ASecondInstanceOnTheSameHomeIsRefusedAndChangesNothing) {
         QString message;
         ASSERT_TRUE(first.acquire(&message));
         EXPECT_EQ(runWriting(&err), 1);
-        EXPECT_TRUE(err.contains(QStringLiteral("is in use by another Tirvex")));
+        EXPECT_TRUE(err.contains(QStringLiteral("est utilisé par un autre Tirvex")));
         EXPECT_TRUE(nothingChanged());
     }
     EXPECT_EQ(runWriting(&err), 0) << err.toStdString();
@@ -81,7 +81,8 @@ TEST_F(HomeLockTest, AHomeWhoseLockCannotBeCreatedRefusesWrites) {
     ASSERT_TRUE(QDir(home.path()).mkdir(QLatin1String(app::HomeLock::kFileName)));
     QString err;
     EXPECT_EQ(runWriting(&err), 1);
-    EXPECT_TRUE(err.contains(QStringLiteral("remove the file ") + lockPath())) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("supprimez le fichier ") + lockPath()))
+        << err.toStdString();
     EXPECT_TRUE(nothingChanged());
 
     // A lock left by a program on another computer cannot be checked from
@@ -95,7 +96,7 @@ TEST_F(HomeLockTest, AHomeWhoseLockCannotBeCreatedRefusesWrites) {
     QString message;
     EXPECT_FALSE(lock.acquire(&message));
     EXPECT_TRUE(message.contains(QStringLiteral("another-host.example"))) << message.toStdString();
-    EXPECT_TRUE(message.contains(QStringLiteral("remove the file ") + lockPath()));
+    EXPECT_TRUE(message.contains(QStringLiteral("supprimez le fichier ") + lockPath()));
 }
 
 } // namespace

@@ -309,8 +309,8 @@ TEST_F(TipToolsTest, SearchReportsEachHitAndCanBeStopped) {
     port.yesNoAnswers = {false, true}; // go on at the first hit, stop at the second
     ASSERT_TRUE(session.tipSearch().SpeedButton4Click());
     EXPECT_EQ(port.questions,
-              (QStringList{QStringLiteral("A hit on: 23.11.2022\n\nArrêter la recherche?"),
-                           QStringLiteral("A hit on: 24.11.2022\n\nArrêter la recherche?")}));
+              (QStringList{QStringLiteral("A hit on: 23.11.2022\n\nArrêter la recherche\u00a0?"),
+                           QStringLiteral("A hit on: 24.11.2022\n\nArrêter la recherche\u00a0?")}));
     // Stopped on the midday draw of the 24th: that draw is current and checked.
     EXPECT_TRUE(session.tipSearch().lastOutcome().stopped);
     EXPECT_TRUE(
@@ -370,7 +370,7 @@ TEST_F(TipToolsTest, SearchRefusesABadThresholdOrAMissingHistory) {
     port.changed.clear();
     port.inputAnswers = {QStringLiteral("x6")};
     EXPECT_FALSE(session.tipSearch().SpeedButton4Click());
-    EXPECT_EQ(port.messages.last(), QStringLiteral("'x6' is not a valid integer value"));
+    EXPECT_EQ(port.messages.last(), QStringLiteral("« x6 » n'est pas un nombre entier valide"));
     EXPECT_EQ(session.controls().text(app::Control::Label35), before);
     EXPECT_FALSE(port.changed.contains(QStringLiteral("Chart1")));
 

@@ -96,6 +96,49 @@ TEST_F(CliTest, HelpAndVersionRunNoCommand) {
     EXPECT_FALSE(QFile::exists(home.file("tipps.txt")));
 }
 
+// Options as the usual parser takes them: "--home=DIR" as well as "--home DIR",
+// "--" before the commands, "-V" for the version.
+TEST_F(CliTest, OptionsTakeTheirValueEitherWayAndDoubleDashEndsThem) {
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    cli::CliRunner runner(outStream, errStream);
+    const QStringList arguments = {QStringLiteral("--home=") + home.path(),
+                                   QStringLiteral("--settings=") + home.file("s.ini"),
+                                   QStringLiteral("--"),
+                                   QStringLiteral("add"),
+                                   QStringLiteral("01,02"),
+                                   QStringLiteral("tips")};
+    EXPECT_EQ(runner.run(arguments, QString()), 0) << err.toStdString();
+    EXPECT_EQ(out, QStringLiteral("01,02\t\n"));
+    EXPECT_TRUE(QFile::exists(home.file("tipps.txt")));
+    EXPECT_EQ(run({"-V"}).out, run({"--version"}).out);
+    EXPECT_EQ(run({"--seed"}).status, 2);
+}
+
+// Output that cannot be written (a full disk) is a failure, said on standard
+// error, not a silent success.
+TEST_F(CliTest, AFailedWriteToStandardOutputEndsWithOne) {
+    QFile full(QStringLiteral("/dev/full"));
+    if (!full.open(QIODevice::WriteOnly)) {
+        GTEST_SKIP() << "no /dev/full here";
+    }
+    for (const QStringList& arguments :
+         {QStringList{"--version"},
+          QStringList{"--home", home.path(), "--settings", home.file("s.ini"), "add", "01,02",
+                      "tips", "add", "03,04"}}) {
+        QTextStream out(&full);
+        QString err;
+        QTextStream errStream(&err);
+        cli::CliRunner runner(out, errStream);
+        EXPECT_EQ(runner.run(arguments, home.path()), 1);
+        EXPECT_TRUE(err.contains(QStringLiteral("standard output"))) << err.toStdString();
+    }
+    // The run stopped at the output it could not write, and saved the state.
+    EXPECT_EQ(testsupport::fileBytes(home.file("tipps.txt")), QByteArray("01,02\r\n"));
+}
+
 // The failed command's message goes to standard error; what the commands
 // before it printed stays on standard output.
 TEST_F(CliTest, AFailedOperationExitsWithOneAndReportsOnStandardError) {
@@ -116,7 +159,7 @@ TEST_F(CliTest, DatePickersHoldADateBeforeTheFirstDrawAtTheFirstDraw) {
 TEST_F(CliTest, ImportsTheArchiveAndWalksTheDraws) {
     RunResult result = run({"--no-save", "import", testsupport::dataFile("keno_202010_slice.csv")});
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
-    EXPECT_EQ(result.out, QStringLiteral("imported 40 draws, 0 already present\n"));
+    EXPECT_EQ(result.out, QStringLiteral("tirages importés : 40, déjà présents : 0\n"));
 
     result = run({"--no-save", "date", "04.11.2022", "load", "back", "forward"});
     ASSERT_EQ(result.status, 0);
@@ -145,8 +188,9 @@ TEST_F(CliTest, TipsAreCheckedAndKeptBetweenRuns) {
     result = run({"--no-save", "remove", "2", "set", "UpDown18", "3", "get", "UpDown18"});
     ASSERT_EQ(result.status, 0);
     EXPECT_TRUE(result.out.endsWith(QStringLiteral("3\n")));
-    // Without a loaded draw every tip has zero hits: an empty status line.
-    EXPECT_TRUE(result.out.startsWith(QStringLiteral("03,07,70\t0\n01,03,06,07\t0\n\n")))
+    // A run starts on the newest draw, the one loaded above: the same hits.
+    EXPECT_TRUE(
+        result.out.startsWith(QStringLiteral("03,07,70\t2\n01,03,06,07\t4\nMax Win:  4x\n")))
         << result.out.toStdString();
 }
 

@@ -40,6 +40,18 @@ TEST_F(GeneratorCliTest, TheSameSeedGeneratesTheSameTips) {
         first.out);
 }
 
+// A run starts on the newest stored draw, as the window does: a generation
+// without "load" sees the same draw, and gives the same tips, as after it.
+TEST_F(GeneratorCliTest, ARunStartsOnTheNewestDraw) {
+    const Output started = run({"--today", "15.06.2025", "get", "DateTimePicker1"});
+    EXPECT_EQ(started.out, QStringLiteral("04.06.2025\n")) << started.err.toStdString();
+    const Output direct = run({"--seed", "4711", "generate", "tips"});
+    const Output loaded = run({"--seed", "4711", "load", "generate", "tips"});
+    ASSERT_EQ(direct.status, 0) << direct.err.toStdString();
+    ASSERT_EQ(loaded.lines().size(), 2 + direct.lines().size());
+    EXPECT_EQ(loaded.lines().mid(2), direct.lines());
+}
+
 TEST_F(GeneratorCliTest, AnImpossibleSetPrintsTheLimitMessage) {
     const Output result =
         run({"--seed", "1", "date", "24.11.2022", "set", "UpDown7", "1", "set", "UpDown1", "4",

@@ -243,7 +243,7 @@ TEST_F(HistoryCliTest, FailuresOfDeleteEnterAndUpdateGoToStandardError) {
     const RunResult updated =
         run({"--no-save", "--today", "28.11.2022", "--service", "http://127.0.0.1:1", "update"});
     EXPECT_EQ(updated.status, 1);
-    EXPECT_TRUE(updated.err.contains(QStringLiteral("damaged date"))) << updated.err.toStdString();
+    EXPECT_TRUE(updated.err.contains(QStringLiteral("date invalide"))) << updated.err.toStdString();
 }
 
 TEST_F(HistoryCliTest, SettingsPersistThroughTheSettingsFile) {

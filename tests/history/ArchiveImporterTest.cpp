@@ -118,7 +118,7 @@ TEST(ArchiveImporter, ACutOrShiftedRowNeverGivesAWrongDraw) {
                                             row("03/11/2022", "soir", "2", ""),
                                         &records, &line, &reason));
     EXPECT_EQ(line, 3);
-    EXPECT_TRUE(reason.contains(QStringLiteral("29 fields"))) << reason.toStdString();
+    EXPECT_TRUE(reason.contains(QStringLiteral("29 champs"))) << reason.toStdString();
 }
 
 // The bytes come piece by piece from a file or a ZIP entry: cut anywhere,
@@ -172,9 +172,9 @@ TEST(ArchiveImporter, BytesCutAnywhereReadAsTheWholeFile) {
     EXPECT_TRUE(ArchiveImporter::parse("\xEF\xBB\xBF" + crlf, &records, &line, &reason));
     EXPECT_EQ(records.size(), 2u);
     EXPECT_FALSE(ArchiveImporter::parse(commas + "\xE9\n", &records, &line, &reason));
-    EXPECT_TRUE(reason.contains(QStringLiteral("8-bit, not UTF-8"))) << reason.toStdString();
+    EXPECT_TRUE(reason.contains(QStringLiteral("8 bits, pas UTF-8"))) << reason.toStdString();
     EXPECT_FALSE(ArchiveImporter::parse(commas + "\xC3\xA9\n", &records, &line, &reason));
-    EXPECT_TRUE(reason.endsWith(QStringLiteral("reads as UTF-8)"))) << reason.toStdString();
+    EXPECT_TRUE(reason.endsWith(QStringLiteral("se lit en UTF-8)"))) << reason.toStdString();
 }
 
 // Rows dated before the first draw or after today are no draws; a draw of
@@ -215,8 +215,8 @@ TEST(ArchiveImporter, AHeaderItCannotFindIsExplainedAndCrEndsALine) {
         QString reason;
         EXPECT_FALSE(ArchiveImporter::parse(bytes, &records, &line, &reason));
         for (const char* part :
-             {"date_de_tirage", "heure_de_tirage", "boule1", "\";\"", encoding}) {
-            EXPECT_TRUE(reason.contains(QLatin1String(part))) << reason.toStdString();
+             {"date_de_tirage", "heure_de_tirage", "boule1", "« ; »", encoding}) {
+            EXPECT_TRUE(reason.contains(QString::fromUtf8(part))) << reason.toStdString();
         }
     }
     QByteArray crOnly =
@@ -265,8 +265,8 @@ TEST(ArchiveImporter, DamagedHistoryRecordsAreReportedAndLeftOut) {
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     EXPECT_EQ(result.imported, 40);
     EXPECT_EQ(result.damaged, 1);
-    EXPECT_TRUE(
-        result.summary().contains(QStringLiteral("1 records of the history have a damaged date")));
+    EXPECT_TRUE(result.summary().contains(
+        QStringLiteral("à date invalide (hors du 16.09.1993 à aujourd'hui) : 1,")));
     std::vector<TZiehung> records;
     ASSERT_EQ(HistoryFile::readRaw(home.historyPath(), &records), HistoryFile::Status::Ok);
     EXPECT_EQ(records.size(), 40u);
@@ -288,7 +288,7 @@ TEST(ArchiveImporter, AMalformedFileLeavesTheHistoryAsItWas) {
         ArchiveImporter::importFiles({bad}, home.historyPath(), home.historyPath() + "~");
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains(QStringLiteral("bad.csv")));
-    EXPECT_TRUE(result.error.contains(QStringLiteral("line 3")));
+    EXPECT_TRUE(result.error.contains(QStringLiteral("ligne 3")));
     EXPECT_EQ(testsupport::fileBytes(home.historyPath()), before);
 }
 
@@ -360,9 +360,9 @@ TEST(ArchiveImporter, CopiesOfADrawAreCombinedOrRefused) {
     result = ArchiveImporter::importFiles({known, differing}, home.historyPath(),
                                           home.historyPath() + "~");
     EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(result.error.contains(QStringLiteral("known.csv, line 2")))
+    EXPECT_TRUE(result.error.contains(QStringLiteral("known.csv, ligne 2")))
         << result.error.toStdString();
-    EXPECT_TRUE(result.error.contains(QStringLiteral("differing.csv, line 3")));
+    EXPECT_TRUE(result.error.contains(QStringLiteral("differing.csv, ligne 3")));
     EXPECT_TRUE(result.error.contains(QStringLiteral("04.07.2022 midi")));
     EXPECT_EQ(testsupport::fileBytes(home.historyPath()), before);
 }

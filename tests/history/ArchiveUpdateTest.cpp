@@ -160,17 +160,17 @@ TEST_F(ArchiveUpdateTest, BadAnswersChangeNothingAndSayWhy) {
          [](auto&) {
              return Answer{200, {}, "<!DOCTYPE html><html>Maintenance"};
          },
-         "not a ZIP archive (starts with \"<!DOCTYPE html>"},
+         "pas une archive ZIP (commence par « <!DOCTYPE html>"},
         {"json error", tls,
          [](auto&) {
              return Answer{200, {}, "{\"error\":\"unavailable\"}"};
          },
-         "not a ZIP archive (starts with \"{\"error\""},
+         "pas une archive ZIP (commence par « {\"error\""},
         {"empty body", tls,
          [](auto&) {
              return Answer{200, {}, {}};
          },
-         "not a ZIP archive (empty)"},
+         "pas une archive ZIP (vide)"},
         {"http error", tls,
          [](auto&) {
              return Answer{503, {}, "busy"};
@@ -180,22 +180,22 @@ TEST_F(ArchiveUpdateTest, BadAnswersChangeNothingAndSayWhy) {
          [&](auto&) {
              return Answer{200, {}, damagedZip};
          },
-         "damaged or incomplete ZIP archive"},
+         "archive ZIP endommagée ou incomplète"},
         {"zip without csv", tls,
          [](auto&) {
              return Answer{200, {}, ArchiveServer::zip({{"readme.txt", "Keno"}})};
          },
-         "holds no CSV file"},
+         "ne contient aucun fichier CSV"},
         {"encrypted zip", tls,
          [](auto&) {
              return Answer{200, {}, ArchiveServer::zip({{"keno.csv", "date"}}, "secret")};
          },
-         "keno.csv is encrypted"},
+         "keno.csv est chiffré"},
         {"foreign header", tls,
          [](auto&) {
              return Answer{200, {}, ArchiveServer::zip({{"keno.csv", "date;numbers\n1;2\n"}})};
          },
-         "no column date_de_tirage"},
+         "pas de colonne date_de_tirage"},
         {"untrusted certificate", QStringLiteral("untrusted"),
          [&](auto&) {
              return Answer{200, {}, goodZip};
@@ -205,23 +205,24 @@ TEST_F(ArchiveUpdateTest, BadAnswersChangeNothingAndSayWhy) {
          [](auto&) {
              return Answer{302, {{"Location", "http://127.0.0.1:9/keno.zip"}}, {}};
          },
-         "only https addresses are followed"},
+         "seules les adresses https sont suivies"},
         {"endless body", tls,
          [](auto&) {
              return Answer{200, {}, {}, false, true};
          },
-         "response larger than 1 MiB",
+         "réponse de plus de 1 Mio",
          [](history::UpdateSettings* s) { s->maxArchiveBytes = 1024 * 1024; }},
         {"entry past the limit", tls,
          [&](auto&) {
              return Answer{200, {}, goodZip};
          },
-         "unpacks to more than", [](history::UpdateSettings* s) { s->maxEntryBytes = 4096; }},
+         "décompressé dépasse", [](history::UpdateSettings* s) { s->maxEntryBytes = 4096; }},
         {"time-out", tls,
          [](auto&) {
              return Answer{200, {}, {}, true};
          },
-         "timed out", [](history::UpdateSettings* s) { s->requestTimeoutMs = 300; }},
+         "Délai de la requête dépassé",
+         [](history::UpdateSettings* s) { s->requestTimeoutMs = 300; }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -266,7 +267,7 @@ TEST_F(ArchiveUpdateTest, AnEndlessChunkedAnswerOfADrawServiceIsCutWithoutMemory
 
     getrusage(RUSAGE_SELF, &usage);
     EXPECT_LT(usage.ru_maxrss - peakBefore, 100 * 1024); // kilobytes
-    EXPECT_TRUE(host.panel0.contains(QStringLiteral("Failed : 200 response larger than 1 MiB")))
+    EXPECT_TRUE(host.panel0.contains(QStringLiteral("Failed : 200 réponse de plus de 1 Mio")))
         << host.panel0.join('|').toStdString();
     EXPECT_TRUE(home.history() == before);
 }

@@ -233,7 +233,7 @@ TEST_F(InternetUpdateTest, ABodyOverOneMebibyteIsAFailedRequest) {
     runUpdate(host);
 
     EXPECT_EQ(m_log.requests().size(), 2u);
-    EXPECT_TRUE(host.panel0.contains(QStringLiteral("Failed : 200 response larger than 1 MiB")));
+    EXPECT_TRUE(host.panel0.contains(QStringLiteral("Failed : 200 réponse de plus de 1 Mio")));
     ASSERT_EQ(stored().size(), 2u);
     EXPECT_EQ(stored()[1].soir, 1);
 }
@@ -255,7 +255,7 @@ TEST_F(InternetUpdateTest, ADamagedNewestDateStopsTheUpdate) {
 
         EXPECT_TRUE(m_log.requests().empty()) << damaged;
         ASSERT_EQ(host.messages.size(), 1) << damaged;
-        EXPECT_TRUE(host.messages[0].contains(QStringLiteral("damaged date"))) << damaged;
+        EXPECT_TRUE(host.messages[0].contains(QStringLiteral("date invalide"))) << damaged;
         EXPECT_FALSE(result.reload);
         EXPECT_EQ(testsupport::fileBytes(m_home.historyPath()), before);
     }
@@ -410,7 +410,8 @@ TEST_F(InternetUpdateTest, AProxyPortThatIsNoNumberEndsBeforeTheFirstRequest) {
     const UpdateResult result = runUpdate(host);
 
     EXPECT_TRUE(m_log.requests().empty());
-    EXPECT_EQ(host.messages, QStringList{QStringLiteral("'8o' is not a valid integer value")});
+    EXPECT_EQ(host.messages,
+              QStringList{QStringLiteral("« 8o » n'est pas un nombre entier valide")});
     EXPECT_FALSE(result.reload);
     EXPECT_EQ(host.runningChanges, (std::vector<bool>{true, false}));
 }
@@ -426,12 +427,12 @@ TEST_F(InternetUpdateTest, NoResponseAtAllEndsTheUpdateAfterThatRequest) {
         QString expected; // the status text starts with this
     };
     const std::vector<Case> cases = {
-        {QString(), QStringLiteral("Failed : 0 no draw service address set")},
+        {QString(), QStringLiteral("Failed : 0 aucune adresse de service de tirages")},
         {QStringLiteral("not an address"),
-         QStringLiteral("Failed : 0 invalid draw service address")},
+         QStringLiteral("Failed : 0 adresse de service de tirages invalide")},
         {QStringLiteral("http://127.0.0.1:%1").arg(closedPort),
          QStringLiteral("Failed : 0 Connection refused")},
-        {silent.baseUrl(), QStringLiteral("Failed : 0 Request timed out")},
+        {silent.baseUrl(), QStringLiteral("Failed : 0 Délai de la requête dépassé")},
     };
     m_settings.requestTimeoutMs = 300;
     for (const Case& c : cases) {

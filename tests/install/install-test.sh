@@ -31,7 +31,7 @@ cli() {
     (cd / && "$prefix/bin/tirvex-cli" --no-save "$@")
 }
 out=$(cli date 04.06.2025 load 2>"$work/err")
-if ! grep -Eqx "imported [0-9]+ draws of the bundled archive into $home/" "$work/err"; then
+if ! grep -Eqx "[0-9]+ tirages de l'archive fournie importés dans $home/" "$work/err"; then
     echo "first start did not import the bundled archive:" >&2
     cat "$work/err" >&2
     status=1

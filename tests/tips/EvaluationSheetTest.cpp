@@ -52,7 +52,7 @@ TEST(EvaluationSheet, TextThatIsNoNumberSpoilsOnlyItsRow) {
     EXPECT_EQ(sheet.rowSum(4), QString());
     EXPECT_EQ(sheet.total(), QStringLiteral("3,00"));
     EXPECT_EQ(sheet.errors().size(), 2);
-    EXPECT_TRUE(sheet.errors().join(' ').contains("'abc'"));
+    EXPECT_TRUE(sheet.errors().join(' ').contains(QStringLiteral("« abc »")));
     // The texts stay as typed.
     EXPECT_EQ(sheet.quotaText(2), QStringLiteral("abc"));
     EXPECT_EQ(tally.text(4), QString());

@@ -151,7 +151,7 @@ TEST(TipSearch, RangeAndInputs) {
     EXPECT_EQ(TipSearch::parseThreshold("-1"), -1);
     EXPECT_FALSE(TipSearch::parseThreshold("4x"));
     EXPECT_FALSE(TipSearch::parseThreshold(""));
-    EXPECT_TRUE(TipSearch::conversionError("4x").contains("'4x'"));
+    EXPECT_TRUE(TipSearch::conversionError("4x").contains(QStringLiteral("« 4x »")));
 }
 
 // The bit-set walk must find, draw by draw, what the full check finds.
