@@ -43,7 +43,7 @@ package() {
         fail "the build failed"
     }
     rm -f "$build"/tirvex_*.deb
-    (cd "$build" && cpack -G DEB >"$work/cpack.log") || {
+    (cd "$build" && cpack -G DEB >"$work/cpack.log" 2>&1) || {
         cat "$work/cpack.log" >&2
         fail "cpack failed"
     }
@@ -57,6 +57,8 @@ if ! lintian --display-info --pedantic --fail-on error,warning "$first" >"$work/
     cat "$work/lintian.txt" >&2
     fail "lintian reports errors or warnings"
 fi
+# Lintian's remark that it runs as root is no finding.
+sed -i '/running with root privileges/d' "$work/lintian.txt"
 if [ -s "$work/lintian.txt" ]; then
     echo "package-check: lintian: no error, no warning; the info and pedantic tags:"
     sed 's/^/    /' "$work/lintian.txt"
@@ -71,10 +73,10 @@ desktop-file-validate "$work/root/usr/share/applications/tirvex.desktop"
 echo "package-check: the AppStream metainfo and the desktop entry validate"
 for program in tirvex tirvex-cli tirvex-drawservice; do
     file=$work/root/usr/bin/$program
-    readelf -h "$file" | grep -q 'Type:.*DYN' || fail "$program is not position independent"
-    readelf -l "$file" | grep -q GNU_RELRO || fail "$program has no relro segment"
-    readelf -d "$file" | grep -Eq 'BIND_NOW|FLAGS.*NOW' || fail "$program is not linked with -z now"
-    readelf --dyn-syms "$file" | grep -q __stack_chk_fail || fail "$program has no stack protector"
+    readelf -hW "$file" | grep 'Type:.*DYN' >/dev/null || fail "$program is not position independent"
+    readelf -lW "$file" | grep GNU_RELRO >/dev/null || fail "$program has no relro segment"
+    readelf -dW "$file" | grep -E 'BIND_NOW|FLAGS.*NOW' >/dev/null || fail "$program is not linked with -z now"
+    readelf -W --dyn-syms "$file" | grep __stack_chk_fail >/dev/null || fail "$program has no stack protector"
 done
 # A program whose every copy has a size the compiler knows calls no __*_chk
 # function at all, so the fortification is checked where it is decided: every
@@ -105,7 +107,7 @@ check_versions() {
 install_package "$(realpath "$first")"
 before=$(installed_version)
 page=$(man -w tirvex-cli) || fail "man -w tirvex-cli finds no page"
-man tirvex-cli 2>&1 | grep -q 'tirvex-cli' || fail "man tirvex-cli shows no text"
+man tirvex-cli 2>/dev/null | grep 'tirvex-cli' >/dev/null || fail "man tirvex-cli shows no text"
 check_versions "$before"
 echo "package-check: installed $before; man -w tirvex-cli: $page; tirvex-cli --version: $(tirvex-cli --version)"
 
