@@ -104,6 +104,11 @@ check_versions() {
     [ "$(tirvex-drawservice --version)" = "tirvex-drawservice $expected" ] ||
         fail "tirvex-drawservice --version printed \"$(tirvex-drawservice --version)\", not $expected"
 }
+# A machine that had no tirvex installed has none after the check either.
+if ! dpkg-query -W -f='${Status}' tirvex 2>/dev/null | grep "install ok installed" >/dev/null; then
+    trap 'DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get purge -y -qq tirvex >/dev/null 2>&1 || true
+        rm -rf "$work"' EXIT
+fi
 install_package "$(realpath "$first")"
 before=$(installed_version)
 page=$(man -w tirvex-cli) || fail "man -w tirvex-cli finds no page"
