@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Configures and builds with the default preset (build/).
+# Configures and builds everything with the default preset (build/): the
+# programs, the tests and the manual pages, after installing every package
+# the project needs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh

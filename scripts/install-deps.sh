@@ -1,23 +1,52 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the program need,
-# but only when some are missing. Uses sudo when not run as root.
-# With --list it prints the list, one package a line, and installs nothing:
-# check-deps.sh reads the list from here.
+# Installs the Debian packages the project needs, but only when some are
+# missing. Uses sudo when not run as root.
+#   install-deps.sh           everything: the programs, the tests, the
+#                             benchmarks, the sanitizer build and the package
+#                             check (scripts/test.sh, CI)
+#   install-deps.sh --run     only what building and running the programs
+#                             needs (scripts/run.sh)
+# With --list it prints the chosen list, one package a line, and installs
+# nothing: check-deps.sh reads both lists from here.
 set -euo pipefail
 
-packages=(
+# Building the three programs and running them.
+run_packages=(
     build-essential cmake ninja-build ccache pkg-config
     qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
     qt6-translations-l10n fonts-liberation
     ca-certificates tzdata
+    libquazip1-qt6-dev
+)
+# The tests, the benchmarks, the sanitizer and fuzz build, and the package
+# check (lintian, AppStream, the manual pages; cpack's dependency search
+# asks file(1) which files are programs).
+test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
-    libcpp-httplib-dev libquazip1-qt6-dev
+    libcpp-httplib-dev
     clang libclang-rt-14-dev
     xvfb xauth iproute2
-    desktop-file-utils
+    desktop-file-utils appstream lintian man-db file git
 )
 
-if [ "${1:-}" = "--list" ]; then
+list=false
+run_only=false
+for argument in "$@"; do
+    case "$argument" in
+    --list) list=true ;;
+    --run) run_only=true ;;
+    *)
+        echo "usage: install-deps.sh [--run] [--list]" >&2
+        exit 2
+        ;;
+    esac
+done
+packages=("${run_packages[@]}")
+if ! $run_only; then
+    packages+=("${test_packages[@]}")
+fi
+
+if $list; then
     printf '%s\n' "${packages[@]}"
     exit 0
 fi

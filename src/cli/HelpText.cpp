@@ -1,5 +1,7 @@
 #include "cli/HelpText.h"
 
+#include "TirvexVersion.h"
+
 namespace cli {
 
 QString helpText() {

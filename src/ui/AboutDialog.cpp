@@ -6,6 +6,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "TirvexVersion.h"
+
 namespace ui {
 
 AboutDialog::AboutDialog(const QString& home, std::function<void()> openFolder, QWidget* parent)

@@ -4,7 +4,6 @@
 #include <QChartView>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
-#include <QHash>
 #include <QLabel>
 #include <QLineSeries>
 #include <QVBoxLayout>
@@ -15,33 +14,6 @@
 #include "backtest/StrategyReport.h"
 
 namespace ui {
-
-namespace {
-
-// The report's names are keys that scripts read (Strategie.txt, the command
-// line); the window says them in words.
-QString label(const QString& key) {
-    static const QHash<QString, QString> kLabels = {
-        {QStringLiteral("cycles"), QStringLiteral("tirages")},
-        {QStringLiteral("tips"), QStringLiteral("grilles")},
-        {QStringLiteral("numbers per tip"), QStringLiteral("numéros par grille")},
-        {QStringLiteral("staked"), QStringLiteral("misé")},
-        {QStringLiteral("won"), QStringLiteral("gagné")},
-        {QStringLiteral("net"), QStringLiteral("net")},
-        {QStringLiteral("return"), QStringLiteral("retour")},
-        {QStringLiteral("mean hits"), QStringLiteral("numéros corrects en moyenne")},
-        {QStringLiteral("chance won"), QStringLiteral("hasard : gagné")},
-        {QStringLiteral("chance net"), QStringLiteral("hasard : net")},
-        {QStringLiteral("chance return"), QStringLiteral("hasard : retour")},
-        {QStringLiteral("chance mean hits"),
-         QStringLiteral("hasard : numéros corrects en moyenne")},
-        {QStringLiteral("expected return"), QStringLiteral("retour attendu")},
-        {QStringLiteral("expected mean hits"), QStringLiteral("numéros corrects attendus")},
-    };
-    return kLabels.value(key, key);
-}
-
-} // namespace
 
 StrategyDialog::StrategyDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("StrategyDialog"));
@@ -76,7 +48,7 @@ void StrategyDialog::showReport(const backtest::StrategyReport& report) {
                        .arg(text.value(0).toHtmlEscaped(), text.value(1).toHtmlEscaped());
     for (const QString& line : text.mid(2)) {
         html += QStringLiteral("<tr><td>%1</td><td align=\"right\">&nbsp;&nbsp;%2</td></tr>")
-                    .arg(label(line.section(QLatin1Char('\t'), 0, 0)).toHtmlEscaped(),
+                    .arg(line.section(QLatin1Char('\t'), 0, 0).toHtmlEscaped(),
                          line.section(QLatin1Char('\t'), 1).toHtmlEscaped());
     }
     m_figures->setText(html + QStringLiteral("</table>"));

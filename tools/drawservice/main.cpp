@@ -8,6 +8,7 @@
 
 #include "DrawService.h"
 #include "ResultsFeed.h"
+#include "TirvexVersion.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
