@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Backtests over the real history: the next-draw test over all draws (the
 // cycles alone and the whole command with load, log and file), and the
 // walk-forward test over one year with the default parameters.

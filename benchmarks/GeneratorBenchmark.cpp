@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the tip generator over the real history: the attempt rate through the
 // cheap tests, and whole runs with the history tests judged from memory beside
 // the same runs reading the history file for every attempt that gets there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Load at date over the whole real history: the file is read and the draw at
 // the picker's date looked up, as every cursor move does.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The import of the bundled archive files into a new history beside a plain
 // parser written as a floor: it reads each file whole, cuts the rows by hand,
 // keeps one slot per draw and writes the same bytes. Each iteration runs

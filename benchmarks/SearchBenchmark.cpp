@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tip search over the whole real history as "search 7" runs it with a
 // full list of 120 tips, beside a floor that counts the same draws' best hits
 // with AND and popcount. Each iteration runs both; "ratio" is the search's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times each statistic over the whole real history, and the pair search made
 // with bit sets against probing every draw through the tip check.
 #include <benchmark/benchmark.h>

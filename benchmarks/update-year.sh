@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the update from the results archive for a year of new draws: the
 # bundled 2020-2025 export extended by 730 made-up draws after 04.06.2025,
 # zipped and served from 127.0.0.1, into a Home holding the bundled history.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The hardening flags of Debian's dpkg-buildflags (with hardening=+all, as
 # Debian 12 gives them on amd64): stack protector, fortified libc calls,
 # format checks, a read-only relocation table resolved at start (relro,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # tirvex_layer(<library> [FLAT])
 #
 # Lets <library>'s headers be seen by the library itself and by whatever links

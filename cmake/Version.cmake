@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The version of what is built, for the three programs and the package.
 #
 # The build writes it (cmake/WriteVersion.cmake) before anything compiles, at

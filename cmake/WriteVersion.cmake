@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DSOURCE_DIR=DIR -DOUT_DIR=DIR -DBASE_VERSION=X.Y.Z -DMAINTAINER=TEXT
 #       [-DGIT=PATH] -P WriteVersion.cmake
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks (bench preset, build-bench/) and runs each of them
 # for a short time, so that they keep building and running. Arguments go to
 # every benchmark program (for example --benchmark_filter=Import).

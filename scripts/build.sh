@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds everything with the default preset (build/): the
 # programs, the tests and the manual pages, after installing every package
 # the project needs.

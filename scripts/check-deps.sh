@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Proves both package lists of install-deps.sh complete: every CMake file the
 # configure step read from outside the project (package configurations, find
 # modules) and every library pkg-config found must belong to a Debian package

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DREPLY=DIR -DOUT=FILE -P cmake-inputs.cmake
 # Writes to OUT, one a line, the files from outside the source and build trees
 # that the last configure step read, as the CMake file API's cmakeFiles reply

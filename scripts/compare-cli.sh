@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shows that a change kept the command line's behaviour: builds tirvex-cli at
 # REVISION in a worktree of its own, runs the kept session script
 # (tests/cli/script/cli-session.sh) with it and with this tree's build, and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the project needs, but only when some are
 # missing. Uses sudo when not run as root.
 #   install-deps.sh           everything: the programs, the tests, the

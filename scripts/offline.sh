@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command in a network namespace of its own with only the loopback
 # interface up: the tests talk to servers on 127.0.0.1 and nothing they run
 # can reach another host. Where namespaces cannot be made (no privilege),

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package as a packager and a user would see it:
 #   - builds the programs and the package (cpack -G DEB) in BUILD, by default
 #     build-programs/ (the "programs" preset); CI passes build/, which the

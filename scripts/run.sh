@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the three programs (the "programs" preset, build-programs/: no tests,
 # benchmarks or fuzzers), after installing only the Debian packages that
 # building and running them need, and starts the window on the bundled real

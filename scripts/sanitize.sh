@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the core libraries, their unit tests and the fuzz targets with clang
 # under AddressSanitizer and UBSan (build-sanitize/), runs those tests, then
 # each fuzz target for a short bounded run from its seed corpus.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Measures how tirvex-drawservice serves a normal client under slow clients.
 
 Starts the service on 127.0.0.1 with the given history, opens SLOW connections

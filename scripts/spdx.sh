@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Gives every source file of the project the licence line it needs:
 #   // SPDX-License-Identifier: GPL-3.0-or-later
 # at the top of each C++ source and header under src/, tools/, tests/ and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DPROGRAM=EXE -DTEMPLATE=FILE.1.in -DOUTPUT=FILE.1.gz -P HelpToMan.cmake
 #
 # Writes a manual page from its hand-written template, with the program's own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ControlSchema.h"
 #include "cli/CommandTable.h"
 #include "common/Formats.h"

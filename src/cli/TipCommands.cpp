@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/EvaluationCommands.h"
 #include "app/TipFileCommands.h"
 #include "app/TipSearchCommands.h"

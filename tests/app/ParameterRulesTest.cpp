@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coupling of the generation parameters, through the event handlers and
 // through user changes of any kind.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics as the window runs them: what each leaves in the session
 // (chart, pickers, aktDatum, dfb, Zahl, Gewinn, tally, page), the activation
 // step, and the coupling rules applied to every change the user makes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tirvex-cli stats over the checked-in archive slice, compared with a plain
 // recount of the history file; and set/get of the parameters with coupling.
 #include <gtest/gtest.h>

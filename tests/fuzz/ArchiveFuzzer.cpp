@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An archive file of the operator's results: every row it accepts is a draw
 // that can be stored.
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A history file from anywhere: what the readers keep is in range, and the
 // cursor and the manual entry work on it.
 #include <QByteArray>

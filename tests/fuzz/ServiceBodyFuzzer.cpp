@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A body as the draw service may send it: every line the update takes is a
 // draw of twenty distinct numbers with seven digits of each Joker number.
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A tip file in any encoding: loaded into the tip list, checked against a
 // draw, printed as a ticket sheet.
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A tip line as a user types it or a file brings it: cut into fields, read
 // as numbers and checked against a draw for every tip size.
 #include <QByteArray>

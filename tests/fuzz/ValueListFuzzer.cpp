@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A value list file: its weights go into the number grid, the click rule
 // runs on every box, and the pool a review would build never passes 1400.
 #include <QByteArray>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # install-test.sh BUILD_DIR
 # An installation under an empty prefix: every file in its place, a desktop
 # entry that validates, and a tirvex-cli that, run from a folder it cannot

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each statistic over the real history against a plain recount of its draws,
 // for windows that cover the whole history, a year starting on a day with two
 // draws, the first weeks of two draws a day, and a corrected start.

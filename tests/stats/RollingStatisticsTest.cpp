@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rolling statistics over a real year, draw by draw as a walk-forward moves
 // its window, against each statistic counted in full at every draw.
 #include <gtest/gtest.h>

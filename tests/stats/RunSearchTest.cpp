@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pair, triple and quadruple searches: the edge cases of single draws and
 // agreement with probing every draw through the tip check, for every count
 // of numbers per tip.

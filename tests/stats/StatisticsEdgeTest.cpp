@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window rules, corrections and rounding on small made-up histories.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes a history file with the program's own importer, once at build time,
 // so that the tests read the imported history instead of importing the
 // operator's archive again in every test program.

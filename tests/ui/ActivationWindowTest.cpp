@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The activation sequence and the one-operation-at-a-time rule in the real
 // window, driven by the events a desktop sends: the program losing and
 // regaining the focus, one of its own windows becoming active and closing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The backtest buttons of the analyse page in the real window. Set
 // TIRVEX_SCREENSHOTS to a folder to keep a picture of the page.
 #include <QDateEdit>

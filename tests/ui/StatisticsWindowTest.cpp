@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart page and the parameter pages of the real window, driven through
 // their widgets over the real history. Set TIRVEX_SCREENSHOTS to a folder to
 // keep a picture of the chart after each tool-row button and of each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tirvex-drawservice: serves draws over HTTP from a history file or from the
 // operator's results archive (CSV or ZIP files, or its published address kept
 // current), and script files from a folder.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every command of tirvex-cli at least once on the bundled real history,
 # with a fixed today and seed, and prints what each invocation wrote to
 # standard output and standard error, its exit status and the files it left
