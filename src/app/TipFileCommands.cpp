@@ -37,18 +37,27 @@ bool TipFileCommands::SpeedButton16Click() {
     const QStringList chosen =
         m_host.port().openFileNames(QStringLiteral("Load the file of a Tips"), fileFilter(),
                                     QLatin1String(tips::TipFile::kSuffix), false);
-    if (!chosen.isEmpty()) {
-        int total = m_host.totalTips();
-        QString error;
-        const bool loaded = tips::TipFile::load(chosen.first(), &m_host.tipList(), &total, &error);
-        m_host.port().tipListsChanged();
-        if (!loaded) {
-            m_host.port().showMessage(common::fileError(chosen.first(), error));
-            return false;
-        }
-        m_host.controls().setPosition(Control::UpDown9, total);
+    if (chosen.isEmpty()) {
+        m_host.SpeedButton5Click(); // the draw is reloaded all the same
+        return true;
     }
-    // Loaded or not, the draw is reloaded, whose check refills the hit column.
+    return openTipFile(chosen.first());
+}
+
+bool TipFileCommands::openTipFile(const QString& path) {
+    if (m_host.refused(WindowCommand::OpenTips)) {
+        return false;
+    }
+    int total = m_host.totalTips();
+    QString error;
+    const bool loaded = tips::TipFile::load(path, &m_host.tipList(), &total, &error);
+    m_host.port().tipListsChanged();
+    if (!loaded) {
+        m_host.port().showMessage(common::fileError(path, error));
+        return false;
+    }
+    m_host.controls().setPosition(Control::UpDown9, total);
+    // The draw is reloaded, whose check refills the hit column.
     m_host.SpeedButton5Click();
     return true;
 }

@@ -18,6 +18,9 @@ public:
     // Replaces the tip list by a tip file and reloads the current draw;
     // false when a chosen file could not be read.
     bool SpeedButton16Click();
+    // Replaces the tip list by the tip file at path (a file handed to the
+    // program at its start), as SpeedButton16Click does with a chosen one.
+    bool openTipFile(const QString& path);
     // Writes the ticket sheet "Tipp.txt" in Home and has the desktop open it.
     bool BitBtn7Click();
     // Asks for the lucky number and seeds the random generator with it.

@@ -2,10 +2,12 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QSettings>
+#include <QTimer>
 
 #include "app/FirstStart.h"
 #include "app/HomeFolder.h"
 #include "app/HomeLock.h"
+#include "app/TipFileCommands.h"
 #include "ui/ApplicationLook.h"
 #include "ui/InstanceChannel.h"
 #include "ui/MainWindow.h"
@@ -40,5 +42,13 @@ int main(int argc, char* argv[]) {
     const app::FirstStart firstStart = app::FirstStart::bundledWith(executableDir);
     window.session().activationSteps().firstStart = [&] { firstStart.run(window.session()); };
     window.show();
+    // A tip file handed over by the desktop ("Open with") is opened once the
+    // window has started.
+    const QStringList arguments = QApplication::arguments().mid(1);
+    if (!arguments.isEmpty()) {
+        QTimer::singleShot(0, &window, [&window, file = arguments.first()] {
+            window.session().tipFiles().openTipFile(file);
+        });
+    }
     return QApplication::exec();
 }
