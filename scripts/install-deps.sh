@@ -11,23 +11,28 @@
 # nothing: check-deps.sh reads both lists from here.
 set -euo pipefail
 
-# Building the three programs and running them.
-run_packages=(
+# Everything: the programs, the tests, the benchmarks, the sanitizer and fuzz
+# build, and the package check (lintian, AppStream, the manual pages; cpack's
+# dependency search asks file(1) which files are programs).
+packages=(
     build-essential cmake ninja-build ccache pkg-config
     qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
-    qt6-translations-l10n fonts-liberation
+    qt6-5compat-dev qt6-translations-l10n fonts-liberation
     ca-certificates tzdata
     libquazip1-qt6-dev
-)
-# The tests, the benchmarks, the sanitizer and fuzz build, and the package
-# check (lintian, AppStream, the manual pages; cpack's dependency search
-# asks file(1) which files are programs).
-test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libcpp-httplib-dev
     clang libclang-rt-14-dev
     xvfb xauth iproute2
     desktop-file-utils appstream lintian man-db file git
+)
+# Building the three programs and running them only.
+run_packages=(
+    build-essential cmake ninja-build ccache pkg-config
+    qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+    qt6-5compat-dev qt6-translations-l10n fonts-liberation
+    ca-certificates tzdata
+    libquazip1-qt6-dev
 )
 
 list=false
@@ -42,9 +47,8 @@ for argument in "$@"; do
         ;;
     esac
 done
-packages=("${run_packages[@]}")
-if ! $run_only; then
-    packages+=("${test_packages[@]}")
+if $run_only; then
+    packages=("${run_packages[@]}")
 fi
 
 if $list; then

@@ -41,7 +41,7 @@ const std::vector<ControlSpec>& ControlSchema::controls() {
     return kControls;
 }
 
-const ControlSpec& ControlSchema::spec(Control id) {
+const ControlSpec& ControlSchema::row(Control id) {
     return kControls[static_cast<std::size_t>(id)];
 }
 
@@ -58,9 +58,9 @@ std::optional<ControlName> ControlSchema::resolve(const QString& name) {
     return it == names().constEnd() ? std::nullopt : std::optional<ControlName>(*it);
 }
 
-const ControlSpec* ControlSchema::specOf(const QString& name) {
+const ControlSpec* ControlSchema::rowOf(const QString& name) {
     const std::optional<Control> id = find(name);
-    return id ? &spec(*id) : nullptr;
+    return id ? &row(*id) : nullptr;
 }
 
 QString ControlSchema::unknownMessage(const QString& name) {
@@ -68,7 +68,7 @@ QString ControlSchema::unknownMessage(const QString& name) {
 }
 
 int ControlSchema::stake(int item) {
-    return spec(Control::ComboBox1).items.value(item).toInt();
+    return row(Control::ComboBox1).items.value(item).toInt();
 }
 
 QDate ControlSchema::firstDrawDate() {

@@ -58,13 +58,13 @@ struct ControlName {
 class ControlSchema {
 public:
     static const std::vector<ControlSpec>& controls();
-    static const ControlSpec& spec(Control id);
-    static const QString& name(Control id) { return spec(id).name; }
+    static const ControlSpec& row(Control id);
+    static const QString& name(Control id) { return row(id).name; }
     // Names are turned into ids here only, where they come in from outside.
     static std::optional<Control> find(const QString& name);
     static std::optional<ControlName> resolve(const QString& name);
     // The row of the control of that name; null for an unknown name.
-    static const ControlSpec* specOf(const QString& name);
+    static const ControlSpec* rowOf(const QString& name);
     // The message for a name that is neither a control nor an edit box.
     static QString unknownMessage(const QString& name);
 

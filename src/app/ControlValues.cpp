@@ -106,12 +106,12 @@ int ControlValues::index(Control id) const {
         return -1;
     }
     // A combo box's edit text selects the item it equals, none otherwise.
-    return static_cast<int>(ControlSchema::spec(id).items.indexOf(at(id).text));
+    return static_cast<int>(ControlSchema::row(id).items.indexOf(at(id).text));
 }
 
 void ControlValues::setIndex(Control id, int index) {
     if (is(id, ControlKind::ComboBox)) {
-        setText(id, ControlSchema::spec(id).items.value(index));
+        setText(id, ControlSchema::row(id).items.value(index));
     }
 }
 
@@ -140,7 +140,7 @@ QString ControlValues::text(Control id) const {
 }
 
 void ControlValues::setText(Control id, const QString& text) {
-    const ControlKind kind = ControlSchema::spec(id).kind;
+    const ControlKind kind = ControlSchema::row(id).kind;
     if (kind == ControlKind::UpDown || kind == ControlKind::CheckBox ||
         kind == ControlKind::DatePicker) {
         return; // these hold a number or a date, set through their own calls

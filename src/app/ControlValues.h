@@ -59,7 +59,7 @@ private:
     };
     const Value& at(Control id) const { return m_values[static_cast<std::size_t>(id)]; }
     Value& at(Control id) { return m_values[static_cast<std::size_t>(id)]; }
-    static bool is(Control id, ControlKind kind) { return ControlSchema::spec(id).kind == kind; }
+    static bool is(Control id, ControlKind kind) { return ControlSchema::row(id).kind == kind; }
     void notify(Control id) const;
 
     std::vector<Value> m_values;

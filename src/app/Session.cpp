@@ -560,7 +560,7 @@ bool Session::setEditByUser(Control upDown, const QString& text) {
 }
 
 bool Session::setControlByUser(Control id, const QString& value) {
-    const ControlSpec& control = ControlSchema::spec(id);
+    const ControlSpec& control = ControlSchema::row(id);
     qint64 number = 0;
     switch (control.kind) {
     case ControlKind::Field:
@@ -611,7 +611,7 @@ QString Session::controlValue(const QString& name) const {
 }
 
 QString Session::controlValue(Control id) const {
-    switch (ControlSchema::spec(id).kind) {
+    switch (ControlSchema::row(id).kind) {
     case ControlKind::UpDown:
         // Whole, without the thousands separator its edit box shows: the
         // form in which set takes it.

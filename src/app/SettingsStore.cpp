@@ -64,7 +64,7 @@ QString storedNumberText(double value) {
 // combo box's own, and ComboBox1's for the stake field "System".
 int selectableItems(const ControlSpec& control) {
     if (control.id == Control::System) {
-        return static_cast<int>(ControlSchema::spec(Control::ComboBox1).items.size());
+        return static_cast<int>(ControlSchema::row(Control::ComboBox1).items.size());
     }
     return control.kind == ControlKind::ComboBox ? static_cast<int>(control.items.size()) : -1;
 }

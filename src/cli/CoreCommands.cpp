@@ -18,7 +18,7 @@ QString checkControlValue(const QStringList& args) {
         // Edit boxes of up-downs take any text; Edit1 normalises what it gets.
         return named->id == app::Control::UpDown9 ? QString() : checkInteger(value);
     }
-    const app::ControlSpec& control = app::ControlSchema::spec(named->id);
+    const app::ControlSpec& control = app::ControlSchema::row(named->id);
     switch (control.kind) {
     case app::ControlKind::Field:
     case app::ControlKind::Label:

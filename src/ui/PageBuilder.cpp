@@ -45,7 +45,7 @@ QWidget* PageBuilder::fitToCaption(QWidget* button) {
 }
 
 QWidget* PageBuilder::control(const QString& name) {
-    const app::ControlSpec* entry = app::ControlSchema::specOf(name);
+    const app::ControlSpec* entry = app::ControlSchema::rowOf(name);
     QWidget* widget = nullptr;
     const app::ControlKind kind =
         entry ? entry->kind

@@ -121,7 +121,7 @@ QWidget* ParameterPages::row(const Row& r) {
 
 void ParameterPages::addCaptioned(QHBoxLayout* line, const QString& controlName,
                                   QStringList upDowns) {
-    const app::ControlSpec* control = app::ControlSchema::specOf(controlName);
+    const app::ControlSpec* control = app::ControlSchema::rowOf(controlName);
     const QStringList pieces = captionPieces(control ? control->caption : QString());
     QWidget* carrier = nullptr;
     if (control && control->kind == app::ControlKind::CheckBox) {
@@ -151,7 +151,7 @@ void ParameterPages::addCaptioned(QHBoxLayout* line, const QString& controlName,
 QWidget* ParameterPages::upDown(const QString& name) {
     QWidget* spin = m_builder.control(name);
     // Wide enough for "1.400" or "10000" and the arrows, no wider.
-    const int digits = QString::number(app::ControlSchema::specOf(name)->maximum).size();
+    const int digits = QString::number(app::ControlSchema::rowOf(name)->maximum).size();
     spin->setFixedWidth(std::max(56, 24 + 12 * digits));
     m_placed << name;
     return spin;

@@ -142,13 +142,13 @@ TEST(ParameterRulesLaufMax, FollowsTheAttemptLimitInThousands) {
 TEST(ParameterSchema, HiddenControlsAndCaptionsAreThere) {
     ControlValues values;
     EXPECT_EQ(values.date(app::Control::DateTimePicker3), QDate(2010, 6, 18));
-    EXPECT_TRUE(app::ControlSchema::specOf(QStringLiteral("DateTimePicker3"))->hidden);
-    EXPECT_TRUE(app::ControlSchema::specOf(QStringLiteral("Label48"))->hidden);
-    EXPECT_TRUE(app::ControlSchema::specOf(QStringLiteral("Label62"))->hidden);
+    EXPECT_TRUE(app::ControlSchema::rowOf(QStringLiteral("DateTimePicker3"))->hidden);
+    EXPECT_TRUE(app::ControlSchema::rowOf(QStringLiteral("Label48"))->hidden);
+    EXPECT_TRUE(app::ControlSchema::rowOf(QStringLiteral("Label62"))->hidden);
     EXPECT_EQ(values.text(app::Control::Label61), QStringLiteral("Numéros par grille"));
     EXPECT_EQ(values.text(app::Control::Label58), QStringLiteral("mille"));
     EXPECT_EQ(
-        app::ControlSchema::specOf(QStringLiteral("UpDown13"))->hint,
+        app::ControlSchema::rowOf(QStringLiteral("UpDown13"))->hint,
         QStringLiteral("Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen"));
     EXPECT_EQ(values.positionText(app::Control::UpDown15), QStringLiteral("1.200"));
     EXPECT_EQ(pos(values, "UpDown15"), 1200);
