@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/StatisticsCommands.h"
 
+#include "stats/ChanceLines.h"
 #include "stats/ChanceVerdict.h"
 
 #include "common/DayNumber.h"
@@ -87,17 +88,40 @@ void StatisticsCommands::run(Kind kind, const history::DrawHistory& history,
     stats::StatOutcome outcome = compute(kind, history);
     m_verdict = stats::ChanceVerdict::of(kind, outcome.result, outcome.draws);
     outcome.result.verdict = m_verdict ? m_verdict->text : QString();
+    outcome.result.chance = stats::ChanceLines::of(kind, outcome.result, outcome.draws);
     apply(outcome, result);
+}
+
+std::optional<stats::PairMap> StatisticsCommands::pairMap() {
+    BusyScope busy(m_host.port());
+    history::DrawHistory history;
+    QString error;
+    if (history::DrawHistory::load(m_host.historyPath(), &history, &error) !=
+        history::HistoryFile::Status::Ok) {
+        m_host.port().showMessage(error);
+        return std::nullopt;
+    }
+    const common::DayNumber start =
+        common::toDayNumber(m_host.controls().date(Control::DateTimePicker2));
+    stats::PairMap map = stats::PairMap::run(history, start, common::toDayNumber(windowEnd()));
+    if (map.window().startCorrected) {
+        m_host.controls().setDate(Control::DateTimePicker2, common::toDate(map.window().start));
+    }
+    return map;
+}
+
+QDate StatisticsCommands::windowEnd() const {
+    // The end picker is set at start-up; until then the window ends today.
+    const ControlValues& controls = m_host.controls();
+    return controls.date(Control::DateTimePicker1).isValid()
+               ? controls.date(Control::DateTimePicker1)
+               : m_host.port().today();
 }
 
 stats::StatOutcome StatisticsCommands::compute(Kind kind, const history::DrawHistory& history) {
     const ControlValues& controls = m_host.controls();
     const common::DayNumber start = common::toDayNumber(controls.date(Control::DateTimePicker2));
-    // The end picker is set at start-up; until then the window ends today.
-    const QDate endDate = controls.date(Control::DateTimePicker1).isValid()
-                              ? controls.date(Control::DateTimePicker1)
-                              : m_host.port().today();
-    const common::DayNumber end = common::toDayNumber(endDate);
+    const common::DayNumber end = common::toDayNumber(windowEnd());
     switch (kind) {
     case Kind::Numbers:
         return stats::NumberDistribution::run(history, start, end);

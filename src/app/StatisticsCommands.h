@@ -7,6 +7,7 @@
 
 #include "history/DrawHistory.h"
 #include "stats/ChanceVerdict.h"
+#include "stats/PairMap.h"
 #include "stats/StatOutcome.h"
 #include "stats/StatResult.h"
 #include "stats/StatisticKind.h"
@@ -48,6 +49,13 @@ public:
     const std::optional<stats::Verdict>& verdict() const { return m_verdict; }
     void run(Kind kind, const history::DrawHistory& history, stats::StatResult* result = nullptr);
 
+    // How often each two numbers were drawn together over the window of the
+    // start picker, beside chance. It leaves the chart and the draw fields as
+    // they are; a start after the end is corrected on the picker as the
+    // number distribution does. None when the history could not be read (the
+    // message has been shown).
+    std::optional<stats::PairMap> pairMap();
+
     // "numbers", "overdue", "crosssum", "tips", "pairs", "triples", "quads".
     static std::optional<Kind> kindFromName(const QString& name);
     static bool readsHistory(Kind kind) { return kind != Kind::Tips; }
@@ -57,6 +65,7 @@ public:
     bool marksOn() const { return m_marksOn; }
 
 private:
+    QDate windowEnd() const;
     stats::StatOutcome compute(Kind kind, const history::DrawHistory& history);
     void apply(const stats::StatOutcome& outcome, stats::StatResult* result);
     void applyWindow(const stats::WindowEffects& effects);

@@ -105,10 +105,15 @@ void TipSearchCommands::publishDistribution() {
     }
     stats::StatResult result;
     result.caption = chartCaption();
+    stats::ChanceLine chance{QStringLiteral("attendu par hasard"), {}, false};
     for (int k = 0; k <= last; ++k) {
         result.points.push_back({static_cast<double>(k),
                                  static_cast<double>(counts[static_cast<std::size_t>(k)]),
                                  stats::kSeriesDefault});
+        chance.y.push_back(m_outcome.chanceBestHitDraws[static_cast<std::size_t>(k)]);
+    }
+    if (m_outcome.checked > 0) {
+        result.chance.push_back(std::move(chance));
     }
     m_host.publishChart(result);
 }

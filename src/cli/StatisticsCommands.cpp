@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/StatisticsCommands.h"
 #include "cli/CommandTable.h"
+#include "common/Formats.h"
 
 namespace cli {
 
 namespace {
 
+const QString kPairMap = QStringLiteral("pairmap");
+
 QString checkKind(const QStringList& args) {
-    if (app::StatisticsCommands::kindFromName(args[0])) {
+    if (args[0] == kPairMap || app::StatisticsCommands::kindFromName(args[0])) {
         return QString();
     }
     return QStringLiteral("unknown statistic \"%1\" (numbers, overdue, crosssum, tips, pairs, "
-                          "triples or quads)")
+                          "triples, quads or pairmap)")
         .arg(args[0]);
 }
 
@@ -20,7 +23,38 @@ QString number(double value) {
     return QString::number(value, 'g', 15);
 }
 
+// The 70 x 70 counts, a row per first number, then chance's figures and the
+// verdict on the most extreme pair.
+bool printPairMap(CommandContext& c) {
+    const std::optional<stats::PairMap> map = c.session.statistics().pairMap();
+    if (!map) {
+        return false;
+    }
+    QStringList header{QString()};
+    for (int b = 1; b <= 70; ++b) {
+        header << QString::number(b);
+    }
+    c.out << header.join(QLatin1Char('\t')) << Qt::endl;
+    for (int a = 1; a <= 70; ++a) {
+        QStringList row{QString::number(a)};
+        for (int b = 1; b <= 70; ++b) {
+            row << (a == b ? QStringLiteral("-") : QString::number(map->count(a, b)));
+        }
+        c.out << row.join(QLatin1Char('\t')) << Qt::endl;
+    }
+    c.out << QStringLiteral("tirages %1 ; attendu par paire %2 ; écart-type %3")
+                 .arg(map->draws())
+                 .arg(common::formatDecimal(map->expected(), 1))
+                 .arg(common::formatDecimal(map->standardDeviation(), 1))
+          << Qt::endl;
+    c.out << map->verdict().text << Qt::endl;
+    return true;
+}
+
 bool printStatistic(CommandContext& c) {
+    if (c.args[0] == kPairMap) {
+        return printPairMap(c);
+    }
     const auto kind = app::StatisticsCommands::kindFromName(c.args[0]);
     stats::StatResult result;
     if (!c.session.statistics().run(*kind, &result)) {

@@ -48,6 +48,41 @@ QString family(int length) {
     }
 }
 
+// The chance that a binomial count's two-sided p-value is at most `least`:
+// the mass of the counts at least as far out on either side. With a few
+// dozen expected draws the counts are coarse and this lies well below
+// `least`; taking `least` itself would judge the most extreme pair too kindly.
+double reachChance(double least, int trials, double share) {
+    const auto twoSidedLow = [&](int c) { return 2 * Chance::binomialAtMost(c, trials, share); };
+    const auto twoSidedHigh = [&](int c) { return 2 * Chance::binomialAtLeast(c, trials, share); };
+    const int mean = static_cast<int>(trials * share);
+    // The largest count below the mean, and the smallest above it, that are
+    // as far out as `least`; their tails grow towards the mean.
+    int low = -1;
+    for (int lo = 0, hi = mean; lo <= hi;) {
+        const int mid = (lo + hi) / 2;
+        if (twoSidedLow(mid) <= least) {
+            low = mid;
+            lo = mid + 1;
+        } else {
+            hi = mid - 1;
+        }
+    }
+    int high = trials + 1;
+    for (int lo = mean + 1, hi = trials; lo <= hi;) {
+        const int mid = (lo + hi) / 2;
+        if (twoSidedHigh(mid) <= least) {
+            high = mid;
+            hi = mid - 1;
+        } else {
+            lo = mid + 1;
+        }
+    }
+    const double mass = (low >= 0 ? Chance::binomialAtMost(low, trials, share) : 0) +
+                        (high <= trials ? Chance::binomialAtLeast(high, trials, share) : 0);
+    return std::min(mass, 1.0);
+}
+
 } // namespace
 
 QString ChanceVerdict::formatP(double p) {
@@ -103,6 +138,53 @@ Verdict ChanceVerdict::numbers(const std::array<int, 71>& counts, int draws) {
             .arg(formatP(extremeP));
     return make(std::min(1.0, p), QStringLiteral("Écarts compatibles avec le hasard"),
                 QStringLiteral("Écart improbable par hasard"), figures);
+}
+
+Verdict ChanceVerdict::pairs(const std::array<std::array<int, 71>, 71>& counts, int draws) {
+    if (draws < 5) {
+        return tooFew(QStringLiteral("%1 tirage(s)").arg(draws));
+    }
+    const double share = Chance::runShare(2);
+    // Many pairs share a count: each count's tail is summed once.
+    std::vector<double> tails(static_cast<std::size_t>(draws) + 1, -1);
+    const auto tailOf = [&](int c) {
+        double& tail = tails[static_cast<std::size_t>(std::clamp(c, 0, draws))];
+        if (tail < 0) {
+            tail = std::min(Chance::binomialAtMost(c, draws, share),
+                            Chance::binomialAtLeast(c, draws, share));
+        }
+        return tail;
+    };
+    double least = 2;
+    int first = 1;
+    int second = 2;
+    for (int a = 1; a <= kNumbers; ++a) {
+        for (int b = a + 1; b <= kNumbers; ++b) {
+            const double tail =
+                tailOf(counts[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)]);
+            if (2 * tail < least) {
+                least = 2 * tail;
+                first = a;
+                second = b;
+            }
+        }
+    }
+    constexpr int kPairs = kNumbers * (kNumbers - 1) / 2;
+    const double p = Chance::mostExtremeOf(reachChance(least, draws, share), kPairs);
+    const double expected = draws * share;
+    const int count = counts[static_cast<std::size_t>(first)][static_cast<std::size_t>(second)];
+    const double sigmas = (count - expected) / std::sqrt(expected * (1 - share));
+    const QString figures =
+        QStringLiteral("la plus écartée : %1-%2, %3 fois pour %4 attendues, %5 σ ; %6 parmi "
+                       "2 415 paires")
+            .arg(first)
+            .arg(second)
+            .arg(count)
+            .arg(decimal(expected, 1))
+            .arg((sigmas >= 0 ? QStringLiteral("+") : QString()) + decimal(sigmas, 1))
+            .arg(formatP(p));
+    return make(p, QStringLiteral("Paires compatibles avec le hasard"),
+                QStringLiteral("Paire improbable par hasard"), figures);
 }
 
 Verdict ChanceVerdict::overdue(const std::array<int, 71>& gaps, int draws) {

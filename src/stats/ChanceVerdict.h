@@ -42,6 +42,10 @@ public:
     // most frequent run is judged as the most frequent of its family.
     static Verdict runs(int length, const std::vector<int>& counts, int draws);
 
+    // counts[a][b]: the draws holding both a and b; the pair farthest from
+    // chance is judged as the most extreme of the 2,415 pairs.
+    static Verdict pairs(const std::array<std::array<int, 71>, 71>& counts, int draws);
+
     // The verdict on a chart's points; none for the tips' chart, which
     // counts the player's own tips.
     static std::optional<Verdict> of(StatisticKind kind, const StatResult& result, int draws);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace stats {
 
@@ -31,6 +32,37 @@ double StatResult::rangeMaximum() const {
         return maximum;
     }
     return std::max_element(points.begin(), points.end(), lessY)->y;
+}
+
+double StatResult::shownMinimum() const {
+    double low = rangeMinimum();
+    double high = rangeMaximum();
+    for (const ChanceLine& line : chance) {
+        for (double y : line.y) {
+            low = std::min(low, y);
+            high = std::max(high, y);
+        }
+    }
+    if (low <= 0) {
+        return low;
+    }
+    // A bar grows from the axis' foot: an axis that starts at the least count
+    // leaves that bar without height and makes the others look many times
+    // taller than it.
+    const double room = std::max(1.0, 0.1 * (high - low));
+    return std::max(0.0, std::floor(low - room));
+}
+
+double StatResult::shownMaximum() const {
+    double high = rangeMaximum();
+    for (const ChanceLine& line : chance) {
+        for (double y : line.y) {
+            high = std::max(high, y);
+        }
+    }
+    // Room above the tallest bar for its value label.
+    const double low = shownMinimum();
+    return std::max(high + std::max(1.0, 0.04 * (high - low)), low + 1);
 }
 
 void StatResult::fixRangeToPoints() {

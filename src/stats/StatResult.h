@@ -25,6 +25,15 @@ struct StatPoint {
     std::uint32_t color = kSeriesDefault;
 };
 
+// A line of what chance gives beside the bars: one value per point, named in
+// the chart's legend (an unnamed line shares the legend entry of the one
+// before it, as the upper edge of a band does).
+struct ChanceLine {
+    QString name;
+    std::vector<double> y;
+    bool band = false; // an edge of the 95 % band, drawn dashed
+};
+
 // What a statistic publishes: the ordered points of the bar series, the
 // value range of the left axis and the caption of the bottom axis. The
 // generator reads the y values by point index and the range; the chart draws
@@ -39,6 +48,8 @@ struct StatResult {
     // Whether the counts stand out from chance, shown under the chart; empty
     // for a chart that does not count draws. The generator never reads it.
     QString verdict;
+    // What chance gives for the same window; the generator never reads it.
+    std::vector<ChanceLine> chance;
 
     // The range as the chart reports it back: the fixed one, or, when the axis
     // scales itself, from the bars' origin 0 to the largest y.
@@ -49,6 +60,11 @@ struct StatResult {
                    ? points[static_cast<std::size_t>(index)].y
                    : 0;
     }
+
+    // The range the chart shows: the range above, widened to hold the chance
+    // lines, with room below the least count so that its bar keeps a height.
+    double shownMinimum() const;
+    double shownMaximum() const;
 
     // Fixes the range to the smallest and largest y of the points.
     void fixRangeToPoints();

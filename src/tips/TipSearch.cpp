@@ -3,6 +3,8 @@
 
 #include <QElapsedTimer>
 #include <algorithm>
+#include <numeric>
+#include <random>
 #include <vector>
 
 #include "common/Formats.h"
@@ -62,6 +64,36 @@ QString TipSearch::hitMessage(common::DayNumber date) {
     return QStringLiteral("A hit on: ") + common::formatShortDate(common::toDate(date));
 }
 
+std::array<double, 21> TipSearch::chanceBestHits(const TipScorer& tips, int draws) {
+    std::array<double, 21> expected{};
+    if (tips.size() == 0 || draws <= 0) {
+        return expected;
+    }
+    // About two million tip checks: enough for a smooth line, quick for a
+    // list of a thousand tips.
+    const int samples = std::clamp(2'000'000 / static_cast<int>(tips.size()), 2'000, 20'000);
+    std::mt19937 random(20'000'000u + static_cast<unsigned>(tips.size()));
+    std::array<std::uint8_t, 70> pool{};
+    std::iota(pool.begin(), pool.end(), std::uint8_t{1});
+    std::array<std::uint8_t, 20> numbers{};
+    for (int sample = 0; sample < samples; ++sample) {
+        history::NumberSet set;
+        // The first 20 places of a partial shuffle: every draw equally likely.
+        for (std::size_t i = 0; i < numbers.size(); ++i) {
+            std::uniform_int_distribution<std::size_t> pick(i, pool.size() - 1);
+            std::swap(pool[i], pool[pick(random)]);
+            numbers[i] = pool[i];
+            set.add(pool[i]);
+        }
+        const int best = bestHits(tips, TipScorer::Draw<std::uint8_t>{numbers, set});
+        expected[static_cast<std::size_t>(std::min(best, 20))] += 1;
+    }
+    for (double& count : expected) {
+        count *= double(draws) / samples;
+    }
+    return expected;
+}
+
 TipSearch::Outcome TipSearch::run(const history::DrawHistory& history, TipList* list, int tipSize,
                                   int threshold, const Range& range, history::CurrentDraw* current,
                                   HitTally* tally, const Callbacks& callbacks) {
@@ -116,6 +148,7 @@ TipSearch::Outcome TipSearch::run(const history::DrawHistory& history, TipList* 
     if (outcome.lastPosition < 0) {
         return outcome; // no draw in the range: nothing was checked, nothing changes
     }
+    outcome.chanceBestHitDraws = chanceBestHits(tips, outcome.checked);
     const history::TZiehung& last = history.at(outcome.lastPosition);
     takeRecord(last, current);
     outcome.drawLine = drawLine(last);

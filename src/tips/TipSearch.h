@@ -62,7 +62,16 @@ public:
         // For each best hit count 0..20, on how many draws of the range the
         // list's best tip had exactly that many hits (for the chart).
         std::array<int, 21> bestHitDraws{};
+        // What chance gives for the same draws: for each best hit count, on
+        // how many draws the list's best tip is expected to have it.
+        std::array<double, 21> chanceBestHitDraws{};
     };
+
+    // The expected draws per best hit count of the tips over `draws` draws
+    // of 20 numbers out of 1..70 drawn at random, from simulated draws (the
+    // tips share numbers, so their hits are not independent); the same
+    // figures on every call.
+    static std::array<double, 21> chanceBestHits(const TipScorer& tips, int draws);
 
     static QString inputCaption() {
         return QStringLiteral("Arrêtez-vous à la conformité des nombres x");

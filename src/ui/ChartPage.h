@@ -1,29 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QColor>
 #include <QWidget>
 #include <functional>
 
 #include "app/Session.h"
 #include "stats/StatResult.h"
 
-class QChart;
 class QChartView;
-class QBarSeries;
-class QBarSet;
-class QCategoryAxis;
-class QValueAxis;
-
 class QLabel;
+class QStackedWidget;
+
+namespace charts {
+class StatChart;
+}
 
 namespace ui {
 
 class PageBuilder;
+class PairMapView;
 
 // The page "Graphique": the tool row Panel16 that starts the statistics and
-// holds the start of the evaluation window, and the bar chart Chart1 that
-// shows the statistic result last published in the session.
+// holds the start of the evaluation window, and either the bar chart Chart1
+// of the statistic result last published in the session or the pair map;
+// under them the verdict beside chance, and a button that saves what is
+// shown as a picture.
 class ChartPage : public QWidget {
     Q_OBJECT
 public:
@@ -38,27 +39,22 @@ public:
 
     // Draws the session's statistic result.
     void showResult(const stats::StatResult& result);
-    // The caption as the bottom axis shows it, its spacing kept.
-    static QString displayCaption(const QString& caption);
+    // Counts the pairs over the window and shows their map.
+    void showPairMap();
+    // Saves what the page shows as a PNG chosen in a dialog.
+    void saveImage();
 
 private:
     QWidget* buildToolRow(PageBuilder& builder, const ButtonFactory& button,
                           const HintWatch& watchHint);
-    void buildChart();
-    void fillBars(const stats::StatResult& result);
-    void scaleAxes(const stats::StatResult& result);
-    void showEmptiness(bool empty);
-    QColor pointColor(std::uint32_t color) const;
+    void showVerdict(const QString& verdict);
 
     app::Session& m_session;
+    charts::StatChart* m_chart = nullptr;
     QChartView* m_view = nullptr;
+    PairMapView* m_pairMap = nullptr;
+    QStackedWidget* m_stack = nullptr;
     QLabel* m_verdict = nullptr;
-    QChart* m_chart = nullptr;
-    QBarSeries* m_series1 = nullptr;
-    QBarSeries* m_series2 = nullptr;
-    QCategoryAxis* m_bottomAxis = nullptr;
-    QValueAxis* m_leftAxis = nullptr;
-    QColor m_defaultColor;
 };
 
 } // namespace ui

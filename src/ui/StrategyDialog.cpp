@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
-#include "ui/AxisTicks.h"
+#include "charts/AxisTicks.h"
 
 #include "backtest/StrategyReport.h"
 
@@ -79,10 +79,10 @@ void StrategyDialog::showReport(const backtest::StrategyReport& report) {
     auto* cycles = new QValueAxis;
     cycles->setTitleText(QStringLiteral("tirages"));
     cycles->setLabelFormat(QStringLiteral("%d"));
-    setWholeTicks(cycles, 0, std::max(1, cycle));
+    charts::setWholeTicks(cycles, 0, std::max(1, cycle));
     auto* net = new QValueAxis;
     net->setLabelFormat(QStringLiteral("%d"));
-    setWholeTicks(net, low, high > low ? high : low + 1);
+    charts::setWholeTicks(net, low, high > low ? high : low + 1);
     m_chart->addAxis(cycles, Qt::AlignBottom);
     m_chart->addAxis(net, Qt::AlignLeft);
     for (QLineSeries* series : {strategy, chance}) {

@@ -200,3 +200,30 @@ TEST_F(StatisticsCliTest, SetAndGetKeepCoupledParametersConsistent) {
 }
 
 } // namespace
+
+TEST_F(StatisticsCliTest, PairMapPrintsTheTableChanceAndVerdict) {
+    const RunResult map = run({"date", "04.11.2022", "from", "01.11.2022", "stats", "pairmap"});
+    ASSERT_EQ(map.status, 0) << map.err.toStdString();
+    ASSERT_EQ(map.lines.size(), 1 + 70 + 2);
+    EXPECT_EQ(map.lines[0].split(QLatin1Char('\t')).size(), 71);
+    std::vector<QStringList> rows;
+    for (int a = 1; a <= 70; ++a) {
+        rows.push_back(map.lines[a].split(QLatin1Char('\t')));
+        ASSERT_EQ(rows.back().size(), 71);
+        EXPECT_EQ(rows.back()[0].toInt(), a);
+        EXPECT_EQ(rows.back()[a], QStringLiteral("-"));
+    }
+    int draws = 0;
+    int together = 0;
+    for (const history::TZiehung& r : records) {
+        if (inWindow(r, QDate(2022, 11, 1), QDate(2022, 11, 4), true)) {
+            ++draws;
+            together += holds(r, 3) && holds(r, 17) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(rows[2][17].toInt(), together);
+    EXPECT_EQ(rows[16][3].toInt(), together);
+    EXPECT_TRUE(map.lines[71].startsWith(QStringLiteral("tirages %1 ;").arg(draws)));
+    EXPECT_TRUE(map.lines[72].contains(QStringLiteral("2 415 paires")) ||
+                map.lines[72].startsWith(QStringLiteral("Trop peu de tirages")));
+}

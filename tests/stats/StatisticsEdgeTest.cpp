@@ -4,11 +4,13 @@
 
 #include <numeric>
 
+#include "FiveDraws.h"
 #include "TestSupport.h"
 #include "common/DayNumber.h"
 #include "stats/CrossSumDistribution.h"
 #include "stats/NumberDistribution.h"
 #include "stats/OverdueNumbers.h"
+#include "stats/PairMap.h"
 #include "stats/TipDistribution.h"
 
 using testsupport::makeRecord;
@@ -216,4 +218,48 @@ TEST(TipDistributionTest, PieceThatIsNoNumberEndsAllCounting) {
         stats::TipDistribution::run({QStringLiteral("02"), QString(), QStringLiteral("04")});
     EXPECT_EQ(yOf(blank, 2), 1);
     EXPECT_EQ(yOf(blank, 4), 0);
+}
+
+TEST(PairMapTest, CountsEachTwoNumbersDrawnTogetherInTheWindow) {
+    const history::DrawHistory history = historyOf(testsupport::fiveDraws());
+    const stats::PairMap all = stats::PairMap::run(history, day(2023, 3, 1), day(2023, 3, 4));
+    EXPECT_EQ(all.draws(), 5);
+    EXPECT_EQ(all.count(11, 12), 3); // d0, d1, d4
+    EXPECT_EQ(all.count(12, 11), 3);
+    EXPECT_EQ(all.count(21, 22), 3); // d1, d2, d4
+    EXPECT_EQ(all.count(1, 40), 1);  // d3
+    EXPECT_EQ(all.count(1, 21), 0);
+    int total = 0;
+    for (int a = 1; a <= 70; ++a) {
+        for (int b = a + 1; b <= 70; ++b) {
+            total += all.count(a, b);
+        }
+    }
+    EXPECT_EQ(total, 5 * 190);
+    EXPECT_DOUBLE_EQ(all.expected(), 5 * 20.0 * 19 / (70 * 69));
+    EXPECT_GT(all.deviation(11, 12), 0);
+    EXPECT_LT(all.deviation(1, 21), 0);
+
+    // The start day counts, as in the number distribution: both draws of
+    // 1 March drop out when the window starts a day later.
+    const stats::PairMap later = stats::PairMap::run(history, day(2023, 3, 2), day(2023, 3, 4));
+    EXPECT_EQ(later.draws(), 3);
+    EXPECT_EQ(later.count(11, 12), 1);
+}
+
+TEST(StatResultTest, TheShownRangeHoldsChanceAndGivesTheLeastCountABar) {
+    stats::StatResult result;
+    result.points = {{1, 100}, {2, 120}, {3, 150}};
+    result.fixRangeToPoints();
+    result.chance = {{QStringLiteral("attendu"), {90, 90, 160}, true}};
+    EXPECT_LT(result.shownMinimum(), 90);
+    EXPECT_GE(result.shownMinimum(), 0);
+    EXPECT_GT(result.shownMaximum(), 160);
+    // What the generator reads is untouched.
+    EXPECT_EQ(result.rangeMinimum(), 100);
+    EXPECT_EQ(result.rangeMaximum(), 150);
+    // Counts from 0 keep their foot at 0.
+    result.points[0].y = 0;
+    result.fixRangeToPoints();
+    EXPECT_EQ(result.shownMinimum(), 0);
 }

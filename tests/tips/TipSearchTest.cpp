@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <cmath>
 #include <iostream>
 
 #include "TestSupport.h"
 #include "common/DayNumber.h"
 #include "common/Random.h"
+#include "tips/Odds.h"
 #include "tips/TipLine.h"
 #include "tips/TipSearch.h"
 
@@ -99,6 +101,26 @@ TEST(TipSearch, ReportsEachDrawReachingTheThreshold) {
     EXPECT_EQ(run.outcome.bestHitDraws[3], 2);
     EXPECT_EQ(run.outcome.bestHitDraws[1], 1);
     EXPECT_EQ(run.outcome.bestHitDraws[6], 1);
+}
+
+// One tip's hits on random draws are hypergeometric; a copy of the tip
+// changes nothing, since the best of two equal tips is either one.
+TEST(TipSearch, ChanceOfTheBestHitsFollowsTheOdds) {
+    const QString tip = QStringLiteral("03,14,15,22,35,41,50,58,62,69");
+    for (const QStringList& lines : {QStringList{tip}, QStringList{tip, tip}}) {
+        const std::array<double, 21> expected =
+            tips::TipSearch::chanceBestHits(tips::TipScorer(lines, 10), 1000);
+        double total = 0;
+        for (int h = 0; h <= 10; ++h) {
+            const double p = tips::Odds::probability(10, h);
+            // 20,000 simulated draws: four standard errors of the share.
+            EXPECT_NEAR(expected[static_cast<std::size_t>(h)] / 1000, p,
+                        4 * std::sqrt(p * (1 - p) / 20000) + 1e-9)
+                << h;
+            total += expected[static_cast<std::size_t>(h)];
+        }
+        EXPECT_NEAR(total, 1000, 1e-6);
+    }
 }
 
 TEST(TipSearch, OneDayMiddayBeforeEvening) {

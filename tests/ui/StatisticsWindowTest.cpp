@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineSeries>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -24,8 +25,12 @@
 #include "TestSupport.h"
 #include "WindowFixture.h"
 #include "app/StatisticsCommands.h"
+#include "charts/ChartPicture.h"
+#include "charts/PairMapPainter.h"
+#include "charts/StatChart.h"
 #include "ui/ChartPage.h"
 #include "ui/MainWindow.h"
+#include "ui/PairMapView.h"
 
 // QtCore's hooks for debugging tools; entry 3 is called for every QObject made.
 extern Q_DECL_IMPORT quintptr qtHookData[];
@@ -57,6 +62,37 @@ class StatisticsWindowTest : public QObject {
 
 private:
     testsupport::WindowFixture m_ui;
+
+    // Whether the bar at index is painted in its colour halfway between the
+    // axis' foot and its value, as the view shows it.
+    bool barPainted(int index, double value) {
+        auto* view = child<QChartView>(QStringLiteral("Chart1"));
+        auto* series = chart()->findChild<QBarSeries*>(QStringLiteral("Series2"));
+        auto* left = qobject_cast<QValueAxis*>(chart()->axes(Qt::Vertical).value(0));
+        const QPointF foot = chart()->mapToPosition(QPointF(index, left->min()), series);
+        const QPointF top = chart()->mapToPosition(QPointF(index, value), series);
+        if (foot.y() - top.y() < 2) {
+            return false;
+        }
+        QApplication::processEvents(); // the chart lays itself out on posted events
+        const QImage image = view->grab().toImage();
+        const QPoint probe = view->mapFromScene(chart()->mapToScene((foot + top) / 2));
+        const QColor expected =
+            bars()->isBarSelected(index) ? bars()->selectedColor() : bars()->color();
+        // A narrow bar is smoothed over its neighbouring pixels: one of them
+        // must be nearer its colour than the white behind it.
+        const auto distance = [](const QColor& a, const QColor& b) {
+            return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                   std::abs(a.blue() - b.blue());
+        };
+        for (int dx = -2; dx <= 2; ++dx) {
+            const QColor seen = image.pixelColor(probe + QPoint(dx, 0));
+            if (distance(seen, expected) < distance(seen, Qt::white)) {
+                return true;
+            }
+        }
+        return false;
+    }
 
     template <typename T> T* child(const QString& name) { return m_ui.child<T>(name); }
     QChart* chart() { return child<QChartView>(QStringLiteral("Chart1"))->chart(); }
@@ -122,13 +158,33 @@ private Q_SLOTS:
             QCOMPARE(result.fixedRange, c.fixed);
             QVERIFY(result.caption.startsWith(QString::fromUtf8(c.caption)));
             auto* bottom = chart()->axes(Qt::Horizontal).value(0);
-            QCOMPARE(bottom->titleText(), ui::ChartPage::displayCaption(result.caption));
+            QCOMPARE(bottom->titleText(), charts::StatChart::displayCaption(result.caption));
             auto* left = qobject_cast<QValueAxis*>(chart()->axes(Qt::Vertical).value(0));
             QVERIFY(left);
-            // The axis drawn is the range the generator reads, its ticks on
-            // whole counts.
-            QCOMPARE(left->min(), result.rangeMinimum());
-            QCOMPARE(left->max(), std::max(result.rangeMaximum(), result.rangeMinimum() + 1));
+            // The range the generator reads is the counts' own: from the
+            // least to the largest, or from 0 when the axis scales itself.
+            const auto [least, most] = std::minmax_element(
+                result.points.begin(), result.points.end(),
+                [](const stats::StatPoint& a, const stats::StatPoint& b) { return a.y < b.y; });
+            QCOMPARE(result.rangeMinimum(), c.fixed ? least->y : 0.0);
+            QCOMPARE(result.rangeMaximum(), most->y);
+            // The axis drawn holds the counts and chance's lines, and starts
+            // below the least count so that its bar is painted.
+            QVERIFY(left->min() <= result.rangeMinimum());
+            QVERIFY(left->max() >= result.rangeMaximum());
+            // (A count of 0 has no bar to show.)
+            QVERIFY2(least->y == 0 || barPainted(int(least - result.points.begin()), least->y),
+                     c.button);
+            // Beside the bars, what chance gives for the same window.
+            const QList<QLineSeries*> chance = chart()->findChildren<QLineSeries*>();
+            QVERIFY(!chance.isEmpty());
+            QVERIFY(chart()->legend()->isVisible());
+            for (QLineSeries* line : chance) {
+                QCOMPARE(line->count(), bars()->count() + 2);
+                for (const QPointF& point : line->points()) {
+                    QVERIFY(point.y() >= left->min() && point.y() <= left->max());
+                }
+            }
             QCOMPARE(left->tickType(), QValueAxis::TicksDynamic);
             QVERIFY(left->tickInterval() >= 1);
             QCOMPARE(left->tickInterval(), std::floor(left->tickInterval()));
@@ -146,9 +202,10 @@ private Q_SLOTS:
                     verdict->text().startsWith(QStringLiteral("Trop peu de tirages")));
             QVERIFY(m_ui.screenshot(m_ui.window(), QString::fromLatin1(c.file)));
         }
-        // The tips' chart counts the player's own tips: no verdict.
+        // The tips' chart counts the player's own tips: no verdict, no chance.
         click(QStringLiteral("Button6"));
         QVERIFY(!child<QLabel>(QStringLiteral("ChanceVerdict"))->isVisible());
+        QVERIFY(chart()->findChildren<QLineSeries*>().isEmpty());
         QVERIFY(!chart()->legend()->isVisible());
         QVERIFY(chart()->title().isEmpty());
         QVERIFY(!chart()->findChild<QBarSeries*>(QStringLiteral("Series1"))->isVisible());
@@ -166,6 +223,44 @@ private Q_SLOTS:
         QVERIFY(set->isBarSelected(69));  // 70
     }
 
+    void pairMapShowsEachPairBesideChance() {
+        child<QTabWidget>(QStringLiteral("PageControl1"))
+            ->setCurrentWidget(child<QWidget>(QStringLiteral("TabSheet5")));
+        const stats::StatResult before = m_ui.session().chart();
+        QTest::mouseClick(onPage("TabSheet5", QStringLiteral("PairMapButton")), Qt::LeftButton);
+        auto* map = child<ui::PairMapView>(QStringLiteral("PairMap"));
+        QTRY_VERIFY(map->isVisible());
+        QVERIFY(map->map());
+        QVERIFY(child<QLabel>(QStringLiteral("ChanceVerdict"))
+                    ->text()
+                    .startsWith(QStringLiteral("Paires ")));
+        // The cell of row 11, column 12, figures on hover.
+        const QRectF area = QRectF(map->rect().adjusted(8, 8, -8, -8));
+        const QString cell =
+            map->describeAt(charts::PairMapPainter(area).centreOf(11, 12).toPoint());
+        QVERIFY2(
+            cell.startsWith(QStringLiteral("11 et 12 : %1 fois").arg(map->map()->count(11, 12))),
+            qPrintable(cell));
+        // The chart the generator reads is left as it was.
+        QCOMPARE(m_ui.session().chart().points.size(), before.points.size());
+        QCOMPARE(m_ui.session().chart().minimum, before.minimum);
+        QVERIFY(m_ui.screenshot(m_ui.window(), QStringLiteral("chart_pairmap")));
+        // The next statistic brings the chart back.
+        click(QStringLiteral("SpeedButton2"));
+        QVERIFY(child<QChartView>(QStringLiteral("Chart1"))->isVisible());
+    }
+
+    void picturesCarryTheVerdictAndNameAFailedFile() {
+        click(QStringLiteral("SpeedButton2"));
+        const QImage picture = charts::ChartPicture::of(m_ui.session().chart());
+        QCOMPARE(picture.width(), charts::ChartPicture::kWidth);
+        QVERIFY(picture.height() > charts::ChartPicture::kHeight); // the verdict's line
+        QString error;
+        const QString path = QDir::temp().filePath(QStringLiteral("no-such-folder/graphique.png"));
+        QVERIFY(!charts::ChartPicture::save(picture, path, &error));
+        QVERIFY2(error.contains(path), qPrintable(error));
+    }
+
     void searchesBringTheChartPageToTheFront() {
         auto* pages = child<QTabWidget>(QStringLiteral("PageControl1"));
         QWidget* chartPage = child<QWidget>(QStringLiteral("TabSheet5"));
@@ -181,9 +276,9 @@ private Q_SLOTS:
         pages->setCurrentIndex(0);
         click(QStringLiteral("Button6"));
         QCOMPARE(pages->currentWidget(), chartPage);
-        QCOMPARE(
-            chart()->axes(Qt::Horizontal).value(0)->titleText(),
-            ui::ChartPage::displayCaption(QStringLiteral("Distribution en nombre des conseils")));
+        QCOMPARE(chart()->axes(Qt::Horizontal).value(0)->titleText(),
+                 charts::StatChart::displayCaption(
+                     QStringLiteral("Distribution en nombre des conseils")));
     }
 
     // Each label of an axis is an object of its own. Changing an axis whose

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/AxisTicks.h"
+#include "charts/AxisTicks.h"
 
 #include <cmath>
 
-namespace ui {
+namespace charts {
 
 double wholeTickStep(double span) {
     constexpr double kMaxTicks = 8;
@@ -38,4 +38,4 @@ void setWholeTicks(QValueAxis* axis, double low, double high) {
     }
 }
 
-} // namespace ui
+} // namespace charts
