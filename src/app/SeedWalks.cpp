@@ -109,7 +109,11 @@ std::vector<SeedWalks::Result> SeedWalks::run(const std::vector<qint32>& seeds,
                 w->session->backtests().strategyWalk(result.seed, m_history, &result.report);
             if (result.outcome == backtest::RunOutcome::Failed) {
                 stop.store(true);
+                return;
             }
+            // The verdict's band of chance is simulated here, beside the
+            // other walks, rather than afterwards one seed after another.
+            result.report.verdict();
         });
     }
     const auto done = [&workers] {
