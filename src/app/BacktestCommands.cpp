@@ -2,6 +2,8 @@
 #include "app/BacktestCommands.h"
 
 #include "app/GeneratorCommands.h"
+#include "app/SeedWalks.h"
+#include "app/Session.h"
 #include "backtest/AnalysisLog.h"
 #include "backtest/DrawAsTipRun.h"
 #include "backtest/StrategyWalk.h"
@@ -191,6 +193,13 @@ QString BacktestCommands::progressText(int cycles, common::DayNumber date) {
         .arg(common::formatShortDate(common::toDate(date)));
 }
 
+QString BacktestCommands::seedsProgressText(int cycles, int total, int seeds) {
+    return QStringLiteral("analyse: %1 tirages sur %2, %3 graines")
+        .arg(cycles)
+        .arg(total)
+        .arg(seeds);
+}
+
 void BacktestCommands::setRunning(bool) {
     m_host.port().operationChanged();
 }
@@ -268,6 +277,81 @@ BacktestCommands::Outcome BacktestCommands::guardedStrategy(const QDate& startDa
     }
     m_host.setStatusText(1, start.status);
     return saveReport(*report) ? outcome : Outcome::Failed;
+}
+
+BacktestCommands::SeedsRun BacktestCommands::strategySeeds(const std::vector<qint32>& seeds) {
+    SeedsRun run;
+    run.outcome = framed(WindowCommand::StrategyReport, BacktestKind::WalkForward, false, true,
+                         [&](const QDate& startDate) {
+                             run.spread = backtest::SeedSpread(m_host.numbersPerTip());
+                             return guardedSeeds(startDate, seeds, &run);
+                         });
+    return run;
+}
+
+BacktestCommands::Outcome BacktestCommands::guardedSeeds(const QDate& startDate,
+                                                         const std::vector<qint32>& seeds,
+                                                         SeedsRun* run) {
+    history::DrawHistory history;
+    if (seeds.empty() || history::DrawHistory::load(m_host.historyPath(), &history) !=
+                             history::HistoryFile::Status::Ok) {
+        return Outcome::Failed;
+    }
+    const QString status = m_host.statusText(1);
+    std::vector<SeedWalks::Result> results;
+    // A run that starts on today's date has nothing after it to score.
+    if (startDate != m_host.port().today()) {
+        const ProgressEnd progressEnd(m_host.port());
+        const int count = static_cast<int>(seeds.size());
+        const int total = std::max(0, history.size() - 1 - m_host.current().position) * count;
+        m_sinceProgress.invalidate();
+        results = SeedWalks(m_host, history).run(seeds, [&](int done) {
+            return reportSeedsProgress(done, total, count);
+        });
+    } else {
+        for (qint32 seed : seeds) {
+            SeedWalks::Result result;
+            result.seed = seed;
+            result.outcome = Outcome::Completed;
+            result.report = backtest::StrategyReport(m_host.numbersPerTip(), m_host.stake());
+            results.push_back(std::move(result));
+        }
+    }
+    Outcome outcome = Outcome::Completed;
+    for (SeedWalks::Result& result : results) {
+        for (const QString& message : result.messages) {
+            m_host.port().showMessage(message);
+        }
+        if (result.outcome == Outcome::Failed) {
+            outcome = Outcome::Failed;
+        } else if (result.outcome == Outcome::Stopped && outcome != Outcome::Failed) {
+            outcome = Outcome::Stopped;
+        }
+        run->spread.add(result.seed, result.report);
+        run->reports.push_back(std::move(result.report));
+    }
+    if (outcome == Outcome::Failed) {
+        return outcome;
+    }
+    run->spread.setStopped(outcome == Outcome::Stopped);
+    m_host.setStatusText(1, status);
+    if (run->reports.size() == 1) {
+        return saveReport(run->reports.front()) ? outcome : Outcome::Failed;
+    }
+    const bool saved =
+        writeFile(m_host.homeFile(backtest::StrategyReport::fileName()), run->spread.text()) &&
+        writeFile(m_host.homeFile(backtest::StrategyReport::csvFileName()), run->spread.csv());
+    return saved ? outcome : Outcome::Failed;
+}
+
+BacktestCommands::Outcome BacktestCommands::strategyWalk(qint32 seed,
+                                                         const history::DrawHistory& history,
+                                                         backtest::StrategyReport* report) {
+    // The scope makes a stop asked of this session reach the walk.
+    OperationScope operation(m_host.operations(), LongOperation::Backtest);
+    return walkForward(history, true, [&](backtest::WalkForwardHost& host) {
+        return backtest::StrategyWalk(history, host, report).run(seed);
+    });
 }
 
 bool BacktestCommands::saveReport(const backtest::StrategyReport& report) {
@@ -372,6 +456,18 @@ bool BacktestCommands::reportProgress(int cycles, common::DayNumber date, int to
             m_host.port().progressChanged(cycles, total);
         }
         m_host.setStatusText(1, progressText(cycles, date));
+        m_host.port().processEvents();
+    }
+    return !m_host.operations().stopRequested();
+}
+
+bool BacktestCommands::reportSeedsProgress(int cycles, int total, int seeds) {
+    if (!m_sinceProgress.isValid() || m_sinceProgress.elapsed() >= kProgressIntervalMs) {
+        m_sinceProgress.restart();
+        if (total > 0) {
+            m_host.port().progressChanged(cycles, total);
+        }
+        m_host.setStatusText(1, seedsProgressText(cycles, total, seeds));
         m_host.port().processEvents();
     }
     return !m_host.operations().stopRequested();

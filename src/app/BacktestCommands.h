@@ -7,12 +7,14 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "app/LongOperation.h"
 #include "backtest/BacktestKind.h"
 #include "backtest/BacktestResult.h"
 #include "backtest/CursorWalk.h"
 #include "backtest/RunOutcome.h"
+#include "backtest/SeedSpread.h"
 #include "backtest/StrategyReport.h"
 #include "backtest/WalkForwardHost.h"
 #include "history/DrawHistory.h"
@@ -57,6 +59,22 @@ public:
     };
     StrategyRun strategyReport();
 
+    // The strategy report for each of several lucky numbers, the walks side
+    // by side on copies of the session: each seed's report is the one
+    // strategyReport() gives with that lucky number. Strategie.txt holds the
+    // spread over the seeds and Strategie.csv a line per seed; a list of one
+    // seed saves that seed's own report. The session stays at the start draw.
+    struct SeedsRun {
+        Outcome outcome = Outcome::Failed;
+        std::vector<backtest::StrategyReport> reports; // in the order of the seeds
+        backtest::SeedSpread spread{10};
+    };
+    SeedsRun strategySeeds(const std::vector<qint32>& seeds);
+    // One seed's walk on this session alone, outside the window's frame:
+    // what a copy of the session runs on a worker thread.
+    Outcome strategyWalk(qint32 seed, const history::DrawHistory& history,
+                         backtest::StrategyReport* report);
+
     // The window's stop button (or Escape): the run ends after its current cycle.
     // Stops the running test after its cycle, as Escape does.
     void requestStop();
@@ -64,6 +82,8 @@ public:
 
     // The status text of the progress (panel 1): the cycles done and the date.
     static QString progressText(int cycles, common::DayNumber date);
+    // The same for several seeds: the cycles done over all of them.
+    static QString seedsProgressText(int cycles, int total, int seeds);
 
 private:
     // The walk-forward's view of the session: its generator, cursor, check
@@ -92,6 +112,7 @@ private:
     // At most every so often: the progress (of total cycles, when given),
     // the draw lines and pending input shown. False once a stop was asked for.
     bool reportProgress(int cycles, common::DayNumber date, int total = 0);
+    bool reportSeedsProgress(int cycles, int total, int seeds);
     Outcome runDrawAsTip(backtest::BacktestKind kind, const history::DrawHistory& history,
                          bool performs, backtest::BacktestResult* result);
     Outcome runGeneratedTips(qint32 seed, const history::DrawHistory& history, bool performs,
@@ -103,6 +124,7 @@ private:
     Outcome walkForward(const history::DrawHistory& history, bool performs,
                         const std::function<Outcome(backtest::WalkForwardHost&)>& walk);
     Outcome guardedStrategy(const QDate& startDate, backtest::StrategyReport* report);
+    Outcome guardedSeeds(const QDate& startDate, const std::vector<qint32>& seeds, SeedsRun* run);
     bool saveReport(const backtest::StrategyReport& report);
     backtest::WalkForwardHost::Generation generate(qint32 seed, const history::DrawHistory& past,
                                                    stats::RollingStatistics* rolling = nullptr);

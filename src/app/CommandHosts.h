@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -34,6 +35,8 @@ class RollingStatistics;
 // The session holds that state and answers every one of these; a command is
 // handed the one it needs, so what it can read and change is stated here.
 namespace app {
+
+class Session;
 
 // The steps of the activation sequence that other parts provide; each is a
 // no-op until its subsystem plugs it in.
@@ -230,6 +233,8 @@ public:
     // grilles" makes it.
     virtual generator::RunResult generateOn(const history::DrawHistory& past,
                                             stats::RollingStatistics* rolling) = 0;
+    // A copy of the state a walk reads, for a walk on another thread.
+    virtual std::unique_ptr<Session> detachedCopy(WindowPort& port) const = 0;
 
 protected:
     ~BacktestHost() = default;

@@ -55,6 +55,34 @@ Session::Session(WindowPort& port) : m_port(port) {
 
 Session::~Session() = default;
 
+std::unique_ptr<Session> Session::detachedCopy(WindowPort& port) const {
+    auto copy = std::make_unique<Session>(port);
+    copy->m_home = m_home;
+    copy->m_zahlenFile = m_zahlenFile;
+    copy->m_soundName = m_soundName;
+    // The values only: the copy's changes are told to its own port.
+    ControlValues controls = m_controls;
+    controls.setListener([&port](Control id) { port.controlChanged(id); });
+    copy->m_controls = std::move(controls);
+    copy->m_cursor = m_cursor;
+    copy->m_tips = m_tips;
+    copy->m_tally = m_tally;
+    copy->m_random = m_random;
+    copy->m_statistik = m_statistik;
+    copy->m_status = m_status;
+    copy->m_checkStatus = m_checkStatus;
+    copy->m_keptStatus = m_keptStatus;
+    copy->m_chart = m_chart;
+    copy->m_gewinn = m_gewinn;
+    copy->m_sortieren = m_sortieren;
+    copy->m_laufMax = m_laufMax;
+    copy->m_dfb = m_dfb;
+    copy->m_soundMuted = m_soundMuted;
+    copy->m_drawLinesHeld = m_drawLinesHeld;
+    copy->m_generator->numberDialogState() = m_generator->numberDialogState();
+    return copy;
+}
+
 generator::RunResult Session::generateOn(const history::DrawHistory& past,
                                          stats::RollingStatistics* rolling) {
     return m_generator->generateOn(past, rolling);

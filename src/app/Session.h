@@ -49,6 +49,11 @@ public:
     explicit Session(WindowPort& port);
     virtual ~Session();
 
+    // A session of its own with this one's Home, controls, current draw, tip
+    // list, check and generator state, reporting to port: a walk on a worker
+    // thread runs on it and never touches this one.
+    std::unique_ptr<Session> detachedCopy(WindowPort& port) const override;
+
     void setSoundPort(SoundPort* sound) { m_sound = sound; }
     void setShellPort(ShellPort* shell) { m_shell = shell; }
     ShellPort* shellPort() const override { return m_shell; }

@@ -2,6 +2,9 @@
 #include "backtest/StrategyReport.h"
 
 #include <algorithm>
+#include <map>
+#include <mutex>
+#include <utility>
 
 #include "common/Formats.h"
 #include "common/Random.h"
@@ -67,6 +70,25 @@ void StrategyReport::addCycle(common::DayNumber date, int soir,
 }
 
 StrategyReport::Band StrategyReport::chanceReturnBand(int numbersPerTip, qint64 tips) {
+    // The simulation costs far more than a walk; a report over several seeds
+    // asks for the same band once per seed, from several threads.
+    static std::mutex mutex;
+    static std::map<std::pair<int, qint64>, Band> known;
+    const std::pair<int, qint64> key(numbersPerTip, tips);
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        const auto found = known.find(key);
+        if (found != known.end()) {
+            return found->second;
+        }
+    }
+    const Band band = simulatedBand(numbersPerTip, tips);
+    const std::lock_guard<std::mutex> lock(mutex);
+    known.emplace(key, band);
+    return band;
+}
+
+StrategyReport::Band StrategyReport::simulatedBand(int numbersPerTip, qint64 tips) {
     constexpr int kRuns = 4000;
     if (tips <= 0) {
         return {};

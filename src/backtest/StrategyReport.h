@@ -58,7 +58,8 @@ public:
 
     // The return that chance alone gives in 95 % of cases for this many
     // tips of this size at the prize table (the 2.5 % and 97.5 % points, as
-    // rates), from simulated tips; the same figures on every call.
+    // rates), from simulated tips; the same figures on every call, kept
+    // once simulated.
     struct Band {
         double low = 0;
         double high = 0;
@@ -81,6 +82,7 @@ public:
     static history::NumberSet chanceTip(common::Random& random, int k);
 
 private:
+    static Band simulatedBand(int numbersPerTip, qint64 tips);
     Side sideOf(const std::vector<int>& hits) const;
 
     int m_numbersPerTip;

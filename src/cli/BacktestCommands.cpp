@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/BacktestCommands.h"
+#include "backtest/SeedList.h"
 #include "cli/CommandTable.h"
 #include "common/Formats.h"
 #include "tips/Odds.h"
@@ -56,7 +57,52 @@ bool odds(CommandContext& c) {
     return true;
 }
 
+const QString kSeedsOption = QStringLiteral("--seeds");
+
+QString checkStrategy(const QStringList& args) {
+    if (args.value(0) != kSeedsOption) {
+        // A single lucky number is passed on as typed, as backtest does.
+        return args.size() > 1 ? QStringLiteral("strategy takes a lucky number or --seeds LIST")
+                               : QString();
+    }
+    QString error;
+    if (args.size() < 2 || !backtest::SeedList::parse(args[1], &error)) {
+        return QStringLiteral("strategy --seeds takes seeds such as 1-20 or 1,3,5-7 (%1)")
+            .arg(args.size() < 2 ? QStringLiteral("no seed given") : error);
+    }
+    return QString();
+}
+
+void printReport(CommandContext& c, const backtest::StrategyReport& report) {
+    c.out << report.verdict() << Qt::endl;
+    for (const QString& line : report.summary()) {
+        c.out << line << Qt::endl;
+    }
+}
+
+// Each seed's figures as strategy SEED prints them, under a line naming the
+// seed, then the spread over the seeds.
+bool strategySeeds(CommandContext& c) {
+    const std::vector<qint32> seeds = *backtest::SeedList::parse(c.args[1]);
+    const app::BacktestCommands::SeedsRun run = c.session.backtests().strategySeeds(seeds);
+    if (run.outcome == app::BacktestCommands::Outcome::Failed) {
+        return false; // the message box has printed the error
+    }
+    for (std::size_t i = 0; i < seeds.size(); ++i) {
+        c.out << "graine\t" << seeds[i] << Qt::endl;
+        printReport(c, run.reports[i]);
+    }
+    c.out << Qt::endl;
+    for (const QString& line : run.spread.text()) {
+        c.out << line << Qt::endl;
+    }
+    return true;
+}
+
 bool strategy(CommandContext& c) {
+    if (c.args.value(0) == kSeedsOption) {
+        return strategySeeds(c);
+    }
     if (!c.args.isEmpty()) {
         c.port.setNextInput(c.args[0]);
     }
@@ -64,10 +110,7 @@ bool strategy(CommandContext& c) {
     if (run.outcome == app::BacktestCommands::Outcome::Failed) {
         return false; // the message box has printed the error
     }
-    c.out << run.report.verdict() << Qt::endl;
-    for (const QString& line : run.report.summary()) {
-        c.out << line << Qt::endl;
-    }
+    printReport(c, run.report);
     return true;
 }
 
@@ -77,7 +120,7 @@ void addBacktestCommands(CommandTable& table) {
     table.add(QStringLiteral("backtest"), {1, 2, checkBacktest, backtestRun}).windowCommand =
         app::WindowCommand::Backtest;
     table.add(QStringLiteral("odds"), {1, 1, checkTipSize, odds});
-    table.add(QStringLiteral("strategy"), {0, 1, nullptr, strategy}).windowCommand =
+    table.add(QStringLiteral("strategy"), {0, 2, checkStrategy, strategy}).windowCommand =
         app::WindowCommand::StrategyReport;
 }
 

@@ -63,6 +63,8 @@ QString helpText() {
         "  handoff               hand the tickets to the form filler\n"
         "  odds K                hit probabilities and expected return of tip size K = 2..10\n"
         "  strategy [SEED]       the current strategy from the current date on, beside chance\n"
+        "  strategy --seeds LIST the same for each seed of LIST (1-20, 1,3,5-7) side by side,\n"
+        "                        then the spread of their returns beside chance\n"
         "  filters               what each acceptance test refused in the last generate\n"
         "\n"
         "Exit status: 0 done, 1 an operation failed or standard output could not be\n"

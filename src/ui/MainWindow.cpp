@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -34,6 +35,7 @@
 #include "app/TipFileCommands.h"
 #include "app/TipSearchCommands.h"
 #include "app/WebLinks.h"
+#include "backtest/SeedList.h"
 #include "common/WebAddresses.h"
 #include "ui/AboutDialog.h"
 #include "ui/ActivationWatch.h"
@@ -525,15 +527,62 @@ QLayout* MainWindow::buildReportRow() {
                           }));
     row->addWidget(
         button(QStringLiteral("StrategyButton"), QStringLiteral("rapport de stratégie"),
-               QStringLiteral("Les grilles de chaque tirage en argent, à côté du hasard"), [this] {
-                   const auto run = m_session.backtests().strategyReport();
-                   if (run.outcome != app::BacktestCommands::Outcome::Failed && !m_closed) {
-                       showOwnDialog<StrategyDialog>(
-                           this, [&run](StrategyDialog& d) { d.showReport(run.report); });
-                   }
-               }));
+               QStringLiteral("Les grilles de chaque tirage en argent, à côté du hasard"),
+               [this] { runStrategy(nullptr, QString()); }));
     row->addStretch();
     return row;
+}
+
+StrategyDialog* MainWindow::openStrategyDialog() {
+    auto* dialog = new StrategyDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    const QPointer<StrategyDialog> guard(dialog);
+    // The run starts once the click is over: the dialog may close meanwhile.
+    dialog->setRunner([this, guard](const QString& seeds) {
+        QTimer::singleShot(0, this, [this, guard, seeds] { runStrategy(guard.data(), seeds); });
+    });
+    dialog->setStopper([this] {
+        if (!m_session.backtests().running()) {
+            return false;
+        }
+        m_session.stopOperation();
+        return true;
+    });
+    dialog->show();
+    return dialog;
+}
+
+void MainWindow::runStrategy(StrategyDialog* shown, const QString& seedsText) {
+    std::optional<std::vector<qint32>> seeds;
+    if (!seedsText.trimmed().isEmpty()) {
+        seeds = backtest::SeedList::parse(seedsText);
+        if (!seeds) {
+            showMessage(QStringLiteral("Graines : des numéros et des plages croissantes séparés "
+                                       "par des virgules, par exemple 1-20 ou 1,3,5-7, chacun une "
+                                       "fois et au plus %1")
+                            .arg(backtest::SeedList::kMostSeeds));
+            return;
+        }
+    }
+    QPointer<StrategyDialog> dialog(shown);
+    if (dialog) {
+        dialog->setRunning(true);
+    }
+    using Outcome = app::BacktestCommands::Outcome;
+    if (seeds) {
+        const auto run = m_session.backtests().strategySeeds(*seeds);
+        if (run.outcome != Outcome::Failed && !m_closed) {
+            (dialog ? dialog.data() : openStrategyDialog())->showSpread(run.reports, run.spread);
+        }
+    } else {
+        const auto run = m_session.backtests().strategyReport();
+        if (run.outcome != Outcome::Failed && !m_closed) {
+            (dialog ? dialog.data() : openStrategyDialog())->showReport(run.report);
+        }
+    }
+    if (dialog) {
+        dialog->setRunning(false);
+    }
 }
 
 QWidget* MainWindow::buildInternetPage() {

@@ -22,6 +22,7 @@ class ActivationWatch;
 class ChartPage;
 class ControlBinder;
 class PageBuilder;
+class StrategyDialog;
 
 // The desktop window: six pages bound to the session. It answers the
 // session's port with real dialogs and shows every change it announces.
@@ -83,6 +84,11 @@ private:
     QWidget* buildAnalysisPage();
     QWidget* buildBacktestBox();
     QLayout* buildReportRow();
+    // The strategy report for the seeds typed (empty: the single run with
+    // the lucky number asked for), shown in dialog when it is still open,
+    // else in a new one.
+    void runStrategy(StrategyDialog* dialog, const QString& seeds);
+    StrategyDialog* openStrategyDialog();
     QWidget* buildInternetPage();
     QWidget* button(const QString& name, const QString& caption, const QString& hint,
                     std::function<void()> action);

@@ -594,6 +594,83 @@ TEST_F(GeneratorBacktestTest, TheStrategyReportIsTheWalkForwardInMoney) {
     EXPECT_TRUE(csv.last().endsWith(QStringLiteral(";%1").arg(report.chance().net())));
 }
 
+// Each seed's walk runs on its own copy of the session, beside the others:
+// its report must be the very one a single run with that lucky number gives.
+TEST_F(GeneratorBacktestTest, SeedsSideBySideEqualTheirSingleRuns) {
+    const QDate start(2021, 9, 15);
+    std::vector<backtest::StrategyReport> singles;
+    for (int seed = 1; seed <= 4; ++seed) {
+        fixture->startAt(start);
+        fixture->port.inputAnswers.push_back(QString::number(seed));
+        const auto single = session().backtests().strategyReport();
+        ASSERT_EQ(single.outcome, BacktestCommands::Outcome::Completed);
+        singles.push_back(single.report);
+    }
+    fixture->startAt(start);
+    const auto run = session().backtests().strategySeeds({1, 2, 3, 4});
+    ASSERT_EQ(run.outcome, BacktestCommands::Outcome::Completed);
+    ASSERT_EQ(run.reports.size(), 4u);
+    EXPECT_GT(run.reports[0].cycles(), backtest::StrategyReport::kFewestDraws);
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(run.reports[i].verdict(), singles[i].verdict()) << i;
+        EXPECT_EQ(run.reports[i].summary(), singles[i].summary()) << i;
+        EXPECT_EQ(run.reports[i].csv(), singles[i].csv()) << i;
+    }
+    // Different seeds are different walks, or the comparison proves nothing.
+    EXPECT_NE(singles[0].summary(), singles[1].summary());
+    // The walks moved copies: the session stays on the start draw.
+    history::DrawHistory history;
+    history::DrawHistory::load(home.historyPath(), &history);
+    history::DrawCursor cursor;
+    cursor.loadAtDate(history.records(), common::toDayNumber(start));
+    EXPECT_EQ(session().current().position, cursor.current().position);
+    QStringList text;
+    ASSERT_TRUE(common::TextFile::readLines(home.file(QStringLiteral("Strategie.txt")), &text));
+    EXPECT_EQ(text, run.spread.text());
+    EXPECT_TRUE(text.value(1).startsWith(
+        QStringLiteral("Sur 4 graines et %1 tirages chacune").arg(singles[0].cycles())));
+}
+
+// Stops the run at the second look at its progress, when the walks are under way.
+class LateStoppingPort : public testsupport::RecordingPort {
+public:
+    app::Session* session = nullptr;
+    void processEvents() override {
+        RecordingPort::processEvents();
+        if (eventsProcessed == 2) {
+            session->backtests().requestStop();
+        }
+    }
+};
+
+// A stop asked for while the seeds run ends every walk after its cycle.
+TEST(StrategySeedsStopTest, AStopEndsEverySeed) {
+    testsupport::TempHome home;
+    home.writeHistory(mixedDraws(2000, 3));
+    LateStoppingPort port;
+    app::Session session(port);
+    port.session = &session;
+    session.setHome(home.path());
+    QSettings settings(home.file(QStringLiteral("s.ini")), QSettings::IniFormat);
+    session.FormCreate(&settings);
+    session.controls().setDate(kPicker1, QDate(2021, 5, 1));
+    session.controls().setPosition(app::Control::UpDown9, 60); // slower walks
+    const auto run = session.backtests().strategySeeds({5, 6, 7});
+    ASSERT_EQ(run.outcome, BacktestCommands::Outcome::Stopped);
+    ASSERT_EQ(run.reports.size(), 3u);
+    // A walk may end before the stop comes; one under way is cut short.
+    EXPECT_GT(run.reports[0].cycles(), 0);
+    EXPECT_TRUE(run.reports[0].stopped());
+    EXPECT_LT(run.reports[0].cycles(), 1999);
+    for (const backtest::StrategyReport& report : run.reports) {
+        EXPECT_EQ(report.stopped(), report.cycles() < 1999);
+    }
+    QStringList text;
+    ASSERT_TRUE(common::TextFile::readLines(home.file(QStringLiteral("Strategie.txt")), &text));
+    EXPECT_TRUE(text.value(0).contains(QStringLiteral("ARRÊTÉ")));
+    EXPECT_FALSE(port.statusTexts[1].filter(QStringLiteral("3 graines")).isEmpty());
+}
+
 // A year of the real history: neither the strategy nor chance may stray far
 // from what the odds give, 10 x 20 / 70 hits per tip. A generation that saw
 // the draw it is scored on (the evening draw of its own day) once showed

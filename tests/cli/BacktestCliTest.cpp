@@ -58,4 +58,15 @@ TEST_F(BacktestCliTest, ReportsTheRunsErrorAndRejectsUnknownTests) {
     EXPECT_TRUE(result.out.endsWith(QStringLiteral("à 0 tirer\n")));
 }
 
+TEST_F(BacktestCliTest, ASeedListThatIsNoListIsAUsageError) {
+    for (const QStringList& args :
+         {QStringList{"strategy", "--seeds", "5-1"}, QStringList{"strategy", "--seeds", "a"},
+          QStringList{"strategy", "--seeds"}, QStringList{"strategy", "--seeds", "1-1001"},
+          QStringList{"strategy", "7", "8"}}) {
+        const RunResult result = run(args);
+        EXPECT_EQ(result.status, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(result.err.startsWith(QStringLiteral("strategy: ")));
+    }
+}
+
 } // namespace
