@@ -4,15 +4,18 @@
 #include <QChart>
 #include <QChartView>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
 #include "charts/AxisTicks.h"
+#include "charts/ChartPicture.h"
 
 #include "backtest/SeedSpread.h"
 #include "backtest/StrategyReport.h"
@@ -57,6 +60,7 @@ StrategyDialog::StrategyDialog(QWidget* parent) : QDialog(parent) {
     m_chart = new QChart;
     m_chart->setTitle(QStringLiteral("net cumulé (gains moins mises)"));
     auto* view = new QChartView(m_chart);
+    m_view = view;
     view->setObjectName(QStringLiteral("StrategyChart"));
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(320, 260);
@@ -80,6 +84,10 @@ StrategyDialog::StrategyDialog(QWidget* parent) : QDialog(parent) {
     seedsRow->addWidget(seedsLabel);
     seedsRow->addWidget(m_seeds, 1);
     seedsRow->addWidget(m_run);
+    auto* save = new QPushButton(QStringLiteral("enregistrer l'image"));
+    save->setObjectName(QStringLiteral("StrategySaveImage"));
+    connect(save, &QPushButton::clicked, this, &StrategyDialog::saveImage);
+    seedsRow->addWidget(save);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     seedsRow->addWidget(buttons);
@@ -103,6 +111,23 @@ void StrategyDialog::showFigures(const QStringList& headline, const QStringList&
     QString html = QStringLiteral("<p><b>%1</b></p><p>%2</p>")
                        .arg(headline.value(0).toHtmlEscaped(), headline.value(1).toHtmlEscaped());
     m_figures->setText(html + tables.join(QString()));
+    m_verdict = headline.value(1);
+}
+
+void StrategyDialog::saveImage() {
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("enregistrer l'image"),
+                                                QStringLiteral("strategie.png"),
+                                                QStringLiteral("Images PNG (*.png)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
+        path += QLatin1String(".png");
+    }
+    QString error;
+    if (!charts::ChartPicture::save(charts::ChartPicture::of(m_view, m_verdict), path, &error)) {
+        QMessageBox::warning(this, windowTitle(), error);
+    }
 }
 
 void StrategyDialog::showReport(const backtest::StrategyReport& report) {

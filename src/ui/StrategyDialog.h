@@ -55,8 +55,12 @@ private:
     };
     void plot(const std::vector<Curve>& curves);
     void showFigures(const QStringList& headline, const QStringList& tables);
+    // Saves the chart with the verdict under it as a PNG chosen in a dialog.
+    void saveImage();
     QLabel* m_figures = nullptr;
     QChart* m_chart = nullptr;
+    QWidget* m_view = nullptr;
+    QString m_verdict; // the verdict line, under the saved picture
     QLineEdit* m_seeds = nullptr;
     QPushButton* m_run = nullptr;
     Runner m_runner;
