@@ -3,22 +3,13 @@
 
 #include <algorithm>
 
+#include "backtest/ReportText.h"
 #include "common/Formats.h"
 #include "tips/Odds.h"
 
 namespace backtest {
 
-namespace {
-
-QString percent(double rate) {
-    return common::formatDecimal(rate * 100, 2) + QStringLiteral(" %");
-}
-
-QString line(const char* name, const QString& value) {
-    return QString::fromUtf8(name) + QLatin1Char('\t') + value;
-}
-
-} // namespace
+namespace {} // namespace
 
 void SeedSpread::add(qint32 seed, const StrategyReport& report) {
     m_seeds.push_back({seed, report.cycles(), report.strategy()});

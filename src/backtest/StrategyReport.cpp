@@ -6,6 +6,7 @@
 #include <mutex>
 #include <utility>
 
+#include "backtest/ReportText.h"
 #include "common/Formats.h"
 #include "common/Random.h"
 #include "tips/Odds.h"
@@ -13,14 +14,6 @@
 namespace backtest {
 
 namespace {
-
-QString percent(double rate) {
-    return common::formatDecimal(rate * 100, 2) + QStringLiteral(" %");
-}
-
-QString line(const char* name, const QString& value) {
-    return QString::fromUtf8(name) + QLatin1Char('\t') + value;
-}
 
 void add(StrategyReport::Side* total, const StrategyReport::Side& part) {
     total->tips += part.tips;
