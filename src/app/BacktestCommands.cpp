@@ -151,6 +151,14 @@ public:
         }
         return hits;
     }
+    std::vector<history::NumberSet> tipSets() const override {
+        const tips::TipScorer& scorer = m_host.tipList().scorer(m_host.numbersPerTip());
+        std::vector<history::NumberSet> sets;
+        for (std::size_t i = 0; i < scorer.size(); ++i) {
+            sets.push_back(scorer.set(i));
+        }
+        return sets;
+    }
     int numbersPerTip() const override { return m_host.numbersPerTip(); }
     bool progress(int cycles, common::DayNumber date, int total) override {
         return m_commands.reportProgress(cycles, date, total);

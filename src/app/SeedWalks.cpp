@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/BacktestCommands.h"
+#include "app/HeadlessPort.h"
 #include "app/Session.h"
 
 namespace app {
@@ -20,7 +21,7 @@ constexpr int kPollMs = 100;
 // with the defaults, keeps the messages for the calling thread, counts the
 // cycles done and turns the stop asked for on the calling thread into a stop
 // of its own session when the walk next lets input run.
-class WorkerPort : public WindowPort {
+class WorkerPort : public HeadlessPort {
 public:
     WorkerPort(const std::atomic<bool>& stop, QDate today) : m_stop(stop), m_today(today) {}
 
@@ -28,31 +29,12 @@ public:
     int cycles() const { return m_cycles.load(std::memory_order_relaxed); }
     const QStringList& messages() const { return m_messages; }
 
-    void statusTextChanged(int, const QString&) override {}
     void showMessage(const QString& text) override { m_messages << text; }
-    bool askYesNo(const QString&) override { return false; }
-    std::optional<QString> inputText(const QString&, const QString&,
-                                     const QString& defaultText) override {
-        return defaultText;
-    }
-    QStringList openFileNames(const QString&, const QString&, const QString&, bool) override {
-        return {};
-    }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    void setBusy(bool) override {}
     void processEvents() override {
         if (m_stop.load() && m_session) {
             m_session->stopOperation();
         }
     }
-    void controlChanged(Control) override {}
-    void tipListsChanged() override {}
-    void tipSelectionChanged() override {}
-    void hitTallyChanged() override {}
-    void operationChanged() override {}
-    void chartChanged() override {}
-    void pageRequested() override {}
-    void staleNoticeChanged() override {}
     void progressChanged(int done, int total) override {
         if (total > 0) {
             m_cycles.store(done, std::memory_order_relaxed);

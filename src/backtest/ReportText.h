@@ -12,6 +12,11 @@ inline QString percent(double rate) {
     return common::formatDecimal(rate * 100, 2) + QStringLiteral(" %");
 }
 
+// A rate as "42,7 %", for a verdict's sentence.
+inline QString roundPercent(double rate) {
+    return common::formatDecimal(rate * 100, 1) + QStringLiteral(" %");
+}
+
 inline QString line(const char* name, const QString& value) {
     return QString::fromUtf8(name) + QLatin1Char('\t') + value;
 }

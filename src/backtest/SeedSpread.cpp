@@ -2,6 +2,7 @@
 #include "backtest/SeedSpread.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "backtest/ReportText.h"
 #include "common/Formats.h"
@@ -9,10 +10,16 @@
 
 namespace backtest {
 
-namespace {} // namespace
+namespace {
+
+QString between(const QString& low, const QString& high) {
+    return low + QStringLiteral(" à ") + high;
+}
+
+} // namespace
 
 void SeedSpread::add(qint32 seed, const StrategyReport& report) {
-    m_seeds.push_back({seed, report.cycles(), report.strategy()});
+    m_seeds.push_back({seed, report.cycles(), report.strategy(), report.chanceBands()});
 }
 
 int SeedSpread::draws() const {
@@ -51,12 +58,18 @@ double SeedSpread::highestReturn() const {
     return rates.empty() ? 0 : rates.back();
 }
 
-StrategyReport::Band SeedSpread::chanceBand() const {
-    qint64 fewest = 0;
+template <typename Figure> StrategyReport::Band SeedSpread::widest(Figure figure) const {
+    StrategyReport::Band band;
     for (std::size_t i = 0; i < m_seeds.size(); ++i) {
-        fewest = i == 0 ? m_seeds[i].strategy.tips : std::min(fewest, m_seeds[i].strategy.tips);
+        const StrategyReport::Band one = figure(m_seeds[i]);
+        band.low = i == 0 ? one.low : std::min(band.low, one.low);
+        band.high = i == 0 ? one.high : std::max(band.high, one.high);
     }
-    return StrategyReport::chanceReturnBand(m_numbersPerTip, fewest);
+    return band;
+}
+
+StrategyReport::Band SeedSpread::chanceBand() const {
+    return widest([](const Seed& seed) { return seed.bands.returnRate; });
 }
 
 QString SeedSpread::verdict() const {
@@ -69,8 +82,9 @@ QString SeedSpread::verdict(const StrategyReport::Band& band) const {
     const QString figures =
         QStringLiteral("taux de retour de %1 à %2, médiane %3, hasard attendu %4, intervalle à "
                        "95 % %5-%6 %")
-            .arg(percent(lowestReturn()), percent(highestReturn()), percent(medianReturn()),
-                 percent(tips::Odds::expectedReturn(m_numbersPerTip)),
+            .arg(roundPercent(lowestReturn()), roundPercent(highestReturn()),
+                 roundPercent(medianReturn()),
+                 roundPercent(tips::Odds::expectedReturn(m_numbersPerTip)),
                  common::formatDecimal(band.low * 100, 0),
                  common::formatDecimal(band.high * 100, 0));
     if (draws < StrategyReport::kFewestDraws) {
@@ -82,9 +96,10 @@ QString SeedSpread::verdict(const StrategyReport::Band& band) const {
     }
     int above = 0;
     int below = 0;
+    // Each seed beside its own band.
     for (const Seed& seed : m_seeds) {
-        above += seed.strategy.returnRate() > band.high ? 1 : 0;
-        below += seed.strategy.returnRate() < band.low ? 1 : 0;
+        above += seed.strategy.returnRate() > seed.bands.returnRate.high ? 1 : 0;
+        below += seed.strategy.returnRate() < seed.bands.returnRate.low ? 1 : 0;
     }
     const QString opening =
         QStringLiteral("Sur %1 graines et %2 tirages chacune, ").arg(seeds).arg(draws);
@@ -127,6 +142,16 @@ QStringList SeedSpread::spreadLines() const {
 }
 
 QStringList SeedSpread::spreadLines(const StrategyReport::Band& band) const {
+    // The net and the mean hits vary by luck too, as widely as the return.
+    const auto netOf = [](const Seed& seed, double rate) {
+        const auto staked = static_cast<double>(seed.strategy.staked);
+        return static_cast<double>(std::llround(rate * staked)) - staked;
+    };
+    const StrategyReport::Band net = widest([&netOf](const Seed& seed) {
+        return StrategyReport::Band{netOf(seed, seed.bands.returnRate.low),
+                                    netOf(seed, seed.bands.returnRate.high)};
+    });
+    const StrategyReport::Band hits = widest([](const Seed& seed) { return seed.bands.meanHits; });
     return {line("graines", QString::number(m_seeds.size())),
             line("tirages par graine", QString::number(draws())),
             line("taux de retour le plus bas", percent(lowestReturn())),
@@ -134,6 +159,10 @@ QStringList SeedSpread::spreadLines(const StrategyReport::Band& band) const {
             line("taux de retour le plus haut", percent(highestReturn())),
             line("hasard intervalle à 95 %",
                  percent(band.low) + QStringLiteral(" - ") + percent(band.high)),
+            line("hasard intervalle à 95 % du net",
+                 between(QString::number(qint64(net.low)), QString::number(qint64(net.high)))),
+            line("hasard intervalle à 95 % de la moyenne de numéros trouvés",
+                 between(common::formatDecimal(hits.low, 4), common::formatDecimal(hits.high, 4))),
             line("taux de retour attendu", percent(tips::Odds::expectedReturn(m_numbersPerTip)))};
 }
 

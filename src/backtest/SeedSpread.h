@@ -20,6 +20,7 @@ public:
         qint32 seed = 0;
         int draws = 0;
         StrategyReport::Side strategy;
+        StrategyReport::ChanceBands bands; // what luck gives this seed's tips
     };
 
     explicit SeedSpread(int numbersPerTip) : m_numbersPerTip(numbersPerTip) {}
@@ -35,8 +36,9 @@ public:
     double lowestReturn() const;
     double medianReturn() const; // the mean of the middle two for an even count
     double highestReturn() const;
-    // Chance's 95 % band for one seed's tips; a seed cut short by a stop
-    // has the fewest, and the widest band is the fair one then.
+    // Chance's 95 % band of the return: each seed's tips have their own, and
+    // the spread is judged against all of them at once, from the lowest low
+    // to the highest high, so that no seed's luck reads as skill.
     StrategyReport::Band chanceBand() const;
 
     // One line: whether the seeds' returns stand out from chance.
@@ -52,6 +54,8 @@ public:
 
 private:
     std::vector<double> sortedReturns() const;
+    // The widest of the seeds' bands of a figure.
+    template <typename Figure> StrategyReport::Band widest(Figure figure) const;
     QString verdict(const StrategyReport::Band& band) const;
     QStringList spreadLines(const StrategyReport::Band& band) const;
 

@@ -2,8 +2,7 @@
 #include "backtest/StrategyReport.h"
 
 #include <algorithm>
-#include <map>
-#include <mutex>
+#include <cmath>
 #include <utility>
 
 #include "backtest/ReportText.h"
@@ -48,76 +47,79 @@ StrategyReport::Side StrategyReport::sideOf(const std::vector<int>& hits) const 
 }
 
 void StrategyReport::addCycle(common::DayNumber date, int soir,
+                              std::vector<history::NumberSet> tips,
                               const std::vector<int>& strategyHits,
                               const std::vector<int>& chanceHits) {
     Cycle cycle;
     cycle.date = date;
     cycle.soir = soir;
+    cycle.tips = std::move(tips);
     cycle.strategy = sideOf(strategyHits);
     cycle.chance = sideOf(chanceHits);
     add(&m_strategy, cycle.strategy);
     add(&m_chance, cycle.chance);
     cycle.strategyNet = m_strategy.net();
     cycle.chanceNet = m_chance.net();
-    m_cycles.push_back(cycle);
+    m_cycles.push_back(std::move(cycle));
+    m_bands.reset();
 }
 
-StrategyReport::Band StrategyReport::chanceReturnBand(int numbersPerTip, qint64 tips) {
-    // The simulation costs far more than a walk; a report over several seeds
-    // asks for the same band once per seed, from several threads.
-    static std::mutex mutex;
-    static std::map<std::pair<int, qint64>, Band> known;
-    const std::pair<int, qint64> key(numbersPerTip, tips);
-    {
-        const std::lock_guard<std::mutex> lock(mutex);
-        const auto found = known.find(key);
-        if (found != known.end()) {
-            return found->second;
-        }
+const StrategyReport::ChanceBands& StrategyReport::chanceBands() const {
+    if (!m_bands) {
+        m_bands = simulatedBands();
     }
-    const Band band = simulatedBand(numbersPerTip, tips);
-    const std::lock_guard<std::mutex> lock(mutex);
-    known.emplace(key, band);
-    return band;
+    return *m_bands;
 }
 
-StrategyReport::Band StrategyReport::simulatedBand(int numbersPerTip, qint64 tips) {
+namespace {
+
+StrategyReport::Band bandOf(std::vector<double>* values) {
+    std::sort(values->begin(), values->end());
+    const std::size_t n = values->size();
+    return {(*values)[n * 25 / 1000], (*values)[n * 975 / 1000]};
+}
+
+} // namespace
+
+StrategyReport::ChanceBands StrategyReport::simulatedBands() const {
     constexpr int kRuns = 4000;
-    if (tips <= 0) {
+    qint64 tips = 0;
+    for (const Cycle& cycle : m_cycles) {
+        tips += static_cast<qint64>(cycle.tips.size());
+    }
+    if (tips == 0) {
         return {};
     }
-    // Each tip's hits follow the hypergeometric odds; its prize is the
-    // table's factor for them. Sampled by the cumulative odds.
-    std::vector<double> cumulative;
-    double sum = 0;
-    for (int h = 0; h <= numbersPerTip; ++h) {
-        sum += tips::Odds::probability(numbersPerTip, h);
-        cumulative.push_back(sum);
-    }
+    // Each run plays every cycle's tips against a random draw of its own.
     common::Random random(20250604);
     std::vector<double> rates;
+    std::vector<double> meanHits;
     rates.reserve(kRuns);
+    meanHits.reserve(kRuns);
     for (int run = 0; run < kRuns; ++run) {
         qint64 won = 0;
-        for (qint64 t = 0; t < tips; ++t) {
-            const double u = random.next(1 << 30) / double(1 << 30) * sum;
-            const int hits = static_cast<int>(
-                std::upper_bound(cumulative.begin(), cumulative.end(), u) - cumulative.begin());
-            won += tips::Odds::factor(numbersPerTip, std::min(hits, numbersPerTip));
+        qint64 hitsInAll = 0;
+        for (const Cycle& cycle : m_cycles) {
+            const history::NumberSet drawn = chanceTip(random, 20);
+            for (const history::NumberSet& tip : cycle.tips) {
+                const int hits = tip.common(drawn);
+                won += tips::Odds::factor(m_numbersPerTip, std::min(hits, m_numbersPerTip));
+                hitsInAll += hits;
+            }
         }
         rates.push_back(double(won) / double(tips));
+        meanHits.push_back(double(hitsInAll) / double(tips));
     }
-    std::sort(rates.begin(), rates.end());
-    return {rates[kRuns * 25 / 1000], rates[kRuns * 975 / 1000]};
+    return {bandOf(&rates), bandOf(&meanHits)};
 }
 
 QString StrategyReport::verdict() const {
     const int draws = cycles();
-    const Band band = chanceReturnBand(m_numbersPerTip, m_strategy.tips);
+    const Band& band = chanceBands().returnRate;
     const QString figures =
         QStringLiteral("taux de retour %1, hasard attendu %2, intervalle à 95 % %3-%4 %")
-            .arg(percent(m_strategy.returnRate()),
-                 percent(tips::Odds::expectedReturn(m_numbersPerTip)),
+            .arg(roundPercent(m_strategy.returnRate()),
+                 roundPercent(tips::Odds::expectedReturn(m_numbersPerTip)),
                  common::formatDecimal(band.low * 100, 0),
                  common::formatDecimal(band.high * 100, 0));
     if (draws < kFewestDraws) {
@@ -146,17 +148,42 @@ QString StrategyReport::verdict() const {
         .arg(figures);
 }
 
+namespace {
+
+QString chanceInterval(const QString& low, const QString& high) {
+    return QStringLiteral("\thasard à 95 % : %1 à %2").arg(low, high);
+}
+
+} // namespace
+
 QStringList StrategyReport::summary() const {
     const int k = m_numbersPerTip;
+    // Winnings are the return times the stakes, whole units as the prizes
+    // are. The chance tips' own figures are one sample of luck: the
+    // interval belongs to the strategy's tips, not theirs.
+    const ChanceBands& bands = chanceBands();
+    const auto units = [this](double rate) {
+        return std::llround(rate * static_cast<double>(m_strategy.staked));
+    };
+    const qint64 wonLow = units(bands.returnRate.low);
+    const qint64 wonHigh = units(bands.returnRate.high);
+    const QString won = chanceInterval(QString::number(wonLow), QString::number(wonHigh));
+    const QString net = chanceInterval(QString::number(wonLow - m_strategy.staked),
+                                       QString::number(wonHigh - m_strategy.staked));
+    const QString rate =
+        chanceInterval(percent(bands.returnRate.low), percent(bands.returnRate.high));
+    const QString hits = chanceInterval(common::formatDecimal(bands.meanHits.low, 4),
+                                        common::formatDecimal(bands.meanHits.high, 4));
     return {
         line("tirages", QString::number(cycles())),
         line("grilles", QString::number(m_strategy.tips)),
         line("numéros par grille", QString::number(k)),
-        line("mise", QString::number(m_strategy.staked)),
-        line("gains", QString::number(m_strategy.won)),
-        line("net", QString::number(m_strategy.net())),
-        line("taux de retour", percent(m_strategy.returnRate())),
-        line("moyenne de numéros trouvés", common::formatDecimal(m_strategy.meanHits(), 4)),
+        line("mise", QString::number(m_strategy.staked)) +
+            QStringLiteral("\tautant pour le hasard"),
+        line("gains", QString::number(m_strategy.won)) + won,
+        line("net", QString::number(m_strategy.net())) + net,
+        line("taux de retour", percent(m_strategy.returnRate())) + rate,
+        line("moyenne de numéros trouvés", common::formatDecimal(m_strategy.meanHits(), 4)) + hits,
         line("hasard gains", QString::number(m_chance.won)),
         line("hasard net", QString::number(m_chance.net())),
         line("hasard taux de retour", percent(m_chance.returnRate())),

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 #include "common/DayNumber.h"
@@ -16,7 +17,9 @@ namespace backtest {
 // of the same size on the very same draws, and beside what the odds promise
 // (the expected return and mean hits). Chance and the odds are the yardstick:
 // a strategy that only looks at past draws can match them, in expectation,
-// and no more.
+// and no more. How far its figures may stray by luck alone is simulated with
+// random draws against its own tips: tips that share numbers win and lose
+// together, so their figures stray further than independent tips' would.
 class StrategyReport {
 public:
     static QString fileName() { return QStringLiteral("Strategie.txt"); }
@@ -35,6 +38,7 @@ public:
     struct Cycle {
         common::DayNumber date = 0;
         int soir = 0;
+        std::vector<history::NumberSet> tips; // the strategy's tips on this draw
         Side strategy;
         Side chance;
         qint64 strategyNet = 0; // cumulative, after this cycle
@@ -43,10 +47,10 @@ public:
 
     StrategyReport(int numbersPerTip, int stake);
 
-    // One scored draw: the hits of each of the strategy's tips on it, and of
-    // as many chance tips.
-    void addCycle(common::DayNumber date, int soir, const std::vector<int>& strategyHits,
-                  const std::vector<int>& chanceHits);
+    // One scored draw: the strategy's tips and the hits of each on it, and
+    // the hits of as many chance tips.
+    void addCycle(common::DayNumber date, int soir, std::vector<history::NumberSet> tips,
+                  const std::vector<int>& strategyHits, const std::vector<int>& chanceHits);
     void setStopped(bool stopped) { m_stopped = stopped; }
 
     int cycles() const { return static_cast<int>(m_cycles.size()); }
@@ -56,21 +60,27 @@ public:
     int numbersPerTip() const { return m_numbersPerTip; }
     bool stopped() const { return m_stopped; }
 
-    // The return that chance alone gives in 95 % of cases for this many
-    // tips of this size at the prize table (the 2.5 % and 97.5 % points, as
-    // rates), from simulated tips; the same figures on every call, kept
-    // once simulated.
+    // What luck alone gives the strategy's tips in 95 % of cases (the 2.5 %
+    // and 97.5 % points) when every draw is random: the return as a rate and
+    // the mean hits per tip. Simulated on the first call after a cycle was
+    // added, from a fixed seed, so a report's figures never vary; a report is
+    // read by one thread at a time.
     struct Band {
         double low = 0;
         double high = 0;
     };
-    static Band chanceReturnBand(int numbersPerTip, qint64 tips);
+    struct ChanceBands {
+        Band returnRate;
+        Band meanHits;
+    };
+    const ChanceBands& chanceBands() const;
     // Below this many draws no conclusion is drawn.
     static constexpr int kFewestDraws = 100;
     // One line: whether the strategy's return stands out from chance.
     QString verdict() const;
 
-    // The figures, each a name, a tab and the value.
+    // The figures, each a name, a tab and the value; where chance's figure
+    // would vary, a tab and its 95 % interval for as many tips.
     QStringList summary() const;
     // The text report: a title line that says whether the run was stopped,
     // then the figures.
@@ -82,7 +92,7 @@ public:
     static history::NumberSet chanceTip(common::Random& random, int k);
 
 private:
-    static Band simulatedBand(int numbersPerTip, qint64 tips);
+    ChanceBands simulatedBands() const;
     Side sideOf(const std::vector<int>& hits) const;
 
     int m_numbersPerTip;
@@ -91,6 +101,7 @@ private:
     Side m_strategy;
     Side m_chance;
     std::vector<Cycle> m_cycles;
+    mutable std::optional<ChanceBands> m_bands;
 };
 
 } // namespace backtest

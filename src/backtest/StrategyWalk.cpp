@@ -23,7 +23,7 @@ RunOutcome StrategyWalk::run(qint32 seed) {
         for (std::size_t i = 0; i < strategyHits.size(); ++i) {
             chanceHits.push_back(StrategyReport::chanceTip(chance, k).common(drawn));
         }
-        m_report->addCycle(scored.datum, scored.soir, strategyHits, chanceHits);
+        m_report->addCycle(scored.datum, scored.soir, m_host.tipSets(), strategyHits, chanceHits);
     };
     WalkForwardRun walk(m_history, m_host);
     const RunOutcome outcome = walk.run(seed, scoreCycle);

@@ -42,6 +42,8 @@ public:
     virtual const std::array<int, 21>& hitCounts() const = 0;
     // The last check: the hits of each tip, in the order of the tip list.
     virtual std::vector<int> tipHits() const = 0;
+    // The numbers of each tip, in the same order.
+    virtual std::vector<history::NumberSet> tipSets() const = 0;
     virtual int numbersPerTip() const = 0;
     // The cycles done of total, at the date of the draw reached; false once a
     // stop was asked for.

@@ -3,7 +3,7 @@
 
 #include <QTextStream>
 
-#include "app/WindowPort.h"
+#include "app/HeadlessPort.h"
 #include "cli/CommandOutput.h"
 
 namespace cli {
@@ -11,7 +11,7 @@ namespace cli {
 // Nothing waits for a person: message boxes print and count as confirmed,
 // questions are answered No unless --yes, input boxes take the command's
 // argument or their default text.
-class CliPort : public app::WindowPort {
+class CliPort : public app::HeadlessPort {
 public:
     explicit CliPort(QTextStream& out);
 
@@ -37,16 +37,6 @@ public:
                               const QString& defaultSuffix, bool multiple) override;
     QString saveFileName(const QString& title, const QString& proposedName,
                          const QString& filter) override;
-    void setBusy(bool) override {}
-    void processEvents() override {}
-    void controlChanged(app::Control) override {}
-    void tipListsChanged() override {}
-    void tipSelectionChanged() override {}
-    void hitTallyChanged() override {}
-    void operationChanged() override {}
-    void chartChanged() override {}
-    void pageRequested() override {}
-    void staleNoticeChanged() override {}
     QDate today() override;
 
 private:

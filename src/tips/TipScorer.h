@@ -58,6 +58,8 @@ public:
         return hits(tip, draw(record, set));
     }
     std::size_t size() const { return m_tips.size(); }
+    // The distinct numbers of 1..70 in a tip.
+    const history::NumberSet& set(std::size_t tip) const { return m_tips[tip].set; }
     int nFields() const { return m_nFields; }
     // Some of the lines scored were blank (and left out).
     bool hadBlankLines() const { return m_blankLines; }

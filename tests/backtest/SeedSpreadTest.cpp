@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "backtest/SeedList.h"
 #include "backtest/SeedSpread.h"
 #include "backtest/StrategyReport.h"
@@ -34,13 +36,21 @@ TEST(SeedListTest, RefusesWhatIsNoListOfSeeds) {
     }
 }
 
+history::NumberSet numbers(int from, int to) {
+    history::NumberSet set;
+    for (int n = from; n <= to; ++n) {
+        set.add(n);
+    }
+    return set;
+}
+
 // A report of one draw per hit count, one tip each: for ten numbers, 0 and 5
 // hits pay twice the stake, 6 hits five times, the rest nothing.
 StrategyReport reportOf(std::initializer_list<int> hits) {
     StrategyReport report(10, 1);
     common::DayNumber day = common::toDayNumber(QDate(2024, 1, 1));
     for (int h : hits) {
-        report.addCycle(day++, 0, {h}, {h});
+        report.addCycle(day++, 0, {numbers(1, 10)}, {h}, {h});
     }
     return report;
 }
@@ -74,7 +84,9 @@ TEST(SeedSpreadTest, TheVerdictSaysOnWhichSideOfChanceTheMedianLies) {
         for (qint32 seed = 1; seed <= 3; ++seed) {
             StrategyReport report(10, 1);
             for (int draw = 0; draw < StrategyReport::kFewestDraws; ++draw) {
-                report.addCycle(draw + 1, 0, {hits, hits, hits, hits}, {hits, hits, hits, hits});
+                report.addCycle(draw + 1, 0,
+                                {numbers(1, 10), numbers(11, 20), numbers(21, 30), numbers(31, 40)},
+                                {hits, hits, hits, hits}, {hits, hits, hits, hits});
             }
             spread.add(seed, report);
         }
@@ -86,6 +98,26 @@ TEST(SeedSpreadTest, TheVerdictSaysOnWhichSideOfChanceTheMedianLies) {
         << rich.toStdString();
     EXPECT_TRUE(rich.contains(QStringLiteral("3 graine(s) au-dessus et 0 au-dessous")));
     EXPECT_TRUE(spreadOf(1).contains(QStringLiteral("le taux de retour médian reste sous")));
+}
+
+// Seeds whose tips stray differently by luck: the spread is judged against
+// the widest of their bands.
+TEST(SeedSpreadTest, TheSpreadsBandSpansEverySeedsBand) {
+    StrategyReport copies(10, 1);
+    StrategyReport apart(10, 1);
+    for (int draw = 1; draw <= 50; ++draw) {
+        copies.addCycle(draw, 0, {numbers(1, 10), numbers(1, 10)}, {2, 2}, {2, 2});
+        apart.addCycle(draw, 0, {numbers(1, 10), numbers(11, 20)}, {2, 2}, {2, 2});
+    }
+    SeedSpread spread(10);
+    spread.add(1, apart);
+    spread.add(2, copies);
+    const StrategyReport::Band band = spread.chanceBand();
+    EXPECT_DOUBLE_EQ(band.low, std::min(copies.chanceBands().returnRate.low,
+                                        apart.chanceBands().returnRate.low));
+    EXPECT_DOUBLE_EQ(band.high, std::max(copies.chanceBands().returnRate.high,
+                                         apart.chanceBands().returnRate.high));
+    EXPECT_NE(copies.chanceBands().returnRate.high, apart.chanceBands().returnRate.high);
 }
 
 } // namespace

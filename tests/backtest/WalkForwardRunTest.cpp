@@ -74,6 +74,7 @@ public:
     }
     const std::array<int, 21>& hitCounts() const override { return m_counts; }
     std::vector<int> tipHits() const override { return m_hits; }
+    std::vector<history::NumberSet> tipSets() const override { return m_tips; }
     int numbersPerTip() const override { return 10; }
     bool progress(int cycles, common::DayNumber date, int total) override {
         progressed.push_back({cycles, date, total});
@@ -165,6 +166,7 @@ TEST(StrategyWalkTest, EachCycleScoresTheStrategyBesideAsManyChanceTips) {
         EXPECT_EQ(cycle.soir, history.at(i + 2).soir);
         EXPECT_EQ(cycle.strategy.hits, strategyHits[i]);
         EXPECT_EQ(cycle.strategy.tips, 1);
+        EXPECT_EQ(cycle.tips, std::vector<history::NumberSet>{setOf(range(1, 10))});
         EXPECT_EQ(cycle.chance.tips, 1);
         EXPECT_EQ(cycle.chance.staked, 2);
     }

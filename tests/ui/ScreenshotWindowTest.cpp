@@ -187,8 +187,12 @@ private Q_SLOTS:
         } else if (name == QLatin1String("StrategyDialog")) {
             auto* strategy = new ui::StrategyDialog(m_ui.window());
             backtest::StrategyReport report(10, 1);
-            report.addCycle(common::toDayNumber(QDate(2025, 6, 3)), 0, {2, 5, 3}, {3, 1, 4});
-            report.addCycle(common::toDayNumber(QDate(2025, 6, 3)), 1, {0, 6, 2}, {2, 2, 7});
+            std::vector<history::NumberSet> tips(3);
+            for (int n = 1; n <= 30; ++n) {
+                tips[static_cast<std::size_t>((n - 1) / 10)].add(n);
+            }
+            report.addCycle(common::toDayNumber(QDate(2025, 6, 3)), 0, tips, {2, 5, 3}, {3, 1, 4});
+            report.addCycle(common::toDayNumber(QDate(2025, 6, 3)), 1, tips, {0, 6, 2}, {2, 2, 7});
             strategy->showReport(report);
             dialog.reset(strategy);
         } else if (name == QLatin1String("EvaluationDialog")) {
