@@ -116,12 +116,14 @@ StrategyReport::ChanceBands StrategyReport::simulatedBands() const {
 QString StrategyReport::verdict() const {
     const int draws = cycles();
     const Band& band = chanceBands().returnRate;
-    const QString figures =
-        QStringLiteral("taux de retour %1, hasard attendu %2, intervalle à 95 % %3-%4 %")
-            .arg(roundPercent(m_strategy.returnRate()),
-                 roundPercent(tips::Odds::expectedReturn(m_numbersPerTip)),
-                 common::formatDecimal(band.low * 100, 0),
-                 common::formatDecimal(band.high * 100, 0));
+    QString figures = QStringLiteral("taux de retour %1, hasard attendu %2")
+                          .arg(roundPercent(m_strategy.returnRate()),
+                               roundPercent(tips::Odds::expectedReturn(m_numbersPerTip)));
+    if (m_strategy.tips > 0) {
+        figures += QStringLiteral(", intervalle à 95 % %1-%2 %")
+                       .arg(common::formatDecimal(band.low * 100, 0),
+                            common::formatDecimal(band.high * 100, 0));
+    }
     if (draws < kFewestDraws) {
         return QStringLiteral("Trop peu de tirages pour conclure : %1 tirage(s), il en faut au "
                               "moins %2 (%3)")
@@ -148,20 +150,17 @@ QString StrategyReport::verdict() const {
         .arg(figures);
 }
 
-namespace {
-
-QString chanceInterval(const QString& low, const QString& high) {
-    return QStringLiteral("\thasard à 95 % : %1 à %2").arg(low, high);
-}
-
-} // namespace
-
 QStringList StrategyReport::summary() const {
     const int k = m_numbersPerTip;
     // Winnings are the return times the stakes, whole units as the prizes
     // are. The chance tips' own figures are one sample of luck: the
     // interval belongs to the strategy's tips, not theirs.
     const ChanceBands& bands = chanceBands();
+    // Without a tip played luck has nothing to spread.
+    const bool played = m_strategy.tips > 0;
+    const auto chanceInterval = [played](const QString& low, const QString& high) {
+        return played ? QStringLiteral("\thasard à 95 % : %1 à %2").arg(low, high) : QString();
+    };
     const auto units = [this](double rate) {
         return std::llround(rate * static_cast<double>(m_strategy.staked));
     };
@@ -179,7 +178,7 @@ QStringList StrategyReport::summary() const {
         line("grilles", QString::number(m_strategy.tips)),
         line("numéros par grille", QString::number(k)),
         line("mise", QString::number(m_strategy.staked)) +
-            QStringLiteral("\tautant pour le hasard"),
+            (played ? QStringLiteral("\tautant pour le hasard") : QString()),
         line("gains", QString::number(m_strategy.won)) + won,
         line("net", QString::number(m_strategy.net())) + net,
         line("taux de retour", percent(m_strategy.returnRate())) + rate,

@@ -3,13 +3,13 @@
 
 #include <QChartView>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include "app/StatisticsCommands.h"
 #include "charts/ChartPicture.h"
 #include "charts/StatChart.h"
-#include "ui/ElidedLabel.h"
 #include "ui/PageBuilder.h"
 #include "ui/PairMapView.h"
 
@@ -29,12 +29,16 @@ ChartPage::ChartPage(app::Session& session, PageBuilder& builder, const ButtonFa
     m_stack->addWidget(m_view);
     m_stack->addWidget(m_pairMap);
     layout->addWidget(m_stack, 1);
-    // Under the chart: whether what it counts stands out from chance, the
-    // pair map and the picture of what is shown.
-    auto* bottom = new QHBoxLayout;
-    m_verdict = new ElidedLabel;
+    // Under the chart: whether what it counts stands out from chance, whole
+    // on lines of its own (its p-value is the point of it), then the pair
+    // map and the picture of what is shown.
+    m_verdict = new QLabel;
+    m_verdict->setWordWrap(true);
+    m_verdict->setTextInteractionFlags(Qt::TextSelectableByMouse);
     PageBuilder::named(m_verdict, QStringLiteral("ChanceVerdict"));
-    bottom->addWidget(m_verdict, 1);
+    layout->addWidget(m_verdict);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
     bottom->addWidget(button(QStringLiteral("PairMapButton"), QStringLiteral("carte des paires"),
                              QStringLiteral("Combien de fois chaque paire de numéros est sortie "
                                             "ensemble, comparé au hasard"),

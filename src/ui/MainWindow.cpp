@@ -565,19 +565,31 @@ void MainWindow::runStrategy(StrategyDialog* shown, const QString& seedsText) {
         }
     }
     QPointer<StrategyDialog> dialog(shown);
+    // A run from the dialog covers the period of the report it shows: a
+    // single run leaves the start picker on the newest draw it reached.
+    app::ControlValues& controls = m_session.controls();
+    if (dialog && dialog->start().isValid()) {
+        controls.setDate(app::Control::DateTimePicker1, dialog->start());
+    }
+    const QDate start = controls.date(app::Control::DateTimePicker1);
     if (dialog) {
         dialog->setRunning(true);
     }
+    const auto target = [&]() {
+        StrategyDialog* shownNow = dialog ? dialog.data() : openStrategyDialog();
+        shownNow->setStart(start);
+        return shownNow;
+    };
     using Outcome = app::BacktestCommands::Outcome;
     if (seeds) {
         const auto run = m_session.backtests().strategySeeds(*seeds);
         if (run.outcome != Outcome::Failed && !m_closed) {
-            (dialog ? dialog.data() : openStrategyDialog())->showSpread(run.reports, run.spread);
+            target()->showSpread(run.reports, run.spread);
         }
     } else {
         const auto run = m_session.backtests().strategyReport();
         if (run.outcome != Outcome::Failed && !m_closed) {
-            (dialog ? dialog.data() : openStrategyDialog())->showReport(run.report);
+            target()->showReport(run.report);
         }
     }
     if (dialog) {

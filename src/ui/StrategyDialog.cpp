@@ -34,7 +34,7 @@ QString tableOf(const QStringList& lines, bool header) {
             const QString cell = cells[column].toHtmlEscaped();
             const bool bold = header && row == 0;
             html += column == 0 ? QStringLiteral("<td>%1</td>")
-                                : QStringLiteral("<td align=\"right\">&nbsp;&nbsp;%1</td>");
+                                : QStringLiteral("<td align=\"right\" nowrap>&nbsp;&nbsp;%1</td>");
             html = html.arg(bold ? QStringLiteral("<b>%1</b>").arg(cell) : cell);
         }
         html += QStringLiteral("</tr>");
@@ -92,7 +92,7 @@ StrategyDialog::StrategyDialog(QWidget* parent) : QDialog(parent) {
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     seedsRow->addWidget(buttons);
     layout->addLayout(seedsRow);
-    resize(760, 440);
+    resize(1040, 520);
 }
 
 void StrategyDialog::setRunning(bool running) {

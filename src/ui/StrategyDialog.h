@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDate>
 #include <QDialog>
-
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -37,6 +37,10 @@ public:
     void setRunner(Runner runner) { m_runner = std::move(runner); }
     void setStopper(Stopper stopper) { m_stopper = std::move(stopper); }
     void setRunning(bool running);
+    // The start date of the period the report shown covers: "relancer" runs
+    // over that period again.
+    void setStart(const QDate& start) { m_start = start; }
+    QDate start() const { return m_start; }
     void showReport(const backtest::StrategyReport& report);
     void showSpread(const std::vector<backtest::StrategyReport>& reports,
                     const backtest::SeedSpread& spread);
@@ -63,6 +67,7 @@ private:
     QString m_verdict; // the verdict line, under the saved picture
     QLineEdit* m_seeds = nullptr;
     QPushButton* m_run = nullptr;
+    QDate m_start;
     Runner m_runner;
     Stopper m_stopper;
 };

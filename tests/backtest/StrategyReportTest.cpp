@@ -41,6 +41,17 @@ TEST(StrategyReportTest, AStoppedReportSaysSoFirst) {
     EXPECT_TRUE(report.text().value(1).startsWith(QStringLiteral("Trop peu de tirages")));
 }
 
+// With no tip played there is no interval to give: no third column, and
+// none in the verdict.
+TEST(StrategyReportTest, NoTipNoInterval) {
+    const StrategyReport empty(10, 1);
+    for (const QString& line : empty.summary()) {
+        EXPECT_EQ(line.count(QLatin1Char('\t')), 1) << line.toStdString();
+    }
+    EXPECT_FALSE(empty.verdict().contains(QStringLiteral("intervalle")));
+    EXPECT_EQ(reportOf({numbers(1, 10)}, 1).summary().value(4).count(QLatin1Char('\t')), 2);
+}
+
 // The bands hold what the odds promise and narrow as the draws grow in
 // number (the return's less than the square root would say: its rare large
 // prizes make its points jump).

@@ -4,6 +4,7 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
@@ -15,6 +16,7 @@
 #include "app/BacktestCommands.h"
 #include "common/TextFile.h"
 #include "ui/MainWindow.h"
+#include "ui/StrategyDialog.h"
 
 class BacktestWindowTest : public QObject {
     Q_OBJECT
@@ -113,6 +115,44 @@ private Q_SLOTS:
         QVERIFY(
             common::TextFile::readLines(m_ui.home()->file(QStringLiteral("tipps.txt")), &saved));
         QCOMPARE(saved, tips);
+    }
+
+    // "relancer" runs over the period of the report shown, though the single
+    // run left the start picker on the newest draw.
+    void theDialogRerunsThePeriodOfItsReport() {
+        auto* picker = m_ui.window()->findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"));
+        picker->setDate(QDate(2025, 5, 25));
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                dialog->accept();
+            }
+        });
+        answer.start(20);
+        const auto drawsIn = [this](const char* name) {
+            QStringList text;
+            common::TextFile::readLines(m_ui.home()->file(QStringLiteral("Strategie.txt")), &text);
+            const QString prefix = QString::fromUtf8(name) + QLatin1Char('\t');
+            for (const QString& line : text) {
+                if (line.startsWith(prefix)) {
+                    return line.mid(prefix.size()).section(QLatin1Char('\t'), 0, 0).toInt();
+                }
+            }
+            return -1;
+        };
+        QTest::mouseClick(button(QStringLiteral("StrategyButton")), Qt::LeftButton);
+        auto* dialog = m_ui.window()->findChild<ui::StrategyDialog*>();
+        QTRY_VERIFY(dialog && dialog->isVisible());
+        const int draws = drawsIn("tirages");
+        QVERIFY(draws > 10);
+        QCOMPARE(picker->date(), QDate(2025, 6, 4));
+        dialog->findChild<QLineEdit*>(QStringLiteral("StrategySeeds"))
+            ->setText(QStringLiteral("1-2"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("StrategySeedsRun")),
+                          Qt::LeftButton);
+        QTRY_COMPARE(drawsIn("tirages par graine"), draws);
+        QCOMPARE(picker->date(), QDate(2025, 5, 25));
+        answer.stop();
     }
 
     void aClickRunsTheTestAndOpensTheLog() {
