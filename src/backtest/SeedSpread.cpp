@@ -19,7 +19,8 @@ QString between(const QString& low, const QString& high) {
 } // namespace
 
 void SeedSpread::add(qint32 seed, const StrategyReport& report) {
-    m_seeds.push_back({seed, report.cycles(), report.strategy(), report.chanceBands()});
+    m_seeds.push_back({seed, report.cycles(), report.strategy(), report.chanceBands(),
+                       report.expectation().returnRate});
 }
 
 int SeedSpread::draws() const {
@@ -58,6 +59,17 @@ double SeedSpread::highestReturn() const {
     return rates.empty() ? 0 : rates.back();
 }
 
+double SeedSpread::expectedReturn() const {
+    if (m_seeds.empty()) {
+        return tips::Odds::expectedReturn(m_numbersPerTip);
+    }
+    double sum = 0;
+    for (const Seed& seed : m_seeds) {
+        sum += seed.expectedReturn;
+    }
+    return sum / static_cast<double>(m_seeds.size());
+}
+
 template <typename Figure> StrategyReport::Band SeedSpread::widest(Figure figure) const {
     StrategyReport::Band band;
     for (std::size_t i = 0; i < m_seeds.size(); ++i) {
@@ -83,8 +95,7 @@ QString SeedSpread::verdict(const StrategyReport::Band& band) const {
         QStringLiteral("taux de retour de %1 à %2, médiane %3, hasard attendu %4, intervalle à "
                        "95 % %5-%6 %")
             .arg(roundPercent(lowestReturn()), roundPercent(highestReturn()),
-                 roundPercent(medianReturn()),
-                 roundPercent(tips::Odds::expectedReturn(m_numbersPerTip)),
+                 roundPercent(medianReturn()), roundPercent(expectedReturn()),
                  common::formatDecimal(band.low * 100, 0),
                  common::formatDecimal(band.high * 100, 0));
     if (draws < StrategyReport::kFewestDraws) {
@@ -163,7 +174,7 @@ QStringList SeedSpread::spreadLines(const StrategyReport::Band& band) const {
                  between(QString::number(qint64(net.low)), QString::number(qint64(net.high)))),
             line("hasard intervalle à 95 % de la moyenne de numéros trouvés",
                  between(common::formatDecimal(hits.low, 4), common::formatDecimal(hits.high, 4))),
-            line("taux de retour attendu", percent(tips::Odds::expectedReturn(m_numbersPerTip)))};
+            line("taux de retour attendu", percent(expectedReturn()))};
 }
 
 QStringList SeedSpread::text() const {

@@ -21,6 +21,7 @@ public:
         int draws = 0;
         StrategyReport::Side strategy;
         StrategyReport::ChanceBands bands; // what luck gives this seed's tips
+        double expectedReturn = 0;         // what the odds promise them
     };
 
     explicit SeedSpread(int numbersPerTip) : m_numbersPerTip(numbersPerTip) {}
@@ -36,6 +37,8 @@ public:
     double lowestReturn() const;
     double medianReturn() const; // the mean of the middle two for an even count
     double highestReturn() const;
+    // The odds' return for the seeds' tips, on average over the seeds.
+    double expectedReturn() const;
     // Chance's 95 % band of the return: each seed's tips have their own, and
     // the spread is judged against all of them at once, from the lowest low
     // to the highest high, so that no seed's luck reads as skill.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <utility>
 
 #include "backtest/ReportText.h"
@@ -113,12 +114,40 @@ StrategyReport::ChanceBands StrategyReport::simulatedBands() const {
     return {bandOf(&rates), bandOf(&meanHits)};
 }
 
+StrategyReport::Expectation StrategyReport::expectation() const {
+    std::map<int, qint64> tipsOfSize;
+    qint64 tips = 0;
+    for (const Cycle& cycle : m_cycles) {
+        for (const history::NumberSet& tip : cycle.tips) {
+            ++tipsOfSize[tip.size()];
+            ++tips;
+        }
+    }
+    if (tips == 0) {
+        return {tips::Odds::expectedReturn(m_numbersPerTip),
+                tips::Odds::expectedHits(m_numbersPerTip)};
+    }
+    Expectation sum;
+    for (const auto& [size, count] : tipsOfSize) {
+        double rate = 0;
+        for (int hits = 0; hits <= std::min(size, tips::Odds::kDrawn); ++hits) {
+            rate += tips::Odds::probability(size, hits) *
+                    static_cast<double>(
+                        tips::Odds::factor(m_numbersPerTip, std::min(hits, m_numbersPerTip)));
+        }
+        const double share = static_cast<double>(count) / static_cast<double>(tips);
+        sum.returnRate += share * rate;
+        sum.meanHits += share * tips::Odds::expectedHits(size);
+    }
+    return sum;
+}
+
 QString StrategyReport::verdict() const {
     const int draws = cycles();
     const Band& band = chanceBands().returnRate;
-    QString figures = QStringLiteral("taux de retour %1, hasard attendu %2")
-                          .arg(roundPercent(m_strategy.returnRate()),
-                               roundPercent(tips::Odds::expectedReturn(m_numbersPerTip)));
+    QString figures =
+        QStringLiteral("taux de retour %1, hasard attendu %2")
+            .arg(roundPercent(m_strategy.returnRate()), roundPercent(expectation().returnRate));
     if (m_strategy.tips > 0) {
         figures += QStringLiteral(", intervalle à 95 % %1-%2 %")
                        .arg(common::formatDecimal(band.low * 100, 0),
@@ -156,6 +185,7 @@ QStringList StrategyReport::summary() const {
     // are. The chance tips' own figures are one sample of luck: the
     // interval belongs to the strategy's tips, not theirs.
     const ChanceBands& bands = chanceBands();
+    const Expectation expected = expectation();
     // Without a tip played luck has nothing to spread.
     const bool played = m_strategy.tips > 0;
     const auto chanceInterval = [played](const QString& low, const QString& high) {
@@ -187,9 +217,8 @@ QStringList StrategyReport::summary() const {
         line("hasard net", QString::number(m_chance.net())),
         line("hasard taux de retour", percent(m_chance.returnRate())),
         line("hasard moyenne de numéros trouvés", common::formatDecimal(m_chance.meanHits(), 4)),
-        line("taux de retour attendu", percent(tips::Odds::expectedReturn(k))),
-        line("moyenne attendue de numéros trouvés",
-             common::formatDecimal(tips::Odds::expectedHits(k), 4))};
+        line("taux de retour attendu", percent(expected.returnRate)),
+        line("moyenne attendue de numéros trouvés", common::formatDecimal(expected.meanHits, 4))};
 }
 
 QStringList StrategyReport::text() const {

@@ -74,6 +74,15 @@ public:
         Band meanHits;
     };
     const ChanceBands& chanceBands() const;
+    // What the odds promise the strategy's own tips on average: the return
+    // at the prize table and the hits. Tips of the report's size get the
+    // table's expectation; a kept list of shorter tips (the generator may
+    // append to the list instead of emptying it) gets its own.
+    struct Expectation {
+        double returnRate = 0;
+        double meanHits = 0;
+    };
+    Expectation expectation() const;
     // Below this many draws no conclusion is drawn.
     static constexpr int kFewestDraws = 100;
     // One line: whether the strategy's return stands out from chance.

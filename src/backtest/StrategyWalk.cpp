@@ -18,12 +18,16 @@ RunOutcome StrategyWalk::run(qint32 seed) {
         const history::TZiehung& scored = m_history.at(position);
         const history::NumberSet& drawn = m_history.setAt(position);
         const std::vector<int> strategyHits = m_host.tipHits();
+        std::vector<history::NumberSet> tips = m_host.tipSets();
+        // Each chance tip as long as the strategy's tip beside it: a kept
+        // list may hold tips shorter than the report's size.
         std::vector<int> chanceHits;
         chanceHits.reserve(strategyHits.size());
         for (std::size_t i = 0; i < strategyHits.size(); ++i) {
-            chanceHits.push_back(StrategyReport::chanceTip(chance, k).common(drawn));
+            const int size = i < tips.size() ? tips[i].size() : k;
+            chanceHits.push_back(StrategyReport::chanceTip(chance, size).common(drawn));
         }
-        m_report->addCycle(scored.datum, scored.soir, m_host.tipSets(), strategyHits, chanceHits);
+        m_report->addCycle(scored.datum, scored.soir, std::move(tips), strategyHits, chanceHits);
     };
     WalkForwardRun walk(m_history, m_host);
     const RunOutcome outcome = walk.run(seed, scoreCycle);

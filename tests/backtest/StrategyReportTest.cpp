@@ -52,6 +52,16 @@ TEST(StrategyReportTest, NoTipNoInterval) {
     EXPECT_EQ(reportOf({numbers(1, 10)}, 1).summary().value(4).count(QLatin1Char('\t')), 2);
 }
 
+// A kept list of shorter tips is priced at the report's table: six numbers
+// at the table of ten return 25.57 % (0 hits pay 2, 5 hits 2, 6 hits 5).
+TEST(StrategyReportTest, TheOddsFollowTheTipsPlayed) {
+    const StrategyReport report = reportOf({numbers(1, 10), numbers(11, 16)}, 3);
+    const StrategyReport::Expectation expected = report.expectation();
+    EXPECT_NEAR(expected.returnRate, (tips::Odds::expectedReturn(10) + 0.2556942237) / 2, 1e-9);
+    EXPECT_NEAR(expected.meanHits, (10 + 6) * 20.0 / 70 / 2, 1e-12);
+    EXPECT_TRUE(report.verdict().contains(QStringLiteral("hasard attendu 37,5 %")));
+}
+
 // The bands hold what the odds promise and narrow as the draws grow in
 // number (the return's less than the square root would say: its rare large
 // prizes make its points jump).
