@@ -17,7 +17,16 @@ public:
     void seedFromClock();
 
     // An integer in 0..n-1 for n > 0; 0 for n <= 0 without advancing.
-    std::int32_t next(std::int32_t n);
+    // Inline: simulations call it billions of times.
+    std::int32_t next(std::int32_t n) {
+        if (n <= 0) {
+            return 0;
+        }
+        m_seed = m_seed * 134775813u + 1u;
+        const std::uint64_t product = static_cast<std::uint64_t>(m_seed) *
+                                      static_cast<std::uint64_t>(static_cast<std::uint32_t>(n));
+        return static_cast<std::int32_t>(product >> 32);
+    }
 
 private:
     std::uint32_t m_seed;
