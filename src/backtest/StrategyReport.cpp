@@ -207,7 +207,8 @@ QString StrategyReport::verdict() const {
     }
     if (rate < band.low) {
         return QStringLiteral("Sur %1 tirages, la stratégie a rapporté moins que le hasard dans "
-                              "97,5 % des cas (%2)")
+                              "97,5 % des cas (%2) : cela arrive aussi par malchance, une fois "
+                              "sur quarante")
             .arg(draws)
             .arg(figures);
     }

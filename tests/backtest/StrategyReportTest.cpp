@@ -52,6 +52,24 @@ TEST(StrategyReportTest, NoTipNoInterval) {
     EXPECT_EQ(reportOf({numbers(1, 10)}, 1).summary().value(4).count(QLatin1Char('\t')), 2);
 }
 
+// Outside chance's band on either side, the verdict says which, and that luck
+// alone lands there one time in forty.
+TEST(StrategyReportTest, TheVerdictNamesTheSideAndItsOdds) {
+    const auto verdictOf = [](int hits) {
+        StrategyReport report(10, 1);
+        for (int cycle = 1; cycle <= StrategyReport::kFewestDraws; ++cycle) {
+            report.addCycle(cycle, 0, {numbers(1, 10)}, {hits}, {hits});
+        }
+        return report.verdict();
+    };
+    const QString rich = verdictOf(0); // 0 hits pay twice the stake
+    EXPECT_TRUE(rich.startsWith(QStringLiteral("Sur 100 tirages, la stratégie a rapporté plus")));
+    EXPECT_TRUE(rich.endsWith(QStringLiteral("par chance, une fois sur quarante")));
+    const QString poor = verdictOf(1); // 1 hit pays nothing
+    EXPECT_TRUE(poor.startsWith(QStringLiteral("Sur 100 tirages, la stratégie a rapporté moins")));
+    EXPECT_TRUE(poor.endsWith(QStringLiteral("par malchance, une fois sur quarante")));
+}
+
 // A kept list of shorter tips is priced at the report's table: six numbers
 // at the table of ten return 25.57 % (0 hits pay 2, 5 hits 2, 6 hits 5).
 TEST(StrategyReportTest, TheOddsFollowTheTipsPlayed) {
