@@ -151,6 +151,19 @@ StrategyReport::ChanceBands StrategyReport::simulatedBands() const {
     return {bandOf(&rates), bandOf(&meanHits)};
 }
 
+StrategyReport::ChanceBands StrategyReport::oneTipPerDraw(int numbersPerTip, int tips) {
+    // Against random draws one tip is as good as any other of its size.
+    history::NumberSet tip;
+    for (int number = 1; number <= numbersPerTip; ++number) {
+        tip.add(number);
+    }
+    StrategyReport season(numbersPerTip, 1);
+    for (int draw = 0; draw < tips; ++draw) {
+        season.addCycle(draw + 1, 0, {tip}, {0}, {0});
+    }
+    return season.chanceBands();
+}
+
 StrategyReport::Expectation StrategyReport::expectation() const {
     std::map<int, qint64> tipsOfSize;
     qint64 tips = 0;

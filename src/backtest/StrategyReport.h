@@ -74,6 +74,9 @@ public:
         Band meanHits;
     };
     const ChanceBands& chanceBands() const;
+    // The same for `tips` tips of numbersPerTip numbers, one on each of as
+    // many draws: the spread of a season of play, whatever the tips.
+    static ChanceBands oneTipPerDraw(int numbersPerTip, int tips);
     // What the odds promise the strategy's own tips on average: the return
     // at the prize table and the hits. Tips of the report's size get the
     // table's expectation; a kept list of shorter tips (the generator may

@@ -9,6 +9,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <map>
+
+#include "backtest/StrategyReport.h"
 #include "common/Formats.h"
 #include "tips/Odds.h"
 
@@ -76,7 +79,29 @@ void OddsDialog::showTipSize(int tipSize) {
                        "tirages passés ne fait mieux, en moyenne.")
             .arg(common::formatDecimal(tips::Odds::expectedReturn(tipSize) * 100, 2) +
                  QStringLiteral(" %"))
-            .arg(common::formatDecimal(tips::Odds::expectedHits(tipSize), 4)));
+            .arg(common::formatDecimal(tips::Odds::expectedHits(tipSize), 4)) +
+        QLatin1Char(' ') + seasonText(tipSize));
+}
+
+QString OddsDialog::seasonText(int tipSize) {
+    // A year of play, one tip on each of the two daily draws. Simulated once
+    // per tip size: the dialog shows it again at every change of size.
+    constexpr int kSeason = 730;
+    static std::map<int, backtest::StrategyReport::Band> known;
+    auto found = known.find(tipSize);
+    if (found == known.end()) {
+        found = known
+                    .emplace(tipSize,
+                             backtest::StrategyReport::oneTipPerDraw(tipSize, kSeason).returnRate)
+                    .first;
+    }
+    const auto percent = [](double rate) {
+        return common::formatDecimal(rate * 100, 0) + QStringLiteral(" %");
+    };
+    return QStringLiteral("Sur un an, une grille par tirage (%1 grilles), le retour se situe "
+                          "entre %2 et %3 dans 95 % des cas : une bonne saison ne prouve rien.")
+        .arg(kSeason)
+        .arg(percent(found->second.low), percent(found->second.high));
 }
 
 } // namespace ui

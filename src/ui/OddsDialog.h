@@ -19,6 +19,8 @@ public:
     void showTipSize(int tipSize);
 
 private:
+    // How far a year's return strays by luck alone.
+    static QString seasonText(int tipSize);
     QComboBox* m_size = nullptr;
     QTableWidget* m_table = nullptr;
     QLabel* m_expected = nullptr;

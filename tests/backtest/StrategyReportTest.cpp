@@ -84,9 +84,8 @@ TEST(StrategyReportTest, TheOddsFollowTheTipsPlayed) {
 // number (the return's less than the square root would say: its rare large
 // prizes make its points jump).
 TEST(StrategyReportTest, TheChanceBandsHoldTheExpectationAndNarrow) {
-    const std::vector<history::NumberSet> tip{numbers(1, 10)};
-    const StrategyReport::ChanceBands few = reportOf(tip, 100).chanceBands();
-    const StrategyReport::ChanceBands many = reportOf(tip, 2000).chanceBands();
+    const StrategyReport::ChanceBands few = StrategyReport::oneTipPerDraw(10, 100);
+    const StrategyReport::ChanceBands many = StrategyReport::oneTipPerDraw(10, 2000);
     for (const StrategyReport::ChanceBands* bands : {&few, &many}) {
         EXPECT_LT(bands->returnRate.low, tips::Odds::expectedReturn(10));
         EXPECT_GT(bands->returnRate.high, tips::Odds::expectedReturn(10));
