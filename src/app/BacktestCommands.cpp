@@ -284,7 +284,7 @@ BacktestCommands::Outcome BacktestCommands::guardedStrategy(const QDate& startDa
         return outcome;
     }
     m_host.setStatusText(1, start.status);
-    return saveReport(*report) ? outcome : Outcome::Failed;
+    return saveReport(report->text(), report->csv()) ? outcome : Outcome::Failed;
 }
 
 BacktestCommands::SeedsRun BacktestCommands::strategySeeds(const std::vector<qint32>& seeds) {
@@ -343,12 +343,9 @@ BacktestCommands::Outcome BacktestCommands::guardedSeeds(const QDate& startDate,
     }
     run->spread.setStopped(outcome == Outcome::Stopped);
     m_host.setStatusText(1, status);
-    if (run->reports.size() == 1) {
-        return saveReport(run->reports.front()) ? outcome : Outcome::Failed;
-    }
-    const bool saved =
-        writeFile(m_host.homeFile(backtest::StrategyReport::fileName()), run->spread.text()) &&
-        writeFile(m_host.homeFile(backtest::StrategyReport::csvFileName()), run->spread.csv());
+    const bool saved = run->reports.size() == 1
+                           ? saveReport(run->reports.front().text(), run->reports.front().csv())
+                           : saveReport(run->spread.text(), run->spread.csv());
     return saved ? outcome : Outcome::Failed;
 }
 
@@ -362,9 +359,9 @@ BacktestCommands::Outcome BacktestCommands::strategyWalk(qint32 seed,
     });
 }
 
-bool BacktestCommands::saveReport(const backtest::StrategyReport& report) {
-    return writeFile(m_host.homeFile(backtest::StrategyReport::fileName()), report.text()) &&
-           writeFile(m_host.homeFile(backtest::StrategyReport::csvFileName()), report.csv());
+bool BacktestCommands::saveReport(const QStringList& text, const QStringList& csv) {
+    return writeFile(m_host.homeFile(backtest::StrategyReport::fileName()), text) &&
+           writeFile(m_host.homeFile(backtest::StrategyReport::csvFileName()), csv);
 }
 
 bool BacktestCommands::writeFile(const QString& path, const QStringList& lines) {
@@ -457,25 +454,26 @@ backtest::CursorWalk BacktestCommands::startWalk(const history::DrawHistory& his
 }
 
 bool BacktestCommands::reportProgress(int cycles, common::DayNumber date, int total) {
-    if (!m_sinceProgress.isValid() || m_sinceProgress.elapsed() >= kProgressIntervalMs) {
-        m_sinceProgress.restart();
+    return throttledProgress(cycles, total, [&] {
         m_host.showHeldDrawLines();
-        if (total > 0) {
-            m_host.port().progressChanged(cycles, total);
-        }
-        m_host.setStatusText(1, progressText(cycles, date));
-        m_host.port().processEvents();
-    }
-    return !m_host.operations().stopRequested();
+        return progressText(cycles, date);
+    });
 }
 
 bool BacktestCommands::reportSeedsProgress(int cycles, int total, int seeds) {
+    return throttledProgress(cycles, total,
+                             [&] { return seedsProgressText(cycles, total, seeds); });
+}
+
+bool BacktestCommands::throttledProgress(int cycles, int total,
+                                         const std::function<QString()>& statusText) {
     if (!m_sinceProgress.isValid() || m_sinceProgress.elapsed() >= kProgressIntervalMs) {
         m_sinceProgress.restart();
+        const QString text = statusText();
         if (total > 0) {
             m_host.port().progressChanged(cycles, total);
         }
-        m_host.setStatusText(1, seedsProgressText(cycles, total, seeds));
+        m_host.setStatusText(1, text);
         m_host.port().processEvents();
     }
     return !m_host.operations().stopRequested();

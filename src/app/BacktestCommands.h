@@ -113,6 +113,9 @@ private:
     // the draw lines and pending input shown. False once a stop was asked for.
     bool reportProgress(int cycles, common::DayNumber date, int total = 0);
     bool reportSeedsProgress(int cycles, int total, int seeds);
+    // The throttle of both: statusText is called only when the progress is
+    // shown; it gives the status text and may show more (the draw lines).
+    bool throttledProgress(int cycles, int total, const std::function<QString()>& statusText);
     Outcome runDrawAsTip(backtest::BacktestKind kind, const history::DrawHistory& history,
                          bool performs, backtest::BacktestResult* result);
     Outcome runGeneratedTips(qint32 seed, const history::DrawHistory& history, bool performs,
@@ -125,7 +128,8 @@ private:
                         const std::function<Outcome(backtest::WalkForwardHost&)>& walk);
     Outcome guardedStrategy(const QDate& startDate, backtest::StrategyReport* report);
     Outcome guardedSeeds(const QDate& startDate, const std::vector<qint32>& seeds, SeedsRun* run);
-    bool saveReport(const backtest::StrategyReport& report);
+    // Strategie.txt and Strategie.csv in Home.
+    bool saveReport(const QStringList& text, const QStringList& csv);
     backtest::WalkForwardHost::Generation generate(qint32 seed, const history::DrawHistory& past,
                                                    stats::RollingStatistics* rolling = nullptr);
     void replayCycle(backtest::BacktestKind kind, const history::DrawHistory& history,

@@ -93,9 +93,9 @@ std::vector<SeedWalks::Result> SeedWalks::run(const std::vector<qint32>& seeds,
                 stop.store(true);
                 return;
             }
-            // The verdict's band of chance is simulated here, beside the
+            // The report's bands of chance are simulated here, beside the
             // other walks, rather than afterwards one seed after another.
-            result.report.verdict();
+            result.report.chanceBands();
         });
     }
     const auto done = [&workers] {

@@ -2,7 +2,6 @@
 #include "backtest/SeedSpread.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "backtest/ReportText.h"
 #include "common/Formats.h"
@@ -85,10 +84,7 @@ StrategyReport::Band SeedSpread::chanceBand() const {
 }
 
 QString SeedSpread::verdict() const {
-    return verdict(chanceBand());
-}
-
-QString SeedSpread::verdict(const StrategyReport::Band& band) const {
+    const StrategyReport::Band band = chanceBand();
     const int seeds = static_cast<int>(m_seeds.size());
     const int draws = this->draws();
     const QString figures =
@@ -149,18 +145,12 @@ QStringList SeedSpread::seedLines() const {
 }
 
 QStringList SeedSpread::spreadLines() const {
-    return spreadLines(chanceBand());
-}
-
-QStringList SeedSpread::spreadLines(const StrategyReport::Band& band) const {
+    const StrategyReport::Band band = chanceBand();
     // The net and the mean hits vary by luck too, as widely as the return.
-    const auto netOf = [](const Seed& seed, double rate) {
-        const auto staked = static_cast<double>(seed.strategy.staked);
-        return static_cast<double>(std::llround(rate * staked)) - staked;
-    };
-    const StrategyReport::Band net = widest([&netOf](const Seed& seed) {
-        return StrategyReport::Band{netOf(seed, seed.bands.returnRate.low),
-                                    netOf(seed, seed.bands.returnRate.high)};
+    const StrategyReport::Band net = widest([](const Seed& seed) {
+        const StrategyReport::Side& side = seed.strategy;
+        return StrategyReport::Band{static_cast<double>(side.netAt(seed.bands.returnRate.low)),
+                                    static_cast<double>(side.netAt(seed.bands.returnRate.high))};
     });
     const StrategyReport::Band hits = widest([](const Seed& seed) { return seed.bands.meanHits; });
     return {line("graines", QString::number(m_seeds.size())),
@@ -188,8 +178,7 @@ QStringList SeedSpread::text() const {
                                "couvrent pas toute la période")
                     .arg(seeds);
     }
-    const StrategyReport::Band band = chanceBand();
-    return QStringList{title, verdict(band)} + seedLines() + spreadLines(band);
+    return QStringList{title, verdict()} + seedLines() + spreadLines();
 }
 
 QStringList SeedSpread::csv() const {

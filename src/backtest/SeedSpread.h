@@ -59,8 +59,6 @@ private:
     std::vector<double> sortedReturns() const;
     // The widest of the seeds' bands of a figure.
     template <typename Figure> StrategyReport::Band widest(Figure figure) const;
-    QString verdict(const StrategyReport::Band& band) const;
-    QStringList spreadLines(const StrategyReport::Band& band) const;
 
     int m_numbersPerTip;
     bool m_stopped = false;

@@ -29,6 +29,10 @@ double StrategyReport::Side::returnRate() const {
     return staked > 0 ? static_cast<double>(won) / static_cast<double>(staked) : 0;
 }
 
+qint64 StrategyReport::Side::wonAt(double rate) const {
+    return std::llround(rate * static_cast<double>(staked));
+}
+
 double StrategyReport::Side::meanHits() const {
     return tips > 0 ? static_cast<double>(hits) / static_cast<double>(tips) : 0;
 }
@@ -232,9 +236,8 @@ QString StrategyReport::verdict() const {
 
 QStringList StrategyReport::summary() const {
     const int k = m_numbersPerTip;
-    // Winnings are the return times the stakes, whole units as the prizes
-    // are. The chance tips' own figures are one sample of luck: the
-    // interval belongs to the strategy's tips, not theirs.
+    // The chance tips' own figures are one sample of luck: the interval
+    // belongs to the strategy's tips, not theirs.
     const ChanceBands& bands = chanceBands();
     const Expectation expected = expectation();
     // Without a tip played luck has nothing to spread.
@@ -242,14 +245,11 @@ QStringList StrategyReport::summary() const {
     const auto chanceInterval = [played](const QString& low, const QString& high) {
         return played ? QStringLiteral("\thasard à 95 % : %1 à %2").arg(low, high) : QString();
     };
-    const auto units = [this](double rate) {
-        return std::llround(rate * static_cast<double>(m_strategy.staked));
-    };
-    const qint64 wonLow = units(bands.returnRate.low);
-    const qint64 wonHigh = units(bands.returnRate.high);
-    const QString won = chanceInterval(QString::number(wonLow), QString::number(wonHigh));
-    const QString net = chanceInterval(QString::number(wonLow - m_strategy.staked),
-                                       QString::number(wonHigh - m_strategy.staked));
+    const Band& range = bands.returnRate;
+    const QString won = chanceInterval(QString::number(m_strategy.wonAt(range.low)),
+                                       QString::number(m_strategy.wonAt(range.high)));
+    const QString net = chanceInterval(QString::number(m_strategy.netAt(range.low)),
+                                       QString::number(m_strategy.netAt(range.high)));
     const QString rate =
         chanceInterval(percent(bands.returnRate.low), percent(bands.returnRate.high));
     const QString hits = chanceInterval(common::formatDecimal(bands.meanHits.low, 4),

@@ -32,6 +32,10 @@ public:
         qint64 won = 0;
         qint64 hits = 0;
         qint64 net() const { return won - staked; }
+        // The winnings and the net had the return been `rate`, in whole
+        // units as the prizes are.
+        qint64 wonAt(double rate) const;
+        qint64 netAt(double rate) const { return wonAt(rate) - staked; }
         double returnRate() const; // won / staked, 0 without stake
         double meanHits() const;
     };

@@ -228,26 +228,40 @@ TEST_F(BacktestCommandsTest, AFileThatCannotBeSavedIsNamedWithItsReason) {
     EXPECT_TRUE(fixture->port.messages[0].contains(QStringLiteral("Strategie.csv: ")));
 }
 
-// Stops the run the first time the loop lets pending input run.
+// Asks for a stop from the stopAt-th time the loop lets pending input run.
 class StoppingPort : public testsupport::RecordingPort {
 public:
     app::Session* session = nullptr;
+    int stopAt = 1;
     void processEvents() override {
         RecordingPort::processEvents();
-        session->backtests().requestStop();
+        if (eventsProcessed >= stopAt) {
+            session->backtests().requestStop();
+        }
     }
 };
 
-TEST(BacktestStopTest, AStopEndsTheRunWithTheLogOfTheCyclesDone) {
+// A session on mixed draws from 01.05.2021 whose port stops its runs.
+struct StoppingSession {
+    StoppingSession(int draws, int stopAt) {
+        home.writeHistory(mixedDraws(draws, 3));
+        port.session = &session;
+        port.stopAt = stopAt;
+        session.setHome(home.path());
+        session.FormCreate(&settings);
+        session.controls().setDate(kPicker1, QDate(2021, 5, 1));
+    }
     testsupport::TempHome home;
-    home.writeHistory(mixedDraws(700, 3));
     StoppingPort port;
-    app::Session session(port);
-    port.session = &session;
-    session.setHome(home.path());
-    QSettings settings(home.file(QStringLiteral("s.ini")), QSettings::IniFormat);
-    session.FormCreate(&settings);
-    session.controls().setDate(kPicker1, QDate(2021, 5, 1));
+    app::Session session{port};
+    QSettings settings{home.file(QStringLiteral("s.ini")), QSettings::IniFormat};
+};
+
+TEST(BacktestStopTest, AStopEndsTheRunWithTheLogOfTheCyclesDone) {
+    StoppingSession stopping(700, 1);
+    const testsupport::TempHome& home = stopping.home;
+    const StoppingPort& port = stopping.port;
+    app::Session& session = stopping.session;
     const auto report = session.backtests().Button7Click();
     EXPECT_EQ(report.outcome, BacktestCommands::Outcome::Stopped);
     EXPECT_GT(report.result.cycles, 0);
@@ -631,29 +645,13 @@ TEST_F(GeneratorBacktestTest, SeedsSideBySideEqualTheirSingleRuns) {
         QStringLiteral("Sur 4 graines et %1 tirages chacune").arg(singles[0].cycles())));
 }
 
-// Stops the run at the second look at its progress, when the walks are under way.
-class LateStoppingPort : public testsupport::RecordingPort {
-public:
-    app::Session* session = nullptr;
-    void processEvents() override {
-        RecordingPort::processEvents();
-        if (eventsProcessed == 2) {
-            session->backtests().requestStop();
-        }
-    }
-};
-
-// A stop asked for while the seeds run ends every walk after its cycle.
+// A stop asked for while the seeds run (at the second look at their
+// progress, when the walks are under way) ends every walk after its cycle.
 TEST(StrategySeedsStopTest, AStopEndsEverySeed) {
-    testsupport::TempHome home;
-    home.writeHistory(mixedDraws(2000, 3));
-    LateStoppingPort port;
-    app::Session session(port);
-    port.session = &session;
-    session.setHome(home.path());
-    QSettings settings(home.file(QStringLiteral("s.ini")), QSettings::IniFormat);
-    session.FormCreate(&settings);
-    session.controls().setDate(kPicker1, QDate(2021, 5, 1));
+    StoppingSession stopping(2000, 2);
+    const testsupport::TempHome& home = stopping.home;
+    const StoppingPort& port = stopping.port;
+    app::Session& session = stopping.session;
     session.controls().setPosition(app::Control::UpDown9, 60); // slower walks
     const auto run = session.backtests().strategySeeds({5, 6, 7});
     ASSERT_EQ(run.outcome, BacktestCommands::Outcome::Stopped);
