@@ -38,6 +38,10 @@ std::optional<StatisticsCommands::Kind> StatisticsCommands::kindFromName(const Q
     return std::nullopt;
 }
 
+QString StatisticsCommands::statisticNames() {
+    return QStringLiteral("numbers, overdue, crosssum, tips, pairs, triples, quads or pairmap");
+}
+
 bool StatisticsCommands::SpeedButton2Click() {
     return run(Kind::Numbers);
 }
@@ -69,17 +73,22 @@ bool StatisticsCommands::Button4Click() {
 bool StatisticsCommands::run(Kind kind, stats::StatResult* result) {
     BusyScope busy(m_host.port());
     history::DrawHistory history;
-    if (readsHistory(kind)) {
-        // One read per run; a missing or unreadable file ends the run before
-        // anything is published.
-        QString error;
-        if (history::DrawHistory::load(m_host.historyPath(), &history, &error) !=
-            history::HistoryFile::Status::Ok) {
-            m_host.port().showMessage(error);
-            return false;
-        }
+    // One read per run; a missing or unreadable file ends the run before
+    // anything is published.
+    if (readsHistory(kind) && !loadHistory(&history)) {
+        return false;
     }
     run(kind, history, result);
+    return true;
+}
+
+bool StatisticsCommands::loadHistory(history::DrawHistory* history) {
+    QString error;
+    if (history::DrawHistory::load(m_host.historyPath(), history, &error) !=
+        history::HistoryFile::Status::Ok) {
+        m_host.port().showMessage(error);
+        return false;
+    }
     return true;
 }
 
@@ -95,10 +104,7 @@ void StatisticsCommands::run(Kind kind, const history::DrawHistory& history,
 std::optional<stats::PairMap> StatisticsCommands::pairMap() {
     BusyScope busy(m_host.port());
     history::DrawHistory history;
-    QString error;
-    if (history::DrawHistory::load(m_host.historyPath(), &history, &error) !=
-        history::HistoryFile::Status::Ok) {
-        m_host.port().showMessage(error);
+    if (!loadHistory(&history)) {
         return std::nullopt;
     }
     const common::DayNumber start =

@@ -58,6 +58,12 @@ public:
 
     // "numbers", "overdue", "crosssum", "tips", "pairs", "triples", "quads".
     static std::optional<Kind> kindFromName(const QString& name);
+    // Those names and "pairmap", the pair map's; the list of them, for messages.
+    static QString pairMapName() { return QStringLiteral("pairmap"); }
+    static bool isStatisticName(const QString& name) {
+        return name == pairMapName() || kindFromName(name).has_value();
+    }
+    static QString statisticNames();
     static bool readsHistory(Kind kind) { return kind != Kind::Tips; }
 
     // Value labels above the bars: on at start, off for good after the
@@ -65,6 +71,8 @@ public:
     bool marksOn() const { return m_marksOn; }
 
 private:
+    // The history file; false when it could not be read (the message shown).
+    bool loadHistory(history::DrawHistory* history);
     QDate windowEnd() const;
     stats::StatOutcome compute(Kind kind, const history::DrawHistory& history);
     void apply(const stats::StatOutcome& outcome, stats::StatResult* result);

@@ -26,6 +26,12 @@ public:
 
     // Writes a PNG; a failure names the file and the reason.
     static bool save(const QImage& picture, const QString& path, QString* error);
+    // A name typed in a file dialog, with ".png" added when it lacks it.
+    static QString pngPath(const QString& typed) {
+        return typed.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)
+                   ? typed
+                   : typed + QLatin1String(".png");
+    }
 
 private:
     static QImage withVerdict(const QImage& picture, const QString& verdict);

@@ -8,13 +8,10 @@ namespace cli {
 
 namespace {
 
-const QString kPairMap = QStringLiteral("pairmap");
-
 QString checkChart(const QStringList& args) {
-    if (args[0] != kPairMap && !app::StatisticsCommands::kindFromName(args[0])) {
-        return QStringLiteral("unknown chart \"%1\" (numbers, overdue, crosssum, tips, pairs, "
-                              "triples, quads or pairmap)")
-            .arg(args[0]);
+    if (!app::StatisticsCommands::isStatisticName(args[0])) {
+        return QStringLiteral("unknown chart \"%1\" (%2)")
+            .arg(args[0], app::StatisticsCommands::statisticNames());
     }
     if (!args[1].endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
         return QStringLiteral("the picture's file name must end in .png");
@@ -25,7 +22,7 @@ QString checkChart(const QStringList& args) {
 bool drawChart(CommandContext& c) {
     QImage picture;
     QString verdict;
-    if (c.args[0] == kPairMap) {
+    if (c.args[0] == app::StatisticsCommands::pairMapName()) {
         const std::optional<stats::PairMap> map = c.session.statistics().pairMap();
         if (!map) {
             return false;

@@ -7,15 +7,12 @@ namespace cli {
 
 namespace {
 
-const QString kPairMap = QStringLiteral("pairmap");
-
 QString checkKind(const QStringList& args) {
-    if (args[0] == kPairMap || app::StatisticsCommands::kindFromName(args[0])) {
+    if (app::StatisticsCommands::isStatisticName(args[0])) {
         return QString();
     }
-    return QStringLiteral("unknown statistic \"%1\" (numbers, overdue, crosssum, tips, pairs, "
-                          "triples, quads or pairmap)")
-        .arg(args[0]);
+    return QStringLiteral("unknown statistic \"%1\" (%2)")
+        .arg(args[0], app::StatisticsCommands::statisticNames());
 }
 
 // Counts and ranges are whole numbers; they print without a fraction.
@@ -52,7 +49,7 @@ bool printPairMap(CommandContext& c) {
 }
 
 bool printStatistic(CommandContext& c) {
-    if (c.args[0] == kPairMap) {
+    if (c.args[0] == app::StatisticsCommands::pairMapName()) {
         return printPairMap(c);
     }
     const auto kind = app::StatisticsCommands::kindFromName(c.args[0]);

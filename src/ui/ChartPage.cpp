@@ -122,9 +122,7 @@ void ChartPage::saveImage() {
     if (path.isEmpty()) {
         return;
     }
-    if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
-        path += QLatin1String(".png");
-    }
+    path = charts::ChartPicture::pngPath(path);
     const QImage picture = pairs ? charts::ChartPicture::of(*m_pairMap->map())
                                  : charts::ChartPicture::of(m_session.chart());
     QString error;

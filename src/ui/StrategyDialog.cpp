@@ -121,9 +121,7 @@ void StrategyDialog::saveImage() {
     if (path.isEmpty()) {
         return;
     }
-    if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
-        path += QLatin1String(".png");
-    }
+    path = charts::ChartPicture::pngPath(path);
     QString error;
     if (!charts::ChartPicture::save(charts::ChartPicture::of(m_view, m_verdict), path, &error)) {
         QMessageBox::warning(this, windowTitle(), error);
