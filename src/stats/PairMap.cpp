@@ -20,11 +20,11 @@ PairMap PairMap::run(const history::DrawHistory& history, common::DayNumber star
         // The set holds each number once, whatever a damaged record repeats.
         const history::NumberSet& set = history.setAt(i);
         int k = 0;
-        for (int n = 1; n <= Chance::kNumbers && k < 20; ++n) {
-            if (set.contains(n)) {
+        set.forEach([&](int n) {
+            if (k < 20) {
                 drawn[static_cast<std::size_t>(k++)] = n;
             }
-        }
+        });
         for (int x = 0; x < k; ++x) {
             for (int y = x + 1; y < k; ++y) {
                 const auto a = static_cast<std::size_t>(drawn[static_cast<std::size_t>(x)]);
