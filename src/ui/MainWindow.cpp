@@ -553,6 +553,11 @@ StrategyDialog* MainWindow::openStrategyDialog() {
 }
 
 void MainWindow::runStrategy(StrategyDialog* shown, const QString& seedsText) {
+    // A second click that reaches here while a run lets input in must leave
+    // the running run, its dialog and its pickers alone.
+    if (m_session.backtests().running()) {
+        return;
+    }
     std::optional<std::vector<qint32>> seeds;
     if (!seedsText.trimmed().isEmpty()) {
         seeds = backtest::SeedList::parse(seedsText);
